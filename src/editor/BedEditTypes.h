@@ -1,0 +1,37 @@
+#pragma once
+// Types shared by every layer of the editing component. Qt-free.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+// A text position: X is the character position in the stored line (a tab is one character),
+// Y the line number; both count from 1.
+struct TBedPoint {
+    int X = 1;
+    int Y = 1;
+    friend bool operator==(const TBedPoint&, const TBedPoint&) = default;
+};
+
+inline bool PointBefore(const TBedPoint& a, const TBedPoint& b) {
+    return a.Y < b.Y || (a.Y == b.Y && a.X < b.X);
+}
+
+enum TBedSelectionMode : uint8_t { smNormal = 0, smLine = 1, smColumn = 2 };
+
+// The highlighter's state at the start of a line: opaque, compared only for equality.
+using TBedRange = intptr_t;
+constexpr TBedRange kNoRange = -1;
+
+// A file could not be opened, created, read or written. Carries a message fit for the user.
+class EBedFileError : public std::runtime_error {
+public:
+    enum Kind { Open, Create, Read, Write };
+    EBedFileError(Kind kind, const std::string& fileName, const std::string& message)
+        : std::runtime_error(message), kind_(kind), fileName_(fileName) {}
+    Kind kind() const { return kind_; }
+    const std::string& fileName() const { return fileName_; }
+
+private:
+    Kind kind_;
+    std::string fileName_;
+};
