@@ -1,7 +1,9 @@
 // T602 conversion of arbitrary lines in every mode, with the toggles carried from line to line
-// as in a load: no crash, no hang, bounded output, and the results each mode promises.
+// as in a load, and the leading dot commands removed from the result: no crash, no hang,
+// bounded output, and the results each mode promises.
+#include "BedEditTextBuffer.h"
 #include "CodePages.h"
-#include "T602.h"
+#include "T602Session.h"
 
 #include <cstdlib>
 #include <string>
@@ -27,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     IsT602FirstLine(text.substr(0, text.find('\n')));
 
     TBedT602Toggles toggles;
+    TBedEditStringList document;
     size_t start = 0;
     while (start <= text.size()) {
         const size_t end = std::min(text.find('\n', start), text.size());
@@ -43,7 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             Check(line == raw);
         }
         Decode(codePage, line);
+        document.Add(std::move(line));
         start = end + 1;
     }
+    const int before = document.Count();
+    RemoveLeadingDotCommands(document);
+    Check(document.Count() <= before);
+    Check(document.Count() == 0 || !IsDotCommandLine(document.Get(0)));
     return 0;
 }
