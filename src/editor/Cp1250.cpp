@@ -1,6 +1,7 @@
 #include "Cp1250.h"
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
