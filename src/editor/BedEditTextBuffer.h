@@ -21,13 +21,8 @@ enum : uint8_t {
     lfLengthUnknown = 4,  // the expanded length must be recomputed before use
 };
 
-struct TBedEditLineRecord {
-    std::string text;
-    void* object = nullptr;
-    TBedRange range = kNoRange;
-    int32_t expandedLength = -1;
-    uint8_t flags = lfLengthUnknown;
-};
+class TBedEditFileReader;
+class TBedEditFileWriter;
 
 class TBedEditStringList {
 public:
@@ -70,6 +65,9 @@ public:
     void LoadFromFile(const std::string& fileName);
     // Raises EBedFileError; the file on disk is replaced only once the new text is complete.
     void SaveToFile(const std::string& fileName);
+    // The bodies of the two above, for a reader or writer set up by the caller.
+    void LoadFromReader(TBedEditFileReader& reader);
+    void SaveToWriter(TBedEditFileWriter& writer) const;
 
     // All lines, each followed by CR LF.
     std::string Text() const;
