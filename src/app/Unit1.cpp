@@ -1,6 +1,8 @@
 #include "Unit1.h"
 
+#include "BedColors.h"
 #include "BedEdit.h"
+#include "BedEditKeyCmds.h"
 #include "ToolIcons.h"
 
 #include <QAction>
@@ -27,6 +29,14 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     Memo1 = new TBedEdit(central);
     Memo1->setObjectName("Memo1");
     Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->SetOptions(kBedMainEditorOptions);
+    Memo1->SetMaxLeftChar(32767);
+    Memo1->SetWantTabs(true);
+    Memo1->SetRightEdgeColor(bedcolor::None);
+    Memo1->Gutter().SetVisible(false);
+    Memo1->Gutter().SetShowLineNumbers(true);
+    Memo1->Gutter().SetWidth(20);
+    LoadMainEditorKeyStrokes(Memo1->Keystrokes());
     layout->addWidget(Memo1, 1);
     setCentralWidget(central);
     // Hidden scratch components: insert-from-file loads through one of them.

@@ -1,6 +1,7 @@
 // The main window's start-up, settings, command line and closing.
 #include "Unit1.h"
 
+#include "BedColors.h"
 #include "BedEdit.h"
 #include "CodePages.h"
 #include "CommandLine.h"
@@ -226,7 +227,7 @@ void TForm1::Volby1Click() {
 }
 
 void TForm1::uhz1Click() {
-    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? QColor(Qt::lightGray) : QColor(Qt::white));
+    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? bedcolor::Silver : 0xFFFFFF);
 }
 
 void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked() ? "LÁM" : ""); }
@@ -236,6 +237,6 @@ void TForm1::dos2unixClick() {
     ShowLineEndMode();
 }
 
-void TForm1::ApplyGutterVisibility() { Memo1->SetGutterVisible(Action("PomListaL")->isChecked()); }
+void TForm1::ApplyGutterVisibility() { Memo1->Gutter().SetVisible(Action("PomListaL")->isChecked()); }
 
 void TForm1::autokodClick() { autoCodePage = Action("autokod")->isChecked(); }

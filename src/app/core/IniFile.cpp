@@ -4,6 +4,7 @@
 
 // Keys and values are byte strings: no character conversion.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 #include <cctype>
@@ -13,7 +14,8 @@
 #include <cstdlib>
 
 struct TIniFile::Impl {
-    CSimpleIniCaseA ini{false, false, false};
+    // Sections and keys match without regard to case.
+    CSimpleIniA ini{false, false, false};
 };
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)), d(std::make_unique<Impl>()) {
