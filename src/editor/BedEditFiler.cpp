@@ -53,7 +53,8 @@ const char* FindLineBreak(const char* p, const char* end) {
     const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
     while (end - p >= 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
+        const int hits =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
         if (hits) return p + __builtin_ctz(unsigned(hits));
         p += 16;
     }

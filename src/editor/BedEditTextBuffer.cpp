@@ -67,7 +67,8 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
 
 void TBedEditStringList::Impl::InsertLine(int index, std::string&& text, void* object) {
     const int capacity = lines.Capacity();
-    if (lines.Count() == capacity) lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
+    if (lines.Count() == capacity)
+        lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
     TBedEditLineRecord* record = lines.Open(index, 1);
     *record = NewLineRecord(object);
     try {
@@ -320,8 +321,9 @@ void TBedEditStringList::SaveToWriter(TBedEditFileWriter& writer) const {
 
 std::string TBedEditStringList::Text() const {
     size_t size = 0;
-    d->lines.ForEach(
-        [&](const TBedEditLineRecord& record) { size += TBedEditLineStore::Text(record).size() + 2; });
+    d->lines.ForEach([&](const TBedEditLineRecord& record) {
+        size += TBedEditLineStore::Text(record).size() + 2;
+    });
     std::string text;
     text.reserve(size);
     d->lines.ForEach([&](const TBedEditLineRecord& record) {
