@@ -5,6 +5,7 @@
 #include "BedEditTabs.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 struct TBedEditStringList::Impl {
@@ -61,7 +62,8 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
     const std::string& text = TBedEditLineStore::Text(record);
     size_t length = text.size();
     const bool hasTabs = !text.empty() && expandTabs(text, tabWidth, out, length);
-    record.expandedLength = int32_t(length);
+    // A line of millions of tabs would overflow the stored length; it stays at the greatest.
+    record.expandedLength = int32_t(std::min<size_t>(length, INT32_MAX));
     record.flags = hasTabs ? lfHasTabs : lfHasNoTabs;
 }
 
