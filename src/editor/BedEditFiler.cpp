@@ -181,18 +181,15 @@ TBedEditFileWriter::~TBedEditFileWriter() {
     if (!tempName_.empty()) ::unlink(tempName_.c_str());
 }
 
-void TBedEditFileWriter::Write(std::string_view bytes) {
-    if (bytes.empty()) return;
-    if (bytes.size() > buffer_.size() - used_) {
-        Flush();
-        // Longer than the whole buffer: copying it first would gain nothing.
-        if (bytes.size() >= buffer_.size()) {
-            WriteAll(bytes.data(), bytes.size());
-            return;
-        }
+void TBedEditFileWriter::WriteAround(std::string_view bytes) {
+    Flush();
+    // Longer than the whole buffer: copying it first would gain nothing.
+    if (bytes.size() >= buffer_.size()) {
+        WriteAll(bytes.data(), bytes.size());
+        return;
     }
-    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    std::memcpy(buffer_.data(), bytes.data(), bytes.size());
+    used_ = bytes.size();
 }
 
 void TBedEditFileWriter::Flush() {
