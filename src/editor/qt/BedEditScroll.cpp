@@ -75,7 +75,7 @@ void TBedEdit::ShowScrollHint(bool show) {
         return;
     }
     if (!scrollHint_) {
-        scrollHint_ = new QLabel(this);
+        scrollHint_ = new QLabel(this, Qt::ToolTip);
         scrollHint_->setAutoFillBackground(true);
         QPalette pal = scrollHint_->palette();
         pal.setColor(QPalette::Window, ToQColor(bedcolor::InfoBk));
@@ -85,8 +85,8 @@ void TBedEdit::ShowScrollHint(bool show) {
         scrollHint_->setMargin(2);
     }
     scrollHint_->setText(QStringLiteral("Top Line: %1").arg(FirstVisibleLine()));
-    scrollHint_->adjustSize();
-    scrollHint_->move(width() - scrollHint_->width() - 4, 10);
+    scrollHint_->resize(scrollHint_->sizeHint());
+    scrollHint_->move(mapToGlobal(QPoint(width() - scrollHint_->width() - 4, 10)));
     scrollHint_->show();
     scrollHint_->raise();
 }
