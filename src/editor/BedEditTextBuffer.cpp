@@ -336,10 +336,8 @@ void TBedEditStringList::SetText(std::string_view text) {
         Clear();
         const char* p = text.data();
         const char* end = p + text.size();
-        TBedLineBreakFinder finder;
-        finder.Reset(end);
         while (p < end) {
-            const char* lineBreak = finder.Next(p);
+            const char* lineBreak = FindLineBreak(p, end);
             Add(std::string(p, lineBreak));
             if (lineBreak == end) break;
             const bool crlf = *lineBreak == '\r' && lineBreak + 1 < end && lineBreak[1] == '\n';
