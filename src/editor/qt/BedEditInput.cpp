@@ -4,32 +4,7 @@
 #include "BedEditDrag.h"
 #include "BedEditKeyCmds.h"
 #include "Cp1250.h"
-#if __has_include("VirtualKeys.h")
 #include "VirtualKeys.h"
-#else
-static uint16_t QtKeyToVirtualKey(int key, Qt::KeyboardModifiers) {
-    switch (key) {
-        case Qt::Key_Left: return 0x25;
-        case Qt::Key_Up: return 0x26;
-        case Qt::Key_Right: return 0x27;
-        case Qt::Key_Down: return 0x28;
-        case Qt::Key_Return: case Qt::Key_Enter: return 0x0D;
-        case Qt::Key_Backspace: return 0x08;
-        case Qt::Key_Tab: case Qt::Key_Backtab: return 0x09;
-        case Qt::Key_PageUp: return 0x21;
-        case Qt::Key_PageDown: return 0x22;
-        case Qt::Key_Home: return 0x24;
-        case Qt::Key_End: return 0x23;
-        case Qt::Key_Delete: return 0x2E;
-        case Qt::Key_Insert: return 0x2D;
-        default: return (key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) ? uint16_t(key) : 0;
-    }
-}
-static TBedShiftState ShiftStateOf(Qt::KeyboardModifiers m) {
-    return TBedShiftState((m & Qt::ShiftModifier ? ssShift : 0) | (m & Qt::AltModifier ? ssAlt : 0) |
-                          (m & Qt::ControlModifier ? ssCtrl : 0));
-}
-#endif
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -58,8 +33,8 @@ void TBedEdit::keyPressEvent(QKeyEvent* e) {
         e->ignore();
         return;
     }
-    uint16_t vk = QtKeyToVirtualKey(e->key(), e->modifiers());
-    if (vk) KeyDown(vk, ShiftStateOf(e->modifiers()));
+    TBedVirtualKey vk = VirtualKeyOf(*e);
+    if (vk.key) KeyDown(vk.key, vk.shift);
     const QString text = e->text();
     if (text.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ==
                               Qt::ControlModifier) {
