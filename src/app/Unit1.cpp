@@ -55,7 +55,10 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     Guard([&] { FormCreate(params); });
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // The highlighters go before the child widgets that use them.
+    Memo1->SetHighlighter(nullptr);
+}
 
 QAction* TForm1::Action(const QString& name) const {
     const auto it = actions_.find(name);

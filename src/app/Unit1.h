@@ -2,6 +2,7 @@
 // The main window: one document in the editing component Memo1, menus, tool panel, status bar,
 // settings, command line.
 #include "FileHistory.h"
+#include "HighlighterChoice.h"
 #include "Settings.h"
 #include "T602Session.h"
 #include "UiServices.h"
@@ -90,6 +91,8 @@ public:
     void DalsiSouborClick();
     // Attaches the highlighter the file name's extension asks for (when the flag is on).
     void ChooseHighlighterForFile(const std::string& fileName);
+    // Checks the item of "Vyber zvýraznění" and attaches its highlighter (none for item 0).
+    void SelectHighlighterItem(int item);
     void SelectCodePage(int codePage);
     void Memo1DropFiles(const std::vector<std::string>& files);
 
@@ -153,6 +156,7 @@ private:
     QString applicationTitle_ = "BED";
     bool terminated_ = false;
     int fontCharset_ = 1;
-    TFileHistory history_;  // stored and given back; Qt fonts are Unicode
+    TFileHistory history_;
+    TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
     bool closing_ = false;
 };

@@ -103,9 +103,17 @@ void TForm1::ProcessCommandLine(const QStringList& params) {
 bool TForm1::OpenFileFromCommandLine(const std::string& fileName) {
     const QString previous = FileName();
     SetFileName(QString::fromStdString(fileName));
-    DetectLineEnds(fileName);
-    ChooseCodePageByExtension(fileName);
-    if (!Load(fileName, *Memo1, currentCodePage)) {
+    bool loaded = false;
+    try {
+        DetectLineEnds(fileName);
+        ChooseCodePageByExtension(fileName);
+        loaded = Load(fileName, *Memo1, currentCodePage);
+    } catch (...) {
+        // The document did not become that file: a later save must not go there.
+        SetFileName(previous);
+        throw;
+    }
+    if (!loaded) {
         SetFileName(previous);
         return false;
     }

@@ -1,6 +1,8 @@
 // The command line, processed left to right, and its failure rules.
 #include "FormFixture.h"
 
+#include "CommandLine.h"
+
 #include <QAction>
 
 using TCommandLine = FormTest;
@@ -36,7 +38,6 @@ TEST_F(TCommandLine, ANonNumericValueStopsTheProcessing) {
     ASSERT_EQ(ui.shown.size(), 1);
     EXPECT_TRUE(ui.shown[0].startsWith("error: "));
     EXPECT_EQ(form->FileName(), "UNTITLED.TXT");
-    EXPECT_EQ(form->PanelText(2), "");  // panel 2 is not updated
 }
 
 TEST_F(TCommandLine, AFileThatCannotBeReadStopsTheProcessing) {

@@ -60,8 +60,8 @@ TEST_F(TDocuments, SavePromptAnswers) {
     form->SetModified(true);
     ui.savePromptAnswers.push_back(TModalResult::Yes);
     ui.saveAnswers.push_back(QString::fromStdString(Path("saved.txt")));
-    form->NovyClick();  // "Ano" saves, then goes on
-    EXPECT_EQ(ReadFile("saved.txt"), "new text\r\n");
+    form->NovyClick();  // "Ano" saves (in the line ends of the last loaded file), then goes on
+    EXPECT_EQ(ReadFile("saved.txt"), "new text\n");
     EXPECT_EQ(form->FileName(), "UNTITLED.TXT");
 }
 
