@@ -1,0 +1,169 @@
+#include "CodePages.h"
+
+#include <algorithm>
+
+// Columns: Kamenický, ISO-8859-2, KOI8-ČS, PC Latin 2.
+constexpr std::array<TBedCodePageLetter, 32> kCodePageLetters = {{
+    {0x8A, {0x9B, 0xA9, 0xF3, 0xE6}},  // Š
+    {0x8D, {0x86, 0xAB, 0xF4, 0x9B}},  // Ť
+    {0x8E, {0x92, 0xAE, 0xFA, 0xA6}},  // Ž
+    {0x9A, {0xA8, 0xB9, 0xD3, 0xE7}},  // š
+    {0x9D, {0x9F, 0xBB, 0xD4, 0x9C}},  // ť
+    {0x9E, {0x91, 0xBE, 0xDA, 0xA7}},  // ž
+    {0xBC, {0x9C, 0xA5, 0xEC, 0x95}},  // Ľ
+    {0xBE, {0x8C, 0xB5, 0xCC, 0x96}},  // ľ
+    {0xC1, {0x8F, 0xC1, 0xE1, 0xB5}},  // Á
+    {0xC8, {0x80, 0xC8, 0xE3, 0xAC}},  // Č
+    {0xC9, {0x90, 0xC9, 0xF7, 0x90}},  // É
+    {0xCC, {0x89, 0xCC, 0xE5, 0xB7}},  // Ě
+    {0xCD, {0x8B, 0xCD, 0xE9, 0xD6}},  // Í
+    {0xCF, {0x85, 0xCF, 0xE4, 0xD2}},  // Ď
+    {0xD2, {0xA5, 0xD2, 0xEE, 0xD5}},  // Ň
+    {0xD3, {0x95, 0xD3, 0xEF, 0xE0}},  // Ó
+    {0xD8, {0x9E, 0xD8, 0xF2, 0xFC}},  // Ř
+    {0xD9, {0xA6, 0xD9, 0xEA, 0xDE}},  // Ů
+    {0xDA, {0x97, 0xDA, 0xF5, 0xE9}},  // Ú
+    {0xDD, {0x9D, 0xDD, 0xF9, 0xED}},  // Ý
+    {0xE1, {0xA0, 0xE1, 0xC1, 0xA0}},  // á
+    {0xE8, {0x87, 0xE8, 0xC3, 0x9F}},  // č
+    {0xE9, {0x82, 0xE9, 0xD7, 0x82}},  // é
+    {0xEC, {0x88, 0xEC, 0xC5, 0xD8}},  // ě
+    {0xED, {0xA1, 0xED, 0xC9, 0xA1}},  // í
+    {0xEF, {0x83, 0xEF, 0xC4, 0xD4}},  // ď
+    {0xF2, {0xA4, 0xF2, 0xCE, 0xE5}},  // ň
+    {0xF3, {0xA2, 0xF3, 0xCF, 0xA2}},  // ó
+    {0xF8, {0xA9, 0xF8, 0xD2, 0xFD}},  // ř
+    {0xF9, {0x96, 0xF9, 0xCA, 0x85}},  // ů
+    {0xFA, {0xA3, 0xFA, 0xD5, 0xA3}},  // ú
+    {0xFD, {0x98, 0xFD, 0xD9, 0xEC}},  // ý
+}};
+
+namespace {
+
+using Table = std::array<uint8_t, kConversionTableSize>;
+
+constexpr std::array<Table, 4> BuildConversionTables() {
+    std::array<Table, 4> tables{};
+    for (int cp = 0; cp < 4; ++cp)
+        for (const auto& letter : kCodePageLetters) tables[cp][letter.cp1250 - 0x80] = letter.inFile[cp];
+    return tables;
+}
+constexpr std::array<Table, 4> kTables = BuildConversionTables();
+
+constexpr TBedByteMap Identity() {
+    TBedByteMap map{};
+    for (int b = 0; b < 256; ++b) map[b] = static_cast<uint8_t>(b);
+    return map;
+}
+
+// A file byte decodes to the first CP 1250 value whose entry holds it; the letters' values are
+// distinct within a table, so filling from the top down leaves exactly that first value.
+constexpr std::array<TBedByteMap, kCodePageCount> BuildDecodeMaps() {
+    std::array<TBedByteMap, kCodePageCount> maps{};
+    for (auto& map : maps) map = Identity();
+    for (int cp = 0; cp < 4; ++cp)
+        for (int j = int(kConversionTableSize) - 1; j >= 0; --j)
+            if (kTables[cp][j] != 0) maps[cp][kTables[cp][j]] = static_cast<uint8_t>(0x80 + j);
+    return maps;
+}
+
+constexpr std::array<TBedByteMap, kCodePageCount> BuildEncodeMaps() {
+    std::array<TBedByteMap, kCodePageCount> maps{};
+    for (auto& map : maps) map = Identity();
+    for (int cp = 0; cp < 4; ++cp)
+        for (const auto& letter : kCodePageLetters) maps[cp][letter.cp1250] = letter.inFile[cp];
+    return maps;
+}
+
+constexpr auto kDecodeMaps = BuildDecodeMaps();
+constexpr auto kEncodeMaps = BuildEncodeMaps();
+
+int Checked(int codePage) { return IsCodePage(codePage) ? codePage : cpCP1250; }
+
+void Translate(const TBedByteMap& map, char* data, std::size_t size) {
+    auto* p = reinterpret_cast<unsigned char*>(data);
+    for (std::size_t i = 0; i < size; ++i) p[i] = map[p[i]];
+}
+
+}  // namespace
+
+std::span<const uint8_t> ConversionTable(int codePage) {
+    if (!IsCodePage(codePage) || codePage == cpCP1250) return {};
+    return kTables[codePage];
+}
+
+const TBedByteMap& DecodeMap(int codePage) { return kDecodeMaps[Checked(codePage)]; }
+const TBedByteMap& EncodeMap(int codePage) { return kEncodeMaps[Checked(codePage)]; }
+
+void DecodeBytes(int codePage, char* data, std::size_t size) {
+    if (Checked(codePage) != cpCP1250) Translate(kDecodeMaps[codePage], data, size);
+}
+
+void EncodeBytes(int codePage, char* data, std::size_t size) {
+    if (Checked(codePage) != cpCP1250) Translate(kEncodeMaps[codePage], data, size);
+}
+
+void Decode(int codePage, std::string& line) { DecodeBytes(codePage, line.data(), line.size()); }
+void Encode(int codePage, std::string& line) { EncodeBytes(codePage, line.data(), line.size()); }
+
+namespace {
+constexpr std::array<std::string_view, kCodePageCount> kNames = {
+    "Kamenických", "ISO-8859-2", "KOI8 ČS", "PC Latin 2", "CP1250"};
+}
+
+std::string_view CodePageName(int codePage) { return kNames[Checked(codePage)]; }
+
+std::string CodePageTitleSuffix(int codePage) {
+    if (Checked(codePage) == cpCP1250) return {};
+    return " v kódování " + std::string(kNames[codePage]);
+}
+
+const std::array<TBedCodePageMenuItem, 5> kCodePageMenuItems = {{
+    {cpCP1250, "CP1250W", "&CP 1250 (Win)"},
+    {cpISO88592, "ISO8859", "&ISO-8859-2 (Unix)"},
+    {cpPCLatin2, "PCLatin2", "&PC Latin 2 (DOS,OS/2)"},
+    {cpKamenicky, "Kamenicti1", "&Kameničtí (DOS)"},
+    {cpKOI8CS, "koi8cs", "KOI&8 ČS (Amiga)"},
+}};
+const std::string_view kCodePageMenuLabel = "Ukládat / nahrávat v :";
+const std::string_view kAutoCodePageCaption = "&Automatická změna kódování";
+
+namespace {
+
+struct ExtensionRule {
+    TBedCodePage codePage;
+    std::array<std::string_view, 3> texts;  // unused slots are empty
+};
+// Order matters: a later match overrides an earlier one (x.win.il2 is CP 1250).
+constexpr std::array<ExtensionRule, 5> kExtensionRules = {{
+    {cpISO88592, {".IL2", ".ISOLAT2", ".ISO8859"}},
+    {cpCP1250, {".CP1250", ".WIN"}},
+    {cpPCLatin2, {".PCL2", ".L2"}},
+    {cpKamenicky, {".KAM"}},
+    {cpKOI8CS, {".KOI", ".8CS", ".KOI8CS"}},
+}};
+
+std::string UpperAsciiLetters(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+}  // namespace
+
+TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current, bool automatic) {
+    if (!automatic) return current;
+    // Only the file's own name: on this platform directories such as ~/.wine or ~/.kamil are
+    // common and must not choose the code page of the files inside them.
+    const auto slash = fileName.rfind('/');
+    const std::string name =
+        UpperAsciiLetters(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
+    TBedCodePage chosen = current;
+    for (const auto& rule : kExtensionRules)
+        if (std::any_of(rule.texts.begin(), rule.texts.end(), [&](std::string_view t) {
+                return !t.empty() && name.find(t) != std::string::npos;
+            }))
+            chosen = rule.codePage;
+    return chosen;
+}

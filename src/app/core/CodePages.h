@@ -1,0 +1,71 @@
+#pragma once
+// The five 8-bit code pages the editor reads and writes. The text inside the editor is always
+// CP 1250; only the 32 Czech and Slovak accented letters differ between the code pages, every
+// other byte passes through unchanged. Qt-free.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The numbers are stored in bed.ini and in the file history: keep them.
+enum TBedCodePage : uint8_t {
+    cpKamenicky = 0,
+    cpISO88592 = 1,
+    cpKOI8CS = 2,
+    cpPCLatin2 = 3,
+    cpCP1250 = 4,
+};
+constexpr int kCodePageCount = 5;
+
+// True for 0..4. Anything else (a damaged bed.ini, say) is treated as CP 1250 by every
+// function below.
+constexpr bool IsCodePage(int codePage) { return codePage >= 0 && codePage < kCodePageCount; }
+
+// The 32 letters in their CP 1250 byte values, and the value each code page 0..3 gives them.
+struct TBedCodePageLetter {
+    uint8_t cp1250;
+    std::array<uint8_t, 4> inFile;  // indexed by code page 0..3
+};
+extern const std::array<TBedCodePageLetter, 32> kCodePageLetters;
+
+// The per-code-page table indexed by a CP 1250 value 0x80..0xFD (entry = table[value - 0x80]);
+// 0 means the value is not converted. Code page 4 has none (an empty span).
+constexpr std::size_t kConversionTableSize = 126;
+std::span<const uint8_t> ConversionTable(int codePage);
+
+// Both directions as one 256-byte translation table per code page, so converting is one
+// lookup per byte. Code page 4 (and any invalid number) gives the identity.
+using TBedByteMap = std::array<uint8_t, 256>;
+const TBedByteMap& DecodeMap(int codePage);  // file byte -> CP 1250
+const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte
+
+// Decode: every byte of the code page that stands for one of the letters becomes that letter's
+// CP 1250 value; any other byte is kept. Encode: every CP 1250 letter becomes the code page's
+// value; any other byte is kept. In place; CP 1250 leaves the line untouched.
+void Decode(int codePage, std::string& line);
+void Encode(int codePage, std::string& line);
+// The same over a raw range, for callers that hold the bytes of a whole file.
+void DecodeBytes(int codePage, char* data, std::size_t size);
+void EncodeBytes(int codePage, char* data, std::size_t size);
+
+// UTF-8 texts for the user interface.
+std::string_view CodePageName(int codePage);  // status bar, dialog titles: "Kamenických", ...
+// Appended to the open and save dialogs' titles: empty for CP 1250.
+std::string CodePageTitleSuffix(int codePage);
+
+// The Čeština menu's code-page items, in the order they stand in the menu.
+struct TBedCodePageMenuItem {
+    TBedCodePage codePage;
+    std::string_view objectName;  // "CP1250W", "ISO8859", ...
+    std::string_view caption;     // with its '&' access key
+};
+extern const std::array<TBedCodePageMenuItem, 5> kCodePageMenuItems;
+extern const std::string_view kCodePageMenuLabel;      // "Ukládat / nahrávat v :"
+extern const std::string_view kAutoCodePageCaption;    // caption of the `autokod` item
+
+// The code page a file name asks for: when `automatic` is on, the extension-like texts found
+// in the file's name (see the .cpp) choose it, a later rule overriding an earlier one;
+// otherwise, or when nothing matches, `current` stays.
+TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current, bool automatic);

@@ -1,0 +1,161 @@
+#include "CodePages.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+namespace {
+
+std::string Bytes(std::initializer_list<int> bytes) {
+    std::string s;
+    for (int b : bytes) s += static_cast<char>(b);
+    return s;
+}
+
+std::string Decoded(int codePage, std::string s) {
+    Decode(codePage, s);
+    return s;
+}
+
+std::string Encoded(int codePage, std::string s) {
+    Encode(codePage, s);
+    return s;
+}
+
+std::string AllBytes() {
+    std::string s;
+    for (int b = 0; b < 256; ++b) s += static_cast<char>(b);
+    return s;
+}
+
+// One byte through the system's converter, or -1 when it has no such code page or no mapping.
+int SystemConvert(const char* to, uint8_t cp1250) {
+    iconv_t cd = iconv_open(to, "CP1250");
+    if (cd == iconv_t(-1)) return -1;
+    char in = static_cast<char>(cp1250), out = 0;
+    char* inp = &in;
+    char* outp = &out;
+    size_t inLeft = 1, outLeft = 1;
+    const size_t r = iconv(cd, &inp, &inLeft, &outp, &outLeft);
+    iconv_close(cd);
+    return r == size_t(-1) ? -1 : static_cast<uint8_t>(out);
+}
+
+}  // namespace
+
+TEST(CodePages, AllLettersRoundTripByteExact) {
+    for (int cp = 0; cp < 4; ++cp) {
+        std::string cp1250, inFile;
+        for (const auto& letter : kCodePageLetters) {
+            cp1250 += static_cast<char>(letter.cp1250);
+            inFile += static_cast<char>(letter.inFile[cp]);
+        }
+        EXPECT_EQ(Encoded(cp, cp1250), inFile) << "code page " << cp;
+        EXPECT_EQ(Decoded(cp, inFile), cp1250) << "code page " << cp;
+    }
+}
+
+TEST(CodePages, LetterValuesAreDistinctWithinEachCodePage) {
+    for (int cp = 0; cp < 4; ++cp) {
+        std::array<int, 256> seen{};
+        for (const auto& letter : kCodePageLetters) EXPECT_EQ(++seen[letter.inFile[cp]], 1) << cp;
+    }
+}
+
+TEST(CodePages, DecodeMapEqualsLinearSearchOfTheConversionTable) {
+    for (int cp = 0; cp < 4; ++cp) {
+        const auto table = ConversionTable(cp);
+        ASSERT_EQ(table.size(), kConversionTableSize);
+        for (int c = 0; c < 256; ++c) {
+            int expected = c;
+            if (c > 0x7F)
+                for (int j = 0x80; j <= 0xFD; ++j)
+                    if (table[j - 0x80] == c) {
+                        expected = j;
+                        break;
+                    }
+            EXPECT_EQ(DecodeMap(cp)[c], expected) << "code page " << cp << " byte " << c;
+        }
+    }
+}
+
+TEST(CodePages, EncodeMapConvertsExactlyTheLetterSet) {
+    for (int cp = 0; cp < 4; ++cp) {
+        const auto table = ConversionTable(cp);
+        for (int b = 0; b < 256; ++b) {
+            const bool letter = b >= 0x80 && b <= 0xFD && table[b - 0x80] != 0;
+            EXPECT_EQ(EncodeMap(cp)[b], letter ? table[b - 0x80] : b) << cp << " " << b;
+        }
+    }
+}
+
+// Catches a mistyped entry: two of the columns can be checked against the system's converter.
+TEST(CodePages, LatinColumnsAgreeWithTheSystemConverter) {
+    const std::pair<int, const char*> columns[] = {{cpISO88592, "ISO-8859-2"}, {cpPCLatin2, "CP852"}};
+    for (const auto& [cp, name] : columns) {
+        if (SystemConvert(name, 0xE1) < 0) GTEST_SKIP() << name << " not available";
+        for (const auto& letter : kCodePageLetters)
+            EXPECT_EQ(SystemConvert(name, letter.cp1250), letter.inFile[cp]) << name << " " << int(letter.cp1250);
+    }
+}
+
+TEST(CodePages, KnownFileBytes) {
+    EXPECT_EQ(Decoded(cpKamenicky, Bytes({0x9B, 0x8F})), Bytes({0x8A, 0xC1}));  // Š Á
+    EXPECT_EQ(Encoded(cpKamenicky, Bytes({0xD9})), Bytes({0xA6}));              // Ů
+    EXPECT_EQ(Encoded(cpKOI8CS, Bytes({0xD9})), Bytes({0xEA}));
+    EXPECT_EQ(Encoded(cpPCLatin2, Bytes({0xD9})), Bytes({0xDE}));
+    EXPECT_EQ(Encoded(cpISO88592, Bytes({0x8A, 0x9E})), Bytes({0xA9, 0xBE}));  // Š ž
+}
+
+TEST(CodePages, BytesOutsideTheLettersPassThrough) {
+    // Kamenický Ĺ (0x8A) is no letter of ours: it loads as CP 1250 Š and is then saved as Š.
+    EXPECT_EQ(Decoded(cpKamenicky, Bytes({0x8A})), Bytes({0x8A}));
+    EXPECT_EQ(Encoded(cpKamenicky, Bytes({0x8A})), Bytes({0x9B}));
+    EXPECT_EQ(Encoded(cpKamenicky, Bytes({0xE4})), Bytes({0xE4}));  // ä
+    // Box drawing of the DOS code pages loads unchanged and is saved unchanged, except where its
+    // value happens to be a CP 1250 letter (0xDA is Ú).
+    EXPECT_EQ(Decoded(cpPCLatin2, Bytes({0xB3, 0xC4, 0xBF, 0xDA})), Bytes({0xB3, 0xC4, 0xBF, 0xDA}));
+    EXPECT_EQ(Encoded(cpPCLatin2, Bytes({0xB3, 0xC4, 0xBF, 0xDA})), Bytes({0xB3, 0xC4, 0xBF, 0xE9}));
+
+    std::string ascii;
+    for (int b = 0; b < 0x80; ++b) ascii += static_cast<char>(b);
+    for (int cp = 0; cp < kCodePageCount; ++cp) {
+        EXPECT_EQ(Decoded(cp, ascii), ascii);
+        EXPECT_EQ(Encoded(cp, ascii), ascii);
+    }
+    // CP 1250 and numbers that are no code page leave every byte alone.
+    for (int cp : {int(cpCP1250), -1, 5, 255}) {
+        EXPECT_EQ(Decoded(cp, AllBytes()), AllBytes()) << cp;
+        EXPECT_EQ(Encoded(cp, AllBytes()), AllBytes()) << cp;
+        EXPECT_TRUE(ConversionTable(cp).empty());
+    }
+}
+
+TEST(CodePages, NamesAndTitles) {
+    EXPECT_EQ(CodePageName(cpKamenicky), "Kamenických");
+    EXPECT_EQ(CodePageName(cpKOI8CS), "KOI8 ČS");
+    EXPECT_EQ(CodePageName(cpCP1250), "CP1250");
+    EXPECT_EQ("Otevřít soubor" + CodePageTitleSuffix(cpKamenicky), "Otevřít soubor v kódování Kamenických");
+    EXPECT_EQ(CodePageTitleSuffix(cpCP1250), "");
+    for (const auto& item : kCodePageMenuItems) EXPECT_NE(item.caption.find('&'), std::string_view::npos);
+}
+
+TEST(CodePages, ChoiceByFileName) {
+    const auto pick = [](std::string_view name, TBedCodePage current = cpPCLatin2, bool automatic = true) {
+        return CodePageForFileName(name, current, automatic);
+    };
+    EXPECT_EQ(pick("dopis.kamila.txt"), cpKamenicky);  // anywhere in the name
+    EXPECT_EQ(pick("a.koi8cs"), cpKOI8CS);
+    EXPECT_EQ(pick("x.win.il2"), cpCP1250);  // the CP 1250 rule comes after ISO-8859-2
+    EXPECT_EQ(pick("/tmp/README.IsoLat2"), cpISO88592);
+    EXPECT_EQ(pick("a.L2", cpCP1250), cpPCLatin2);
+    EXPECT_EQ(pick("a.pcl2.8cs"), cpKOI8CS);
+    EXPECT_EQ(pick("a.txt", cpISO88592), cpISO88592);
+    EXPECT_EQ(pick("a.kam", cpCP1250, false), cpCP1250);
+    EXPECT_EQ(pick("a.KAM"), cpKamenicky);
+    EXPECT_EQ(pick("a.k\xC3\xA1m"), cpPCLatin2);  // only a-z are upper-cased
+    // A directory's name does not count, only the file's own.
+    EXPECT_EQ(pick("/home/eva/.wine/dopis.txt"), cpPCLatin2);
+    EXPECT_EQ(pick("/home/eva/.kam/dopis.win"), cpCP1250);
+}

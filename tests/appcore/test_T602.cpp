@@ -1,0 +1,119 @@
+#include "BedEditTypes.h"
+#include "T602.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+std::string Converted(std::string line, TBedT602Mode mode, TBedT602Toggles& toggles) {
+    ConvertT602Line(line, mode, toggles);
+    return line;
+}
+
+std::string Converted(std::string line, TBedT602Mode mode) {
+    TBedT602Toggles toggles;
+    return Converted(std::move(line), mode, toggles);
+}
+
+// A file in the test's temporary directory, removed again at the end of the test.
+class TempFile {
+public:
+    explicit TempFile(std::string_view content)
+        : path_((std::filesystem::temp_directory_path() /
+                 ("bed_t602_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name())).string()) {
+        std::ofstream(path_, std::ios::binary).write(content.data(), std::streamsize(content.size()));
+    }
+    ~TempFile() { std::remove(path_.c_str()); }
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+}  // namespace
+
+TEST(T602, DotCommandLinesAndSignature) {
+    EXPECT_TRUE(IsDotCommandLine("@CT 0"));
+    EXPECT_TRUE(IsDotCommandLine("@LM1"));
+    EXPECT_TRUE(IsDotCommandLine("@ECHO OFF"));
+    for (std::string_view no : {"", "@", "@C", "@Ct 0", "@c", " @CT", "@1A", "CT 0"})
+        EXPECT_FALSE(IsDotCommandLine(no)) << no;
+
+    EXPECT_TRUE(IsT602FirstLine("@CT 0"));
+    EXPECT_TRUE(IsT602FirstLine("@CT "));
+    for (std::string_view no : {"", "@CT", "@CT\t0", " @CT 0", "@ct 0", "@CTX"})
+        EXPECT_FALSE(IsT602FirstLine(no)) << no;
+}
+
+TEST(T602, PlainTextDropsControlBytesAndSoftLineEnds) {
+    EXPECT_EQ(Converted("\x02tu\x02\xE8n\x13\xE9\x13\x8D", t602Text), "tu\xE8n\xE9");
+    EXPECT_EQ(Converted("\x02\x04\x1D", t602Text), "");
+    // Only one trailing soft line end goes; one inside the line becomes a CR.
+    EXPECT_EQ(Converted("a\x8D" "b\x8D\x8D", t602Text), "a\rb\r");
+    // Unknown control bytes and double-line box drawing stay.
+    EXPECT_EQ(Converted("\x01\x03\x1B\xCD\xBA", t602Text), "\x01\x03\x1B\xCD\xBA");
+}
+
+TEST(T602, SingleLineBoxDrawingBecomesAscii) {
+    EXPECT_EQ(Converted("\xDA\xC4\xC2\xC4\xBF", t602Text), "+-+-+");
+    EXPECT_EQ(Converted("\xB3x\xB3", t602Text), "|x|");
+    EXPECT_EQ(Converted("\xC3\xC5\xB4\xC0\xC1\xD9", t602Text), "++++++");
+    EXPECT_EQ(Converted("\xB3\xC4", t602Html), "|-<BR>");
+}
+
+// A byte right behind a formatting byte is converted like any other: bold ending at a soft line
+// end must not leave the soft line end in the text.
+TEST(T602, ByteAfterAControlByteIsConvertedToo) {
+    EXPECT_EQ(Converted("tu\xE8n\xE9\x02\x8D", t602Text), "tu\xE8n\xE9");
+    EXPECT_EQ(Converted("\x02\xC4\x13\x04\xB3", t602Text), "-|");
+}
+
+TEST(T602, HtmlTagsFollowTheTogglesAcrossLines) {
+    TBedT602Toggles toggles;
+    EXPECT_EQ(Converted("\x02" "a\x02", t602Html, toggles), "<B>a</B><BR>");
+    EXPECT_EQ(Converted("\x04" "kurz\xEDva", t602Html, toggles), "<I>kurz\xEDva<BR>");
+    EXPECT_EQ(Converted("dal\x04\x8D", t602Html, toggles), "dal</I><BR>");
+    // 0x0F and 0x10 give the same element but are toggled separately.
+    EXPECT_EQ(Converted("\x0F" "a\x10" "b\x0F\x10", t602Html, toggles), "<H2>a<H2>b</H2></H2><BR>");
+    EXPECT_EQ(Converted("\x14" "2\x14\x16" "n\x16\x1D" "T\x1D\x13" "u\x13", t602Html, toggles),
+              "<SUP>2</SUP><SUB>n</SUB><H1>T</H1><U>u</U><BR>");
+    // The text's own markup characters are not escaped.
+    EXPECT_EQ(Converted("a<b & c>", t602Html, toggles), "a<b & c><BR>");
+    EXPECT_EQ(Converted("", t602Html, toggles), "<BR>");
+
+    Converted("\x02", t602Html, toggles);
+    toggles.CloseAll();
+    EXPECT_EQ(Converted("\x02", t602Html, toggles), "<B><BR>");
+}
+
+TEST(T602, LinesLeftAlone) {
+    const std::string raw = "\x02" "a\x8D\xC4";
+    EXPECT_EQ(Converted(raw, t602Leave), raw);
+    EXPECT_EQ(Converted(raw, t602Ask), raw);
+    EXPECT_EQ(Converted(raw, static_cast<TBedT602Mode>(9)), raw);
+    // Dot commands are kept whole, also without <BR> in HTML.
+    EXPECT_EQ(Converted("@LM 1\x02\x8D", t602Html), "@LM 1\x02\x8D");
+    EXPECT_EQ(Converted("@PL 60", t602Text), "@PL 60");
+}
+
+TEST(T602, HtmlOutputStaysWithinSixBytesPerInputByte) {
+    TBedT602Toggles toggles;
+    const std::string worst(1000, '\x14');
+    EXPECT_LE(Converted(worst, t602Html, toggles).size(), worst.size() * 6 + 4);
+}
+
+TEST(T602, ReadFirstLine) {
+    EXPECT_EQ(ReadFirstLine(TempFile("@CT 0\r\n@LM 1\r\n").path()), "@CT 0");
+    EXPECT_EQ(ReadFirstLine(TempFile("@CT\nx").path()), "@CT");
+    EXPECT_EQ(ReadFirstLine(TempFile("a\rb").path()), "a");
+    EXPECT_EQ(ReadFirstLine(TempFile("").path()), "");
+    const std::string longLine(10000, 'x');
+    EXPECT_EQ(ReadFirstLine(TempFile(longLine).path()), longLine);
+    EXPECT_EQ(ReadFirstLine(TempFile(longLine + "\n" + "y").path()), longLine);
+    EXPECT_THROW(ReadFirstLine("/nonexistent/dir/file.602"), EBedFileError);
+}
