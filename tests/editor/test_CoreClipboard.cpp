@@ -139,3 +139,18 @@ TEST(CoreDragDrop, MoveCopyAndDropFromAnotherEditor) {
     source.Undo();
     EXPECT_EQ(source.Text()[0], "from here");
 }
+
+TEST(CoreClipboard, SystemClipboardConversions) {
+    const auto block = bedclip::DecodeBlock(bedclip::EncodeBlock("a\r\nb", smColumn));
+    EXPECT_EQ(block.mode, smColumn);
+    EXPECT_EQ(block.text, "a\r\nb");
+    EXPECT_THROW(bedclip::DecodeBlock(""), EBedEditError);
+    EXPECT_THROW(bedclip::DecodeBlock("\x07x"), EBedEditError);
+
+    bool lossy = true;
+    EXPECT_EQ(bedclip::FromUnicode(U"\u010Dap\u20AC", lossy), "\xE8" "ap\x80");
+    EXPECT_FALSE(lossy);
+    EXPECT_EQ(bedclip::FromUnicode(U"a\u6F22b\U0001F600", lossy), "a?b?");
+    EXPECT_TRUE(lossy);
+    EXPECT_EQ(bedclip::ToUnicode("\x8A\xE8"), U"\u0160\u010D");
+}
