@@ -124,6 +124,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
         painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
                           fontStyle);
     }
+    painter.Flush();
     const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
     if (belowTop <= clip.bottom())
         p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);
