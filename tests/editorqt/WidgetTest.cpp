@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QMimeData>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -88,6 +89,10 @@ TEST_F(WidgetTest, GutterDigitsGrowWithAutoSize) {
     std::vector<std::string> many(12345, "x");
     edit.Lines().AddStrings(many);
     EXPECT_EQ(edit.GutterWidth(), 16 + 2 + 5 * edit.CharWidth() + 2);
+    edit.Gutter().SetAutoSize(false);
+    EXPECT_EQ(edit.GutterWidth(), 16 + 2 + 4 * edit.CharWidth() + 2);
+    edit.Gutter().SetDigitCount(1);  // clamped to 2
+    EXPECT_EQ(edit.GutterWidth(), 16 + 2 + 2 * edit.CharWidth() + 2);
 }
 
 TEST_F(WidgetTest, GutterEdgeLinesAndColour) {
@@ -217,7 +222,7 @@ TEST_F(WidgetTest, DoubleClickSelectsAWordAndGutterClicksReport) {
     EXPECT_EQ(edit.SelectedText(), "world");
     edit.Gutter().SetVisible(true);
     int clicked = 0;
-    edit.OnGutterClick = [&](int, int, int line) { clicked = line; };
+    edit.OnGutterClick = [&](int, int, int line, TBedEditMark*) { clicked = line; };
     Click(edit.viewport(), {}, QPoint(3, edit.LineHeight() / 2));
     EXPECT_EQ(clicked, 1);
 }
@@ -234,6 +239,54 @@ TEST_F(WidgetTest, TypingTakesCp1250AndRefusesTheRest) {
     EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D\xE8" "aj");
     const QRect r = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     EXPECT_EQ(r.topLeft(), edit.PositionToPixels(edit.CaretXY()) + edit.viewport()->pos());
+}
+
+TEST_F(WidgetTest, EnterBreaksTheLineOnce) {
+    SetText({"ab"});
+    edit.SetCaretXY({2, 1});
+    Key(&edit, Qt::Key_Return, "\r");
+    ASSERT_EQ(edit.Lines().Count(), 2);
+    EXPECT_EQ(edit.Lines().Get(1), "b");
+}
+
+TEST_F(WidgetTest, HiddenSelectionWithoutFocus) {
+    SetText({"abcdef"});
+    edit.SetSelFrom({1, 1});
+    edit.SetSelTo({4, 1});
+    edit.SetHideSelection(true);
+    QWidget other;
+    other.show();
+    other.setFocus();
+    edit.clearFocus();
+    EXPECT_EQ(Cell(Shot(), {2, 1}), QColor(Qt::white));
+    edit.SetHideSelection(false);
+    EXPECT_EQ(Cell(Shot(), {2, 1}), QColor(0, 0, 255));
+}
+
+TEST_F(WidgetTest, DroppedFilesAndForeignText) {
+    SetText({"abcdef"});
+    edit.SetOptions(edit.Options().With(eoDropFiles));
+    std::vector<std::string> files;
+    edit.OnDropFiles = [&](int, int, const std::vector<std::string>& names) { files = names; };
+    auto drop = [&](QMimeData& data, QPoint at) {
+        // Qt delivers a drop only to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit.viewport(), &enter);
+        QDropEvent e(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit.viewport(), &e);
+    };
+    QMimeData uris;
+    uris.setUrls({QUrl::fromLocalFile("/tmp/a b.txt"), QUrl("https://example.invalid/x")});
+    drop(uris, CellCentre({1, 1}));
+    EXPECT_EQ(files, std::vector<std::string>{"/tmp/a b.txt"});
+
+    QMimeData text;
+    text.setText(QString::fromUtf8("ří"));
+    drop(text, CellCentre({3, 1}) - QPoint(2, 0));
+    EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
+    text.setText(QString::fromUtf8("Ж"));  // no CP 1250 letter: nothing at all is dropped
+    drop(text, CellCentre({1, 1}));
+    EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
 }
 
 TEST_F(WidgetTest, TabGoesToTheTextOnlyWithWantTabs) {

@@ -12,10 +12,11 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);  // drag events reach the scroll area only through its viewport
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
-    gutter_.OnChange = [this] { RecalcSizes(); };
+    gutter_.editorHook_ = [this] { RecalcSizes(); };
 
     for (const Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar* bar = o == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();

@@ -75,8 +75,8 @@ public:
 
     // (line, foreground, background): true when the line has colours of its own.
     std::function<bool(int, int32_t&, int32_t&)> OnSpecialLineColors;
-    // (x, y, line) of a click released in the gutter.
-    std::function<void(int, int, int)> OnGutterClick;
+    // (x, y, line, the line's first mark or null) of a click released in the gutter.
+    std::function<void(int, int, int, TBedEditMark*)> OnGutterClick;
     // After the component painted, with the painter still set up.
     std::function<void(QPainter&)> OnPaint;
 

@@ -107,8 +107,11 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
     autoScrollTimer_.stop();
     autoScrollX_ = autoScrollY_ = 0;
     if (e->button() == Qt::LeftButton) {
-        if (gutterClick_ && pos.x() < metrics_.gutterWidth && OnGutterClick)
-            OnGutterClick(pos.x(), pos.y(), PixelToRow(metrics_, pos.y(), viewport()->height()));
+        if (gutterClick_ && pos.x() < metrics_.gutterWidth && OnGutterClick) {
+            const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
+            const std::vector<TBedEditMark*> marks = Marks().MarksForLine(line);
+            OnGutterClick(pos.x(), pos.y(), line, marks.empty() ? nullptr : marks.front());
+        }
         if (waitForDragging_ && !doubleClicked_) {
             IncPaintLock();
             SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
