@@ -30,7 +30,7 @@ void TBedEdit::mousePressEvent(QMouseEvent* e) {
     SetCaretXY(target);
     if (e->button() == Qt::LeftButton) {
         leftButtonDown_ = true;
-        if (hadSelection && HasOption(eoDragDropEditing) && pos.x() >= metrics_.TextLeft() &&
+        if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
             SelectionMode() == smNormal && insideSelection) {
             waitForDragging_ = true;
         } else if (e->modifiers() & Qt::ShiftModifier) {
@@ -128,7 +128,7 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
 void TBedEdit::mouseDoubleClickEvent(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
     if (e->button() != Qt::LeftButton) return;
-    if (pos.x() < metrics_.TextLeft() || HasOption(eoNoSelection)) return;
+    if (!InTextArea(pos) || HasOption(eoNoSelection)) return;
     SelectWordAt(CaretXY());
     doubleClicked_ = true;
     waitForDragging_ = false;
