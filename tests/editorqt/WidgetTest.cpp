@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QScrollBar>
 
@@ -326,6 +327,13 @@ TEST_F(WidgetTest, ThumbAtTheEndShowsTheLastLinesOfAHugeText) {
     bar->setSliderPosition(bar->maximum());
     bar->setSliderDown(false);
     EXPECT_EQ(edit.FirstVisibleLine() + edit.LinesInWindow() - 1, 100000);
+    bar->setSliderDown(true);
+    bar->triggerAction(QAbstractSlider::SliderMove);
+    auto* hint = edit.findChild<QLabel*>();
+    ASSERT_TRUE(hint && hint->isVisible());
+    EXPECT_EQ(hint->text(), QString("Top Line: %1").arg(edit.FirstVisibleLine()));
+    bar->setSliderDown(false);
+    EXPECT_FALSE(hint->isVisible());
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(edit.FirstVisibleLine() + 2 * edit.LinesInWindow() - 1, 100000);
     edit.SetOptions(edit.Options().With(eoScrollByOneLess));
