@@ -1,4 +1,5 @@
 #include "BedEditCoreInternal.h"
+#include "BedEditHighlighter.h"
 
 #include <algorithm>
 
@@ -267,7 +268,10 @@ void TCustomBedEdit::LinesInserted(int index, bool toWindowBottom) {
 
 void TCustomBedEdit::LineReplaced(int index) {
     int last = index;
-    if (highlighter_) last = ScanFrom(index);
+    if (highlighter_) {
+        highlighter_->RestoreRange(lines_.GetRange(index));
+        last = ScanFrom(index);
+    }
     InvalidateTextLines(index + 1, last + 1);
 }
 

@@ -53,7 +53,8 @@ const char* FindLineBreak(const char* p, const char* end) {
     const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
     while (end - p >= 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int hits = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
+        const int hits =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
         if (hits) return p + __builtin_ctz(unsigned(hits));
         p += 16;
     }
@@ -180,18 +181,15 @@ TBedEditFileWriter::~TBedEditFileWriter() {
     if (!tempName_.empty()) ::unlink(tempName_.c_str());
 }
 
-void TBedEditFileWriter::Write(std::string_view bytes) {
-    if (bytes.empty()) return;
-    if (bytes.size() > buffer_.size() - used_) {
-        Flush();
-        // Longer than the whole buffer: copying it first would gain nothing.
-        if (bytes.size() >= buffer_.size()) {
-            WriteAll(bytes.data(), bytes.size());
-            return;
-        }
+void TBedEditFileWriter::WriteAround(std::string_view bytes) {
+    Flush();
+    // Longer than the whole buffer: copying it first would gain nothing.
+    if (bytes.size() >= buffer_.size()) {
+        WriteAll(bytes.data(), bytes.size());
+        return;
     }
-    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    std::memcpy(buffer_.data(), bytes.data(), bytes.size());
+    used_ = bytes.size();
 }
 
 void TBedEditFileWriter::Flush() {

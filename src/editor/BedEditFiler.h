@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,12 +80,18 @@ public:
     ~TBedEditFileWriter();
 
     // Raises EBedFileError (Write).
-    void Write(std::string_view bytes);
+    void Write(std::string_view bytes) {
+        // Inline: saving calls this twice per line.
+        if (bytes.size() > buffer_.size() - used_) return WriteAround(bytes);
+        if (!bytes.empty()) std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
+        used_ += bytes.size();
+    }
     // Flushes, syncs and renames over the target (keeping its permission bits, or the umask
     // default for a new file). Raises EBedFileError (Write).
     void Commit();
 
 private:
+    void WriteAround(std::string_view bytes);
     void Flush();
     void WriteAll(const char* data, size_t size);
 

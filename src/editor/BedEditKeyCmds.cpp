@@ -107,12 +107,14 @@ namespace {
 }  // namespace
 
 void TBedEditKeyStroke::SetShortCut(TBedShortCut shortCut) {
-    if (shortCut != 0 && owner_->FindShortCuts(shortCut, ShortCut2(), this) >= 0) DuplicateShortCut();
+    if (shortCut != 0 && owner_->FindShortCuts(shortCut, ShortCut2(), this) >= 0)
+        DuplicateShortCut();
     ShortCutToKey(shortCut, key_, shift_);
 }
 
 void TBedEditKeyStroke::SetShortCut2(TBedShortCut shortCut) {
-    if (shortCut != 0 && owner_->FindShortCuts(ShortCut(), shortCut, this) >= 0) DuplicateShortCut();
+    if (shortCut != 0 && owner_->FindShortCuts(ShortCut(), shortCut, this) >= 0)
+        DuplicateShortCut();
     ShortCutToKey(shortCut, key2_, shift2_);
 }
 

@@ -26,7 +26,9 @@ void TBedEditUndoList::AddItem(TBedEditUndoItem item) {
 }
 
 void TBedEditUndoList::AdvanceNextGroup() {
-    if (++nextGroup_ == 0) nextGroup_ = 1;
+    // Numbers wrap like the unsigned 32-bit counter they are; 0 means "no group".
+    nextGroup_ = int32_t(uint32_t(nextGroup_) + 1u);
+    if (nextGroup_ == 0) nextGroup_ = 1;
 }
 
 void TBedEditUndoList::BeginGroup() {
