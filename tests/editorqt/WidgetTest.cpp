@@ -177,6 +177,19 @@ TEST_F(WidgetTest, HighlighterWhitespaceBackgroundAndBoldGrid) {
     edit.SetHighlighter(nullptr);
 }
 
+TEST_F(WidgetTest, TextAfterWhereTheScannerStoppedIsStillShown) {
+    edit.Lines().Add(std::string("ab\0cd", 5));
+    TTestHighlighter hl;
+    edit.SetHighlighter(&hl);
+    const QImage img = Shot();
+    const QPoint c = edit.PositionToPixels({4, 1});
+    bool ink = false;
+    for (int y = c.y(); y < c.y() + edit.LineHeight(); ++y)
+        for (int x = c.x(); x < c.x() + edit.CharWidth(); ++x) ink = ink || At(img, x, y) != QColor(Qt::white);
+    EXPECT_TRUE(ink);
+    edit.SetHighlighter(nullptr);
+}
+
 TEST_F(WidgetTest, CaretShapesFollowTheMode) {
     SetText({"abc"});
     QApplication::processEvents();

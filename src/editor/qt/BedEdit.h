@@ -8,6 +8,7 @@
 #include "BedEditGeometry.h"
 #include "BedFontGrid.h"
 #include "BedGutter.h"
+#include "BedTextPainter.h"
 
 #include <QAbstractScrollArea>
 #include <QTimer>
@@ -125,6 +126,9 @@ private:
     // Painting
     void PaintText(QPainter& p, const QRect& clip);
     void PaintGutterArea(QPainter& p, const QRect& clip);
+    void CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+                       int firstColumn, int lastColumn, const TBedLineColors& colors,
+                       bool special, std::vector<TBedPaintToken>& tokens);
     QColor Background() const;
     QColor ToQColor(int32_t color) const { return BedColorToQColor(color, palette()); }
     int FontStyle() const;

@@ -69,6 +69,35 @@ void TBedEdit::PaintGutterArea(QPainter& p, const QRect& clip) {
     PaintGutter(p, grid_, paint, clip.intersected(QRect(0, 0, metrics_.gutterWidth, viewport()->height())));
 }
 
+void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+                             int firstColumn, int lastColumn, const TBedLineColors& colors,
+                             bool special, std::vector<TBedPaintToken>& tokens) {
+    const int fontStyle = FontStyle();
+    int scanned = 1;  // the first column no token has covered yet
+    hl.RestoreRange(Lines().GetRange(line - 1));
+    hl.StartLine(text, line - 1);
+    for (; !hl.AtLineEnd(); hl.NextToken()) {
+        const int start = hl.TokenStart() + 1;
+        if (start > lastColumn) return;
+        const int length = int(hl.TokenText().size());
+        scanned = std::max(scanned, start + length);
+        if (start + length <= firstColumn) continue;
+        TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
+        if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
+            t.style = a->Style();
+            if (!special) {
+                if (!BedColorIsNone(a->Foreground())) t.foreground = ToQColor(a->Foreground());
+                if (!BedColorIsNone(a->Background())) t.background = ToQColor(a->Background());
+            }
+        }
+        tokens.push_back(t);
+    }
+    // A scanner that stops early (at a NUL byte, say) must not hide the rest of the line.
+    if (scanned <= int(text.size()))
+        tokens.push_back({scanned, int(text.size()) - scanned + 1, colors.foreground,
+                          colors.background, fontStyle});
+}
+
 void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
     const TBedGridMetrics& g = metrics_;
     const QRect clip = clipRect.intersected(TextAreaRect());
@@ -102,25 +131,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
             colors.selectedBackground = colors.foreground;
         }
         tokens.clear();
-        if (hl) {
-            hl->RestoreRange(Lines().GetRange(line - 1));
-            hl->StartLine(text, line - 1);
-            for (; !hl->AtLineEnd(); hl->NextToken()) {
-                const int start = hl->TokenStart() + 1;
-                if (start > lastColumn) break;
-                const int length = int(hl->TokenText().size());
-                if (start + length <= firstColumn) continue;
-                TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
-                if (const TBedHighlighterAttributes* a = hl->TokenAttribute()) {
-                    t.style = a->Style();
-                    if (!special) {
-                        if (!BedColorIsNone(a->Foreground())) t.foreground = ToQColor(a->Foreground());
-                        if (!BedColorIsNone(a->Background())) t.background = ToQColor(a->Background());
-                    }
-                }
-                tokens.push_back(t);
-            }
-        }
+        if (hl) CollectTokens(*hl, line, text, firstColumn, lastColumn, colors, special, tokens);
         painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
                           fontStyle);
     }
