@@ -67,7 +67,9 @@ public:
             while (end_ < n && line_[size_t(end_)] == ' ') ++end_;
         } else {
             kind_ = (words_++ % 2) ? tkKey : tkIdent;
-            while (end_ < n && line_[size_t(end_)] != ' ' && line_[size_t(end_)] != '{') ++end_;
+            while (end_ < n && line_[size_t(end_)] != ' ' && line_[size_t(end_)] != '{' &&
+                   line_[size_t(end_)] != '\0')
+                ++end_;
         }
     }
 
