@@ -84,6 +84,21 @@ TEST_F(WidgetTest, GutterWidthAndTheFirstColumn) {
     EXPECT_EQ(edit.GutterWidth(), 30);
 }
 
+TEST_F(WidgetTest, AProportionalFontGivesOnlyItsSizeAndStyle) {
+    const QString family = edit.font().family();
+    const int cw = edit.CharWidth();
+    QFont sans(QStringLiteral("Liberation Sans"));
+    sans.setPointSize(20);
+    edit.setFont(sans);
+    EXPECT_EQ(edit.font().family(), family);
+    EXPECT_EQ(edit.font().pointSize(), 20);
+    EXPECT_GT(edit.CharWidth(), cw);
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setPointSize(8);
+    edit.setFont(mono);
+    EXPECT_LT(edit.CharWidth(), cw);
+}
+
 TEST_F(WidgetTest, GutterDigitsGrowWithAutoSize) {
     edit.Gutter().SetShowLineNumbers(true);
     edit.Gutter().SetAutoSize(true);

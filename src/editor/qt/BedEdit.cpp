@@ -30,13 +30,21 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
     connect(&autoScrollTimer_, &QTimer::timeout, this, [this] { AutoScrollTick(); });
 
     SetBorderStyle(bsSingle);
+    setFont(DefaultEditorFont());
     Remeasure();
 }
 
 TBedEdit::~TBedEdit() = default;
 
-void TBedEdit::SetFont(const QFont& font) {
-    grid_.SetBaseFont(FixedPitchFont(font, grid_.BaseFont()));
+void TBedEdit::changeEvent(QEvent* e) {
+    QAbstractScrollArea::changeEvent(e);
+    if (e->type() != QEvent::FontChange) return;
+    const QFont taken = FixedPitchFont(font(), grid_.BaseFont());
+    if (taken != font()) {
+        setFont(taken);  // comes back here with a fixed-pitch font
+        return;
+    }
+    grid_.SetBaseFont(taken);
     Remeasure();
 }
 

@@ -34,10 +34,8 @@ public:
     explicit TBedEdit(QWidget* parent = nullptr);
     ~TBedEdit() override;
 
-    // A proportional font is not taken: the editor keeps its family and takes only the
-    // size and style.
-    QFont Font() const { return grid_.BaseFont(); }
-    void SetFont(const QFont& font);
+    // The font is QWidget::font(). A proportional font is not taken: the editor keeps its
+    // fixed family and takes only the size and style of the one asked for.
     int32_t FontColor() const { return fontColor_; }
     void SetFontColor(int32_t color);
     int32_t Color() const { return color_; }
@@ -94,6 +92,7 @@ protected:
     void OptionsChanged(TBedEditorOptions oldOptions) override;
 
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
