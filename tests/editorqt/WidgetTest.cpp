@@ -64,6 +64,13 @@ protected:
         const QPoint px = edit.PositionToPixels(p);
         return img.pixelColor(px.x() + 1, px.y() + edit.LineHeight() - 1);
     }
+    bool HasInk(const QImage& img, TBedPoint p) {
+        const QPoint c = edit.PositionToPixels(p);
+        for (int y = c.y(); y < c.y() + edit.LineHeight(); ++y)
+            for (int x = c.x(); x < c.x() + edit.CharWidth(); ++x)
+                if (img.pixelColor(x, y) != QColor(Qt::white)) return true;
+        return false;
+    }
     QPoint CellCentre(TBedPoint p) {
         return edit.PositionToPixels(p) + QPoint(edit.CharWidth() / 2, edit.LineHeight() / 2);
     }
@@ -196,12 +203,7 @@ TEST_F(WidgetTest, TextAfterWhereTheScannerStoppedIsStillShown) {
     edit.Lines().Add(std::string("ab\0cd", 5));
     TTestHighlighter hl;
     edit.SetHighlighter(&hl);
-    const QImage img = Shot();
-    const QPoint c = edit.PositionToPixels({4, 1});
-    bool ink = false;
-    for (int y = c.y(); y < c.y() + edit.LineHeight(); ++y)
-        for (int x = c.x(); x < c.x() + edit.CharWidth(); ++x) ink = ink || At(img, x, y) != QColor(Qt::white);
-    EXPECT_TRUE(ink);
+    EXPECT_TRUE(HasInk(Shot(), {4, 1}));
     edit.SetHighlighter(nullptr);
 }
 
@@ -262,6 +264,10 @@ TEST_F(WidgetTest, TypingTakesCp1250AndRefusesTheRest) {
     EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D");
     Type(&edit, QString::fromUtf8("Ж"));  // no such letter in CP 1250
     EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D");
+    QInputMethodEvent composing(QString::fromUtf8("ča"), {});
+    QApplication::sendEvent(&edit, &composing);
+    EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D");  // shown, not yet typed
+    EXPECT_TRUE(HasInk(Shot(), {6, 1}));
     QInputMethodEvent ime;
     ime.setCommitString(QString::fromUtf8("čaj"));
     QApplication::sendEvent(&edit, &ime);

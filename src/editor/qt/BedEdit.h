@@ -138,6 +138,9 @@ private:
     void ShowScrollHint(bool show);
     int PageLines() const;
 
+    // The input method's text being composed, shown over the text at the caret.
+    void PaintPreedit(QPainter& p);
+
     // Mouse
     void AutoScrollTick();
     void StartBlockDrag();
@@ -160,6 +163,7 @@ private:
     TBedBorderStyle borderStyle_ = bsSingle;
     QMenu* popupMenu_ = nullptr;
 
+    QString preedit_;
     bool settingScrollBars_ = false;
     QLabel* scrollHint_ = nullptr;
     TBedWheelAccumulator wheel_;

@@ -45,6 +45,7 @@ void TBedEdit::paintEvent(QPaintEvent* e) {
     const QRect clip = e->rect();
     if (clip.left() < metrics_.gutterWidth) PaintGutterArea(p, clip);
     if (clip.right() >= metrics_.gutterWidth) PaintText(p, clip);
+    PaintPreedit(p);
     if (OnPaint) {
         p.save();
         p.setFont(grid_.BaseFont());
