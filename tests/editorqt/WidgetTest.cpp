@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -351,6 +352,26 @@ TEST_F(WidgetTest, WheelAccumulatesAndCtrlScrollsPages) {
     EXPECT_EQ(edit.FirstVisibleLine(), 7);
     wheel(-120, Qt::ControlModifier);
     EXPECT_EQ(edit.FirstVisibleLine(), 7 + edit.LinesInWindow());
+}
+
+TEST_F(WidgetTest, ScrollingByMovingPixelsShowsWhatARepaintShows) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 300; ++i) lines.push_back("line " + std::to_string(i) + std::string(size_t(i % 37), 'x'));
+    edit.Lines().AddStrings(lines);
+    edit.Gutter().SetShowLineNumbers(true);
+    edit.SetOptions(edit.Options().With(eoNoCaret));  // no blinking between the two pictures
+    auto screen = [&] {
+        QApplication::processEvents();
+        return edit.screen()->grabWindow(edit.winId()).toImage();
+    };
+    screen();
+    edit.SetFirstVisibleLine(4);   // moves the pixels up
+    edit.SetFirstVisibleLine(2);   // and down again
+    const QImage moved = screen();
+    edit.viewport()->update();
+    const QImage repainted = screen();
+    ASSERT_FALSE(moved.isNull());
+    EXPECT_TRUE(moved == repainted);
 }
 
 TEST_F(WidgetTest, ThumbAtTheEndShowsTheLastLinesOfAHugeText) {
