@@ -248,6 +248,18 @@ TEST_F(WidgetTest, AltDragMakesAColumnSelectionAndAPlainClickEndsIt) {
     EXPECT_FALSE(edit.HasSelection());
 }
 
+TEST_F(WidgetTest, RightButtonKeepsASelectionForThePopupMenu) {
+    SetText({"hello world"});
+    edit.SetSelFrom({1, 1});
+    edit.SetSelTo({6, 1});
+    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::RightButton, {}, CellCentre({9, 1}));
+    Mouse(edit.viewport(), QEvent::MouseButtonRelease, Qt::RightButton, {}, CellCentre({9, 1}));
+    EXPECT_EQ(edit.SelectedText(), "hello");
+    edit.SetSelFrom({1, 1});
+    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::RightButton, {}, CellCentre({9, 1}) - QPoint(2, 0));
+    EXPECT_EQ(edit.CaretXY(), (TBedPoint{9, 1}));
+}
+
 TEST_F(WidgetTest, DoubleClickSelectsAWordAndGutterClicksReport) {
     SetText({"hello world"});
     DoubleClick(edit.viewport(), CellCentre({8, 1}));
