@@ -69,7 +69,7 @@ row "recode Kamenicky..CP1250/"      Decode/kam  czech.kam  recode -f Kamenicky.
 row "recode KOI-8_CS2..CP1250/"      Decode/koi  czech.koi  recode -f KOI-8_CS2..CP1250/
 row "iconv -f CP852 -t CP1250"       Decode/pcl2 czech.pcl2 iconv -c -f CP852 -t CP1250
 row "iconv -f ISO-8859-2 -t CP1250"  Decode/iso  czech.iso  iconv -c -f ISO-8859-2 -t CP1250
-echo "table-lookup limit: $(ours TableLookup) MB/s"
+echo "plain table-lookup loop (ours, in memory): $(ours TableLookup) MB/s"
 
 bed=$build/bed
 if [ -x "$bed" ]; then

@@ -44,3 +44,16 @@ public:
 private:
     std::optional<TBedClipboardText> content_;
 };
+
+// The system clipboard speaks Unicode and carries blocks as bytes; these convert at its edge.
+namespace bedclip {
+
+// The private block format: one byte of selection mode, then the CP 1250 text.
+std::string EncodeBlock(const std::string& text, TBedSelectionMode mode);
+// Raises EBedEditError "Clipboard paste operation failed." for data that is not a block.
+TBedClipboardText DecodeBlock(const std::string& data);
+std::u32string ToUnicode(const std::string& cp1250);
+// Characters CP 1250 cannot hold become '?' and set `lossy`.
+std::string FromUnicode(const std::u32string& text, bool& lossy);
+
+}  // namespace bedclip

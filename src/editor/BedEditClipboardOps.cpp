@@ -24,16 +24,23 @@ void TCustomBedEdit::PasteClipboardText() {
     if (content->lossy && OnPasteUnrepresentable) OnPasteUnrepresentable(*this);
     if (HasSelection()) DeleteSelectionRecorded();
     const TBedSelectionMode mode = content->mode.value_or(smNormal);
+    if (mode == smColumn)
+        AppendLinesRecorded(caret_.Y + int(bededit::SplitPieces(content->text).size()) - 1);
     TBedPoint start;
     {
         TUndoSuspension suspension(*this);
         start = ReplaceSelectionRaw(mode, content->text);
     }
-    if (!content->mode || mode == smNormal) {
+    if (content->text.empty()) {
+        // Nothing went in: a record would span nothing or, in line mode, the line above.
+    } else if (!content->mode || mode == smNormal) {
         undoList_.Add(crPaste, start, caret_, {}, smNormal);
     } else if (mode == smColumn) {
-        undoList_.Add(crPaste, start, caret_, {}, smColumn);
-        SetCaretXY({std::min(start.X, caret_.X), std::max(start.Y, caret_.Y) + 1});
+        // The block's far corner, wherever clamping has left the caret.
+        const auto pieces = bededit::SplitPieces(content->text);
+        const TBedPoint end{start.X + int(pieces.back().size()), start.Y + int(pieces.size()) - 1};
+        undoList_.Add(crPaste, start, end, {}, smColumn);
+        SetCaretXY({std::min(start.X, end.X), std::max(start.Y, end.Y) + 1});
     } else if (caret_.X == 1) {
         undoList_.Add(crPaste, {1, start.Y}, {charsInWindow_, caret_.Y - 1}, {}, smLine);
     } else {
@@ -41,6 +48,22 @@ void TCustomBedEdit::PasteClipboardText() {
     }
     ScrollCaretIntoView();
     StatusChanged(scSelection);
+}
+
+// A column block that reaches below the text needs lines to go into; they are added as an
+// insertion of their own, so that undo removes them again.
+void TCustomBedEdit::AppendLinesRecorded(int lastLine) {
+    if (lines_.Count() == 0) lines_.Add({});
+    const int count = lines_.Count();
+    if (lastLine <= count) return;
+    const TBedPoint caret = caret_;
+    const TBedPoint from{int(lines_.Get(count - 1).size()) + 1, count};
+    {
+        TBedLinesUpdate update(lines_);
+        for (int i = count; i < lastLine; ++i) lines_.Add({});
+    }
+    undoList_.Add(crInsert, from, {1, lastLine}, {}, smNormal);
+    SetCaretXY(caret);
 }
 
 void TCustomBedEdit::DropSelection(TCustomBedEdit& source, TBedPoint p, bool ctrl, bool shift) {

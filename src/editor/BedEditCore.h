@@ -223,6 +223,7 @@ private:
 
     // Selection.cpp
     TBedPoint ClampBlockPoint(TBedPoint p) const;
+    std::string SelectedText(bool padColumns) const;
     int MaxCaretX(int y) const;
     // Deletes the selection and inserts text in mode; returns where the insertion started.
     TBedPoint ReplaceSelectionRaw(TBedSelectionMode mode, const std::string& text);
@@ -250,6 +251,7 @@ private:
     void RedoUnindent(const TBedEditUndoItem& item);
     void RedoInsertion(const TBedEditUndoItem& item);
     void InsertIndentColumn(int firstLine, int lastLine);
+    void PadLineTo(TBedPoint p);
     void RemoveLeadingSpaces(int firstLine, const std::vector<int>& counts);
 
     // Movement.cpp
@@ -272,6 +274,9 @@ private:
     void CmdSelectionMode(const TCommandArgs& a);
     void CmdMatchBracket(const TCommandArgs& a);
     void CmdMarker(const TCommandArgs& a);
+
+    // ClipboardOps.cpp
+    void AppendLinesRecorded(int lastLine);
 
     // Editing.cpp
     void CmdChar(const TCommandArgs& a);

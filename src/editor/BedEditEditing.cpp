@@ -21,7 +21,7 @@ int TCustomBedEdit::LeadingBlanks(const std::string& line) const {
 }
 
 void TCustomBedEdit::ScrollRightAfterTyping() {
-    if (caret_.X >= leftChar_ + charsInWindow_)
+    if (charsInWindow_ > 1 && caret_.X >= leftChar_ + charsInWindow_)
         SetFirstVisibleChar(leftChar_ + std::min(25, charsInWindow_ - 1));
 }
 

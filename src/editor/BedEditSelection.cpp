@@ -160,11 +160,19 @@ void TCustomBedEdit::SetCaretAndSelection(TBedPoint caret, TBedPoint begin, TBed
 void TCustomBedEdit::SetSelectionMode(TBedSelectionMode mode) {
     if (mode == selectionMode_) return;
     selectionMode_ = mode;
+    // Ends set in another mode may lie past their lines; a normal selection stops at the
+    // line ends, and its deletion and undo record must agree on where that is.
+    if (mode == smNormal) {
+        blockBegin_ = ClampBlockPoint(blockBegin_);
+        blockEnd_ = ClampBlockPoint(blockEnd_);
+    }
     if (HasSelection()) InvalidateLines(-1, -1);
     StatusChanged(scSelection);
 }
 
-std::string TCustomBedEdit::SelectedText() const {
+std::string TCustomBedEdit::SelectedText() const { return SelectedText(true); }
+
+std::string TCustomBedEdit::SelectedText(bool padColumns) const {
     if (!HasSelection()) return {};
     const TBedPoint b = SelFrom(), e = SelTo();
     std::string result;
@@ -184,7 +192,7 @@ std::string TCustomBedEdit::SelectedText() const {
         const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
         for (int y = b.Y; y <= e.Y; ++y) {
             std::string part = Substr(lines_.Get(y - 1), left - 1, right - left);
-            part.resize(size_t(right - left), ' ');
+            if (padColumns) part.resize(size_t(right - left), ' ');
             if (y > b.Y) result += kLineBreak;
             result += part;
         }
@@ -209,11 +217,13 @@ void TCustomBedEdit::SetSelectedText(const std::string& text) {
 TBedPoint TCustomBedEdit::DeleteSelectionRecorded(bool backwardsAsDelete) {
     if (!HasSelection()) return caret_;
     const bool backwards = PointBefore(blockEnd_, blockBegin_);
+    // Undo puts back what was there: short lines of a column get no padding.
+    std::string text = SelectedText(false);
     if (backwardsAsDelete)
-        undoList_.Add(backwards ? crDelete : crSelDelete, SelFrom(), SelTo(), SelectedText(),
+        undoList_.Add(backwards ? crDelete : crSelDelete, SelFrom(), SelTo(), std::move(text),
                       selectionMode_);
     else
-        undoList_.Add(crSelDelete, blockBegin_, blockEnd_, SelectedText(), selectionMode_);
+        undoList_.Add(crSelDelete, blockBegin_, blockEnd_, std::move(text), selectionMode_);
     TUndoSuspension suspension(*this);
     return ReplaceSelectionRaw(selectionMode_, {});
 }

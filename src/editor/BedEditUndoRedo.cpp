@@ -109,14 +109,25 @@ void TCustomBedEdit::RedoItem() {
     }
 }
 
+void TCustomBedEdit::PadLineTo(TBedPoint p) {
+    if (p.Y > lines_.Count()) return;
+    const std::string& line = lines_.Get(p.Y - 1);
+    if (int(line.size()) >= p.X - 1) return;
+    std::string padded = line;
+    padded.resize(size_t(p.X - 1), ' ');
+    lines_.Put(p.Y - 1, std::move(padded));
+}
+
 // ---- Undo ---------------------------------------------------------------------------------
 
 void TCustomBedEdit::UndoInsertion(const TBedEditUndoItem& item) {
+    // Blanks before an inserted break were trimmed away; they come back with the join.
+    if (item.SelMode == smNormal && item.End.Y > item.Start.Y) PadLineTo(item.Start);
     SetCaretXY(item.Start);
     SetSelFrom(item.Start);
     SetSelTo(item.End);
     TBedEditUndoItem redo = item;
-    redo.Text = SelectedText();
+    redo.Text = SelectedText(false);
     redo.Restored = item.Text;
     redoList_.AddItem(std::move(redo));
     {
@@ -191,19 +202,12 @@ void TCustomBedEdit::UndoDeletion(const TBedEditUndoItem& item) {
 // ---- Redo ---------------------------------------------------------------------------------
 
 void TCustomBedEdit::RedoDeletion(const TBedEditUndoItem& item) {
-    if (item.SelMode == smNormal) {
-        // A deletion that began past the end of a line had padded it first.
-        const TBedPoint from = PointBefore(item.End, item.Start) ? item.End : item.Start;
-        const std::string& line = lines_.Get(from.Y - 1);
-        if (int(line.size()) < from.X - 1 && from.Y <= lines_.Count()) {
-            std::string padded = line;
-            padded.resize(size_t(from.X - 1), ' ');
-            lines_.Put(from.Y - 1, std::move(padded));
-        }
-    }
+    // A deletion that began past the end of a line had padded it first.
+    if (item.SelMode == smNormal)
+        PadLineTo(PointBefore(item.End, item.Start) ? item.End : item.Start);
     SetSelFrom(item.Start);
     SetSelTo(item.End);
-    undoList_.Add(item.Reason, item.Start, item.End, SelectedText(), item.SelMode);
+    undoList_.Add(item.Reason, item.Start, item.End, SelectedText(false), item.SelMode);
     {
         TUndoSuspension suspension(*this);
         ReplaceSelectionRaw(item.SelMode, item.Text);

@@ -104,12 +104,6 @@ TEST(T602, LinesLeftAlone) {
     EXPECT_EQ(Converted("@PL 60", t602Text), "@PL 60");
 }
 
-TEST(T602, HtmlOutputStaysWithinSixBytesPerInputByte) {
-    TBedT602Toggles toggles;
-    const std::string worst(1000, '\x14');
-    EXPECT_LE(Converted(worst, t602Html, toggles).size(), worst.size() * 6 + 4);
-}
-
 TEST(T602, ReadFirstLine) {
     EXPECT_EQ(ReadFirstLine(TempFile("@CT 0\r\n@LM 1\r\n").path()), "@CT 0");
     EXPECT_EQ(ReadFirstLine(TempFile("@CT\nx").path()), "@CT");

@@ -1,6 +1,7 @@
 #pragma once
 // A small highlighter for painting tests and benchmarks: words alternate between plain,
-// bold keyword and italic comment attributes; "{" opens a comment that may span lines.
+// bold keyword and italic comment attributes; "{" opens a comment that may span lines. Like
+// many scanners it takes a NUL byte for the end of the line.
 #include "BedEditHighlighter.h"
 
 class TTestHighlighter : public TBedCustomHighlighter {
@@ -26,7 +27,9 @@ public:
     }
     TBedHighlighterAttributes* SpaceAttri() const { return space_; }
     TBedHighlighterAttributes* KeyAttri() const { return key_; }
-    bool AtLineEnd() const override { return start_ >= int(line_.size()); }
+    bool AtLineEnd() const override {
+        return start_ >= int(line_.size()) || line_[size_t(start_)] == '\0';
+    }
     TBedRange CurrentRange() const override { return inComment_ ? 1 : 0; }
     void RestoreRange(TBedRange value) override { inComment_ = value == 1; }
     void ClearRange() override { inComment_ = false; }
@@ -64,7 +67,9 @@ public:
             while (end_ < n && line_[size_t(end_)] == ' ') ++end_;
         } else {
             kind_ = (words_++ % 2) ? tkKey : tkIdent;
-            while (end_ < n && line_[size_t(end_)] != ' ' && line_[size_t(end_)] != '{') ++end_;
+            while (end_ < n && line_[size_t(end_)] != ' ' && line_[size_t(end_)] != '{' &&
+                   line_[size_t(end_)] != '\0')
+                ++end_;
         }
     }
 

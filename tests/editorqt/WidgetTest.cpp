@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -62,6 +65,13 @@ protected:
         const QPoint px = edit.PositionToPixels(p);
         return img.pixelColor(px.x() + 1, px.y() + edit.LineHeight() - 1);
     }
+    bool HasInk(const QImage& img, TBedPoint p) {
+        const QPoint c = edit.PositionToPixels(p);
+        for (int y = c.y(); y < c.y() + edit.LineHeight(); ++y)
+            for (int x = c.x(); x < c.x() + edit.CharWidth(); ++x)
+                if (img.pixelColor(x, y) != QColor(Qt::white)) return true;
+        return false;
+    }
     QPoint CellCentre(TBedPoint p) {
         return edit.PositionToPixels(p) + QPoint(edit.CharWidth() / 2, edit.LineHeight() / 2);
     }
@@ -82,12 +92,31 @@ TEST_F(WidgetTest, GutterWidthAndTheFirstColumn) {
     EXPECT_EQ(edit.GutterWidth(), 30);
 }
 
+TEST_F(WidgetTest, AProportionalFontGivesOnlyItsSizeAndStyle) {
+    const QString family = edit.font().family();
+    const int cw = edit.CharWidth();
+    QFont sans(QStringLiteral("Liberation Sans"));
+    sans.setPointSize(20);
+    edit.setFont(sans);
+    EXPECT_EQ(edit.font().family(), family);
+    EXPECT_EQ(edit.font().pointSize(), 20);
+    EXPECT_GT(edit.CharWidth(), cw);
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setPointSize(8);
+    edit.setFont(mono);
+    EXPECT_LT(edit.CharWidth(), cw);
+}
+
 TEST_F(WidgetTest, GutterDigitsGrowWithAutoSize) {
     edit.Gutter().SetShowLineNumbers(true);
     edit.Gutter().SetAutoSize(true);
     std::vector<std::string> many(12345, "x");
     edit.Lines().AddStrings(many);
     EXPECT_EQ(edit.GutterWidth(), 16 + 2 + 5 * edit.CharWidth() + 2);
+    edit.Gutter().SetAutoSize(false);
+    EXPECT_EQ(edit.GutterWidth(), 16 + 2 + 4 * edit.CharWidth() + 2);
+    edit.Gutter().SetDigitCount(1);  // clamped to 2
+    EXPECT_EQ(edit.GutterWidth(), 16 + 2 + 2 * edit.CharWidth() + 2);
 }
 
 TEST_F(WidgetTest, GutterEdgeLinesAndColour) {
@@ -171,6 +200,14 @@ TEST_F(WidgetTest, HighlighterWhitespaceBackgroundAndBoldGrid) {
     edit.SetHighlighter(nullptr);
 }
 
+TEST_F(WidgetTest, TextAfterWhereTheScannerStoppedIsStillShown) {
+    edit.Lines().Add(std::string("ab\0cd", 5));
+    TTestHighlighter hl;
+    edit.SetHighlighter(&hl);
+    EXPECT_TRUE(HasInk(Shot(), {4, 1}));
+    edit.SetHighlighter(nullptr);
+}
+
 TEST_F(WidgetTest, CaretShapesFollowTheMode) {
     SetText({"abc"});
     QApplication::processEvents();
@@ -211,13 +248,25 @@ TEST_F(WidgetTest, AltDragMakesAColumnSelectionAndAPlainClickEndsIt) {
     EXPECT_FALSE(edit.HasSelection());
 }
 
+TEST_F(WidgetTest, RightButtonKeepsASelectionForThePopupMenu) {
+    SetText({"hello world"});
+    edit.SetSelFrom({1, 1});
+    edit.SetSelTo({6, 1});
+    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::RightButton, {}, CellCentre({9, 1}));
+    Mouse(edit.viewport(), QEvent::MouseButtonRelease, Qt::RightButton, {}, CellCentre({9, 1}));
+    EXPECT_EQ(edit.SelectedText(), "hello");
+    edit.SetSelFrom({1, 1});
+    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::RightButton, {}, CellCentre({9, 1}) - QPoint(2, 0));
+    EXPECT_EQ(edit.CaretXY(), (TBedPoint{9, 1}));
+}
+
 TEST_F(WidgetTest, DoubleClickSelectsAWordAndGutterClicksReport) {
     SetText({"hello world"});
     DoubleClick(edit.viewport(), CellCentre({8, 1}));
     EXPECT_EQ(edit.SelectedText(), "world");
     edit.Gutter().SetVisible(true);
     int clicked = 0;
-    edit.OnGutterClick = [&](int, int, int line) { clicked = line; };
+    edit.OnGutterClick = [&](int, int, int line, TBedEditMark*) { clicked = line; };
     Click(edit.viewport(), {}, QPoint(3, edit.LineHeight() / 2));
     EXPECT_EQ(clicked, 1);
 }
@@ -228,12 +277,64 @@ TEST_F(WidgetTest, TypingTakesCp1250AndRefusesTheRest) {
     EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D");
     Type(&edit, QString::fromUtf8("Ж"));  // no such letter in CP 1250
     EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D");
+    QInputMethodEvent composing(QString::fromUtf8("ča"), {});
+    QApplication::sendEvent(&edit, &composing);
+    EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D");  // shown, not yet typed
+    EXPECT_TRUE(HasInk(Shot(), {6, 1}));
     QInputMethodEvent ime;
     ime.setCommitString(QString::fromUtf8("čaj"));
     QApplication::sendEvent(&edit, &ime);
     EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D\xE8" "aj");
     const QRect r = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     EXPECT_EQ(r.topLeft(), edit.PositionToPixels(edit.CaretXY()) + edit.viewport()->pos());
+}
+
+TEST_F(WidgetTest, EnterBreaksTheLineOnce) {
+    SetText({"ab"});
+    edit.SetCaretXY({2, 1});
+    Key(&edit, Qt::Key_Return, "\r");
+    ASSERT_EQ(edit.Lines().Count(), 2);
+    EXPECT_EQ(edit.Lines().Get(1), "b");
+}
+
+TEST_F(WidgetTest, HiddenSelectionWithoutFocus) {
+    SetText({"abcdef"});
+    edit.SetSelFrom({1, 1});
+    edit.SetSelTo({4, 1});
+    edit.SetHideSelection(true);
+    QWidget other;
+    other.show();
+    other.setFocus();
+    edit.clearFocus();
+    EXPECT_EQ(Cell(Shot(), {2, 1}), QColor(Qt::white));
+    edit.SetHideSelection(false);
+    EXPECT_EQ(Cell(Shot(), {2, 1}), QColor(0, 0, 255));
+}
+
+TEST_F(WidgetTest, DroppedFilesAndForeignText) {
+    SetText({"abcdef"});
+    edit.SetOptions(edit.Options().With(eoDropFiles));
+    std::vector<std::string> files;
+    edit.OnDropFiles = [&](int, int, const std::vector<std::string>& names) { files = names; };
+    auto drop = [&](QMimeData& data, QPoint at) {
+        // Qt delivers a drop only to the widget that accepted the drag's entry.
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit.viewport(), &enter);
+        QDropEvent e(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(edit.viewport(), &e);
+    };
+    QMimeData uris;
+    uris.setUrls({QUrl::fromLocalFile("/tmp/a b.txt"), QUrl("https://example.invalid/x")});
+    drop(uris, CellCentre({1, 1}));
+    EXPECT_EQ(files, std::vector<std::string>{"/tmp/a b.txt"});
+
+    QMimeData text;
+    text.setText(QString::fromUtf8("ří"));
+    drop(text, CellCentre({3, 1}) - QPoint(2, 0));
+    EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
+    text.setText(QString::fromUtf8("Ж"));  // no CP 1250 letter: nothing at all is dropped
+    drop(text, CellCentre({1, 1}));
+    EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
 }
 
 TEST_F(WidgetTest, TabGoesToTheTextOnlyWithWantTabs) {
@@ -265,6 +366,26 @@ TEST_F(WidgetTest, WheelAccumulatesAndCtrlScrollsPages) {
     EXPECT_EQ(edit.FirstVisibleLine(), 7 + edit.LinesInWindow());
 }
 
+TEST_F(WidgetTest, ScrollingByMovingPixelsShowsWhatARepaintShows) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 300; ++i) lines.push_back("line " + std::to_string(i) + std::string(size_t(i % 37), 'x'));
+    edit.Lines().AddStrings(lines);
+    edit.Gutter().SetShowLineNumbers(true);
+    edit.SetOptions(edit.Options().With(eoNoCaret));  // no blinking between the two pictures
+    auto screen = [&] {
+        QApplication::processEvents();
+        return edit.screen()->grabWindow(edit.winId()).toImage();
+    };
+    screen();
+    edit.SetFirstVisibleLine(4);   // moves the pixels up
+    edit.SetFirstVisibleLine(2);   // and down again
+    const QImage moved = screen();
+    edit.viewport()->update();
+    const QImage repainted = screen();
+    ASSERT_FALSE(moved.isNull());
+    EXPECT_TRUE(moved == repainted);
+}
+
 TEST_F(WidgetTest, ThumbAtTheEndShowsTheLastLinesOfAHugeText) {
     std::vector<std::string> many(100000, "line");
     edit.Lines().AddStrings(many);
@@ -273,6 +394,13 @@ TEST_F(WidgetTest, ThumbAtTheEndShowsTheLastLinesOfAHugeText) {
     bar->setSliderPosition(bar->maximum());
     bar->setSliderDown(false);
     EXPECT_EQ(edit.FirstVisibleLine() + edit.LinesInWindow() - 1, 100000);
+    bar->setSliderDown(true);
+    bar->triggerAction(QAbstractSlider::SliderMove);
+    auto* hint = edit.findChild<QLabel*>();
+    ASSERT_TRUE(hint && hint->isVisible());
+    EXPECT_EQ(hint->text(), QString("Top Line: %1").arg(edit.FirstVisibleLine()));
+    bar->setSliderDown(false);
+    EXPECT_FALSE(hint->isVisible());
     bar->triggerAction(QAbstractSlider::SliderPageStepSub);
     EXPECT_EQ(edit.FirstVisibleLine() + 2 * edit.LinesInWindow() - 1, 100000);
     edit.SetOptions(edit.Options().With(eoScrollByOneLess));

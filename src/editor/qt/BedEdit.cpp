@@ -12,10 +12,11 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);  // drag events reach the scroll area only through its viewport
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     viewport()->setCursor(Qt::IBeamCursor);
-    gutter_.OnChange = [this] { RecalcSizes(); };
+    gutter_.editorHook_ = [this] { RecalcSizes(); };
 
     for (const Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar* bar = o == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
@@ -29,13 +30,21 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
     connect(&autoScrollTimer_, &QTimer::timeout, this, [this] { AutoScrollTick(); });
 
     SetBorderStyle(bsSingle);
+    setFont(DefaultEditorFont());
     Remeasure();
 }
 
 TBedEdit::~TBedEdit() = default;
 
-void TBedEdit::SetFont(const QFont& font) {
-    grid_.SetBaseFont(FixedPitchFont(font, grid_.BaseFont()));
+void TBedEdit::changeEvent(QEvent* e) {
+    QAbstractScrollArea::changeEvent(e);
+    if (e->type() != QEvent::FontChange) return;
+    const QFont taken = FixedPitchFont(font(), grid_.BaseFont());
+    if (taken != font()) {
+        setFont(taken);  // comes back here with a fixed-pitch font
+        return;
+    }
+    grid_.SetBaseFont(taken);
     Remeasure();
 }
 

@@ -8,6 +8,7 @@
 #include "BedEditGeometry.h"
 #include "BedFontGrid.h"
 #include "BedGutter.h"
+#include "BedTextPainter.h"
 
 #include <QAbstractScrollArea>
 #include <QTimer>
@@ -33,10 +34,8 @@ public:
     explicit TBedEdit(QWidget* parent = nullptr);
     ~TBedEdit() override;
 
-    // A proportional font is not taken: the editor keeps its family and takes only the
-    // size and style.
-    QFont Font() const { return grid_.BaseFont(); }
-    void SetFont(const QFont& font);
+    // The font is QWidget::font(). A proportional font is not taken: the editor keeps its
+    // fixed family and takes only the size and style of the one asked for.
     int32_t FontColor() const { return fontColor_; }
     void SetFontColor(int32_t color);
     int32_t Color() const { return color_; }
@@ -75,8 +74,8 @@ public:
 
     // (line, foreground, background): true when the line has colours of its own.
     std::function<bool(int, int32_t&, int32_t&)> OnSpecialLineColors;
-    // (x, y, line) of a click released in the gutter.
-    std::function<void(int, int, int)> OnGutterClick;
+    // (x, y, line, the line's first mark or null) of a click released in the gutter.
+    std::function<void(int, int, int, TBedEditMark*)> OnGutterClick;
     // After the component painted, with the painter still set up.
     std::function<void(QPainter&)> OnPaint;
 
@@ -93,6 +92,7 @@ protected:
     void OptionsChanged(TBedEditorOptions oldOptions) override;
 
     bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -125,6 +125,9 @@ private:
     // Painting
     void PaintText(QPainter& p, const QRect& clip);
     void PaintGutterArea(QPainter& p, const QRect& clip);
+    void CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+                       int firstColumn, int lastColumn, const TBedLineColors& colors,
+                       bool special, std::vector<TBedPaintToken>& tokens);
     QColor Background() const;
     QColor ToQColor(int32_t color) const { return BedColorToQColor(color, palette()); }
     int FontStyle() const;
@@ -134,6 +137,9 @@ private:
     void ScrollBarValueChanged(Qt::Orientation o, int value);
     void ShowScrollHint(bool show);
     int PageLines() const;
+
+    // The input method's text being composed, shown over the text at the caret.
+    void PaintPreedit(QPainter& p);
 
     // Mouse
     void AutoScrollTick();
@@ -157,6 +163,7 @@ private:
     TBedBorderStyle borderStyle_ = bsSingle;
     QMenu* popupMenu_ = nullptr;
 
+    QString preedit_;
     bool settingScrollBars_ = false;
     QLabel* scrollHint_ = nullptr;
     TBedWheelAccumulator wheel_;

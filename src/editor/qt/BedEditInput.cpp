@@ -53,6 +53,10 @@ void TBedEdit::keyPressEvent(QKeyEvent* e) {
 }
 
 void TBedEdit::inputMethodEvent(QInputMethodEvent* e) {
+    const QPoint cell = PositionToPixels(CaretXY());
+    const QRect row(0, cell.y(), viewport()->width(), metrics_.lineHeight);
+    viewport()->update(row);
+    preedit_ = e->preeditString();
     if (!e->commitString().isEmpty()) {
         std::string text;
         if (UnicodeToCp1250Text(e->commitString(), text))
@@ -61,6 +65,20 @@ void TBedEdit::inputMethodEvent(QInputMethodEvent* e) {
             QApplication::beep();
     }
     e->accept();
+}
+
+void TBedEdit::PaintPreedit(QPainter& p) {
+    if (preedit_.isEmpty()) return;
+    const QPoint cell = PositionToPixels(CaretXY());
+    const int cw = metrics_.charWidth;
+    const QRect span(cell.x(), cell.y(), int(preedit_.size()) * cw, metrics_.lineHeight);
+    p.fillRect(span, Background());
+    p.setFont(grid_.BaseFont());
+    p.setPen(ToQColor(FontColor()));
+    for (qsizetype i = 0; i < preedit_.size(); ++i)
+        p.drawText(QRect(cell.x() + int(i) * cw, cell.y(), cw, metrics_.lineHeight),
+                   Qt::AlignCenter | Qt::TextDontClip, QString(preedit_[i]));
+    p.fillRect(span.left(), cell.y() + grid_.Ascent() + 2, span.width(), 1, ToQColor(FontColor()));
 }
 
 QVariant TBedEdit::inputMethodQuery(Qt::InputMethodQuery query) const {

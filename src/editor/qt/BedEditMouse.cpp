@@ -30,7 +30,7 @@ void TBedEdit::mousePressEvent(QMouseEvent* e) {
     SetCaretXY(target);
     if (e->button() == Qt::LeftButton) {
         leftButtonDown_ = true;
-        if (hadSelection && HasOption(eoDragDropEditing) && pos.x() >= metrics_.TextLeft() &&
+        if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
             SelectionMode() == smNormal && insideSelection) {
             waitForDragging_ = true;
         } else if (e->modifiers() & Qt::ShiftModifier) {
@@ -107,8 +107,11 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
     autoScrollTimer_.stop();
     autoScrollX_ = autoScrollY_ = 0;
     if (e->button() == Qt::LeftButton) {
-        if (gutterClick_ && pos.x() < metrics_.gutterWidth && OnGutterClick)
-            OnGutterClick(pos.x(), pos.y(), PixelToRow(metrics_, pos.y(), viewport()->height()));
+        if (gutterClick_ && pos.x() < metrics_.gutterWidth && OnGutterClick) {
+            const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
+            const std::vector<TBedEditMark*> marks = Marks().MarksForLine(line);
+            OnGutterClick(pos.x(), pos.y(), line, marks.empty() ? nullptr : marks.front());
+        }
         if (waitForDragging_ && !doubleClicked_) {
             IncPaintLock();
             SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
@@ -125,7 +128,7 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
 void TBedEdit::mouseDoubleClickEvent(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
     if (e->button() != Qt::LeftButton) return;
-    if (pos.x() < metrics_.TextLeft() || HasOption(eoNoSelection)) return;
+    if (!InTextArea(pos) || HasOption(eoNoSelection)) return;
     SelectWordAt(CaretXY());
     doubleClicked_ = true;
     waitForDragging_ = false;

@@ -45,6 +45,7 @@ void TBedEdit::paintEvent(QPaintEvent* e) {
     const QRect clip = e->rect();
     if (clip.left() < metrics_.gutterWidth) PaintGutterArea(p, clip);
     if (clip.right() >= metrics_.gutterWidth) PaintText(p, clip);
+    PaintPreedit(p);
     if (OnPaint) {
         p.save();
         p.setFont(grid_.BaseFont());
@@ -67,6 +68,35 @@ void TBedEdit::PaintGutterArea(QPainter& p, const QRect& clip) {
     const TBedBookMarkOpt& bm = BookMarkOptions();
     paint.layout = {bm.LeftMargin, bm.Xoffset, bm.DrawBookmarksFirst, bm.GlyphsVisible};
     PaintGutter(p, grid_, paint, clip.intersected(QRect(0, 0, metrics_.gutterWidth, viewport()->height())));
+}
+
+void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+                             int firstColumn, int lastColumn, const TBedLineColors& colors,
+                             bool special, std::vector<TBedPaintToken>& tokens) {
+    const int fontStyle = FontStyle();
+    int scanned = 1;  // the first column no token has covered yet
+    hl.RestoreRange(Lines().GetRange(line - 1));
+    hl.StartLine(text, line - 1);
+    for (; !hl.AtLineEnd(); hl.NextToken()) {
+        const int start = hl.TokenStart() + 1;
+        if (start > lastColumn) return;
+        const int length = int(hl.TokenText().size());
+        scanned = std::max(scanned, start + length);
+        if (start + length <= firstColumn) continue;
+        TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
+        if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
+            t.style = a->Style();
+            if (!special) {
+                if (!BedColorIsNone(a->Foreground())) t.foreground = ToQColor(a->Foreground());
+                if (!BedColorIsNone(a->Background())) t.background = ToQColor(a->Background());
+            }
+        }
+        tokens.push_back(t);
+    }
+    // A scanner that stops early (at a NUL byte, say) must not hide the rest of the line.
+    if (scanned <= int(text.size()))
+        tokens.push_back({scanned, int(text.size()) - scanned + 1, colors.foreground,
+                          colors.background, fontStyle});
 }
 
 void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
@@ -102,28 +132,11 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
             colors.selectedBackground = colors.foreground;
         }
         tokens.clear();
-        if (hl) {
-            hl->RestoreRange(Lines().GetRange(line - 1));
-            hl->StartLine(text, line - 1);
-            for (; !hl->AtLineEnd(); hl->NextToken()) {
-                const int start = hl->TokenStart() + 1;
-                if (start > lastColumn) break;
-                const int length = int(hl->TokenText().size());
-                if (start + length <= firstColumn) continue;
-                TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
-                if (const TBedHighlighterAttributes* a = hl->TokenAttribute()) {
-                    t.style = a->Style();
-                    if (!special) {
-                        if (!BedColorIsNone(a->Foreground())) t.foreground = ToQColor(a->Foreground());
-                        if (!BedColorIsNone(a->Background())) t.background = ToQColor(a->Background());
-                    }
-                }
-                tokens.push_back(t);
-            }
-        }
+        if (hl) CollectTokens(*hl, line, text, firstColumn, lastColumn, colors, special, tokens);
         painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
                           fontStyle);
     }
+    painter.Flush();
     const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
     if (belowTop <= clip.bottom())
         p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);

@@ -43,7 +43,6 @@ const TBedStyledFont& TBedFontStock::Style(int style) {
     slot = std::make_unique<TBedStyledFont>();
     slot->font = StyledFont(base_, style);
     slot->raw = QRawFont::fromFont(slot->font);
-    slot->ascent = QFontMetrics(slot->font).ascent();
     QString all;
     for (int b = 0; b < 256; ++b) all += QChar(Cp1250ToUnicode(uchar(b)));
     const QList<quint32> glyphs = slot->raw.isValid() ? slot->raw.glyphIndexesForString(all)

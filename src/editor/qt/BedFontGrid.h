@@ -16,7 +16,6 @@ struct TBedStyledFont {
     // Glyph of each CP 1250 byte in raw; 0 where the face has none (drawn through QPainter's
     // font fallback instead) and for control bytes (drawn as a box).
     std::array<quint32, 256> glyphs{};
-    int ascent = 0;
 };
 
 class TBedFontStock {

@@ -4,23 +4,17 @@
 
 #include <QPainterPath>
 
-void TBedGutter::SetDigitCount(int v) {
-    v = std::clamp(v, 2, 12);
-    currentDigits_ = autoSize_ ? std::max(currentDigits_, v) : v;
-    Set(digitCount_, v);
-}
+void TBedGutter::SetDigitCount(int v) { Set(digitCount_, std::clamp(v, 2, 12)); }
 
 bool TBedGutter::AutoSizeDigits(int lineCount) {
-    if (!autoSize_ || !showLineNumbers_) return false;
-    const int digits = GutterDigitsFor(lineCount, digitCount_, zeroStart_);
-    if (digits == currentDigits_) return false;
-    currentDigits_ = digits;
-    return true;
+    const int before = CurrentDigits();
+    neededDigits_ = GutterDigitsFor(lineCount, 0, zeroStart_);
+    return CurrentDigits() != before;
 }
 
 int TBedGutter::RealWidth(int charWidth) const {
     if (!visible_) return 0;
-    if (showLineNumbers_) return leftOffset_ + rightOffset_ + charWidth * currentDigits_ + 2;
+    if (showLineNumbers_) return leftOffset_ + rightOffset_ + charWidth * CurrentDigits() + 2;
     return width_;
 }
 

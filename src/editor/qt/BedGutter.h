@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -37,27 +38,37 @@ public:
     bool ZeroStart() const { return zeroStart_; }
     void SetZeroStart(bool v) { Set(zeroStart_, v); }
 
+    // Fired after every effective change, after the editor has adapted its sizes.
     std::function<void()> OnChange;
 
     // The digits in use: DigitCount, or more with AutoSize once the text needs them.
-    int CurrentDigits() const { return currentDigits_; }
+    int CurrentDigits() const {
+        return autoSize_ ? std::max(digitCount_, neededDigits_) : digitCount_;
+    }
     // Adapts the digits to a text of lineCount lines; true when the width changed.
     bool AutoSizeDigits(int lineCount);
     int RealWidth(int charWidth) const;
 
 private:
+    friend class TBedEdit;
     template <class T>
     void Set(T& field, T value) {
         if (field == value) return;
         field = value;
+        Changed();
+    }
+    void Changed() {
+        if (editorHook_) editorHook_();
         if (OnChange) OnChange();
     }
+
+    std::function<void()> editorHook_;
 
     bool autoSize_ = false;
     int32_t color_ = bedcolor::BtnFace;
     Qt::CursorShape cursor_ = Qt::ArrowCursor;
     int digitCount_ = 4;
-    int currentDigits_ = 4;
+    int neededDigits_ = 0;  // what the text's line count asks for
     bool leadingZeros_ = false;
     int leftOffset_ = 16;
     int rightOffset_ = 2;

@@ -20,11 +20,38 @@ TBedTextPainter::TBedTextPainter(QPainter& painter, TBedFontGrid& grid, const TB
                                  int firstColumn, int lastColumn)
     : p_(painter), grid_(grid), g_(g), firstColumn_(firstColumn), lastColumn_(lastColumn) {}
 
+TBedTextPainter::~TBedTextPainter() { Flush(); }
+
+TBedTextPainter::GlyphBatch& TBedTextPainter::Batch(int style, const QColor& color) {
+    const QRgb rgb = color.rgba();
+    for (GlyphBatch& b : batches_)
+        if (b.style == style && b.color == rgb) return b;
+    batches_.push_back({style, rgb, {}, {}});
+    return batches_.back();
+}
+
+void TBedTextPainter::Flush() {
+    for (GlyphBatch& b : batches_) {
+        if (b.glyphs.empty()) continue;
+        QGlyphRun run;
+        run.setRawFont(grid_.Style(b.style).raw);
+        run.setRawData(b.glyphs.data(), b.positions.data(), int(b.glyphs.size()));
+        p_.setPen(QColor::fromRgba(b.color));
+        p_.drawGlyphRun(QPointF(0, 0), run);
+        b.glyphs.clear();
+        b.positions.clear();
+    }
+}
+
 void TBedTextPainter::PaintLine(int top, std::string_view text,
                                 const std::vector<TBedPaintToken>& tokens,
                                 const TBedLineSelection& selection, const TBedLineColors& colors,
                                 int fontStyle) {
     top_ = top;
+    // One fill for the row; parts in other colours paint over it.
+    rowBackground_ = colors.background;
+    p_.fillRect(g_.ColumnX(firstColumn_), top_, (lastColumn_ - firstColumn_ + 1) * g_.charWidth,
+                g_.lineHeight, rowBackground_);
     const int textEnd = int(text.size()) + 1;  // first column after the text
     if (tokens.empty()) {
         if (textEnd > 1)
@@ -61,9 +88,10 @@ void TBedTextPainter::PaintLine(int top, std::string_view text,
         std::array<TBedRunPart, 3> parts;
         const int n = SplitRunAtSelection(restStart, lastColumn_ + 1, selection, parts);
         for (int i = 0; i < n; ++i)
-            p_.fillRect(g_.ColumnX(parts[i].start), top_,
-                        (parts[i].end - parts[i].start) * g_.charWidth, g_.lineHeight,
-                        parts[i].selected ? colors.selectedBackground : colors.background);
+            if (parts[i].selected)
+                p_.fillRect(g_.ColumnX(parts[i].start), top_,
+                            (parts[i].end - parts[i].start) * g_.charWidth, g_.lineHeight,
+                            colors.selectedBackground);
     }
 }
 
@@ -87,31 +115,24 @@ void TBedTextPainter::PaintPart(int start, int end, std::string_view text, const
                                 const QColor& bg, int style) {
     const int cw = g_.charWidth;
     const int x0 = g_.ColumnX(start);
-    p_.fillRect(x0, top_, (end - start) * cw, g_.lineHeight, bg);
+    if (bg != rowBackground_) p_.fillRect(x0, top_, (end - start) * cw, g_.lineHeight, bg);
     const TBedStyledFont& font = grid_.Style(style);
     const qreal baseline = top_ + grid_.Ascent();
-    glyphs_.clear();
-    positions_.clear();
+    GlyphBatch* batch = nullptr;
     bool fallback = false;
     for (int c = start; c < end && c - 1 < int(text.size()); ++c) {
         const unsigned char byte = uchar(text[c - 1]);
         if (byte == ' ') continue;
         const int x = x0 + (c - start) * cw;
         if (const quint32 glyph = font.glyphs[byte]) {
-            glyphs_.push_back(glyph);
-            positions_.emplace_back(x, baseline);
+            if (!batch) batch = &Batch(style, fg);
+            batch->glyphs.push_back(glyph);
+            batch->positions.emplace_back(x, baseline);
         } else if (IsControlByte(byte)) {
             PaintControlByte(x, fg);
         } else {
             fallback = true;
         }
-    }
-    if (!glyphs_.empty()) {
-        QGlyphRun run;
-        run.setRawFont(font.raw);
-        run.setRawData(glyphs_.data(), positions_.data(), int(glyphs_.size()));
-        p_.setPen(fg);
-        p_.drawGlyphRun(QPointF(0, 0), run);
     }
     if (style & (fsUnderlineBit | fsStrikeOutBit)) {
         // Decorations span the whole part, blanks included.

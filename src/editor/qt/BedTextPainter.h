@@ -27,19 +27,33 @@ struct TBedLineColors {
     QColor selectedBackground;
 };
 
+// Backgrounds are painted at once; glyphs are collected by font and colour and drawn together
+// by Flush (or the destructor), a few glyph runs per paint instead of one per token.
 class TBedTextPainter {
 public:
     // Paints columns firstColumn..lastColumn of the grid g.
     TBedTextPainter(QPainter& painter, TBedFontGrid& grid, const TBedGridMetrics& g,
                     int firstColumn, int lastColumn);
+    ~TBedTextPainter();
+    TBedTextPainter(const TBedTextPainter&) = delete;
+    TBedTextPainter& operator=(const TBedTextPainter&) = delete;
 
     // One line at pixel row top. Without tokens the whole text is one run in the normal
     // colours and fontStyle.
     void PaintLine(int top, std::string_view text, const std::vector<TBedPaintToken>& tokens,
                    const TBedLineSelection& selection, const TBedLineColors& colors,
                    int fontStyle);
+    // Draws the collected glyphs.
+    void Flush();
 
 private:
+    struct GlyphBatch {
+        int style;
+        QRgb color;
+        std::vector<quint32> glyphs;
+        std::vector<QPointF> positions;
+    };
+    GlyphBatch& Batch(int style, const QColor& color);
     struct Run {
         int start, end;
         QColor foreground, background;
@@ -57,6 +71,6 @@ private:
     int firstColumn_;
     int lastColumn_;
     int top_ = 0;
-    std::vector<quint32> glyphs_;
-    std::vector<QPointF> positions_;
+    QColor rowBackground_;
+    std::vector<GlyphBatch> batches_;
 };
