@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "QtUiServices.h"
 #include "Unit1.h"
 
@@ -5,7 +6,26 @@
 #include <QDir>
 #include <QStringList>
 
+#include <cstdlib>
+
+namespace {
+
+// "bed FILE K=W C=Q" converts a file and ends without showing the window; it must also run
+// where there is no display, as in a script.
+bool BatchRun(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const TCommandLineParam p = ClassifyParam(argv[i]);
+        if (p.isOption && p.letter == 'C' && ValueLetter(p.value) == 'Q') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (BatchRun(argc, argv) && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     app.setApplicationName("bed");
     QStringList params = app.arguments();
