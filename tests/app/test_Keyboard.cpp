@@ -1,0 +1,61 @@
+// Typing into the main window's editor through real key events, and which keys the menus take.
+#include "FormFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+
+class TKeyboard : public FormTest {
+protected:
+    // Window shortcuts need the window to be the active one.
+    void ShowFocused() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->Memo1->setFocus();
+    }
+};
+
+namespace {
+// QTest types only ASCII; Czech letters come as the key events a Czech keyboard sends.
+void Type(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, w, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, w, key, QString(c), Qt::NoModifier);
+    }
+}
+}  // namespace
+
+TEST_F(TKeyboard, TypingEditsTheDocumentAndMarksItModified) {
+    Start();
+    ShowFocused();
+    Type(form->Memo1, QString::fromUtf8("Žluťoučký"));
+    QTest::keyClick(form->Memo1, Qt::Key_Return);
+    Type(form->Memo1, "kun");
+    QTest::keyClick(form->Memo1, Qt::Key_Backspace);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"\x8Elu\x9Dou\xE8k\xFD", "ku"}));
+    EXPECT_TRUE(form->modified);
+    EXPECT_EQ(form->PanelText(0), "modifikace");
+    QTest::keyClick(form->Memo1, Qt::Key_Z, Qt::ControlModifier);  // the component's undo
+    EXPECT_EQ(Lines().back(), "kun");
+}
+
+TEST_F(TKeyboard, MenuShortcutsComeBeforeTheComponentsKeys) {
+    Start();
+    ShowFocused();
+    Type(form->Memo1, "text");
+    ui.savePromptAnswers.push_back(TModalResult::No);
+    // Ctrl+N is the component's ecInsertLine, but the menu's "Nový" takes it.
+    QTest::keyClick(form->Memo1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(ui.shown, QStringList{"savePrompt"});
+    EXPECT_EQ(form->Memo1->Lines().Count(), 0);
+    EXPECT_FALSE(form->modified);
+}
+
+TEST_F(TKeyboard, EscapeClosesTheWindowWhenEscQuits) {
+    Start();
+    ShowFocused();
+    QTest::keyClick(form->Memo1, Qt::Key_Escape);
+    EXPECT_FALSE(form->isVisible());
+}
