@@ -1,47 +1,282 @@
-#include "BedEditCore.h"
+#include "BedEditCoreInternal.h"
+#include "BedEditHighlighter.h"
 
 #include <algorithm>
 
-TCustomBedEdit::TCustomBedEdit() {
-    lines_.OnChanged = [this] {
-        blockBegin_ = blockEnd_ = caret_;
-        InvalidateLines(-1, -1);
+namespace {
+
+TBedEditClipboard& DefaultClipboard() {
+    static TBedEditMemoryClipboard clipboard;
+    return clipboard;
+}
+
+}  // namespace
+
+TCustomBedEdit::TCustomBedEdit() : clipboard_(&DefaultClipboard()) {
+    keystrokes_.ResetDefaults();
+    undoList_.OnAdded = [this](TBedEditUndoList& list) { UndoRecordAdded(list); };
+    redoList_.OnAdded = undoList_.OnAdded;
+    marks_.OnChange = [this] { InvalidateGutterLines(-1, -1); };
+    marks_.OnMarkMoved = [this](int oldLine, int newLine) {
+        InvalidateGutterLines(oldLine, oldLine);
+        InvalidateGutterLines(newLine, newLine);
     };
+    lines_.SetTabWidth(tabWidth_);
+    UpdateWordChars();
+    HookLineBuffer();
 }
 
 TCustomBedEdit::~TCustomBedEdit() {
     lines_.OnChanged = nullptr;
+    lines_.OnChanging = nullptr;
+    lines_.OnLinesAdded = nullptr;
+    lines_.OnLinesCleared = nullptr;
+    lines_.OnLineDeleted = nullptr;
+    lines_.OnLineInserted = nullptr;
+    lines_.OnLineReplaced = nullptr;
+    SetHighlighter(nullptr);
 }
 
-void TCustomBedEdit::SetCaretX(int x) { SetCaretXY({x, caret_.Y}); }
-void TCustomBedEdit::SetCaretY(int y) { SetCaretXY({caret_.X, y}); }
+// ---- Properties ---------------------------------------------------------------------------
 
-void TCustomBedEdit::SetCaretXY(TBedPoint p) {
-    p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
-    p.X = std::clamp(p.X, 1, 32767);
-    caret_ = p;
+void TCustomBedEdit::SetOptions(TBedEditorOptions options) {
+    if (options == options_) return;
+    const TBedEditorOptions old = options_;
+    options_ = options;
+    if (old.Contains(eoScrollPastEol) && !options.Contains(eoScrollPastEol)) SetCaretXY(caret_);
+    if (old.Contains(eoScrollPastEof) != options.Contains(eoScrollPastEof)) {
+        SetFirstVisibleLine(topLine_);
+        RequestScrollBarUpdate();
+    }
+    OptionsChanged(old);
 }
 
-TBedPoint TCustomBedEdit::SelFrom() const {
-    return PointBefore(blockEnd_, blockBegin_) ? blockEnd_ : blockBegin_;
+void TCustomBedEdit::SetModified(bool value) {
+    if (value == modified_) return;
+    modified_ = value;
+    StatusChanged(scModified);
 }
 
-TBedPoint TCustomBedEdit::SelTo() const {
-    return PointBefore(blockEnd_, blockBegin_) ? blockBegin_ : blockEnd_;
+void TCustomBedEdit::SetReadOnly(bool value) {
+    if (value == readOnly_) return;
+    readOnly_ = value;
+    StatusChanged(scReadOnly);
 }
 
-void TCustomBedEdit::SetSelFrom(TBedPoint p) {
-    p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
-    p.X = std::clamp(p.X, 1, int(lines_.Get(p.Y - 1).size()) + 1);
-    blockBegin_ = blockEnd_ = p;
+void TCustomBedEdit::SetInsertMode(bool value) {
+    if (value == insertMode_) return;
+    insertMode_ = value;
+    CaretShapeChanged();
+    StatusChanged(scInsertMode);
 }
 
-void TCustomBedEdit::SetSelTo(TBedPoint p) {
-    p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
-    p.X = std::clamp(p.X, 1, int(lines_.Get(p.Y - 1).size()) + 1);
-    blockEnd_ = p;
+void TCustomBedEdit::SetTabWidth(int value) {
+    value = std::clamp(value, 1, 256);
+    if (value == tabWidth_) return;
+    tabWidth_ = value;
+    lines_.SetTabWidth(value);
+    InvalidateLines(-1, -1);
 }
 
-bool TCustomBedEdit::HasSelection() const { return !(blockBegin_ == blockEnd_); }
+void TCustomBedEdit::SetMaxLeftChar(int value) {
+    value = std::clamp(value, 1, 32767);
+    if (value == maxLeftChar_) return;
+    maxLeftChar_ = value;
+    InvalidateLines(-1, -1);
+    RequestScrollBarUpdate();
+    SetFirstVisibleChar(leftChar_);
+    SetCaretXY(caret_);
+}
 
-void TCustomBedEdit::SetModified(bool value) { modified_ = value; }
+void TCustomBedEdit::SetRightEdge(int value) {
+    if (value == rightEdge_) return;
+    rightEdge_ = value;
+    InvalidateLines(-1, -1);
+}
+
+void TCustomBedEdit::SetMaxUndo(int value) {
+    if (value < 0) return;
+    undoList_.SetMaxUndo(value);
+    redoList_.SetMaxUndo(value);
+}
+
+void TCustomBedEdit::SetClipboard(TBedEditClipboard* clipboard) {
+    clipboard_ = clipboard ? clipboard : &DefaultClipboard();
+}
+
+// ---- Paint lock and status ----------------------------------------------------------------
+
+void TCustomBedEdit::IncPaintLock() { ++paintLock_; }
+
+void TCustomBedEdit::DecPaintLock() {
+    if (paintLock_ == 0 || --paintLock_ > 0) return;
+    if (scrollBarsPending_) {
+        scrollBarsPending_ = false;
+        UpdateScrollBars();
+    }
+    if (caretPending_) {
+        caretPending_ = false;
+        UpdateCaret();
+    }
+    StatusChanged(0);
+}
+
+void TCustomBedEdit::RequestScrollBarUpdate() {
+    if (paintLock_ > 0)
+        scrollBarsPending_ = true;
+    else
+        UpdateScrollBars();
+}
+
+void TCustomBedEdit::RequestCaretUpdate() {
+    if (paintLock_ > 0)
+        caretPending_ = true;
+    else
+        UpdateCaret();
+}
+
+void TCustomBedEdit::StatusChanged(TBedStatusChanges changes) {
+    statusChanges_ |= changes;
+    if (paintLock_ > 0 || statusChanges_ == 0 || !OnStatusChange) return;
+    const TBedStatusChanges pending = statusChanges_;
+    statusChanges_ = 0;
+    OnStatusChange(*this, pending);
+}
+
+// ---- Scrolling ----------------------------------------------------------------------------
+
+void TCustomBedEdit::SetWindowSize(int linesInWindow, int charsInWindow) {
+    linesInWindow_ = std::max(0, linesInWindow);
+    charsInWindow_ = std::max(0, charsInWindow);
+    RequestScrollBarUpdate();
+    SetFirstVisibleChar(leftChar_);
+    SetFirstVisibleLine(topLine_);
+}
+
+void TCustomBedEdit::SetFirstVisibleLine(int value) {
+    const int count = lines_.Count();
+    const int last = options_.Contains(eoScrollPastEof) ? count : count - linesInWindow_ + 1;
+    value = std::clamp(value, 1, std::max(1, last));
+    if (value == topLine_) return;
+    const int old = topLine_;
+    topLine_ = value;
+    RequestScrollBarUpdate();
+    TopLineChanged(old);
+    StatusChanged(scTopLine);
+}
+
+void TCustomBedEdit::SetFirstVisibleChar(int value) {
+    const int widest =
+        options_.Contains(eoScrollPastEol) ? maxLeftChar_ : lines_.LongestLineLength();
+    value = std::clamp(value, 1, std::max(1, widest - charsInWindow_ + 1));
+    if (value == leftChar_) return;
+    leftChar_ = value;
+    RequestScrollBarUpdate();
+    LeftCharChanged();
+    StatusChanged(scLeftChar);
+}
+
+void TCustomBedEdit::ScrollCaretIntoView() {
+    TBedPaintLock lock(*this);
+    if (caret_.X < leftChar_)
+        SetFirstVisibleChar(caret_.X);
+    else if (caret_.X > leftChar_ + charsInWindow_)
+        SetFirstVisibleChar(caret_.X - charsInWindow_ + 1);
+    else
+        SetFirstVisibleChar(leftChar_);
+    // The caret's line has to be one of the whole lines shown.
+    const int rows = std::max(1, linesInWindow_);
+    if (caret_.Y < topLine_)
+        SetFirstVisibleLine(caret_.Y);
+    else if (caret_.Y > topLine_ + rows - 1)
+        SetFirstVisibleLine(caret_.Y - rows + 1);
+    else
+        SetFirstVisibleLine(topLine_);
+}
+
+// ---- Reacting to the line buffer ----------------------------------------------------------
+
+void TCustomBedEdit::HookLineBuffer() {
+    lines_.OnChanging = [this] { LinesChanging(); };
+    lines_.OnChanged = [this] { LinesChanged(); };
+    lines_.OnLinesCleared = [this] { LinesCleared(); };
+    lines_.OnLinesAdded = [this](int i) { LinesInserted(i, false); };
+    lines_.OnLineInserted = [this](int i) { LinesInserted(i, true); };
+    lines_.OnLineDeleted = [this](int i) {
+        if (lines_.Count() > 0) RescanFrom(i);
+        InvalidateAllLines(i + 1, topLine_ + linesInWindow_);
+    };
+    lines_.OnLineReplaced = [this](int i) { LineReplaced(i); };
+}
+
+void TCustomBedEdit::InvalidateTextLines(int first, int last) {
+    if (!linesChanging_) {
+        InvalidateLines(first, last);
+        return;
+    }
+    if (first > last) std::swap(first, last);
+    if (pendingFirst_ > pendingLast_) {
+        pendingFirst_ = first;
+        pendingLast_ = last;
+    } else {
+        pendingFirst_ = std::min(pendingFirst_, first);
+        pendingLast_ = std::max(pendingLast_, last);
+    }
+}
+
+void TCustomBedEdit::InvalidateAllLines(int first, int last) {
+    InvalidateGutterLines(first, last);
+    InvalidateTextLines(first, last);
+}
+
+void TCustomBedEdit::LinesChanging() { linesChanging_ = true; }
+
+void TCustomBedEdit::LinesChanged() {
+    linesChanging_ = false;
+    TBedPaintLock lock(*this);
+    // Direct changes through Lines may have removed the caret's line.
+    if (caret_.Y > std::max(1, lines_.Count())) SetCaretY(lines_.Count());
+    RequestScrollBarUpdate();
+    SetSelFrom(caret_);
+    if (pendingFirst_ <= pendingLast_) InvalidateLines(pendingFirst_, pendingLast_);
+    pendingFirst_ = 0;
+    pendingLast_ = -1;
+    if (!options_.Contains(eoScrollPastEof)) SetFirstVisibleLine(topLine_);
+}
+
+void TCustomBedEdit::LinesCleared() {
+    undoList_.Clear();
+    redoList_.Clear();
+    pendingFirst_ = 0;
+    pendingLast_ = -1;
+    InvalidateLines(-1, -1);
+    InvalidateGutterLines(-1, -1);
+    TBedPaintLock lock(*this);
+    caret_ = blockBegin_ = blockEnd_ = TBedPoint{1, 1};
+    lastCaretX_ = 1;
+    RequestCaretUpdate();
+    SetFirstVisibleLine(1);
+    SetFirstVisibleChar(1);
+    StatusChanged(scAll);
+}
+
+void TCustomBedEdit::LinesInserted(int index, bool toWindowBottom) {
+    RescanFrom(index);
+    const int last = toWindowBottom ? topLine_ + linesInWindow_ : std::max(lines_.Count(), index + 1);
+    InvalidateAllLines(index + 1, last);
+}
+
+void TCustomBedEdit::LineReplaced(int index) {
+    int last = index;
+    if (highlighter_) {
+        highlighter_->RestoreRange(lines_.GetRange(index));
+        last = ScanFrom(index);
+    }
+    InvalidateTextLines(index + 1, last + 1);
+}
+
+void TCustomBedEdit::UndoRecordAdded(TBedEditUndoList& list) {
+    if (&list == &undoList_ && !undoRedoInProgress_) redoList_.Clear();
+    SetModified(undoList_.CanUndo() || undoList_.RecordsDropped());
+    if (OnChange) OnChange();
+}

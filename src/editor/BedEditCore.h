@@ -2,12 +2,27 @@
 // The editing component's state and logic without any widget: lines, caret, selection, undo,
 // commands and scroll position. The Qt widget TBedEdit derives from it and implements the
 // view hooks (invalidation, caret and scroll-bar updates).
+//
+// The implementation is split by concern: BedEditCore.cpp (properties, paint lock, scrolling,
+// line-buffer reactions), BedEditSelection.cpp, BedEditUndoRedo.cpp, BedEditCommands.cpp
+// (processor and key translation), BedEditMovement.cpp, BedEditEditing.cpp,
+// BedEditClipboardOps.cpp, BedEditBookmarks.cpp, BedEditHighlighting.cpp.
+#include "BedEditClipboard.h"
+#include "BedEditKeyCmds.h"
+#include "BedEditMarks.h"
+#include "BedEditOptions.h"
 #include "BedEditTextBuffer.h"
 #include "BedEditTypes.h"
+#include "BedEditUndo.h"
 
+#include <array>
+#include <bitset>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class TBedCustomHighlighter;
 
 class TCustomBedEdit {
 public:
@@ -19,34 +34,346 @@ public:
     TBedEditStringList& Lines() { return lines_; }
     const TBedEditStringList& Lines() const { return lines_; }
 
+    // ---- Caret and selection ------------------------------------------------------------
     int CaretX() const { return caret_.X; }
     int CaretY() const { return caret_.Y; }
     TBedPoint CaretXY() const { return caret_; }
+    // Every setter clamps; X may pass the end of the line only with eoScrollPastEol.
     void SetCaretX(int x);
     void SetCaretY(int y);
     void SetCaretXY(TBedPoint p);
 
+    // Normalized ends of the selection; the anchor and end as set are BlockBegin/BlockEnd.
     TBedPoint SelFrom() const;
     TBedPoint SelTo() const;
+    TBedPoint BlockBegin() const { return blockBegin_; }
+    TBedPoint BlockEnd() const { return blockEnd_; }
+    // Anchor and end at p: no selection.
     void SetSelFrom(TBedPoint p);
+    // Moves only the end.
     void SetSelTo(TBedPoint p);
+    void SetCaretAndSelection(TBedPoint caret, TBedPoint begin, TBedPoint end);
     bool HasSelection() const;
+    TBedSelectionMode SelectionMode() const { return selectionMode_; }
+    void SetSelectionMode(TBedSelectionMode mode);
+    std::string SelectedText() const;
+    // Replaces the selection (or inserts at the caret) as one undo step.
+    void SetSelectedText(const std::string& text);
+    int SelLength() const { return int(SelectedText().size()); }
+    int SelStart() const { return 0; }
 
+    bool IsWordChar(unsigned char c) const { return wordChars_[c]; }
+    TBedPoint NextWordPos() const;
+    TBedPoint PrevWordPos() const;
+    // Double click: selects the word at p, or only places the caret.
+    void SelectWordAt(TBedPoint p);
+    bool IsPointInSelection(TBedPoint p) const;
+
+    // ---- Properties ---------------------------------------------------------------------
+    TBedEditorOptions Options() const { return options_; }
+    void SetOptions(TBedEditorOptions options);
     bool Modified() const { return modified_; }
     void SetModified(bool value);
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value);
+    bool InsertMode() const { return insertMode_; }
+    void SetInsertMode(bool value);
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int value);
+    int MaxLeftChar() const { return maxLeftChar_; }
+    void SetMaxLeftChar(int value);
+    int RightEdge() const { return rightEdge_; }
+    void SetRightEdge(int value);
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value) { wantTabs_ = value; }
+    // Whether the Tab key goes to the component rather than to focus navigation.
+    bool WantsTabKey(bool ctrlHeld) const { return wantTabs_ && !ctrlHeld; }
+    int MaxUndo() const { return undoList_.MaxUndo(); }
+    void SetMaxUndo(int value);
+    TBedBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
 
+    // ---- Scrolling and painting ---------------------------------------------------------
+    int FirstVisibleLine() const { return topLine_; }
+    void SetFirstVisibleLine(int value);
+    int FirstVisibleChar() const { return leftChar_; }
+    void SetFirstVisibleChar(int value);
+    int LinesInWindow() const { return linesInWindow_; }
+    int CharsInWindow() const { return charsInWindow_; }
+    void ScrollCaretIntoView();
+    // Repaints, caret and scroll-bar updates and status reports wait for the outermost unlock.
+    void IncPaintLock();
+    void DecPaintLock();
+    int PaintLockCount() const { return paintLock_; }
+
+    // ---- Commands and keys --------------------------------------------------------------
+    // The component's own execution; user commands and ecNone do nothing.
+    void ExecuteCommand(TBedEditorCommand command, char ch, void* data);
+    // Events, hooks, execution. data: std::string* for ecImeStr, TBedPoint* for ecGotoXY.
+    void CommandProcessor(TBedEditorCommand command, char ch, void* data);
+
+    using TBedProcessCommandEvent =
+        std::function<void(TCustomBedEdit&, TBedEditorCommand&, char&, void*)>;
+    using TBedCommandProcessedEvent =
+        std::function<void(TCustomBedEdit&, TBedEditorCommand, char, void*)>;
+    // (sender, afterProcessing, handled, command, ch, data, hookData)
+    using TBedHookedCommandEvent = std::function<void(TCustomBedEdit&, bool, bool&,
+                                                      TBedEditorCommand&, char&, void*, void*)>;
+    TBedProcessCommandEvent OnProcessCommand;
+    TBedProcessCommandEvent OnProcessUserCommand;
+    TBedCommandProcessedEvent OnCommandProcessed;
+    // Returns an id for RemoveCommandHook.
+    int AddCommandHook(TBedHookedCommandEvent hook, void* hookData);
+    void RemoveCommandHook(int id);
+
+    TBedEditKeyStrokes& Keystrokes() { return keystrokes_; }
+    // Runs OnKeyDown, then translates the key (chords included); a key that ran a command is
+    // set to 0 and its character will be swallowed by KeyPress.
+    void KeyDown(uint16_t& key, TBedShiftState shift);
+    void KeyPress(char ch);
+    // An input-method result string. Where the platform delivers its bytes again as typed
+    // characters, pass charsFollow so that they are skipped.
+    void ImeString(const std::string& text, bool charsFollow = false);
+    bool KeyHandled() const { return keyHandled_; }
+    std::function<void(TCustomBedEdit&, uint16_t&, TBedShiftState)> OnKeyDown;
+    std::function<void(TCustomBedEdit&, char&)> OnKeyPress;
+
+    // ---- Editing operations -------------------------------------------------------------
+    void SelectAll();
+    void ClearAll();
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteClipboardText();
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return undoList_.CanUndo(); }
+    bool CanRedo() const { return redoList_.CanUndo(); }
+    TBedEditUndoList& UndoList() { return undoList_; }
+    TBedEditUndoList& RedoList() { return redoList_; }
+    // Drops the source's selection at p: moved (or copied with ctrl) within this component,
+    // copied (or moved with shift) from another one.
+    void DropSelection(TCustomBedEdit& source, TBedPoint p, bool ctrl, bool shift);
+    void BlockIndent();
+    void BlockUnindent();
+    // The caret position of the bracket matching the one at the caret, if any.
+    bool FindMatchingBracket(TBedPoint& result) const;
+
+    // The clipboard is not owned; the default is one in-memory clipboard shared in-process.
+    void SetClipboard(TBedEditClipboard* clipboard);
+    TBedEditClipboard& Clipboard() const { return *clipboard_; }
+    // Fired once per paste whose text held characters the code page cannot represent.
+    std::function<void(TCustomBedEdit&)> OnPasteUnrepresentable;
+
+    // ---- Bookmarks ----------------------------------------------------------------------
+    void PlaceBookmark(int n, int x, int y);
+    void JumpToBookmark(int n);
+    void RemoveBookmark(int n);
+    bool GetBookmark(int n, int& x, int& y) const;
+    TBedEditMarkList& Marks() { return marks_; }
+    // May veto a new bookmark by resetting the pointer.
+    std::function<void(TCustomBedEdit&, std::unique_ptr<TBedEditMark>&)> OnPlaceBookmark;
+    std::function<void(TCustomBedEdit&, TBedEditMark&)> OnClearBookmark;
+
+    // ---- Highlighter --------------------------------------------------------------------
+    TBedCustomHighlighter* Highlighter() const { return highlighter_; }
+    void SetHighlighter(TBedCustomHighlighter* highlighter);
+
+    // ---- Events -------------------------------------------------------------------------
     std::function<void()> OnChange;
+    std::function<void(TCustomBedEdit&, TBedStatusChanges)> OnStatusChange;
     // Files dropped from the desktop: (x, y, names); the first name is the one used.
     std::function<void(int, int, const std::vector<std::string>&)> OnDropFiles;
 
 protected:
-    // View hooks: the widget repaints what changed. Lines are 1-based; (-1, -1) means all.
+    // View hooks, overridden by the widget. Lines are 1-based; (-1, -1) means all.
     virtual void InvalidateLines(int first, int last) {}
+    virtual void InvalidateGutterLines(int first, int last) {}
+    virtual void UpdateScrollBars() {}
+    virtual void UpdateCaret() {}
+    virtual void TopLineChanged(int oldTopLine) {}
+    virtual void LeftCharChanged() {}
+    virtual void CaretShapeChanged() {}
+    virtual void HighlighterMetricsChanged() {}
+    virtual void OptionsChanged(TBedEditorOptions oldOptions) {}
+
+    // The widget reports its size in whole lines and columns.
+    void SetWindowSize(int linesInWindow, int charsInWindow);
 
 private:
+    struct TCommandArgs;
+    using TCommandHandler = void (TCustomBedEdit::*)(const TCommandArgs&);
+    struct TCommandEntry;
+    static const TCommandEntry* FindCommand(TBedEditorCommand command);
+    class TScrollPastEol;
+    class TModeSwitch;
+    class TUndoSuspension;
+
+    // Core.cpp
+    void HookLineBuffer();
+    void RequestScrollBarUpdate();
+    void RequestCaretUpdate();
+    void StatusChanged(TBedStatusChanges changes);
+    void InvalidateTextLines(int first, int last);
+    void InvalidateAllLines(int first, int last);
+    void LinesChanging();
+    void LinesChanged();
+    void LinesCleared();
+    void LinesInserted(int index, bool toWindowBottom);
+    void LineReplaced(int index);
+    void UndoRecordAdded(TBedEditUndoList& list);
+
+    // Selection.cpp
+    TBedPoint ClampBlockPoint(TBedPoint p) const;
+    std::string SelectedText(bool padColumns) const;
+    int MaxCaretX(int y) const;
+    // Deletes the selection and inserts text in mode; returns where the insertion started.
+    TBedPoint ReplaceSelectionRaw(TBedSelectionMode mode, const std::string& text);
+    void DeleteSelectionRaw();
+    void InsertTextRaw(TBedSelectionMode mode, const std::string& text);
+    void InsertNormal(const std::vector<std::string>& pieces);
+    void InsertLineMode(const std::vector<std::string>& pieces);
+    void InsertColumn(const std::vector<std::string>& pieces);
+    std::string Trimmed(std::string line) const;
+    // Records the selection (reason 3 when it runs backwards and backwardsAsDelete) and
+    // deletes it without further records. Returns the insertion point.
+    TBedPoint DeleteSelectionRecorded(bool backwardsAsDelete = false);
+
+    // UndoRedo.cpp
+    void UndoItem();
+    void RedoItem();
+    void RunGroup(TBedEditUndoList& from, TBedEditUndoList& to, void (TCustomBedEdit::*one)());
+    void UndoInsertion(const TBedEditUndoItem& item);
+    void UndoLineBreak(const TBedEditUndoItem& item);
+    void UndoIndent(const TBedEditUndoItem& item);
+    void UndoUnindent(const TBedEditUndoItem& item);
+    void UndoDeletion(const TBedEditUndoItem& item);
+    void RedoDeletion(const TBedEditUndoItem& item);
+    void RedoIndent(const TBedEditUndoItem& item);
+    void RedoUnindent(const TBedEditUndoItem& item);
+    void RedoInsertion(const TBedEditUndoItem& item);
+    void InsertIndentColumn(int firstLine, int lastLine);
+    void PadLineTo(TBedPoint p);
+    void RemoveLeadingSpaces(int firstLine, const std::vector<int>& counts);
+
+    // Movement.cpp
+    void MoveCaretAndSelection(TBedPoint from, TBedPoint to, bool selecting);
+    void MoveCaretHorz(int delta, bool selecting);
+    void MoveCaretVert(int delta, bool selecting);
+    int PageLines() const;
+    void CmdLeftRight(const TCommandArgs& a);
+    void CmdUpDown(const TCommandArgs& a);
+    void CmdWord(const TCommandArgs& a);
+    void CmdLineStartEnd(const TCommandArgs& a);
+    void CmdPageUpDown(const TCommandArgs& a);
+    void CmdPageLeftRight(const TCommandArgs& a);
+    void CmdPageTopBottom(const TCommandArgs& a);
+    void CmdEditorTopBottom(const TCommandArgs& a);
+    void CmdGotoXY(const TCommandArgs& a);
+    void CmdSelectAll(const TCommandArgs& a);
+    void CmdScroll(const TCommandArgs& a);
+    void CmdInsertMode(const TCommandArgs& a);
+    void CmdSelectionMode(const TCommandArgs& a);
+    void CmdMatchBracket(const TCommandArgs& a);
+    void CmdMarker(const TCommandArgs& a);
+
+    // ClipboardOps.cpp
+    void AppendLinesRecorded(int lastLine);
+
+    // Editing.cpp
+    void CmdChar(const TCommandArgs& a);
+    void CmdImeStr(const TCommandArgs& a);
+    void TypeText(const std::string& text);
+    void CmdDeleteLastChar(const TCommandArgs& a);
+    void CmdDeleteChar(const TCommandArgs& a);
+    void CmdDeleteWordOrEol(const TCommandArgs& a);
+    void CmdDeleteLastWordOrBol(const TCommandArgs& a);
+    void DeleteRangeRecorded(TBedPoint from, TBedPoint to, TBedChangeReason reason);
+    void CmdDeleteLine(const TCommandArgs& a);
+    void CmdClearAll(const TCommandArgs& a);
+    void CmdLineBreak(const TCommandArgs& a);
+    void CmdTab(const TCommandArgs& a);
+    int SmartTabWidth() const;
+    void CmdShiftTab(const TCommandArgs& a) {}
+    void CmdBlockIndent(const TCommandArgs& a) { BlockIndent(); }
+    void CmdBlockUnindent(const TCommandArgs& a) { BlockUnindent(); }
+    void CmdUndoRedo(const TCommandArgs& a);
+    void CmdClipboard(const TCommandArgs& a);
+    void CmdNothing(const TCommandArgs& a) {}
+    int LeadingBlanks(const std::string& line) const;
+    void ScrollRightAfterTyping();
+
+    // Bookmarks.cpp
+    void MarksLinesDeleted(int line, int count);
+    void MarksLinesInserted(int afterLine, int count);
+
+    // Highlighting.cpp
+    void HighlighterChanged(void* sender);
+    void HighlighterFreed();
+    void RescanAll();
+    int ScanFrom(int index);
+    int RescanFrom(int index);
+    void UpdateWordChars();
+
     TBedEditStringList lines_;
+    TBedEditUndoList undoList_;
+    TBedEditUndoList redoList_;
+    TBedEditKeyStrokes keystrokes_;
+    TBedEditMarkList marks_;
+    std::array<TBedEditMark*, 10> bookmarks_{};
+    TBedBookMarkOpt bookMarkOptions_;
+    TBedEditClipboard* clipboard_;
+    TBedCustomHighlighter* highlighter_ = nullptr;
+    std::bitset<256> wordChars_;
+
     TBedPoint caret_;
+    int lastCaretX_ = 1;
     TBedPoint blockBegin_;
     TBedPoint blockEnd_;
+    TBedSelectionMode selectionMode_ = smNormal;
+
+    TBedEditorOptions options_ = kBedDefaultEditorOptions;
     bool modified_ = false;
+    bool readOnly_ = false;
+    bool insertMode_ = true;
+    bool wantTabs_ = false;
+    int tabWidth_ = 8;
+    int maxLeftChar_ = 1024;
+    int rightEdge_ = 80;
+
+    int topLine_ = 1;
+    int leftChar_ = 1;
+    int linesInWindow_ = 0;
+    int charsInWindow_ = 0;
+
+    int paintLock_ = 0;
+    bool scrollBarsPending_ = false;
+    bool caretPending_ = false;
+    TBedStatusChanges statusChanges_ = 0;
+    bool linesChanging_ = false;
+    int pendingFirst_ = 0;  // accumulated text lines to repaint while the buffer changes
+    int pendingLast_ = -1;
+
+    bool undoRedoInProgress_ = false;
+    uint16_t lastKey_ = 0;
+    TBedShiftState lastShift_ = 0;
+    bool keyHandled_ = false;
+    int imeSkip_ = 0;
+    struct THook {
+        int id;
+        TBedHookedCommandEvent hook;
+        void* data;
+    };
+    std::vector<THook> hooks_;
+    int nextHookId_ = 1;
+};
+
+// Holds a paint lock for a scope, released also when an exception passes.
+class TBedPaintLock {
+public:
+    explicit TBedPaintLock(TCustomBedEdit& edit) : edit_(edit) { edit_.IncPaintLock(); }
+    ~TBedPaintLock() { edit_.DecPaintLock(); }
+    TBedPaintLock(const TBedPaintLock&) = delete;
+    TBedPaintLock& operator=(const TBedPaintLock&) = delete;
+
+private:
+    TCustomBedEdit& edit_;
 };

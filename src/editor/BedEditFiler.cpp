@@ -9,6 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // The directory part of a path including its final slash; empty for a bare file name.
@@ -41,24 +45,22 @@ mode_t CurrentUmask() {
 
 }  // namespace
 
-// ---- TBedLineBreakFinder ----------------------------------------------------------------------
+// ---- Line breaks ------------------------------------------------------------------------------
 
-void TBedLineBreakFinder::Reset(const char* end) {
-    end_ = end;
-    nextCR_ = nextLF_ = nullptr;
-}
-
-const char* TBedLineBreakFinder::Next(const char* p) {
-    const size_t rest = size_t(end_ - p);
-    if (!nextLF_ || nextLF_ < p) {
-        const void* lf = std::memchr(p, '\n', rest);
-        nextLF_ = lf ? static_cast<const char*>(lf) : end_;
+const char* FindLineBreak(const char* p, const char* end) {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: loading is the bottleneck of splitting a big file.
+    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
+    while (end - p >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int hits =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
+        if (hits) return p + __builtin_ctz(unsigned(hits));
+        p += 16;
     }
-    if (!nextCR_ || nextCR_ < p) {
-        const void* cr = std::memchr(p, '\r', rest);
-        nextCR_ = cr ? static_cast<const char*>(cr) : end_;
-    }
-    return std::min(nextLF_, nextCR_);
+#endif
+    while (p < end && *p != '\n' && *p != '\r') ++p;
+    return p;
 }
 
 // ---- TBedEditFiler ----------------------------------------------------------------------------
@@ -95,7 +97,6 @@ TBedEditFileReader::TBedEditFileReader(const std::string& fileName, size_t buffe
     if (::fstat(fd_, &st) != 0) Fail(EBedFileError::Open, errno);
     if (S_ISDIR(st.st_mode)) Fail(EBedFileError::Open, EISDIR);
     fileSize_ = st.st_size;
-    finder_.Reset(buffer_.data());
 }
 
 bool TBedEditFileReader::ReadLine(std::string& line) {
@@ -103,7 +104,7 @@ bool TBedEditFileReader::ReadLine(std::string& line) {
         const char* data = buffer_.data();
         const char* p = data + position_;
         const char* end = data + end_;
-        const char* lineBreak = finder_.Next(p);
+        const char* lineBreak = FindLineBreak(p, end);
         if (lineBreak < end) {
             if (*lineBreak == '\n') {
                 line = std::string(p, lineBreak);
@@ -143,7 +144,6 @@ void TBedEditFileReader::Refill() {
     if (got < 0) Fail(EBedFileError::Read, errno);
     if (got == 0) exhausted_ = true;
     end_ += size_t(got);
-    finder_.Reset(buffer_.data() + end_);
 }
 
 // ---- TBedEditFileWriter -----------------------------------------------------------------------
@@ -181,18 +181,15 @@ TBedEditFileWriter::~TBedEditFileWriter() {
     if (!tempName_.empty()) ::unlink(tempName_.c_str());
 }
 
-void TBedEditFileWriter::Write(std::string_view bytes) {
-    if (bytes.empty()) return;
-    if (bytes.size() > buffer_.size() - used_) {
-        Flush();
-        // Longer than the whole buffer: copying it first would gain nothing.
-        if (bytes.size() >= buffer_.size()) {
-            WriteAll(bytes.data(), bytes.size());
-            return;
-        }
+void TBedEditFileWriter::WriteAround(std::string_view bytes) {
+    Flush();
+    // Longer than the whole buffer: copying it first would gain nothing.
+    if (bytes.size() >= buffer_.size()) {
+        WriteAll(bytes.data(), bytes.size());
+        return;
     }
-    std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
-    used_ += bytes.size();
+    std::memcpy(buffer_.data(), bytes.data(), bytes.size());
+    used_ = bytes.size();
 }
 
 void TBedEditFileWriter::Flush() {

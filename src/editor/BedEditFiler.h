@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,19 +16,8 @@ constexpr size_t kBedFilerBufferSize = 16384;
 constexpr int kLineBreakLF = 0;
 constexpr int kLineBreakCRLF = 1;
 
-// Finds line breaks (CR, LF) in one block of bytes. Remembers where the next CR and the next LF
-// are, so each byte is searched once however the block is cut into lines.
-class TBedLineBreakFinder {
-public:
-    void Reset(const char* end);
-    // The first CR or LF at or after p, or the block's end.
-    const char* Next(const char* p);
-
-private:
-    const char* end_ = nullptr;
-    const char* nextCR_ = nullptr;
-    const char* nextLF_ = nullptr;
-};
+// The first CR or LF in [p, end), or end.
+const char* FindLineBreak(const char* p, const char* end);
 
 // The part shared by the reader and the writer: the file, its name and the byte buffer.
 class TBedEditFiler {
@@ -75,7 +65,6 @@ private:
     bool exhausted_ = false;
     int style_ = kLineBreakLF;
     int64_t fileSize_ = 0;
-    TBedLineBreakFinder finder_;
 };
 
 // Writes a file so that the old contents survive any failure: the text goes to a temporary file
@@ -91,12 +80,18 @@ public:
     ~TBedEditFileWriter();
 
     // Raises EBedFileError (Write).
-    void Write(std::string_view bytes);
+    void Write(std::string_view bytes) {
+        // Inline: saving calls this twice per line.
+        if (bytes.size() > buffer_.size() - used_) return WriteAround(bytes);
+        if (!bytes.empty()) std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
+        used_ += bytes.size();
+    }
     // Flushes, syncs and renames over the target (keeping its permission bits, or the umask
     // default for a new file). Raises EBedFileError (Write).
     void Commit();
 
 private:
+    void WriteAround(std::string_view bytes);
     void Flush();
     void WriteAll(const char* data, size_t size);
 

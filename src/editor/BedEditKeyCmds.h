@@ -132,8 +132,10 @@ struct TBedEditorCommandName {
 std::span<const TBedEditorCommandName> EditorCommandNames();
 // The identifier when the command has one, else its decimal number ("700").
 std::string EditorCommandToIdent(TBedEditorCommand command);
-// Only identifiers of the table are accepted (exact spelling).
+// Only identifiers of the table are accepted (letter case is ignored).
 std::optional<TBedEditorCommand> IdentToEditorCommand(std::string_view ident);
+// What EditorCommandToIdent writes: an identifier or a decimal number up to 65535.
+std::optional<TBedEditorCommand> ParseEditorCommand(std::string_view text);
 
 // ---- Keys -------------------------------------------------------------------------------------
 

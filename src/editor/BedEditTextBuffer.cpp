@@ -5,6 +5,7 @@
 #include "BedEditTabs.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 struct TBedEditStringList::Impl {
@@ -21,6 +22,8 @@ struct TBedEditStringList::Impl {
     void Measure(TBedEditLineRecord& record, std::string* out) const;
     // Opens one new line at index, growing the capacity by the list's rule when it is full.
     void InsertLine(int index, std::string&& text, void* object);
+    // Add without its update bracket, for callers that hold one around many lines.
+    int AppendLine(TBedEditStringList& list, std::string&& text);
 };
 
 namespace {
@@ -61,13 +64,15 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
     const std::string& text = TBedEditLineStore::Text(record);
     size_t length = text.size();
     const bool hasTabs = !text.empty() && expandTabs(text, tabWidth, out, length);
-    record.expandedLength = int32_t(length);
+    // A line of millions of tabs would overflow the stored length; it stays at the greatest.
+    record.expandedLength = int32_t(std::min<size_t>(length, INT32_MAX));
     record.flags = hasTabs ? lfHasTabs : lfHasNoTabs;
 }
 
 void TBedEditStringList::Impl::InsertLine(int index, std::string&& text, void* object) {
     const int capacity = lines.Capacity();
-    if (lines.Count() == capacity) lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
+    if (lines.Count() == capacity)
+        lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
     TBedEditLineRecord* record = lines.Open(index, 1);
     *record = NewLineRecord(object);
     try {
@@ -77,6 +82,13 @@ void TBedEditStringList::Impl::InsertLine(int index, std::string&& text, void* o
         throw;
     }
     longestLine = -1;
+}
+
+int TBedEditStringList::Impl::AppendLine(TBedEditStringList& list, std::string&& text) {
+    const int index = lines.Count();
+    InsertLine(index, std::move(text), nullptr);
+    Fire(list.OnLinesAdded, index);
+    return index;
 }
 
 TBedEditStringList::TBedEditStringList() : d(std::make_unique<Impl>()) {}
@@ -153,11 +165,8 @@ void TBedEditStringList::PutRange(int index, TBedRange range) {
 }
 
 int TBedEditStringList::Add(std::string text) {
-    const int index = Count();
-    Updating(*this, [&] {
-        d->InsertLine(index, std::move(text), nullptr);
-        Fire(OnLinesAdded, index);
-    });
+    int index = 0;
+    Updating(*this, [&] { index = d->AppendLine(*this, std::move(text)); });
     return index;
 }
 
@@ -299,7 +308,7 @@ void TBedEditStringList::LoadFromReader(TBedEditFileReader& reader) {
     Updating(*this, [&] {
         Clear();
         std::string line;
-        while (reader.ReadLine(line)) Add(std::move(line));
+        while (reader.ReadLine(line)) d->AppendLine(*this, std::move(line));
     });
     d->lineBreakStyle = reader.LineBreakStyle();
 }
@@ -320,8 +329,9 @@ void TBedEditStringList::SaveToWriter(TBedEditFileWriter& writer) const {
 
 std::string TBedEditStringList::Text() const {
     size_t size = 0;
-    d->lines.ForEach(
-        [&](const TBedEditLineRecord& record) { size += TBedEditLineStore::Text(record).size() + 2; });
+    d->lines.ForEach([&](const TBedEditLineRecord& record) {
+        size += TBedEditLineStore::Text(record).size() + 2;
+    });
     std::string text;
     text.reserve(size);
     d->lines.ForEach([&](const TBedEditLineRecord& record) {
@@ -336,11 +346,9 @@ void TBedEditStringList::SetText(std::string_view text) {
         Clear();
         const char* p = text.data();
         const char* end = p + text.size();
-        TBedLineBreakFinder finder;
-        finder.Reset(end);
         while (p < end) {
-            const char* lineBreak = finder.Next(p);
-            Add(std::string(p, lineBreak));
+            const char* lineBreak = FindLineBreak(p, end);
+            d->AppendLine(*this, std::string(p, lineBreak));
             if (lineBreak == end) break;
             const bool crlf = *lineBreak == '\r' && lineBreak + 1 < end && lineBreak[1] == '\n';
             p = lineBreak + (crlf ? 2 : 1);

@@ -57,14 +57,14 @@ TEST(TextBuffer, EachChangeNotifiesOnceInsideOneBracket) {
     list.Clear();
     list.Clear();  // nothing left: not even the bracket
     EXPECT_EQ(rec.events, (Recorder::Events{
-                              "Changing", "Added 0", "Changed",     //
-                              "Changing", "Added 1", "Changed",     //
+                              "Changing", "Added 0",    "Changed",  //
+                              "Changing", "Added 1",    "Changed",  //
                               "Changing", "Inserted 1", "Changed",  //
                               "Changing", "Replaced 2", "Changed",  //
-                              "Changing", "Deleted 0", "Changed",   //
-                              "Changing", "Added 1", "Changed",     //
-                              "Changing", "Deleted 1", "Changed",   //
-                              "Changing", "Cleared", "Changed",
+                              "Changing", "Deleted 0",  "Changed",  //
+                              "Changing", "Added 1",    "Changed",  //
+                              "Changing", "Deleted 1",  "Changed",  //
+                              "Changing", "Cleared",    "Changed",
                           }));
 }
 
@@ -105,6 +105,10 @@ TEST(TextBuffer, BadIndexesRaiseOnWriteAndChangeNothing) {
     list.DeleteLines(9, 0);  // nothing to delete: no check either
     list.InsertEmptyLines(9, -1);
     EXPECT_TRUE(rec.events.empty());
+
+    list.Insert(2, "c");  // at Count: appends
+    list.DeleteLines(1, 100);
+    EXPECT_EQ(Lines(list), (std::vector<std::string>{"a"}));
 }
 
 TEST(TextBuffer, BadIndexesReadAsEmptyValues) {
@@ -117,14 +121,6 @@ TEST(TextBuffer, BadIndexesReadAsEmptyValues) {
         EXPECT_EQ(list.GetRange(i), 0);
         EXPECT_EQ(list.ExpandedLine(i), "");
     }
-}
-
-TEST(TextBuffer, InsertAtCountAppendsAndDeleteLinesClampsToTheEnd) {
-    TBedEditStringList list;
-    Fill(list, {"a", "b", "c"});
-    list.Insert(3, "d");
-    list.DeleteLines(1, 100);
-    EXPECT_EQ(Lines(list), (std::vector<std::string>{"a"}));
 }
 
 TEST(TextBuffer, NewReplacedAndBlankLinesCarryTheirOwnState) {
@@ -179,10 +175,10 @@ TEST(TextBuffer, TabsExpandToStopsAtMultiplesOfTheWidth) {
         int width;
         std::string line0, line2;
     };
-    for (const Case& c : {Case{4, "a   b", "ab  c   d"}, Case{1, "a b", "ab c d"},
-                          Case{0, "a b", "ab c d"}, Case{3, "a  b", "ab c  d"},
-                          Case{65536, "a" + std::string(65535, ' ') + "b", ""},
-                          Case{6, "a     b", "ab    c     d"}}) {
+    for (const Case& c :
+         {Case{4, "a   b", "ab  c   d"}, Case{1, "a b", "ab c d"}, Case{0, "a b", "ab c d"},
+          Case{3, "a  b", "ab c  d"}, Case{65536, "a" + std::string(65535, ' ') + "b", ""},
+          Case{6, "a     b", "ab    c     d"}}) {
         list.SetTabWidth(c.width);
         EXPECT_EQ(list.ExpandedLine(0), c.line0) << c.width;
         if (!c.line2.empty()) {
@@ -252,17 +248,6 @@ TEST(TextBuffer, AddStringsAndAssignCopyTextsAndObjects) {
     EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(list.GetObject(1), &tag);
     EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Cleared", "Added 0", "Changed"}));
-}
-
-TEST(TextBuffer, DestroyingTheListNotifiesNobody) {
-    bool notified = false;
-    {
-        TBedEditStringList list;
-        Fill(list, {"a", "b"});
-        list.OnChanging = list.OnChanged = [&] { notified = true; };
-        list.OnLinesCleared = [&] { notified = true; };
-    }
-    EXPECT_FALSE(notified);
 }
 
 // Random edits checked against a plain vector: the gap in the record array moves both ways,

@@ -100,7 +100,8 @@ TEST_P(ReaderSplit, SplitsEveryLineEndStyle) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BufferSizes, ReaderSplit, ::testing::Values(2, 3, 5, 16, kBedFilerBufferSize));
+INSTANTIATE_TEST_SUITE_P(BufferSizes, ReaderSplit,
+                         ::testing::Values(2, 3, 5, 16, kBedFilerBufferSize));
 
 TEST_F(FileTest, LoadReplacesTheLinesInOneBracket) {
     const std::string path = Make("load.txt", "a\nb\n");
@@ -112,7 +113,8 @@ TEST_F(FileTest, LoadReplacesTheLinesInOneBracket) {
     list.OnLinesCleared = [&] { events.push_back("Cleared"); };
     list.OnLinesAdded = [&](int i) { events.push_back("Added " + std::to_string(i)); };
     list.LoadFromFile(path);
-    EXPECT_EQ(events, (std::vector<std::string>{"Changing", "Cleared", "Added 0", "Added 1", "Changed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"Changing", "Cleared", "Added 0", "Added 1",
+                                                "Changed"}));
     EXPECT_EQ(list.LineBreakStyle(), kLineBreakLF);
 }
 
@@ -205,8 +207,9 @@ TEST_F(FileTest, FailedWriteLeavesTheOriginalByteForByte) {
         try {
             list.SaveToFile(target);
         } catch (const EBedFileError& e) {
+            const std::string message = e.what();
             const bool reported = e.kind() == EBedFileError::Write &&
-                                  std::string(e.what()).find(std::strerror(EFBIG)) != std::string::npos;
+                                  message.find(std::strerror(EFBIG)) != std::string::npos;
             ::_exit(reported ? 0 : 2);
         }
         ::_exit(1);

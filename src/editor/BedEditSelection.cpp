@@ -1,0 +1,455 @@
+// Caret, selection, selected text and the three selection modes.
+#include "BedEditCoreInternal.h"
+#include "Cp1250.h"
+
+#include <algorithm>
+
+namespace bededit {
+
+std::vector<std::string> SplitPieces(const std::string& text) {
+    std::vector<std::string> pieces(1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            pieces.emplace_back();
+        } else {
+            pieces.back() += c;
+        }
+    }
+    return pieces;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string result;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) result += kLineBreak;
+        result += lines[i];
+    }
+    return result;
+}
+
+TBedPoint PointAfter(TBedPoint p, const std::string& text) {
+    const auto pieces = SplitPieces(text);
+    if (pieces.size() == 1) return {p.X + int(pieces[0].size()), p.Y};
+    return {int(pieces.back().size()) + 1, p.Y + int(pieces.size()) - 1};
+}
+
+}  // namespace bededit
+
+using namespace bededit;
+
+namespace {
+
+std::string Substr(const std::string& s, int from, int count) {
+    if (from >= int(s.size()) || count <= 0) return {};
+    return s.substr(size_t(std::max(0, from)), size_t(count));
+}
+
+// Letters and digits of the code page: the characters that make up words when no
+// highlighter says otherwise.
+bool IsAlphaNumeric(unsigned char c) {
+    if (c < 128) return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+    const char16_t u = Cp1250ToUnicode(c);
+    return u == 0x00B5 || (u >= 0x00C0 && u <= 0x024F && u != 0x00D7 && u != 0x00F7);
+}
+
+// Classes for word selection without a highlighter: runs of one class form a word; symbols
+// form none.
+enum TCharClass { ccBlank, ccWord, ccSymbol };
+TCharClass ClassOf(unsigned char c) {
+    if (IsAlphaNumeric(c) || c == '_') return ccWord;
+    if (c <= ' ' || c == 0xA0) return ccBlank;
+    return ccSymbol;
+}
+
+}  // namespace
+
+// ---- Caret --------------------------------------------------------------------------------
+
+int TCustomBedEdit::MaxCaretX(int y) const {
+    if (options_.Contains(eoScrollPastEol)) return maxLeftChar_;
+    return lines_.Count() == 0 ? 1 : int(lines_.Get(y - 1).size()) + 1;
+}
+
+void TCustomBedEdit::SetCaretX(int x) {
+    SetCaretXY({x, caret_.Y});
+    lastCaretX_ = caret_.X;
+}
+
+void TCustomBedEdit::SetCaretY(int y) {
+    if (!options_.Contains(eoKeepCaretX)) lastCaretX_ = caret_.X;
+    SetCaretXY({lastCaretX_, y});
+}
+
+void TCustomBedEdit::SetCaretXY(TBedPoint p) {
+    TBedPaintLock lock(*this);
+    p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
+    p.X = std::clamp(p.X, 1, MaxCaretX(p.Y));
+    if (p == caret_) return;
+    const TBedStatusChanges changes =
+        (p.X != caret_.X ? scCaretX : 0) | (p.Y != caret_.Y ? scCaretY : 0);
+    caret_ = p;
+    StatusChanged(changes);
+    ScrollCaretIntoView();
+    RequestCaretUpdate();
+    RequestScrollBarUpdate();
+}
+
+// ---- Selection ----------------------------------------------------------------------------
+
+TBedPoint TCustomBedEdit::SelFrom() const {
+    return PointBefore(blockEnd_, blockBegin_) ? blockEnd_ : blockBegin_;
+}
+
+TBedPoint TCustomBedEdit::SelTo() const {
+    return PointBefore(blockEnd_, blockBegin_) ? blockBegin_ : blockEnd_;
+}
+
+bool TCustomBedEdit::HasSelection() const {
+    return blockBegin_.X != blockEnd_.X ||
+           (blockBegin_.Y != blockEnd_.Y && selectionMode_ != smColumn);
+}
+
+TBedPoint TCustomBedEdit::ClampBlockPoint(TBedPoint p) const {
+    p.X = std::clamp(p.X, 1, maxLeftChar_);
+    p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
+    if (selectionMode_ == smNormal) {
+        const int len = p.Y <= lines_.Count() ? int(lines_.Get(p.Y - 1).size()) : 0;
+        p.X = std::min(p.X, len + 1);
+    }
+    return p;
+}
+
+void TCustomBedEdit::SetSelFrom(TBedPoint p) {
+    p = ClampBlockPoint(p);
+    if (HasSelection()) {
+        InvalidateTextLines(std::min({blockBegin_.Y, blockEnd_.Y, p.Y}),
+                            std::max({blockBegin_.Y, blockEnd_.Y, p.Y}));
+        blockBegin_ = blockEnd_ = p;
+        StatusChanged(scSelection);
+        return;
+    }
+    const bool changed = !(blockBegin_ == p && blockEnd_ == p);
+    blockBegin_ = blockEnd_ = p;
+    if (changed) StatusChanged(scSelection);
+}
+
+void TCustomBedEdit::SetSelTo(TBedPoint p) {
+    if (options_.Contains(eoNoSelection)) return;
+    p = ClampBlockPoint(p);
+    if (p == blockEnd_) return;
+    if (selectionMode_ != smColumn || p.X == blockEnd_.X) {
+        if (selectionMode_ != smColumn || blockBegin_.X != p.X)
+            InvalidateTextLines(blockEnd_.Y, p.Y);
+    } else {
+        InvalidateTextLines(std::min({blockBegin_.Y, blockEnd_.Y, p.Y}),
+                            std::max({blockBegin_.Y, blockEnd_.Y, p.Y}));
+    }
+    blockEnd_ = p;
+    StatusChanged(scSelection);
+}
+
+void TCustomBedEdit::SetCaretAndSelection(TBedPoint caret, TBedPoint begin, TBedPoint end) {
+    TBedPaintLock lock(*this);
+    SetCaretXY(caret);
+    SetSelFrom(begin);
+    SetSelTo(end);
+}
+
+void TCustomBedEdit::SetSelectionMode(TBedSelectionMode mode) {
+    if (mode == selectionMode_) return;
+    selectionMode_ = mode;
+    // Ends set in another mode may lie past their lines; a normal selection stops at the
+    // line ends, and its deletion and undo record must agree on where that is.
+    if (mode == smNormal) {
+        blockBegin_ = ClampBlockPoint(blockBegin_);
+        blockEnd_ = ClampBlockPoint(blockEnd_);
+    }
+    if (HasSelection()) InvalidateLines(-1, -1);
+    StatusChanged(scSelection);
+}
+
+std::string TCustomBedEdit::SelectedText() const { return SelectedText(true); }
+
+std::string TCustomBedEdit::SelectedText(bool padColumns) const {
+    if (!HasSelection()) return {};
+    const TBedPoint b = SelFrom(), e = SelTo();
+    std::string result;
+    switch (selectionMode_) {
+    case smNormal:
+        if (b.Y == e.Y) return Substr(lines_.Get(b.Y - 1), b.X - 1, e.X - b.X);
+        result = Substr(lines_.Get(b.Y - 1), b.X - 1, INT32_MAX);
+        for (int y = b.Y + 1; y < e.Y; ++y) result += kLineBreak + lines_.Get(y - 1);
+        return result + kLineBreak + Substr(lines_.Get(e.Y - 1), 0, e.X - 1);
+    case smLine:
+        for (int y = b.Y; y <= e.Y; ++y) {
+            result += lines_.Get(y - 1);
+            if (y < lines_.Count()) result += kLineBreak;
+        }
+        return result;
+    case smColumn: {
+        const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
+        for (int y = b.Y; y <= e.Y; ++y) {
+            std::string part = Substr(lines_.Get(y - 1), left - 1, right - left);
+            if (padColumns) part.resize(size_t(right - left), ' ');
+            if (y > b.Y) result += kLineBreak;
+            result += part;
+        }
+        return result;
+    }
+    }
+    return result;
+}
+
+void TCustomBedEdit::SetSelectedText(const std::string& text) {
+    TBedPaintLock lock(*this);
+    TBedUndoGroup group(undoList_);
+    if (HasSelection()) DeleteSelectionRecorded();
+    TBedPoint at;
+    {
+        TUndoSuspension suspension(*this);
+        at = ReplaceSelectionRaw(smNormal, text);
+    }
+    if (!text.empty()) undoList_.Add(crInsert, at, caret_, {}, smNormal);
+}
+
+TBedPoint TCustomBedEdit::DeleteSelectionRecorded(bool backwardsAsDelete) {
+    if (!HasSelection()) return caret_;
+    const bool backwards = PointBefore(blockEnd_, blockBegin_);
+    // Undo puts back what was there: short lines of a column get no padding.
+    std::string text = SelectedText(false);
+    if (backwardsAsDelete)
+        undoList_.Add(backwards ? crDelete : crSelDelete, SelFrom(), SelTo(), std::move(text),
+                      selectionMode_);
+    else
+        undoList_.Add(crSelDelete, blockBegin_, blockEnd_, std::move(text), selectionMode_);
+    TUndoSuspension suspension(*this);
+    return ReplaceSelectionRaw(selectionMode_, {});
+}
+
+// ---- The replacement primitive ------------------------------------------------------------
+
+std::string TCustomBedEdit::Trimmed(std::string line) const {
+    if (options_.Contains(eoTrimTrailingSpaces)) {
+        const size_t end = line.find_last_not_of(' ');
+        line.erase(end == std::string::npos ? 0 : end + 1);
+    }
+    return line;
+}
+
+TBedPoint TCustomBedEdit::ReplaceSelectionRaw(TBedSelectionMode mode, const std::string& text) {
+    TBedPaintLock lock(*this);
+    TBedPoint at;
+    {
+        TBedLinesUpdate update(lines_);
+        if (HasSelection()) DeleteSelectionRaw();
+        at = caret_;
+        if (!text.empty()) InsertTextRaw(mode, text);
+        lastCaretX_ = caret_.X;
+    }
+    return at;
+}
+
+void TCustomBedEdit::DeleteSelectionRaw() {
+    const TBedPoint b = SelFrom(), e = SelTo();
+    switch (selectionMode_) {
+    case smNormal: {
+        if (lines_.Count() == 0) break;
+        const std::string& last = lines_.Get(e.Y - 1);
+        std::string joined = Substr(lines_.Get(b.Y - 1), 0, b.X - 1) +
+                             Substr(last, e.X - 1, INT32_MAX);
+        if (options_.Contains(eoScrollPastEol)) joined = Trimmed(std::move(joined));
+        if (e.Y > b.Y) {
+            lines_.DeleteLines(b.Y, e.Y - b.Y);
+            MarksLinesDeleted(b.Y, e.Y - b.Y);
+        }
+        lines_.Put(b.Y - 1, std::move(joined));
+        break;
+    }
+    case smLine: {
+        if (lines_.Count() == 0) break;
+        int last = e.Y;
+        if (last >= lines_.Count()) {
+            // The buffer keeps its last line, emptied.
+            lines_.Put(lines_.Count() - 1, {});
+            last = lines_.Count() - 1;
+        }
+        if (last >= b.Y) lines_.DeleteLines(b.Y - 1, last - b.Y + 1);
+        MarksLinesDeleted(b.Y, e.Y - b.Y + 1);
+        SetCaretXY({1, b.Y});
+        return;
+    }
+    case smColumn: {
+        const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
+        for (int y = b.Y; y <= e.Y; ++y) {
+            std::string line = lines_.Get(y - 1);
+            if (left - 1 >= int(line.size())) continue;
+            line.erase(size_t(left - 1), size_t(right - left));
+            lines_.Put(y - 1, Trimmed(std::move(line)));
+        }
+        SetCaretXY({left, blockEnd_.Y});
+        return;
+    }
+    }
+    SetCaretXY(b);
+}
+
+void TCustomBedEdit::InsertTextRaw(TBedSelectionMode mode, const std::string& text) {
+    const auto pieces = SplitPieces(text);
+    switch (mode) {
+    case smNormal: InsertNormal(pieces); break;
+    case smLine: InsertLineMode(pieces); break;
+    case smColumn: InsertColumn(pieces); break;
+    }
+}
+
+void TCustomBedEdit::InsertNormal(const std::vector<std::string>& pieces) {
+    const int y = caret_.Y;
+    if (lines_.Count() == 0) lines_.Add({});
+    const std::string& line = lines_.Get(y - 1);
+    std::string head = Substr(line, 0, caret_.X - 1);
+    head.resize(size_t(caret_.X - 1), ' ');
+    const std::string tail = Substr(line, caret_.X - 1, INT32_MAX);
+    const int breaks = int(pieces.size()) - 1;
+    int lastY = y;
+    std::string last;
+    if (breaks == 0) {
+        last = head + pieces[0];
+    } else {
+        lines_.Put(y - 1, Trimmed(head + pieces[0]));
+        lines_.InsertEmptyLines(y, breaks);
+        for (int i = 1; i < breaks; ++i) lines_.Put(y - 1 + i, Trimmed(pieces[size_t(i)]));
+        last = pieces.back();
+        lastY = y + breaks;
+        MarksLinesInserted(y, breaks);
+    }
+    const int insertedEnd = int(last.size());
+    std::string written = Trimmed(last + tail);
+    const int x = std::min(insertedEnd, int(written.size())) + 1;
+    lines_.Put(lastY - 1, std::move(written));
+    SetCaretXY({x, lastY});
+}
+
+void TCustomBedEdit::InsertLineMode(const std::vector<std::string>& pieces) {
+    int y = caret_.Y;
+    const int breaks = int(pieces.size()) - 1;
+    if (breaks > 0) {
+        const int at = std::min(y - 1, lines_.Count());
+        lines_.InsertEmptyLines(at, breaks);
+        for (int i = 0; i < breaks; ++i) lines_.Put(at + i, Trimmed(pieces[size_t(i)]));
+        MarksLinesInserted(at, breaks);
+        y = at + 1 + breaks;
+    }
+    const std::string& last = pieces.back();
+    if (y > lines_.Count())
+        lines_.Add(Trimmed(last));
+    else if (!last.empty())
+        lines_.Put(y - 1, Trimmed(last + lines_.Get(y - 1)));
+    SetCaretXY({int(last.size()) + 1, y});
+}
+
+void TCustomBedEdit::InsertColumn(const std::vector<std::string>& pieces) {
+    const int x = caret_.X, y = caret_.Y;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const std::string& piece = pieces[i];
+        if (piece.empty()) continue;
+        const int line = y + int(i);
+        while (lines_.Count() < line - 1) lines_.Add({});
+        if (line > lines_.Count()) {
+            lines_.Add(Trimmed(std::string(size_t(x - 1), ' ') + piece));
+            continue;
+        }
+        std::string text = lines_.Get(line - 1);
+        if (int(text.size()) < x - 1) text.resize(size_t(x - 1), ' ');
+        text.insert(size_t(x - 1), piece);
+        lines_.Put(line - 1, Trimmed(std::move(text)));
+    }
+    SetCaretXY({x + int(pieces.back().size()), y + int(pieces.size()) - 1});
+}
+
+// ---- Words --------------------------------------------------------------------------------
+
+TBedPoint TCustomBedEdit::NextWordPos() const {
+    const std::string& line = lines_.Get(caret_.Y - 1);
+    const int len = int(line.size());
+    if (caret_.X <= len) {
+        int i = caret_.X - 1;
+        while (i < len && IsWordChar(line[size_t(i)])) ++i;
+        while (i < len && !IsWordChar(line[size_t(i)])) ++i;
+        return {i + 1, caret_.Y};
+    }
+    if (caret_.Y < lines_.Count()) {
+        const std::string& next = lines_.Get(caret_.Y);
+        const auto it = std::find_if(next.begin(), next.end(),
+                                     [this](char c) { return IsWordChar(c); });
+        return {it == next.end() ? 1 : int(it - next.begin()) + 1, caret_.Y + 1};
+    }
+    return caret_;
+}
+
+TBedPoint TCustomBedEdit::PrevWordPos() const {
+    const std::string& line = lines_.Get(caret_.Y - 1);
+    auto wordAt = [&](int x) { return IsWordChar(line[size_t(x - 1)]); };  // 1-based
+    const int startX = std::min(caret_.X, int(line.size()) + 1);
+    int x = startX;
+    if (x > 1) {
+        if (!wordAt(x - 1)) {
+            int p = x - 1;
+            while (p >= 1 && !wordAt(p)) --p;
+            x = p;  // the word character before the caret, 0 when there is none
+        }
+        if (x > 0) {
+            int p = x - 1;
+            while (p >= 1 && wordAt(p)) --p;
+            x = p + 1;
+        }
+    }
+    // Only a caret that stood at the start of its line (or before every word of it) goes up.
+    if ((x == 0 || startX <= 1) && caret_.Y > 1)
+        return {int(lines_.Get(caret_.Y - 2).size()) + 1, caret_.Y - 1};
+    return {std::max(x, 1), caret_.Y};
+}
+
+void TCustomBedEdit::SelectWordAt(TBedPoint p) {
+    TBedPaintLock lock(*this);
+    p.X = std::clamp(p.X, 1, maxLeftChar_);
+    p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
+    const std::string& line = lines_.Get(p.Y - 1);
+    const int len = int(line.size());
+    if (p.X > len) {
+        SetCaretXY({len + 1, p.Y});
+        SetSelFrom(caret_);
+        return;
+    }
+    int start = p.X, end = p.X;  // 1-based: the word is start .. end - 1
+    auto at = [&](int x) { return static_cast<unsigned char>(line[size_t(x - 1)]); };
+    if (highlighter_) {
+        while (end <= len && IsWordChar(at(end))) ++end;
+        while (start > 1 && IsWordChar(at(start - 1))) --start;
+    } else {
+        const TCharClass cls = ClassOf(at(p.X));
+        if (cls == ccSymbol) {
+            SetCaretXY(p);
+            SetSelFrom(caret_);
+            return;
+        }
+        while (end <= len && ClassOf(at(end)) == cls) ++end;
+        while (start > 1 && ClassOf(at(start - 1)) == cls) --start;
+    }
+    SetCaretAndSelection({end, p.Y}, {start, p.Y}, {end, p.Y});
+    InvalidateTextLines(p.Y, p.Y);
+    StatusChanged(scSelection);
+}
+
+bool TCustomBedEdit::IsPointInSelection(TBedPoint p) const {
+    if (!HasSelection()) return false;
+    const TBedPoint b = SelFrom(), e = SelTo();
+    if (p.Y < b.Y || p.Y > e.Y) return false;
+    switch (selectionMode_) {
+    case smLine: return true;
+    case smColumn: return p.X >= std::min(b.X, e.X) && p.X < std::max(b.X, e.X);
+    case smNormal: return !(p.Y == b.Y && p.X < b.X) && !(p.Y == e.Y && p.X >= e.X);
+    }
+    return false;
+}

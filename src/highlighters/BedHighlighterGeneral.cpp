@@ -1,0 +1,368 @@
+#include "BedHighlighterGeneral.h"
+
+#include "BedHighlighterCp1250.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace {
+
+// Identifier characters of the scanner: the ASCII word characters with "-" and ":" (so mail
+// headers such as "Subject:" are one word) and the lower-case Czech letters the code page
+// puts at š ť ž á č é í ř ý.
+constexpr TBedCharFlags kIdentChars = [] {
+    TBedCharFlags t = BedCharFlags("-0-9:A-Z_a-z");
+    for (int c : {0x9A, 0x9D, 0x9E, 0xE1, 0xE8, 0xE9, 0xED, 0xF8, 0xFD})
+        t[c] = true;
+    return t;
+}();
+
+constexpr TBedCharFlags kHexDigits = BedCharFlags("0-9A-Fa-f");
+constexpr TBedCharFlags kDigits = BedCharFlags("0-9");
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::istringstream in(text);
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+TGeneralHighlighter::TGeneralHighlighter(void*)
+    : TBedScannerHighlighter(nullptr, tkNull) {
+    auto make = [this](const char* name, TFontStyles style) {
+        auto* attr = new TBedHighlighterAttributes(name);
+        attr->SetStyle(style);
+        RegisterAttribute(attr);
+        return attr;
+    };
+    CommentAttri = make("Comment", fsItalic);
+    IdentifierAttri = make("Identifier", 0);
+    KeyAttri = make("Reserved word", fsBold);
+    NumberAttri = make("Number", 0);
+    SpaceAttri = make("Space", 0);
+    StringAttri = make("String", 0);
+    SymbolAttri = make("Symbol", 0);
+    PreprocessorAttri = make("Preprocessor", 0);
+    SetKindAttributes({CommentAttri, IdentifierAttri, KeyAttri, nullptr, NumberAttri,
+                       PreprocessorAttri, SpaceAttri, StringAttri, SymbolAttri, SymbolAttri});
+    SetWordCharacters(BedNonBlankCharacters());
+    MakeDispatchTable();
+    HookAttributeChanges();
+    SetRangeStates(rsUnknown);
+}
+
+void TGeneralHighlighter::MakeDispatchTable() {
+    FillProcs(&TGeneralHighlighter::UnknownProc);
+    SetProc(0, &TGeneralHighlighter::NullProc);
+    SetProcs(kBedSpaceChars, &TGeneralHighlighter::SpaceProc);
+    SetProc('\n', &TGeneralHighlighter::LFProc);
+    SetProc('\r', &TGeneralHighlighter::CRProc);
+    SetProc('#', &TGeneralHighlighter::HashProc);
+    SetProc('$', &TGeneralHighlighter::HexProc);
+    SetProc('(', &TGeneralHighlighter::RoundOpenProc);
+    SetProc('/', &TGeneralHighlighter::SlashProc);
+    SetProcs("0-9", &TGeneralHighlighter::NumberProc);
+    SetProc(';', &TGeneralHighlighter::SemicolonProc);
+    SetProcs("A-Z_a-z", &TGeneralHighlighter::IdentProc);
+    SetProc('{', &TGeneralHighlighter::BraceOpenProc);
+    SetProc(stringDelimCh_, &TGeneralHighlighter::StringProc);
+}
+
+TBedHighlighterAttributes* TGeneralHighlighter::StandardAttribute(int kind) const {
+    switch (kind) {
+    case 0: return CommentAttri;
+    case 1: return IdentifierAttri;
+    case 2: return KeyAttri;
+    case 3: return StringAttri;
+    case 4: return SpaceAttri;
+    default: return nullptr;
+    }
+}
+
+void TGeneralHighlighter::SetComments(CommentStyles value) {
+    comments_ = value;
+    NotifyChanged();
+}
+
+void TGeneralHighlighter::SetDetectPreprocessor(bool value) {
+    if (value != detectPreprocessor_) {
+        detectPreprocessor_ = value;
+        NotifyChanged();
+    }
+}
+
+void TGeneralHighlighter::SetStringDelim(TStringDelim value) {
+    if (value != stringDelim_) {
+        stringDelim_ = value;
+        stringDelimCh_ = value == sdSingleQuote ? '\'' : '"';
+        MakeDispatchTable();
+    }
+}
+
+std::string TGeneralHighlighter::IdentifierChars() const {
+    const TBedCharSet set = WordCharacters();
+    std::string chars;
+    for (int c = 0; c < 256; ++c)
+        if (set[static_cast<size_t>(c)])
+            chars += static_cast<char>(c);
+    return chars;
+}
+
+void TGeneralHighlighter::SetIdentifierChars(const std::string& value) {
+    TBedCharSet set;
+    for (char c : value)
+        set.set(static_cast<unsigned char>(c));
+    SetWordCharacters(set);
+}
+
+std::vector<std::string> TGeneralHighlighter::KeyWords() const { return keyWords_; }
+
+void TGeneralHighlighter::SetKeyWordList(std::vector<std::string> words) {
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    keyWords_ = std::move(words);
+    keyWordLengths_.reset();
+    for (const std::string& w : keyWords_)
+        keyWordLengths_.set(std::min<size_t>(w.size(), 63));
+}
+
+void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
+    std::vector<std::string> upper;
+    upper.reserve(words.size());
+    for (const std::string& w : words)
+        upper.push_back(BedCp1250UpperCase(w));
+    SetKeyWordList(std::move(upper));
+    NotifyChanged();
+}
+
+bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length) const {
+    if (!keyWordLengths_[static_cast<size_t>(std::min(length, 63))])
+        return false;
+    upperBuffer_.resize(static_cast<size_t>(length));
+    for (int i = 0; i < length; ++i)
+        upperBuffer_[static_cast<size_t>(i)] = static_cast<char>(BedCp1250Upper(text[i]));
+    return std::binary_search(keyWords_.begin(), keyWords_.end(), upperBuffer_);
+}
+
+bool TGeneralHighlighter::IsKeywordText(const std::string& text) {
+    return IsKeyword(reinterpret_cast<const unsigned char*>(text.data()),
+                     static_cast<int>(text.size()));
+}
+
+void TGeneralHighlighter::NextToken() {
+    Start();
+    if (range_ == rsAnsi || range_ == rsPasStyle || range_ == rsCStyle)
+        ContinueComment();
+    else
+        Dispatch();
+}
+
+void TGeneralHighlighter::ContinueComment() {
+    switch (Ch()) {
+    case 0: NullProc(); return;
+    case '\n': LFProc(); return;
+    case '\r': CRProc(); return;
+    }
+    ScanCommentTo(range_ == rsAnsi ? "*)" : range_ == rsPasStyle ? "}" : "*/");
+}
+
+// The comment runs to its closer (range back to none) or to the end of the line.
+void TGeneralHighlighter::ScanCommentTo(const char* closer) {
+    kind_ = tkComment;
+    if (SkipPast(closer))
+        range_ = rsUnknown;
+}
+
+void TGeneralHighlighter::IdentProc() {
+    SkipWhile(kIdentChars);
+    kind_ = IsKeyword(p_ + tokenPos_, run_ - tokenPos_) ? tkKey : tkIdentifier;
+}
+
+void TGeneralHighlighter::NumberProc() {
+    ++run_;
+    kind_ = tkNumber;
+    for (;;) {
+        const unsigned char c = Ch();
+        if (kDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.')) {
+            ++run_;
+        } else if (c == 'x') {
+            HexProc();
+            return;
+        } else {
+            return;
+        }
+    }
+}
+
+void TGeneralHighlighter::HexProc() {
+    ++run_;
+    SkipWhile(kHexDigits);
+    kind_ = tkNumber;
+}
+
+void TGeneralHighlighter::HashProc() {
+    if (detectPreprocessor_) {
+        SkipToLineEnd();
+        kind_ = tkPreprocessor;
+    } else {
+        ++run_;
+        SkipWhile(kDigits);
+        kind_ = tkString;
+    }
+}
+
+void TGeneralHighlighter::StringProc() {
+    kind_ = tkString;
+    const unsigned char d = stringDelimCh_;
+    // A string that opens with a doubled delimiter keeps it inside.
+    if (Ch(1) == d && Ch(2) == d)
+        run_ += 2;
+    do {
+        if (AtLineBreak())
+            return;
+        ++run_;
+    } while (Ch() != d);
+    ++run_;
+}
+
+void TGeneralHighlighter::RoundOpenProc() {
+    if ((comments_ & csAnsiStyle) && Ch(1) == '*') {
+        run_ += 2;
+        range_ = rsAnsi;
+        ScanCommentTo("*)");
+    } else if ((comments_ & csAnsiStyle) && Ch(1) == '.') {
+        Token(tkSymbol, 2);
+    } else {
+        Token(tkSymbol, 1);
+    }
+}
+
+void TGeneralHighlighter::BraceOpenProc() {
+    if (comments_ & csPasStyle) {
+        ++run_;
+        range_ = rsPasStyle;
+        ScanCommentTo("}");
+    } else {
+        Token(tkSymbol, 1);
+    }
+}
+
+void TGeneralHighlighter::SlashProc() {
+    if (Ch(1) == '*' && (comments_ & csCStyle)) {
+        run_ += 2;
+        range_ = rsCStyle;
+        ScanCommentTo("*/");
+    } else if (Ch(1) == '/') {
+        SkipToLineEnd();
+        kind_ = tkComment;
+    } else {
+        Token(tkSymbol, 1);
+    }
+}
+
+void TGeneralHighlighter::SemicolonProc() {
+    if (comments_ & (csAsmStyle | csBasStyle)) {
+        SkipToLineEnd();
+        kind_ = tkComment;
+    } else {
+        Token(tkSymbol, 1);
+    }
+}
+
+bool TGeneralHighlighter::LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
+                                                     const std::string& key) {
+    store.SetRootKey(root);
+    if (!store.OpenKeyReadOnly(key))
+        return false;
+    if (auto words = store.ReadString("KeyWords"))
+        SetKeyWordList(SplitLines(*words));
+    return LoadAttributesFromOpenKey(store);
+}
+
+bool TGeneralHighlighter::SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
+                                                   const std::string& key) {
+    store.SetRootKey(root);
+    if (!store.OpenKey(key, true))
+        return false;
+    store.WriteString("KeyWords", JoinLines(keyWords_));
+    return SaveAttributesToOpenKey(store);
+}
+
+namespace {
+
+const TBedHighlighterRegistrar registrar({"TGeneralHighlighter", [] {
+    return std::unique_ptr<TBedCustomHighlighter>(new TGeneralHighlighter);
+}});
+
+std::unique_ptr<TGeneralHighlighter> MakeMainWindowGeneral(const std::vector<std::string>& words) {
+    auto hl = std::make_unique<TGeneralHighlighter>();
+    hl->SetComments(0);
+    hl->SetDetectPreprocessor(false);
+    std::string chars;
+    for (int c = 33; c <= 255; ++c)
+        chars += static_cast<char>(c);
+    hl->SetIdentifierChars(chars);
+    hl->SetKeyWords(words);
+    return hl;
+}
+
+}  // namespace
+
+std::unique_ptr<TGeneralHighlighter> CreateMailboxHighlighter() {
+    auto hl = MakeMainWindowGeneral(
+        {"CONTENT-DESCRIPTION:", "CONTENT-DISPOSITION:", "CONTENT-TRANSFER-ENCODING:",
+         "CONTENT-TYPE:", "DATE:", "ERRORS-TO:", "FROM:", "IN-REPLY-TO:", "MESSAGE-ID:",
+         "MIME-VERSION:", "NEWSGROUPS:", "ORGANIZATION:", "PRIORITY:", "RECEIVED:",
+         "REFERENCES:", "REPLY-TO:", "SENDER:", "STATUS:", "SUBJECT:", "TO:", "VERSION:",
+         "X-COMMENT:", "X-MAILER:", "X-PRIORITY:"});
+    hl->CommentAttri->SetStyle(0);
+    hl->KeyAttri->SetForeground(clBlue);
+    return hl;
+}
+
+std::unique_ptr<TGeneralHighlighter> CreateShellHighlighter() {
+    auto hl = MakeMainWindowGeneral(
+        {"ALIAS", "AR", "AS", "AWK", "BG", "BIND", "BREAK", "BUILTIN", "CASE", "CAT", "CD",
+         "CONSOLE", "CONTINUE", "CP", "CSLATEX", "CSTEX", "CUT", "DATE", "DD", "DEV", "DF",
+         "DO", "DONE", "EGREP", "ECHO", "ELIF", "ELSE", "ENV", "ESAC", "EVAL", "EX", "EXEC",
+         "EXIT", "EXPORT", "EXPR", "FALSE", "FC", "FG", "FGREP", "FI", "FIND", "FOR",
+         "FUNCTION", "GAWK", "GCC", "GDB", "GETOPTS", "GREP", "GROFF", "GUNZIP", "GZIP", "HASH",
+         "HEAD", "HELP", "HISTORY", "IF", "IN", "JOBS", "JOIN", "KILL", "LATEX", "LD", "LDD",
+         "LESS", "LET", "LN", "LOCAL", "LOGOUT", "LPR", "LS", "MAIL", "MAKE", "MAN", "MAWK",
+         "MORE", "MV", "NICE", "NL", "NM", "NOHUP", "NULL", "OBJDUMP", "OD", "PASTE", "PATCH",
+         "PDFLATEX", "PDFTEX", "PERL", "PR", "PRINTF", "PWD", "READ", "READONLY", "RETURN",
+         "RM", "RSH", "SCP", "SED", "SELECT", "SET", "SHIFT", "SHOPT", "SLEEP", "SORT",
+         "SOURCE", "SPLIT", "SSH", "STDIN", "STDOUT", "STRACE", "STTY", "SU", "SUSPEND",
+         "SYSLOG", "TAIL", "TALK", "TEE", "TEST", "TEX", "THEN", "TIME", "TIMES", "TOUCH", "TR",
+         "TRAP", "TROFF", "TRUE", "TTY", "TYPE", "ULIMIT", "UMASK", "UNALIAS", "UNAME", "UNIQ",
+         "UNSET", "UNTIL", "USLEEP", "VI", "VIEW", "VIM", "WAIT", "WHILE", "WHO", "WHOAMI",
+         "XARGS", "ZERO"});
+    hl->KeyAttri->SetForeground(clBlue);
+    hl->StringAttri->SetStyle(fsItalic);
+    hl->SetStringDelim(sdDoubleQuote);
+    return hl;
+}
+
+std::unique_ptr<TGeneralHighlighter> CreateCzechHighlighter() {
+    // CP 1250: \xC8 = Č, \x8E = Ž, \x8D = Ť.
+    auto hl = MakeMainWindowGeneral({"A", "ALE", "ANI", "\xC8" "I", "\xC8" "ILI", "I",
+                                     "JEN\x8E" "E", "NEBO", "NEBO\x8D", "PROTO\x8E" "E",
+                                     "TAK\x8E" "E"});
+    hl->CommentAttri->SetStyle(0);
+    hl->KeyAttri->SetStyle(fsItalic);
+    return hl;
+}

@@ -1,0 +1,98 @@
+#pragma once
+// A highlighter configured by properties instead of code: keywords, comment forms, the
+// string delimiter, preprocessor lines and the word characters.
+#include "BedHighlighterScanner.h"
+
+#include <string>
+#include <vector>
+
+enum TCommentStyle : uint8_t {
+    csAnsiStyle = 1,  // (* ... *)
+    csPasStyle = 2,   // { ... }
+    csCStyle = 4,     // /* ... */
+    csAsmStyle = 8,   // ; to the end of the line
+    csBasStyle = 16,  // ; to the end of the line
+};
+using CommentStyles = uint8_t;
+
+enum TStringDelim : uint8_t { sdSingleQuote, sdDoubleQuote };
+
+class TGeneralHighlighter : public TBedScannerHighlighter<TGeneralHighlighter> {
+public:
+    enum TokenKinds {
+        tkComment, tkIdentifier, tkKey, tkNull, tkNumber,
+        tkPreprocessor, tkSpace, tkString, tkSymbol, tkUnknown
+    };
+    enum RangeStates { rsAnsi = 1, rsPasStyle = 2, rsCStyle = 3, rsUnknown = 4 };
+
+    explicit TGeneralHighlighter(void* owner = nullptr);
+    const char* ClassName() const override { return "TGeneralHighlighter"; }
+
+    TBedHighlighterAttributes* CommentAttri;
+    TBedHighlighterAttributes* IdentifierAttri;
+    TBedHighlighterAttributes* KeyAttri;
+    TBedHighlighterAttributes* NumberAttri;
+    TBedHighlighterAttributes* PreprocessorAttri;
+    TBedHighlighterAttributes* SpaceAttri;
+    TBedHighlighterAttributes* StringAttri;
+    TBedHighlighterAttributes* SymbolAttri;
+
+    CommentStyles Comments() const { return comments_; }
+    void SetComments(CommentStyles value);
+    bool DetectPreprocessor() const { return detectPreprocessor_; }
+    void SetDetectPreprocessor(bool value);
+    TStringDelim StringDelim() const { return stringDelim_; }
+    void SetStringDelim(TStringDelim value);
+    // The word characters reported to the editing component, in ascending code order.
+    std::string IdentifierChars() const;
+    void SetIdentifierChars(const std::string& value);
+    // Stored upper-cased, sorted, without duplicates.
+    std::vector<std::string> KeyWords() const;
+    void SetKeyWords(const std::vector<std::string>& words);
+
+    TBedHighlighterAttributes* StandardAttribute(int kind) const override;
+    std::string LanguageName() const override { return "General"; }
+    bool IsKeywordText(const std::string& text) override;
+    void NextToken() override;
+    bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
+                                    const std::string& key) override;
+    bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
+                                  const std::string& key) override;
+
+private:
+    void MakeDispatchTable();
+    bool IsKeyword(const unsigned char* text, int length) const;
+    void SetKeyWordList(std::vector<std::string> words);  // sorts and drops duplicates
+    void ContinueComment();
+    void ScanCommentTo(const char* closer);
+
+    void NullProc() { ScanLineEnd(tkNull); }
+    void SpaceProc() { ScanSpaces(tkSpace); }
+    void LFProc() { ScanLF(tkSpace); }
+    void CRProc() { ScanCR(tkSpace); }
+    void IdentProc();
+    void NumberProc();
+    void HexProc();
+    void HashProc();
+    void StringProc();
+    void RoundOpenProc();
+    void BraceOpenProc();
+    void SlashProc();
+    void SemicolonProc();
+    void UnknownProc() { Token(tkUnknown, 1); }
+
+    CommentStyles comments_ = 0;
+    bool detectPreprocessor_ = false;
+    TStringDelim stringDelim_ = sdSingleQuote;
+    unsigned char stringDelimCh_ = '\'';
+    std::vector<std::string> keyWords_;
+    // Lengths of the keywords (the last bit stands for every length from 63 on): most words
+    // are refused without a search.
+    std::bitset<64> keyWordLengths_;
+    mutable std::string upperBuffer_;
+};
+
+// The main window's three configurations of the general highlighter.
+std::unique_ptr<TGeneralHighlighter> CreateMailboxHighlighter();  // hl_Mailbox
+std::unique_ptr<TGeneralHighlighter> CreateShellHighlighter();    // hl_shell
+std::unique_ptr<TGeneralHighlighter> CreateCzechHighlighter();    // hl_cz

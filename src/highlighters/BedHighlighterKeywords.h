@@ -1,0 +1,56 @@
+#pragma once
+// Keyword recognition shared by the languages: a table of keyword lists indexed by the sum of
+// the keyword's character values, and a sorted list searched by halving.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Character values for summing and comparing.
+using TBedCharValues = std::array<uint8_t, 256>;
+
+// A/a = 1 ... Z/z = 26, "_" = 31, everything else 0: sums and comparisons ignore letter case.
+constexpr TBedCharValues kBedLetterValues = [] {
+    TBedCharValues v{};
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        v[c] = static_cast<uint8_t>(c - 'A' + 1);
+        v[c + 32] = static_cast<uint8_t>(c - 'A' + 1);
+    }
+    v['_'] = 31;
+    return v;
+}();
+
+class TBedSumHashKeywords {
+public:
+    // slots: hash values 0..slots-1 can hold keywords; exact: compare the characters
+    // themselves instead of their values.
+    TBedSumHashKeywords(const TBedCharValues& values, int slots, bool exact);
+    // Raises std::logic_error when the keyword's hash falls outside the slots.
+    void Add(std::string_view keyword, int tag);
+    int Hash(const unsigned char* text, int length) const;
+    // The tag of the first keyword of the hash's slot equal to text[0..length), or -1.
+    int Find(int hash, const unsigned char* text, int length) const;
+    int Slots() const { return static_cast<int>(slots_.size()); }
+
+private:
+    struct Entry {
+        std::string word;
+        int tag;
+    };
+    const TBedCharValues& values_;
+    bool exact_;
+    std::vector<std::vector<Entry>> slots_;
+};
+
+// Keywords kept sorted, each with a tag; lookups by binary search, exact comparison.
+class TBedSortedKeywords {
+public:
+    void Assign(std::vector<std::pair<std::string, int>> words);
+    // The tag of the word, or -1.
+    int Find(std::string_view word) const;
+    const std::vector<std::pair<std::string, int>>& Words() const { return words_; }
+
+private:
+    std::vector<std::pair<std::string, int>> words_;
+};

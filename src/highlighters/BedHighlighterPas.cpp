@@ -1,0 +1,251 @@
+#include "BedHighlighterPas.h"
+
+#include "BedHighlighterIdeColours.h"
+
+#include <utility>
+
+namespace {
+
+constexpr TBedCharFlags kIdentChars = BedCharFlags("0-9A-Z_a-z");
+constexpr TBedCharFlags kLetters = BedCharFlags("A-Za-z");
+constexpr TBedCharFlags kDigits = BedCharFlags("0-9");
+constexpr TBedCharFlags kHexDigits = BedCharFlags("0-9A-Fa-f");
+
+// Keyword hashes run up to 191 ("Resourcestring").
+constexpr int kKeywordSlots = 192;
+
+const TBedIdeColourScheme kIdeScheme = {"\\SOFTWARE\\Borland\\Delphi", "23",
+                                        "\\Software\\Borland\\Delphi\\",
+                                        "\\Software\\Borland\\Delphi\\"};
+
+const TBedHighlighterRegistrar registrar({"TPasHighlighter", [] {
+    return std::unique_ptr<TBedCustomHighlighter>(new TPasHighlighter);
+}});
+
+}  // namespace
+
+TPasHighlighter::TPasHighlighter(void*)
+    : TBedScannerHighlighter(&BedFamilyMember("TPasHighlighter"), tkNull),
+      keywords_(kBedLetterValues, kKeywordSlots, false) {
+    AsmAttri = Attr("AsmAttri");
+    CommentAttri = Attr("CommentAttri");
+    IdentifierAttri = Attr("IdentifierAttri");
+    KeyAttri = Attr("KeyAttri");
+    NumberAttri = Attr("NumberAttri");
+    SpaceAttri = Attr("SpaceAttri");
+    StringAttri = Attr("StringAttri");
+    SymbolAttri = Attr("SymbolAttri");
+    SetKindAttributes({AsmAttri, CommentAttri, IdentifierAttri, KeyAttri, nullptr, NumberAttri,
+                       SpaceAttri, StringAttri, SymbolAttri, SymbolAttri});
+    HookAttributeChanges();
+
+    for (const char* word :
+         {"Absolute", "Abstract", "And", "Array", "As", "Assembler", "Automated", "Begin",
+          "Case", "Cdecl", "Class", "Const", "Constructor", "Default", "Destructor", "Dispid",
+          "Dispinterface", "Div", "Do", "Downto", "Dynamic", "Else", "Except", "Export",
+          "Exports", "External", "Far", "File", "Finalization", "Finally", "For", "Forward",
+          "Function", "Goto", "If", "Implementation", "In", "Inherited", "Initialization",
+          "Inline", "Interface", "Is", "Label", "Library", "Message", "Mod", "Near", "Nil",
+          "Not", "Object", "Of", "Or", "Out", "Override", "Packed", "Pascal", "Private",
+          "Procedure", "Program", "Protected", "Public", "Published", "Raise", "Record",
+          "Register", "Repeat", "Resourcestring", "Safecall", "Set", "Shl", "Shr", "Stdcall",
+          "String", "Stringresource", "Then", "Threadvar", "To", "Try", "Type", "Unit",
+          "Until", "Uses", "Var", "Virtual", "While", "With", "Xor"})
+        keywords_.Add(word, kwPlain);
+    for (const char* word :
+         {"Read", "Write", "Index", "Stored", "Readonly", "Writeonly", "Nodefault"})
+        keywords_.Add(word, kwPropertyOnly);
+    keywords_.Add("overload", kwD4);
+    keywords_.Add("Reintroduce", kwD4);
+    keywords_.Add("Implements", kwImplements);
+    keywords_.Add("Asm", kwAsm);
+    keywords_.Add("End", kwEnd);
+    keywords_.Add("Property", kwProperty);
+
+    FillProcs(&TPasHighlighter::SymbolProc);
+    SetProc(0, &TPasHighlighter::NullProc);
+    SetProcs(kBedSpaceChars, &TPasHighlighter::SpaceProc);
+    SetProc('\n', &TPasHighlighter::LFProc);
+    SetProc('\r', &TPasHighlighter::CRProc);
+    SetProc('#', &TPasHighlighter::AsciiCharProc);
+    SetProc('$', &TPasHighlighter::IntegerProc);
+    SetProc('\'', &TPasHighlighter::StringProc);
+    SetProc('(', &TPasHighlighter::RoundOpenProc);
+    SetProc('.', &TPasHighlighter::PointProc);
+    SetProc('/', &TPasHighlighter::SlashProc);
+    SetProcs("0-9", &TPasHighlighter::NumberProc);
+    SetProcs(":>", &TPasHighlighter::ColonOrGreaterProc);
+    SetProc(';', &TPasHighlighter::SemicolonProc);
+    SetProc('<', &TPasHighlighter::LowerProc);
+    SetProc('@', &TPasHighlighter::AddressOpProc);
+    SetProcs("A-Z_a-z", &TPasHighlighter::IdentProc);
+    SetProc('{', &TPasHighlighter::BraceOpenProc);
+    SetProcs("|\x7F-\xFF", &TPasHighlighter::UnknownProc);
+}
+
+TBedHighlighterAttributes* TPasHighlighter::StandardAttribute(int kind) const {
+    switch (kind) {
+    case 0: return CommentAttri;
+    case 1: return IdentifierAttri;
+    case 2: return KeyAttri;
+    case 3: return StringAttri;
+    case 4: return SpaceAttri;
+    default: return nullptr;
+    }
+}
+
+int TPasHighlighter::TokenKind() const {
+    // Inside an assembler block everything but comments and blanks is assembler, except
+    // the keyword that opened the block.
+    if (range_ == rsAsm && !asmStart_ && kind_ != tkNull && kind_ != tkComment &&
+        kind_ != tkSpace)
+        return tkAsm;
+    return kind_;
+}
+
+void TPasHighlighter::NextToken() {
+    asmStart_ = false;
+    Start();
+    switch (range_) {
+    case rsAnsi:
+    case rsAnsiAsm: AnsiProc(); break;
+    case rsBor:
+    case rsBorAsm: BorProc(); break;
+    default: Dispatch();
+    }
+}
+
+// A "(*" comment from the position to "*)" or the end of the line.
+void TPasHighlighter::AnsiProc() {
+    switch (Ch()) {
+    case 0: NullProc(); return;
+    case '\n': LFProc(); return;
+    case '\r': CRProc(); return;
+    }
+    kind_ = tkComment;
+    if (SkipPast("*)"))
+        range_ = range_ == rsAnsiAsm ? rsAsm : rsUnknown;
+}
+
+// A "{" comment from the position to "}" or the end of the line.
+void TPasHighlighter::BorProc() {
+    switch (Ch()) {
+    case 0: NullProc(); return;
+    case '\n': LFProc(); return;
+    case '\r': CRProc(); return;
+    }
+    kind_ = tkComment;
+    if (SkipPast("}"))
+        range_ = range_ == rsBorAsm ? rsAsm : rsUnknown;
+}
+
+void TPasHighlighter::BraceOpenProc() {
+    range_ = range_ == rsAsm ? rsBorAsm : rsBor;
+    BorProc();
+}
+
+void TPasHighlighter::RoundOpenProc() {
+    if (Ch(1) == '*') {
+        range_ = range_ == rsAsm ? rsAnsiAsm : rsAnsi;
+        Token(tkComment, 2);
+        if (!AtLineBreak())
+            AnsiProc();
+    } else {
+        Token(tkSymbol, Ch(1) == '.' ? 2 : 1);
+    }
+}
+
+void TPasHighlighter::AsciiCharProc() {
+    ++run_;
+    SkipWhile(kDigits);
+    kind_ = tkString;
+}
+
+void TPasHighlighter::IntegerProc() {
+    ++run_;
+    SkipWhile(kHexDigits);
+    kind_ = tkNumber;
+}
+
+void TPasHighlighter::NumberProc() {
+    ++run_;
+    for (;;) {
+        const unsigned char c = Ch();
+        if (kDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.'))
+            ++run_;
+        else
+            break;
+    }
+    kind_ = tkNumber;
+}
+
+void TPasHighlighter::StringProc() {
+    SkipQuoted('\'', true);
+    kind_ = tkString;
+}
+
+void TPasHighlighter::SlashProc() {
+    if (Ch(1) == '/') {
+        SkipToLineEnd();
+        kind_ = tkComment;
+    } else {
+        Token(tkSymbol, 1);
+    }
+}
+
+void TPasHighlighter::SemicolonProc() {
+    if (range_ == rsProperty)
+        range_ = rsUnknown;
+    Token(tkSymbol, 1);
+}
+
+void TPasHighlighter::IdentProc() {
+    kind_ = IdentKind();
+    SkipWhile(kIdentChars);
+}
+
+int TPasHighlighter::IdentKind() {
+    // The candidate is the run of letters; a digit or "_" right after it makes it one longer,
+    // so that "End1" or "End_" cannot equal "End".
+    const unsigned char* text = p_ + run_;
+    int length = 0;
+    int hash = 0;
+    while (kLetters[text[length]])
+        hash += kBedLetterValues[text[length++]];
+    if (kDigits[text[length]] || text[length] == '_')
+        ++length;
+    const int tag = keywords_.Find(hash, text, length);
+    switch (tag) {
+    case kwPlain: return tkKey;
+    case kwPropertyOnly: return range_ == rsProperty ? tkKey : tkIdentifier;
+    case kwD4: return d4syntax_ ? tkKey : tkIdentifier;
+    case kwImplements: return range_ == rsProperty && d4syntax_ ? tkKey : tkIdentifier;
+    case kwAsm:
+        range_ = rsAsm;
+        asmStart_ = true;
+        return tkKey;
+    case kwEnd:
+        range_ = rsUnknown;
+        return tkKey;
+    case kwProperty:
+        range_ = rsProperty;
+        return tkKey;
+    default: return tkIdentifier;
+    }
+}
+
+void TPasHighlighter::ListIdeVersions(std::vector<std::string>& list) {
+    list = BedListIdeVersions(BedDefaultSettingsStore(), kIdeScheme);
+}
+
+bool TPasHighlighter::ApplyIdeColours(int index) {
+    return BedApplyIdeColours(BedDefaultSettingsStore(), kIdeScheme, index,
+                              {{AsmAttri, "Assembler"},
+                               {CommentAttri, "Comment"},
+                               {IdentifierAttri, "Identifier"},
+                               {KeyAttri, "Reserved word"},
+                               {NumberAttri, "Number"},
+                               {SpaceAttri, "Whitespace"},
+                               {StringAttri, "string"},
+                               {SymbolAttri, "Symbol"}});
+}

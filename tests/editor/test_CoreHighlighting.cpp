@@ -1,0 +1,115 @@
+#include "BedEditHighlighter.h"
+#include "test_CoreHelpers.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One token per line; the state says whether a "{" ... "}" comment is open at its end.
+class TBraceHighlighter : public TBedCustomHighlighter {
+public:
+    const char* ClassName() const override { return "TBraceHighlighter"; }
+    TBedHighlighterAttributes* StandardAttribute(int) const override { return nullptr; }
+    bool AtLineEnd() const override { return done_; }
+    std::string TokenText() const override { return line_; }
+    TBedHighlighterAttributes* TokenAttribute() const override { return nullptr; }
+    int TokenKind() const override { return 0; }
+    int TokenStart() const override { return 0; }
+    void NextToken() override {
+        if (done_) return;
+        for (char c : line_) {
+            if (c == '{') state_ = 1;
+            if (c == '}') state_ = 0;
+        }
+        done_ = true;
+    }
+    void StartLine(const std::string& text, int) override {
+        line_ = text;
+        done_ = false;
+        ++linesStarted;
+    }
+    TBedRange CurrentRange() const override { return state_; }
+    void RestoreRange(TBedRange value) override { state_ = value; }
+    void ClearRange() override { state_ = 0; }
+    TBedCharSet WordCharacters() const override { return BedCharSetOf("a-z"); }
+    void Touch() { NotifyChanged(); }
+
+    int linesStarted = 0;
+
+private:
+    std::string line_;
+    TBedRange state_ = 0;
+    bool done_ = true;
+};
+
+class TMetricsEdit : public TTestEdit {
+public:
+    using TTestEdit::TTestEdit;
+    int metricsChanged = 0;
+
+protected:
+    void HighlighterMetricsChanged() override { ++metricsChanged; }
+};
+
+std::vector<TBedRange> Ranges(const TCustomBedEdit& e) {
+    std::vector<TBedRange> r;
+    for (int i = 0; i < e.Lines().Count(); ++i) r.push_back(e.Lines().GetRange(i));
+    return r;
+}
+
+}  // namespace
+
+TEST(CoreHighlighting, RescanStopsAtTheFirstUnchangedStartState) {
+    TMetricsEdit e(std::vector<std::string>(10, "text"));
+    TBraceHighlighter h;
+    e.SetHighlighter(&h);
+    EXPECT_EQ(e.metricsChanged, 1);
+    EXPECT_EQ(Ranges(e), std::vector<TBedRange>(10, 0));
+
+    h.linesStarted = 0;
+    e.SetCaretXY({1, 2});
+    e.Type("{");  // opens a comment: every following line changes
+    EXPECT_EQ(Ranges(e), (std::vector<TBedRange>{0, 0, 1, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(h.linesStarted, 9);
+
+    h.linesStarted = 0;
+    e.SetCaretXY({1, 5});
+    e.Type("}");
+    EXPECT_EQ(Ranges(e), (std::vector<TBedRange>{0, 0, 1, 1, 1, 0, 0, 0, 0, 0}));
+    h.linesStarted = 0;
+    e.Type("x");  // the state at the line's end stays: only this line is scanned
+    EXPECT_EQ(h.linesStarted, 1);
+
+    e.SetCaretXY({1, 3});
+    e.Cmd(ecDeleteLine);
+    e.Cmd(ecDeleteLine);
+    EXPECT_EQ(Ranges(e), (std::vector<TBedRange>{0, 0, 1, 0, 0, 0, 0, 0}));
+    e.SetCaretXY({1, 1});
+    e.Cmd(ecLineBreak);
+    EXPECT_EQ(Ranges(e), (std::vector<TBedRange>{0, 0, 0, 1, 0, 0, 0, 0, 0}));
+}
+
+TEST(CoreHighlighting, WordCharactersChangeNotificationsAndFreedHighlighter) {
+    TMetricsEdit e({"ab_cd ef"});
+    e.SetCaretXY({1, 1});
+    EXPECT_EQ(e.NextWordPos(), P(7, 1));  // without highlighter "_" is part of the word
+    {
+        TBraceHighlighter h;
+        e.SetHighlighter(&h);
+        EXPECT_EQ(e.NextWordPos(), P(4, 1));
+        e.SelectWordAt({5, 1});
+        EXPECT_EQ(e.SelectedText(), "cd");
+        const int before = e.metricsChanged;
+        h.Touch();
+        EXPECT_EQ(e.metricsChanged, before + 1);
+    }
+    EXPECT_EQ(e.Highlighter(), nullptr);  // forgotten when freed
+    EXPECT_EQ(e.NextWordPos(), P(7, 1));
+
+    TBraceHighlighter h2;
+    e.SetHighlighter(&h2);
+    e.SetHighlighter(nullptr);
+    const int before = e.metricsChanged;
+    h2.Touch();  // detached: no longer told
+    EXPECT_EQ(e.metricsChanged, before);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Scanning helpers for the highlighter tests.
+#include "BedEditHighlighter.h"
+
+#include <string>
+#include <vector>
+
+struct TScannedToken {
+    int start;
+    std::string text;
+    int kind;
+    std::string attribute;  // "-" when the token has none
+    friend bool operator==(const TScannedToken&, const TScannedToken&) = default;
+};
+
+// The tokens of one line, scanned from the highlighter's current range.
+std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string& line,
+                                    int index = 0);
+// Just the token texts of one line scanned from a cleared range.
+std::vector<std::string> Texts(TBedCustomHighlighter& hl, const std::string& line);
+// "text/kind" for each token of a line scanned from a cleared range.
+std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string& line);

@@ -1,0 +1,215 @@
+#include "BedHighlighterGeneral.h"
+#include "BedHighlighterHashEntries.h"
+#include "BedHighlighterIdeColours.h"
+#include "BedHighlighterPas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Counter {
+    int fired = 0;
+    void* lastSender = nullptr;
+    void Changed(void* sender) {
+        ++fired;
+        lastSender = sender;
+    }
+    void Fail(void*) { throw std::runtime_error("handler failed"); }
+};
+
+}  // namespace
+
+TEST(Attributes, EnumerateAlphabeticallyAndRefuseDuplicates) {
+    TGeneralHighlighter hl;
+    std::vector<std::string> names;
+    for (int i = 0; i < hl.AttributeCount(); ++i)
+        names.push_back(hl.AttributeAt(i)->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"Comment", "Identifier", "Number", "Preprocessor",
+                                               "Reserved word", "Space", "String", "Symbol"}));
+    EXPECT_EQ(hl.AttributeAt(-1), nullptr);
+    EXPECT_EQ(hl.AttributeAt(hl.AttributeCount()), nullptr);
+    try {
+        hl.RegisterAttribute(new TBedHighlighterAttributes("comment"));
+        FAIL();
+    } catch (const EBedStringListError& e) {
+        EXPECT_STREQ(e.what(), "String list does not allow duplicates");
+    }
+}
+
+TEST(Attributes, OnlyEffectiveChangesFireTheChainAndAreStored) {
+    TPasHighlighter hl;
+    Counter a, b;
+    hl.AddChangeHandler(TBedNotifyEvent::Of<&Counter::Changed>(&a));
+    hl.AddChangeHandler(TBedNotifyEvent::Of<&Counter::Changed>(&b));
+    EXPECT_FALSE(hl.StringAttri->IsForegroundStored());
+    hl.StringAttri->SetForeground(clNone);
+    hl.CommentAttri->SetStyle(fsItalic);
+    EXPECT_EQ(a.fired, 0);
+    hl.StringAttri->SetForeground(clRed);
+    EXPECT_EQ(a.fired, 1);
+    EXPECT_EQ(b.fired, 1);
+    EXPECT_EQ(a.lastSender, &hl);
+    EXPECT_TRUE(hl.StringAttri->IsForegroundStored());
+    EXPECT_FALSE(hl.StringAttri->IsStyleStored());
+
+    hl.RemoveChangeHandler(TBedNotifyEvent::Of<&Counter::Changed>(&a));
+    hl.NumberAttri->SetStyle(fsBold);
+    EXPECT_EQ(a.fired, 1);
+    EXPECT_EQ(b.fired, 2);
+    // D4syntax is read at scan time and fires nothing.
+    hl.SetD4syntax(false);
+    EXPECT_EQ(b.fired, 2);
+}
+
+TEST(Attributes, AssignCopiesEqualNamesAndRefusesOtherTypes) {
+    TPasHighlighter source, target;
+    source.KeyAttri->SetForeground(clGreen);
+    source.SpaceAttri->SetBackground(clYellow);
+    TGeneralHighlighter general;
+    general.Assign(&source);  // shares names such as "Reserved word"
+    EXPECT_EQ(general.KeyAttri->Foreground(), clGreen);
+    EXPECT_EQ(general.SpaceAttri->Background(), clYellow);
+    target.Assign(&source);
+    EXPECT_EQ(target.KeyAttri->Foreground(), clGreen);
+    try {
+        target.KeyAttri->Assign(&source);
+        FAIL();
+    } catch (const EBedConvertError& e) {
+        EXPECT_STREQ(e.what(), "Cannot assign a TPasHighlighter to a TBedHighlighterAttributes");
+    }
+    EXPECT_THROW(target.Assign(target.KeyAttri), EBedConvertError);
+}
+
+TEST(ChangeChain, ExceptionsStopOrAreHandled) {
+    TGeneralHighlighter hl;
+    Counter first, failing, last;
+    hl.AddChangeHandler(TBedNotifyEvent::Of<&Counter::Changed>(&first));
+    hl.AddChangeHandler(TBedNotifyEvent::Of<&Counter::Fail>(&failing));
+    hl.AddChangeHandler(TBedNotifyEvent::Of<&Counter::Changed>(&last));
+    EXPECT_THROW(hl.KeyAttri->SetForeground(clRed), std::runtime_error);
+    EXPECT_EQ(first.fired, 1);
+    EXPECT_EQ(last.fired, 0);
+
+    TBedNotifyEventChain chain(&hl);
+    chain.Add(TBedNotifyEvent::Of<&Counter::Fail>(&failing));
+    chain.Add(TBedNotifyEvent::Of<&Counter::Changed>(&last));
+    chain.OnException = [](void*, std::exception_ptr) { return true; };
+    chain.Fire();
+    EXPECT_EQ(last.fired, 1);
+    chain.OnException = [](void*, std::exception_ptr) -> bool { throw 1; };
+    try {
+        chain.Fire();
+        FAIL();
+    } catch (const EBedMethodChain& e) {
+        EXPECT_STREQ(e.what(), "TBedNotifyEventChain.DoHandleException : MUST NOT occur any kind "
+                               "of exception in ExceptionHandler");
+    }
+}
+
+TEST(HashEntries, ChainsAreOrderedByLengthAndRefuseDuplicates) {
+    TBedHashEntryList list;
+    list.AddEntry(5, std::make_unique<TBedHashEntry>("abc", 1));
+    list.AddEntry(5, std::make_unique<TBedHashEntry>("de", 2));
+    list.AddEntry(5, std::make_unique<TBedHashEntry>("fgh", 3));
+    EXPECT_EQ(list.Count(), 6);
+    EXPECT_EQ(list.EntryAt(4), nullptr);
+    EXPECT_EQ(list.EntryAt(6), nullptr);
+    std::vector<std::string> chain;
+    for (const TBedHashEntry* e = list.EntryAt(5); e; e = e->Next.get())
+        chain.push_back(e->Keyword);
+    EXPECT_EQ(chain, (std::vector<std::string>{"de", "abc", "fgh"}));
+
+    static const auto fold = [] {
+        std::array<uint8_t, 256> f{};
+        for (int c = 0; c < 256; ++c)
+            f[c] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
+        return f;
+    }();
+    auto find = [&](const char* s) {
+        return list.Find(5, reinterpret_cast<const unsigned char*>(s),
+                         static_cast<int>(strlen(s)), fold.data(), -1);
+    };
+    EXPECT_EQ(find("FGH"), 3);
+    EXPECT_EQ(find("dx"), -1);
+    EXPECT_EQ(find("de"), 2);
+
+    list.AddEntry(7, std::make_unique<TBedHashEntry>("begin", 1));
+    try {
+        list.AddEntry(7, std::make_unique<TBedHashEntry>("BEGIN", 1));
+        FAIL();
+    } catch (const EBedKeywordError& e) {
+        EXPECT_STREQ(e.what(), "Keyword \"begin\" already in list");
+    }
+}
+
+TEST(HashEntries, EnumerateKeywordsSplitsAtCharactersOutsideTheSet) {
+    static std::vector<std::string> seen;
+    seen.clear();
+    TBedKeywordCallback cb = [](TBedCustomHighlighter*, const std::string& k, int kind) {
+        seen.push_back(k + "/" + std::to_string(kind));
+    };
+    EnumerateKeywords(2, ", aaa,bb ,,c", BedCharSetOf("a-z"), cb, nullptr);
+    EXPECT_EQ(seen, (std::vector<std::string>{"aaa/2", "bb/2", "c/2"}));
+    EnumerateKeywords(2, "", BedCharSetOf("a-z"), cb, nullptr);
+    EnumerateKeywords(2, "x", BedCharSetOf("a-z"), nullptr, nullptr);
+    EXPECT_EQ(seen.size(), 3u);
+}
+
+TEST(ClassList, KeepsTheFamilyOrderWhateverTheRegistrationOrder) {
+    const auto& classes = BedHighlighterClasses();
+    ASSERT_GE(classes.size(), 2u);
+    EXPECT_STREQ(classes.front().className, "TPasHighlighter");
+    EXPECT_STREQ(classes.back().className, "TGeneralHighlighter");
+    const size_t before = classes.size();
+    RegisterHighlighterClass(classes.front());
+    EXPECT_EQ(classes.size(), before);
+    EXPECT_EQ(classes.front().create()->LanguageName(), "ObjectPascal");
+}
+
+TEST(SettingsStore, AttributesRoundTripAndFailuresAreReported) {
+    TBedMemorySettingsStore store;
+    TPasHighlighter hl;
+    hl.KeyAttri->SetForeground(clMaroon);
+    hl.KeyAttri->SetStyle(fsBold | fsUnderline);
+    ASSERT_TRUE(hl.SaveAttributesToRegistry(store, TBedRootKey::CurrentUser, "\\Software\\Bed\\Pas"));
+    store.SetRootKey(TBedRootKey::CurrentUser);
+    ASSERT_TRUE(store.OpenKeyReadOnly("\\Software\\Bed\\Pas\\Reserved word"));
+    EXPECT_EQ(store.ReadInteger("Style"), 5);
+
+    TPasHighlighter other;
+    ASSERT_TRUE(other.LoadAttributesFromRegistry(store, TBedRootKey::CurrentUser, "\\software\\bed\\pas"));
+    EXPECT_EQ(other.KeyAttri->Foreground(), clMaroon);
+    EXPECT_EQ(other.KeyAttri->Style(), fsBold | fsUnderline);
+    EXPECT_FALSE(other.LoadAttributesFromRegistry(store, TBedRootKey::LocalMachine, "\\Software\\Bed\\Pas"));
+}
+
+TEST(SettingsStore, IdeColoursLoadAllOrNothing) {
+    TBedMemorySettingsStore store;
+    SetBedDefaultSettingsStore(&store);
+    TPasHighlighter hl;
+    std::vector<std::string> versions{"x"};
+    hl.ListIdeVersions(versions);
+    EXPECT_TRUE(versions.empty());
+    EXPECT_FALSE(hl.ApplyIdeColours(0));
+
+    store.SetRootKey(TBedRootKey::LocalMachine);
+    store.OpenKey("\\SOFTWARE\\Borland\\Delphi\\3.0", true);
+    store.SetRootKey(TBedRootKey::CurrentUser);
+    store.OpenKey("\\Software\\Borland\\Delphi\\3.0\\Highlight", true);
+    for (const char* name : {"Assembler", "Comment", "Identifier", "Reserved_word", "Number",
+                             "Whitespace", "string"})
+        store.WriteString(name, "0,0,BI,0,1,9,0");
+    hl.CommentAttri->SetForeground(clTeal);
+    EXPECT_FALSE(hl.ApplyIdeColours(0));  // "Symbol" is missing: everything is put back
+    EXPECT_EQ(hl.CommentAttri->Foreground(), clTeal);
+    EXPECT_EQ(hl.AsmAttri->Style(), 0);
+
+    store.WriteString("Symbol", "0,0,U,1,0,0,12");
+    EXPECT_TRUE(hl.ApplyIdeColours(0));
+    EXPECT_EQ(hl.CommentAttri->Foreground(), clRed);
+    EXPECT_EQ(hl.CommentAttri->Background(), clWindow);
+    EXPECT_EQ(hl.CommentAttri->Style(), fsBold | fsItalic);
+    EXPECT_EQ(hl.SymbolAttri->Foreground(), clWindowText);
+    EXPECT_EQ(hl.SymbolAttri->Background(), clBlue);
+    SetBedDefaultSettingsStore(nullptr);
+}
