@@ -23,14 +23,12 @@ constexpr std::array<unsigned char, 256> MakeUpperTable() {
     return t;
 }
 
-constexpr std::array<unsigned char, 256> kUpper = MakeUpperTable();
-
 }  // namespace
 
-unsigned char BedCp1250Upper(unsigned char c) { return kUpper[c]; }
+constexpr std::array<unsigned char, 256> kBedCp1250Upper = MakeUpperTable();
 
 std::string BedCp1250UpperCase(std::string text) {
     for (char& c : text)
-        c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+        c = static_cast<char>(kBedCp1250Upper[static_cast<unsigned char>(c)]);
     return text;
 }

@@ -135,6 +135,9 @@ void TGeneralHighlighter::SetKeyWordList(std::vector<std::string> words) {
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
     keyWords_ = std::move(words);
+    keyWordLengths_.reset();
+    for (const std::string& w : keyWords_)
+        keyWordLengths_.set(std::min<size_t>(w.size(), 63));
 }
 
 void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
@@ -147,6 +150,8 @@ void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
 }
 
 bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length) const {
+    if (!keyWordLengths_[static_cast<size_t>(std::min(length, 63))])
+        return false;
     upperBuffer_.resize(static_cast<size_t>(length));
     for (int i = 0; i < length; ++i)
         upperBuffer_[static_cast<size_t>(i)] = static_cast<char>(BedCp1250Upper(text[i]));

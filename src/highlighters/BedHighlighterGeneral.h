@@ -86,6 +86,9 @@ private:
     TStringDelim stringDelim_ = sdSingleQuote;
     unsigned char stringDelimCh_ = '\'';
     std::vector<std::string> keyWords_;
+    // Lengths of the keywords (the last bit stands for every length from 63 on): most words
+    // are refused without a search.
+    std::bitset<64> keyWordLengths_;
     mutable std::string upperBuffer_;
 };
 

@@ -138,7 +138,6 @@ TEST(CodePages, NamesAndTitles) {
     EXPECT_EQ(CodePageName(cpCP1250), "CP1250");
     EXPECT_EQ("Otevřít soubor" + CodePageTitleSuffix(cpKamenicky), "Otevřít soubor v kódování Kamenických");
     EXPECT_EQ(CodePageTitleSuffix(cpCP1250), "");
-    for (const auto& item : kCodePageMenuItems) EXPECT_NE(item.caption.find('&'), std::string_view::npos);
 }
 
 TEST(CodePages, ChoiceByFileName) {

@@ -1,11 +1,14 @@
+#include "BedEditTextBuffer.h"
 #include "BedEditTypes.h"
-#include "T602.h"
+#include "CodePages.h"
+#include "T602Session.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace {
 
@@ -101,12 +104,6 @@ TEST(T602, LinesLeftAlone) {
     EXPECT_EQ(Converted("@PL 60", t602Text), "@PL 60");
 }
 
-TEST(T602, HtmlOutputStaysWithinSixBytesPerInputByte) {
-    TBedT602Toggles toggles;
-    const std::string worst(1000, '\x14');
-    EXPECT_LE(Converted(worst, t602Html, toggles).size(), worst.size() * 6 + 4);
-}
-
 TEST(T602, ReadFirstLine) {
     EXPECT_EQ(ReadFirstLine(TempFile("@CT 0\r\n@LM 1\r\n").path()), "@CT 0");
     EXPECT_EQ(ReadFirstLine(TempFile("@CT\nx").path()), "@CT");
@@ -116,4 +113,127 @@ TEST(T602, ReadFirstLine) {
     EXPECT_EQ(ReadFirstLine(TempFile(longLine).path()), longLine);
     EXPECT_EQ(ReadFirstLine(TempFile(longLine + "\n" + "y").path()), longLine);
     EXPECT_THROW(ReadFirstLine("/nonexistent/dir/file.602"), EBedFileError);
+}
+
+// ---- The T602 part of loading a document ----
+
+namespace {
+
+const std::string kSample = std::string(BED_TEST_DATA) + "/t602/sample.602";
+
+std::vector<std::string> GoldenLines(const std::string& name) {
+    std::ifstream in(std::string(BED_TEST_DATA) + "/t602/" + name, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> Lines(const TBedEditStringList& list) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
+    return lines;
+}
+
+// The load of a document in the given code page, as the main window runs it.
+std::vector<std::string> Load(T602Session& session, int codePage, const std::string& fileName,
+                              const T602Session::AskUser& ask = {}) {
+    TBedEditStringList list;
+    T602Session::Load t602(session, codePage, fileName, ask);
+    list.LoadFromFile(fileName);
+    for (int i = 0; i < list.Count(); ++i) {
+        std::string line = list.Get(i);
+        t602.ConvertLine(line);
+        Decode(codePage, line);
+        list.Put(i, std::move(line));
+    }
+    t602.AfterLines(list);
+    return Lines(list);
+}
+
+struct Asker {
+    TBedT602Mode answer;
+    int asked = 0;
+    T602Session::AskUser operator()() {
+        return [this] {
+            ++asked;
+            return answer;
+        };
+    }
+};
+
+}  // namespace
+
+TEST(T602Session, AskedDocumentIsConvertedAndTheQuestionComesBack) {
+    T602Session session;
+    Asker text{t602Text};
+    EXPECT_EQ(Load(session, cpKamenicky, kSample, text()), GoldenLines("sample.txt"));
+    EXPECT_EQ(text.asked, 1);
+    EXPECT_EQ(session.Mode(), t602Ask);
+
+    Asker html{t602Html};
+    EXPECT_EQ(Load(session, cpKamenicky, kSample, html()), GoldenLines("sample.html"));
+    // The sample leaves bold open; the next T602 document starts with every element closed.
+    EXPECT_EQ(Load(session, cpKamenicky, kSample, html()), GoldenLines("sample.html"));
+    EXPECT_EQ(html.asked, 2);
+
+    // Closing the prompt by its frame opens the document unchanged.
+    Asker closed{t602Ask};
+    const auto raw = Load(session, cpKamenicky, kSample, closed());
+    EXPECT_EQ(raw.size(), 13u);
+    EXPECT_EQ(raw[0], "@CT 0");
+    EXPECT_EQ(session.Mode(), t602Ask);
+}
+
+TEST(T602Session, OnlyDosCodePagesDetect) {
+    T602Session session;
+    Asker never{t602Text};
+    Load(session, cpCP1250, kSample, never());
+    Load(session, cpISO88592, kSample, never());
+    EXPECT_EQ(never.asked, 0);
+    EXPECT_EQ(session.Mode(), t602Ask);
+
+    // A mode forced on the command line converts every file in a DOS code page, not in CP 1250,
+    // and an ISO-8859-2 load turns it off for good.
+    session.SetMode(t602Text);
+    const TempFile batch("@ECHO OFF\r\ndir \x02\r\n");
+    EXPECT_EQ(Load(session, cpPCLatin2, batch.path()), std::vector<std::string>{"dir "});
+    EXPECT_EQ(Load(session, cpCP1250, batch.path()), (std::vector<std::string>{"@ECHO OFF", "dir \x02"}));
+    EXPECT_EQ(session.Mode(), t602Text);
+    Load(session, cpISO88592, batch.path());
+    EXPECT_EQ(session.Mode(), t602Leave);
+    EXPECT_EQ(Load(session, cpPCLatin2, batch.path()), (std::vector<std::string>{"@ECHO OFF", "dir \x02"}));
+}
+
+TEST(T602Session, PlainFileInAskModeKeepsItsDotLines) {
+    T602Session session;
+    Asker never{t602Text};
+    const TempFile batch("@ECHO OFF\r\n@CT 0\r\n");
+    EXPECT_EQ(Load(session, cpPCLatin2, batch.path(), never()), (std::vector<std::string>{"@ECHO OFF", "@CT 0"}));
+    EXPECT_EQ(never.asked, 0);
+}
+
+TEST(T602Session, DocumentOfDotCommandsOnlyLoadsEmpty) {
+    T602Session session;
+    session.SetMode(t602Html);
+    EXPECT_TRUE(Load(session, cpKOI8CS, TempFile("@CT 0\r\n@LM 1\r\n@RM 60").path()).empty());
+    EXPECT_TRUE(Load(session, cpKOI8CS, TempFile("").path()).empty());
+}
+
+// A failed load must not leave the answer of its prompt behind: the next file would be
+// converted without asking.
+TEST(T602Session, FailedLoadStillRestoresAskMode) {
+    T602Session session;
+    Asker text{t602Text};
+    {
+        T602Session::Load t602(session, cpKamenicky, kSample, text());
+        EXPECT_EQ(session.Mode(), t602Text);
+        TBedEditStringList list;
+        EXPECT_THROW(list.LoadFromFile("/nonexistent/sample.602"), EBedFileError);
+    }
+    EXPECT_EQ(session.Mode(), t602Ask);
+
+    // A file that can't be opened for detection ends the load before anything changes.
+    session.SetMode(t602Html);
+    EXPECT_THROW(T602Session::Load(session, cpKamenicky, "/nonexistent/sample.602", text()), EBedFileError);
+    EXPECT_EQ(session.Mode(), t602Html);
 }

@@ -1,8 +1,6 @@
 #include "T602.h"
 
-#include "BedEditTypes.h"
-
-#include <fstream>
+#include "BedEditFiler.h"
 
 namespace {
 
@@ -43,16 +41,9 @@ bool IsDotCommandLine(std::string_view line) {
 bool IsT602FirstLine(std::string_view line) { return line.starts_with("@CT "); }
 
 std::string ReadFirstLine(const std::string& fileName) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) throw EBedFileError(EBedFileError::Open, fileName, "Soubor " + fileName + " nelze otevřít.");
+    TBedEditFileReader reader(fileName);
     std::string line;
-    char buffer[4096];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        const std::string_view chunk(buffer, static_cast<std::size_t>(in.gcount()));
-        const auto end = chunk.find_first_of("\r\n");
-        line.append(chunk.substr(0, end));
-        if (end != std::string_view::npos) break;
-    }
+    reader.ReadLine(line);
     return line;
 }
 

@@ -18,8 +18,8 @@ enum TBedT602Mode : uint8_t {
 bool IsDotCommandLine(std::string_view line);
 // A T602 document's first line starts with "@CT ".
 bool IsT602FirstLine(std::string_view line);
-// The file's first line, up to its first CR or LF. Raises EBedFileError (Open) when the file
-// cannot be opened.
+// The file's first line, up to its first CR or LF. Raises EBedFileError when the file cannot be
+// opened or read.
 std::string ReadFirstLine(const std::string& fileName);
 
 // Which formatting elements are open: one flag per control byte. They carry over from line to

@@ -1,15 +1,181 @@
 #pragma once
-// The editing component as a Qt widget.
+// The editing component as a Qt widget: the view of TCustomBedEdit. It paints the fixed
+// character grid, the gutter and the caret, maps mouse, keyboard, wheel, input method and
+// drops onto the component, and keeps the scroll bars in step with its scroll position.
+#include "BedCaret.h"
+#include "BedColors.h"
 #include "BedEditCore.h"
+#include "BedEditGeometry.h"
+#include "BedFontGrid.h"
+#include "BedGutter.h"
+#include "BedTextPainter.h"
 
 #include <QAbstractScrollArea>
+#include <QTimer>
+
+#include <functional>
+
+class QLabel;
+class QMenu;
+class QMimeData;
+
+struct TBedSelectedColor {
+    int32_t Background = bedcolor::Highlight;
+    int32_t Foreground = bedcolor::HighlightText;
+};
+
+// Scoped: the shift state has an ssNone of its own.
+enum class TBedScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TBedBorderStyle : uint8_t { bsNone, bsSingle };
 
 class TBedEdit : public QAbstractScrollArea, public TCustomBedEdit {
     Q_OBJECT
 public:
     explicit TBedEdit(QWidget* parent = nullptr);
+    ~TBedEdit() override;
+
+    // The font is QWidget::font(). A proportional font is not taken: the editor keeps its
+    // fixed family and takes only the size and style of the one asked for.
+    int32_t FontColor() const { return fontColor_; }
+    void SetFontColor(int32_t color);
+    int32_t Color() const { return color_; }
+    void SetColor(int32_t color);
+    TBedSelectedColor SelectedColor() const { return selectedColor_; }
+    void SetSelectedColor(TBedSelectedColor color);
+    int32_t RightEdgeColor() const { return rightEdgeColor_; }
+    void SetRightEdgeColor(int32_t color);
+    int ExtraLineSpacing() const { return extraLineSpacing_; }
+    void SetExtraLineSpacing(int pixels);
+    TBedCaretType InsertCaret() const { return insertCaret_; }
+    void SetInsertCaret(TBedCaretType type);
+    TBedCaretType OverwriteCaret() const { return overwriteCaret_; }
+    void SetOverwriteCaret(TBedCaretType type);
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    TBedScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TBedScrollStyle value);
+    TBedBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBedBorderStyle value);
+    TBedGutter& Gutter() { return gutter_; }
+    const TBedGutter& Gutter() const { return gutter_; }
+    // Shown on a right-button release; not owned.
+    QMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+
+    int CharWidth() const { return metrics_.charWidth; }
+    int LineHeight() const { return metrics_.lineHeight; }
+    int GutterWidth() const { return metrics_.gutterWidth; }
+    // Viewport pixels <-> text positions.
+    TBedPoint PixelsToPosition(int x, int y) const;
+    QPoint PositionToPixels(TBedPoint p) const;
+    // Where the caret is drawn, in viewport pixels (empty when hidden).
+    QRect CaretRect() const { return caret_.Rect(); }
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+    // (line, foreground, background): true when the line has colours of its own.
+    std::function<bool(int, int32_t&, int32_t&)> OnSpecialLineColors;
+    // (x, y, line, the line's first mark or null) of a click released in the gutter.
+    std::function<void(int, int, int, TBedEditMark*)> OnGutterClick;
+    // After the component painted, with the painter still set up.
+    std::function<void(QPainter&)> OnPaint;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    // View hooks of the component.
     void InvalidateLines(int first, int last) override;
+    void InvalidateGutterLines(int first, int last) override;
+    void UpdateScrollBars() override;
+    void UpdateCaret() override;
+    void TopLineChanged(int oldTopLine) override;
+    void LeftCharChanged() override;
+    void CaretShapeChanged() override;
+    void HighlighterMetricsChanged() override;
+    void OptionsChanged(TBedEditorOptions oldOptions) override;
+
+    bool event(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+
+private:
+    bool HasOption(TBedEditorOption o) const { return Options().Contains(o); }
+    std::vector<TBedGutterMark> GutterMarks();
+
+    // Geometry
+    void Remeasure();
+    void RecalcSizes();
+    QRect TextAreaRect() const;
+    QRect LinesRect(int first, int last, int left, int right) const;
+    bool InTextArea(const QPoint& p) const;
+
+    // Painting
+    void PaintText(QPainter& p, const QRect& clip);
+    void PaintGutterArea(QPainter& p, const QRect& clip);
+    void CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+                       int firstColumn, int lastColumn, const TBedLineColors& colors,
+                       bool special, std::vector<TBedPaintToken>& tokens);
+    QColor Background() const;
+    QColor ToQColor(int32_t color) const { return BedColorToQColor(color, palette()); }
+    int FontStyle() const;
+
+    // Scrolling
+    void ScrollBarAction(Qt::Orientation o, int action);
+    void ScrollBarValueChanged(Qt::Orientation o, int value);
+    void ShowScrollHint(bool show);
+    int PageLines() const;
+
+    // The input method's text being composed, shown over the text at the caret.
+    void PaintPreedit(QPainter& p);
+
+    // Mouse
+    void AutoScrollTick();
+    void StartBlockDrag();
+    void UpdateMouseCursor(const QPoint& p);
+    void DropText(const QMimeData* data, TBedPoint target);
+
+    TBedFontGrid grid_;
+    TBedGridMetrics metrics_;
+    TBedGutter gutter_;
+    TBedCaret caret_;
+    int32_t fontColor_ = bedcolor::WindowText;
+    int32_t color_ = bedcolor::Window;
+    TBedSelectedColor selectedColor_;
+    int32_t rightEdgeColor_ = bedcolor::Silver;
+    int extraLineSpacing_ = 0;
+    TBedCaretType insertCaret_ = ctVerticalLine;
+    TBedCaretType overwriteCaret_ = ctBlock;
+    bool hideSelection_ = false;
+    TBedScrollStyle scrollBars_ = TBedScrollStyle::ssBoth;
+    TBedBorderStyle borderStyle_ = bsSingle;
+    QMenu* popupMenu_ = nullptr;
+
+    QString preedit_;
+    bool settingScrollBars_ = false;
+    QLabel* scrollHint_ = nullptr;
+    TBedWheelAccumulator wheel_;
+    TBedWheelAccumulator wheelX_;
+
+    QTimer autoScrollTimer_;
+    int autoScrollX_ = 0;
+    int autoScrollY_ = 0;
+    QPoint mouseDownPos_;
+    QPoint lastMousePos_;
+    bool leftButtonDown_ = false;
+    bool waitForDragging_ = false;
+    bool doubleClicked_ = false;
+    bool gutterClick_ = false;
 };

@@ -1,0 +1,187 @@
+// Full-rescan throughput of the Pascal and the general highlighter over a generated 50 MB
+// Pascal text, against a loop that only looks every byte up in a 256-entry table (the
+// practical limit of any byte-wise scanner).
+//
+//   bench_highlighters [--write-sample=FILE] [benchmark options]
+// --write-sample writes the generated text (LF line ends) and exits; the peers script uses it.
+#include "BedHighlighterGeneral.h"
+#include "BedHighlighterPas.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr size_t kTargetBytes = 50u << 20;
+
+const char* const kTemplate[] = {
+    "unit Generated%d;",
+    "",
+    "{ Generated unit number %d: a comment in braces that runs",
+    "  over two lines with some words in it }",
+    "interface",
+    "uses SysUtils, Classes, Windows;",
+    "type",
+    "  TItem%d = class(TObject)",
+    "  private",
+    "    FValue: Integer; // the stored value",
+    "    FName: string;",
+    "    procedure SetValue(const AValue: Integer); overload;",
+    "  public",
+    "    property Value: Integer read FValue write SetValue default 0;",
+    "    property Name: string read FName write FName;",
+    "  end;",
+    "const",
+    "  Limit = $FF00; Ratio = 1.5e3; Range = 1..10; Crlf = #13#10;",
+    "  Greeting = 'Hello, it''s a generated string with some text';",
+    "implementation",
+    "(* An old-style comment",
+    "   spanning lines *)",
+    "procedure TItem%d.SetValue(const AValue: Integer);",
+    "var",
+    "  I, Total: Integer;",
+    "begin",
+    "  Total := 0;",
+    "  for I := 0 to AValue - 1 do",
+    "    if (I mod 3 = 0) and not (I > 1000) then",
+    "      Total := Total + I * 2",
+    "    else",
+    "      Total := Total - 1;",
+    "  FValue := Total; FName := IntToStr(Total) + ' items';",
+    "end;",
+    "function Sum(A, B: Integer): Integer; assembler;",
+    "asm",
+    "  MOV EAX, A   { first operand }",
+    "  ADD EAX, B   (* second *)",
+    "end;",
+    "end.",
+    "",
+};
+
+const std::vector<std::string>& Sample() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> v;
+        size_t bytes = 0;
+        char buf[256];
+        for (int unit = 0; bytes < kTargetBytes; ++unit) {
+            for (const char* t : kTemplate) {
+                std::snprintf(buf, sizeof buf, t, unit);
+                v.emplace_back(buf);
+                bytes += v.back().size() + 1;
+            }
+        }
+        return v;
+    }();
+    return lines;
+}
+
+size_t SampleBytes() {
+    size_t n = 0;
+    for (const std::string& l : Sample())
+        n += l.size() + 1;
+    return n;
+}
+
+// What the editing component does when a highlighter is attached or a text is loaded.
+void FullRescan(benchmark::State& state, TBedCustomHighlighter& hl) {
+    const auto& lines = Sample();
+    std::vector<TBedRange> ranges(lines.size());
+    for (auto _ : state) {
+        hl.ClearRange();
+        for (size_t i = 0; i < lines.size(); ++i) {
+            ranges[i] = hl.CurrentRange();
+            hl.StartLine(lines[i], static_cast<int>(i));
+            hl.ScanToLineEnd();
+        }
+        benchmark::DoNotOptimize(ranges.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * SampleBytes()));
+}
+
+void BM_PascalFullRescan(benchmark::State& state) {
+    TPasHighlighter hl;
+    FullRescan(state, hl);
+}
+
+void BM_GeneralFullRescan(benchmark::State& state) {
+    TGeneralHighlighter hl;
+    hl.SetComments(csAnsiStyle | csPasStyle | csCStyle);
+    hl.SetKeyWords({"begin", "end", "if", "then", "else", "for", "do", "to", "procedure",
+                    "function", "var", "const", "type", "unit", "uses", "property", "read",
+                    "write", "class", "private", "public", "interface", "implementation"});
+    FullRescan(state, hl);
+}
+
+void BM_TableLookupLoop(benchmark::State& state) {
+    std::array<uint8_t, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<uint8_t>((c * 7) & 15);
+    const auto& lines = Sample();
+    for (auto _ : state) {
+        unsigned sum = 0;
+        for (const std::string& line : lines)
+            for (unsigned char c : line)
+                sum += table[c];
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * SampleBytes()));
+}
+
+BENCHMARK(BM_PascalFullRescan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_GeneralFullRescan)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_TableLookupLoop)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+class RateCollector : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            auto it = run.counters.find("bytes_per_second");
+            if (it != run.counters.end())
+                rates[run.benchmark_name()] = it->second.value / 1e6;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> rates;  // MB/s by benchmark name
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--write-sample=", 0) == 0) {
+            std::ofstream out(arg.substr(15), std::ios::binary);
+            for (const std::string& line : Sample())
+                out << line << '\n';
+            return out ? 0 : 1;
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    std::printf("sample: %zu lines, %.1f MB\n", Sample().size(), SampleBytes() / 1e6);
+    RateCollector reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    // Benchmark names carry their options ("BM_x/min_time:2.000"): match the prefix.
+    const auto rate = [&](const std::string& name) {
+        for (const auto& [n, r] : reporter.rates)
+            if (n.rfind(name, 0) == 0)
+                return r;
+        return 0.0;
+    };
+    const double limit = rate("BM_TableLookupLoop");
+    for (const char* name : {"BM_PascalFullRescan", "BM_GeneralFullRescan"}) {
+        if (rate(name) > 0 && limit > 0)
+            std::printf("%-22s %8.1f MB/s  %5.1f %% of the table loop (%.1f MB/s)\n", name,
+                        rate(name), 100.0 * rate(name) / limit, limit);
+    }
+    if (rate("BM_PascalFullRescan") > 0)
+        std::printf("pascal_full_rescan_MBps %.2f\n", rate("BM_PascalFullRescan"));
+    return 0;
+}

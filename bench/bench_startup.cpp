@@ -1,0 +1,84 @@
+// Start-up to the main window shown (offscreen), with no file and with 100 MB of Czech text
+// (about 1.5 million lines), against plainly reading the same file in the same run.
+#include "BenchCzechText.h"
+#include "Unit1.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+
+namespace {
+
+const std::string kDir = "/tmp/bed_bench_startup/";
+const std::string kFile = kDir + "czech_100MB.txt";
+std::map<std::string, double> seconds;  // mean wall time per benchmark
+
+// Every dialog is answered as cancelled: start-up must not ask anything.
+class SilentUi : public UiServices {
+public:
+    void ErrorBox(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    TModalResult MessageBox(const QString&, const QString&, bool) override { return TModalResult::Cancel; }
+    void InformationBox(const QString&) override {}
+    QString InputBox(const QString&, const QString&, const QString& preset) override { return preset; }
+    bool OpenDialog(TFileDialogRequest&) override { return false; }
+    bool SaveDialog(TFileDialogRequest&) override { return false; }
+    bool FontDialog(QFont&, bool) override { return false; }
+    bool PrintDialog(TPrintDialogRequest&) override { return false; }
+    TModalResult SavePrompt() override { return TModalResult::No; }
+    int T602Prompt() override { return 3; }
+    bool OptionsDialog(TOptionsValues&) override { return false; }
+    void StartProgram(const QString&, const QStringList&) override {}
+    void ShellOpen(const QString&) override {}
+};
+
+template <class F>
+void Timed(benchmark::State& state, const std::string& name, F&& body) {
+    double total = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        body();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    seconds[name] = total / double(state.iterations());
+}
+
+void PlainRead(benchmark::State& state) {
+    Timed(state, "plain read", [] { benchmark::DoNotOptimize(bench::ReadWholeFile(kFile)); });
+}
+
+void Start(benchmark::State& state, const std::string& name, const QStringList& params) {
+    SilentUi ui;
+    Timed(state, name, [&] {
+        TForm1 form(ui, kDir, params);
+        form.show();
+        QCoreApplication::processEvents();
+    });
+}
+
+void StartEmpty(benchmark::State& state) { Start(state, "start, no file", {}); }
+void StartWithFile(benchmark::State& state) {
+    Start(state, "start, 100 MB file", {QString::fromStdString(kFile)});
+}
+
+}  // namespace
+
+BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(StartEmpty)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(StartWithFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::filesystem::create_directories(kDir);
+    if (!std::filesystem::exists(kFile)) bench::WriteWholeFile(kFile, bench::GenerateCzechText(100'000'000, "\r\n"));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    const double base = seconds["plain read"];
+    std::printf("\n%-22s %10s %8s\n", "", "ms", "× read");
+    for (const auto& [name, s] : seconds) std::printf("%-22s %10.1f %8.2f\n", name.c_str(), s * 1000, s / base);
+    return 0;
+}

@@ -1,0 +1,129 @@
+#include "QtUiServices.h"
+
+#include "Unit10.h"
+#include "Unit4.h"
+#include "Unit5.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QUrl>
+
+QStringList QtFileFilters(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+        // On this system "*.*" would hide files without an extension; the user means all files.
+        for (QString& p : patterns)
+            if (p == "*.*") p = "*";
+        result << parts[i] + " (" + patterns.join(' ') + ")";
+    }
+    return result;
+}
+
+namespace {
+
+bool RunFileDialog(QWidget* parent, TFileDialogRequest& r, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, r.title, r.initialDir);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = QtFileFilters(r.filter);
+    dialog.setNameFilters(filters);
+    if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
+    if (!r.fileName.isEmpty() && r.fileName != "UNTITLED.TXT") dialog.selectFile(r.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    r.fileName = dialog.selectedFiles().first();
+    r.filterIndex = filters.indexOf(dialog.selectedNameFilter()) + 1;
+    return true;
+}
+
+}  // namespace
+
+void QtUiServices::ErrorBox(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, "Chyba", text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+TModalResult QtUiServices::MessageBox(const QString& text, const QString& caption, bool yesNoCancel) {
+    if (!yesNoCancel) {
+        QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
+        box.exec();
+        return TModalResult::Ok;
+    }
+    QMessageBox box(QMessageBox::Question, caption, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return TModalResult::Yes;
+        case QMessageBox::No: return TModalResult::No;
+        default: return TModalResult::Cancel;
+    }
+}
+
+void QtUiServices::InformationBox(const QString& text) {
+    QMessageBox box(QMessageBox::Information, "Information", text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+QString QtUiServices::InputBox(const QString& caption, const QString& prompt, const QString& preset) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, caption, prompt, QLineEdit::Normal, preset, &ok);
+    return ok ? text : preset;
+}
+
+bool QtUiServices::OpenDialog(TFileDialogRequest& request) {
+    return RunFileDialog(parent_, request, QFileDialog::AcceptOpen);
+}
+
+bool QtUiServices::SaveDialog(TFileDialogRequest& request) {
+    return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
+}
+
+bool QtUiServices::FontDialog(QFont& font, bool fixedPitchOnly) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(
+        &ok, font, parent_, QString(),
+        fixedPitchOnly ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions());
+    if (ok) font = chosen;
+    return ok;
+}
+
+bool QtUiServices::PrintDialog(TPrintDialogRequest& request) {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setMinMax(request.minPage, request.maxPage);
+    dialog.setFromTo(request.fromPage, request.toPage);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageNumbers);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    request.fromPage = dialog.fromPage();
+    request.toPage = dialog.toPage();
+    return true;
+}
+
+TModalResult QtUiServices::SavePrompt() {
+    TForm5 form(parent_);
+    return form.Ask();
+}
+
+int QtUiServices::T602Prompt() {
+    Ttesestka form(parent_);
+    return form.Ask();
+}
+
+bool QtUiServices::OptionsDialog(TOptionsValues& values) {
+    TForm10 form(parent_);
+    return form.Edit(values);
+}
+
+void QtUiServices::StartProgram(const QString& program, const QStringList& arguments) {
+    QProcess::startDetached(program, arguments);
+}
+
+void QtUiServices::ShellOpen(const QString& fileName) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The user-interface services the main window and its commands rely on: message boxes, input
+// box, file, font and print dialogs, the program's own small dialogs, starting programs. One
+// interface, so every dialog path runs headless in tests with scripted answers.
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+struct TFileDialogRequest {
+    QString title;
+    QString filter;        // "description|pattern|description|pattern…"
+    int filterIndex = 1;   // counted from 1
+    QString initialDir;
+    QString fileName;      // in: preset; out: the chosen file
+};
+
+struct TPrintDialogRequest {
+    int minPage = 1;
+    int maxPage = 1;
+    int fromPage = 1;
+    int toPage = 1;
+    bool pageNumbers = true;
+};
+
+// The values the options dialog shows and changes.
+struct TOptionsValues {
+    int defaultCodePage = 4;
+    bool escQuits = true;
+    bool autoCodePage = true;
+    bool highlighterByExtension = true;
+    bool gutterVisible = false;
+    bool printHighlighted = true;
+    bool wrapOnLoad = false;
+    bool wrapWhileTyping = true;
+    bool toolPanelVisible = true;
+};
+
+enum class TModalResult { Yes, No, Cancel, Ok };
+
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+
+    virtual void ErrorBox(const QString& text) = 0;
+    virtual TModalResult MessageBox(const QString& text, const QString& caption, bool yesNoCancel) = 0;
+    virtual void InformationBox(const QString& text) = 0;
+    // The text entered, or the preset text when cancelled.
+    virtual QString InputBox(const QString& caption, const QString& prompt, const QString& preset) = 0;
+    virtual bool OpenDialog(TFileDialogRequest& request) = 0;
+    virtual bool SaveDialog(TFileDialogRequest& request) = 0;
+    virtual bool FontDialog(QFont& font, bool fixedPitchOnly) = 0;
+    virtual bool PrintDialog(TPrintDialogRequest& request) = 0;
+
+    // "Chcete uložit změny?": Yes, No or Cancel (also when closed by the frame).
+    virtual TModalResult SavePrompt() = 0;
+    // "Soubor je v T602": the chosen T602 mode 0..2, or 3 when closed by the frame.
+    virtual int T602Prompt() = 0;
+    // "Volby Brousek Editoru": true when confirmed with OK (values then hold the new state).
+    virtual bool OptionsDialog(TOptionsValues& values) = 0;
+
+    // Starts a program with an argument list; the result is not checked.
+    virtual void StartProgram(const QString& program, const QStringList& arguments) = 0;
+    // Opens a file in its associated application; the result is not checked.
+    virtual void ShellOpen(const QString& fileName) = 0;
+};

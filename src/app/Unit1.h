@@ -1,0 +1,162 @@
+#pragma once
+// The main window: one document in the editing component Memo1, menus, tool panel, status bar,
+// settings, command line.
+#include "FileHistory.h"
+#include "HighlighterChoice.h"
+#include "Settings.h"
+#include "T602Session.h"
+#include "UiServices.h"
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+class TBedEdit;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr const char* kCaption = "Brousek editor v10.4 ";
+    static constexpr const char* kUntitled = "UNTITLED.TXT";
+
+    // programDir ends with a slash; params are the command-line parameters without argv[0].
+    TForm1(UiServices& ui, std::string programDir, QStringList params, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The component by its component name ("Novy", "autokod", "SM1"…); null when unknown.
+    QAction* Action(const QString& name) const;
+    QString PanelText(int panel) const;
+    QString ApplicationTitle() const { return applicationTitle_; }
+    // True when the command line asked to end the program (option C=Q).
+    bool Terminated() const { return terminated_; }
+
+    TBedEdit* Memo1 = nullptr;
+    TBedEdit* pomocneMemo = nullptr;
+    TBedEdit* pomocneMemo2 = nullptr;
+    QWidget* Panel1 = nullptr;
+
+    // Application state.
+    std::string programDir;
+    std::string settingsDir;
+    std::string saveDir;
+    std::string loadDir;
+    int currentCodePage = 4;
+    int defaultCodePage = 4;
+    bool autoCodePage = true;
+    bool escQuits = true;
+    bool modified = false;
+    bool quitWithoutSaving = false;
+    bool helpMode = false;
+    T602Session t602;
+    bool unixLineEnds = false;
+    int rightEdge = 80;
+    std::array<TSouborMenu, 5> recentFiles;
+
+    // The document's file name, kept as the file name of both file dialogs.
+    QString FileName() const { return openRequest_.fileName; }
+    void SetFileName(const QString& name);
+
+    // Commands (menu items, tool buttons and shortcuts share them).
+    void NovyClick();
+    void OtevritClick();
+    void UlozitClick();
+    void UlozitJakoClick();
+    void ulNaDisketuClick();
+    void ZnovuNacistClick();
+    void Pilepzesouboru1Click();
+    void KonecClick();
+    void Konecsuloenm1Click();
+    void Konecbezuloen1Click();
+    void Konec1Click();
+    void Volby1Click();
+    void Memo1Change();
+    void uhz1Click();
+    void ShowWrapWhileTyping();
+    void dos2unixClick();
+    void ApplyGutterVisibility();
+    void autokodClick();
+    void ChooseCodePageByExtension(const std::string& fileName);
+    void OpenRecentFile(int k);
+    void PredchoziSouborClick();
+    void DalsiSouborClick();
+    // Attaches the highlighter the file name's extension asks for (when the flag is on).
+    void ChooseHighlighterForFile(const std::string& fileName);
+    // Checks the item of "Vyber zvýraznění" and attaches its highlighter (none for item 0).
+    void SelectHighlighterItem(int item);
+    void SelectCodePage(int codePage);
+    void Memo1DropFiles(const std::vector<std::string>& files);
+
+    // Document operations (also used by the command line).
+    void DetectLineEnds(const std::string& fileName);
+    bool Load(const std::string& fileName, TBedEdit& editor, int codePage);
+    void Write(const std::string& fileName, TBedEdit& editor, int codePage);
+    // Asks about unsaved changes; false means the asking command must stop.
+    bool SavePrompt();
+    void SetTitles();
+    void SetModified(bool value);
+    void ShowLineEndMode();
+
+    // Drive A: of old: the first mounted removable medium; empty when there is none.
+    static std::string RemovableMediumDirectory();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const QStringList& params);
+    void ApplySettings(const TBedSettings& s);
+    TBedSettings CollectSettings() const;
+    void ProcessCommandLine(const QStringList& params);
+    bool OpenFileFromCommandLine(const std::string& fileName);
+    void RunOption(char letter, const std::string& value);
+    void EnterHelpMode();
+
+    void BuildMenus();
+    void BuildToolPanel();
+    void BuildStatusBar();
+    void BuildCodePageMenu(QMenu* menu);
+    void BuildHighlighterMenu(QMenu* menu);
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                     void (TForm1::*handler)());
+    QAction* AddToggle(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                       bool checked, void (TForm1::*handler)());
+    // Recent files and file history: the five records of the Soubor menu and the
+    // back/forward list of the session.
+    void BuildRecentMenu();
+    void PushRecentFile();
+    void UpdateRecentCaret();
+    void AddToHistory(const std::string& fileName);
+    void RefreshHistoryMenu();
+    void StoreHistoryCodePage();
+    void StepHistory(int direction);
+    // Runs the wrap command on the loaded text when wrap on load is ticked.
+    void WrapAfterLoad();
+    void SetPanel(int panel, const QString& text);
+    // Runs a command; an error it doesn't catch is shown in the error box and the window
+    // stays usable.
+    void Guard(const std::function<void()>& command);
+    bool FormCloseQuery();
+    void ShowOpenedDocument();
+
+    UiServices& ui_;
+    std::map<QString, QAction*> actions_;
+    std::array<QLabel*, 7> panels_{};
+    TFileDialogRequest openRequest_;   // the open dialog "loud"
+    TFileDialogRequest saveRequest_;   // the save dialog "Sejf"
+    QString applicationTitle_ = "BED";
+    bool terminated_ = false;
+    int fontCharset_ = 1;
+    TFileHistory history_;
+    TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
+    bool closing_ = false;
+};

@@ -1,0 +1,55 @@
+#include "CommandLine.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <stdexcept>
+
+TCommandLineParam ClassifyParam(const std::string& param) {
+    TCommandLineParam p;
+    const size_t eq = param.find('=');
+    if (eq == std::string::npos) {
+        p.value = param;
+        return p;
+    }
+    p.isOption = true;
+    p.letter = ValueLetter(param);
+    p.value = param.substr(eq + 1);
+    return p;
+}
+
+char ValueLetter(const std::string& value) {
+    if (value.empty()) return 0;
+    const char c = value[0];
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+int ParseNumericOption(const std::string& value) {
+    const std::string message = "'" + value + "' is not a valid integer value";
+    size_t i = value.find_first_not_of(' ');
+    if (i == std::string::npos) throw EConvertError(message);
+    errno = 0;
+    char* end = nullptr;
+    const char* start = value.c_str() + i;
+    long long n = std::strtoll(start, &end, 10);
+    if (end == start || *end != '\0' || errno != 0 || n < INT_MIN || n > INT_MAX)
+        throw EConvertError(message);
+    return static_cast<int>(n);
+}
+
+bool SplitReplaceOption(const std::string& value, std::string& search, std::string& replacement) {
+    if (value.size() < 2) return false;
+    // The scan for the comma starts before the last character, which always belongs to the
+    // replacement.
+    const size_t comma = value.rfind(',', value.size() - 2);
+    if (comma == std::string::npos) return false;
+    search = value.substr(0, comma);
+    replacement = value.substr(comma + 1);
+    return true;
+}
+
+std::string UpperAscii(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
+    return s;
+}

@@ -1,0 +1,30 @@
+#include "FileHistory.h"
+
+#include "CommandLine.h"
+
+void TFileHistory::Refresh() {
+    if (position_ == 0) position_ = 1;
+}
+
+bool TFileHistory::Contains(const std::string& name) const {
+    const std::string upper = UpperAscii(name);
+    for (int i = 0; i < count_; ++i)
+        if (UpperAscii(entries_[i].name) == upper) return true;
+    return false;
+}
+
+bool TFileHistory::Add(const std::string& name, int codePage, bool unixLineEnds) {
+    if (Contains(name)) return false;
+    if (position_ == kCapacity) {
+        for (int i = 1; i < kCapacity; ++i) entries_[i - 1] = entries_[i];
+    } else {
+        ++position_;
+        if (count_ < kCapacity) ++count_;
+    }
+    // The new entry goes right behind the previous position; the ones after it move up.
+    for (int i = kCapacity - 1; i >= position_; --i) entries_[i] = entries_[i - 1];
+    entries_[position_ - 1] = {name.substr(0, 200), codePage, unixLineEnds};
+    if (count_ < position_) count_ = position_;
+    Refresh();
+    return true;
+}

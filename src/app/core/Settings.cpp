@@ -1,0 +1,77 @@
+#include "Settings.h"
+
+#include "IniFile.h"
+
+namespace {
+const std::string kBed = "bed";
+
+std::string RecentSection(int k) { return "soubor" + std::to_string(k); }
+}  // namespace
+
+TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir) {
+    TBedSettings s;
+    s.vyska = ini.ReadInteger(kBed, "vyska", s.vyska);
+    s.sirka = ini.ReadInteger(kBed, "sirka", s.sirka);
+    s.y = ini.ReadInteger(kBed, "y", s.y);
+    s.x = ini.ReadInteger(kBed, "x", s.x);
+    s.panelV = ini.ReadBool(kBed, "panelV", s.panelV);
+    s.font = ini.ReadString(kBed, "font", s.font);
+    s.velikostFontu = ini.ReadInteger(kBed, "velikostFontu", s.velikostFontu);
+    s.fontCharset = ini.ReadInteger(kBed, "fontCharset", s.fontCharset);
+    s.autokodovani = ini.ReadBool(kBed, "autokodovani", s.autokodovani);
+    s.ukladaciCesta = ini.ReadString(kBed, "ukladaciCesta", programDir);
+    s.nahravaciCesta = ini.ReadString(kBed, "nahravaciCesta", programDir);
+    s.filterIndex = ini.ReadInteger(kBed, "filterIndex", s.filterIndex);
+    s.podlePripony = ini.ReadBool(kBed, "PodlePripony", s.podlePripony);
+    s.pomListaL = ini.ReadBool(kBed, "pomListaL", s.pomListaL);
+    s.zalamovani = ini.ReadBool(kBed, "zalamovani", s.zalamovani);
+    s.implicitniKodovani = ini.ReadInteger(kBed, "implicitniKodovani", s.implicitniKodovani);
+    s.escKonci = ini.ReadBool(kBed, "escKonci", s.escKonci);
+    s.autoZalam = ini.ReadBool(kBed, "autoZalam", s.autoZalam);
+    s.ukazHraniciZlomu = ini.ReadBool(kBed, "ukazHraniciZlomu", s.ukazHraniciZlomu);
+    s.hraniceZlomu = ini.ReadInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
+    for (int k = 1; k <= 5; ++k) {
+        TSouborMenu& r = s.recent[k - 1];
+        r.name = ini.ReadString(RecentSection(k), "jmeno", "");
+        r.x = ini.ReadInteger(RecentSection(k), "x", 0);
+        r.y = ini.ReadInteger(RecentSection(k), "y", 0);
+    }
+    return s;
+}
+
+void WriteSettings(TIniFile& ini, const TBedSettings& s) {
+    ini.WriteInteger(kBed, "vyska", s.vyska);
+    ini.WriteInteger(kBed, "sirka", s.sirka);
+    ini.WriteInteger(kBed, "y", s.y);
+    ini.WriteInteger(kBed, "x", s.x);
+    ini.WriteInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
+    ini.WriteString(kBed, "font", s.font);
+    ini.WriteInteger(kBed, "fontCharset", s.fontCharset);
+    ini.WriteString(kBed, "ukladaciCesta", s.ukladaciCesta);
+    ini.WriteString(kBed, "nahravaciCesta", s.nahravaciCesta);
+    ini.WriteInteger(kBed, "filterIndex", s.filterIndex);
+    ini.WriteInteger(kBed, "velikostFontu", s.velikostFontu);
+    ini.WriteBool(kBed, "podlePripony", s.podlePripony);
+    ini.WriteBool(kBed, "pomListaL", s.pomListaL);
+    ini.WriteBool(kBed, "autokodovani", s.autokodovani);
+    ini.WriteBool(kBed, "zalamovani", s.zalamovani);
+    ini.WriteBool(kBed, "ukazHraniciZlomu", s.ukazHraniciZlomu);
+    ini.WriteBool(kBed, "escKonci", s.escKonci);
+    ini.WriteBool(kBed, "panelV", s.panelV);
+    ini.WriteBool(kBed, "autoZalam", s.autoZalam);
+    ini.WriteInteger(kBed, "implicitniKodovani", s.implicitniKodovani);
+    for (int k = 1; k <= 5; ++k) {
+        const TSouborMenu& r = s.recent[k - 1];
+        ini.WriteString(RecentSection(k), "jmeno", r.name);
+        ini.WriteInteger(RecentSection(k), "x", r.x);
+        ini.WriteInteger(RecentSection(k), "y", r.y);
+    }
+}
+
+std::string SettingsDirectory(const std::string& programDir) {
+    TIniFile bedpath(programDir + "bedpath.ini");
+    std::string dir = bedpath.ReadString(kBed, "cesta", programDir);
+    if (dir == "." || dir.empty()) dir = programDir;  // an empty value would name the root
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The settings kept in bed.ini between runs, with their defaults, read and written in the order
+// of the file. Qt-free.
+#include <array>
+#include <string>
+
+class TIniFile;
+
+// One recent file of the Soubor menu: name and the caret where the user left it.
+struct TSouborMenu {
+    std::string name;
+    int x = 0;
+    int y = 0;
+};
+
+struct TBedSettings {
+    int vyska = 516;              // window height
+    int sirka = 518;              // window width
+    int y = 20;                   // window top
+    int x = 20;                   // window left
+    bool panelV = true;           // tool panel visible
+    std::string font = "Courier New";
+    int velikostFontu = 10;       // points
+    int fontCharset = 1;
+    bool autokodovani = true;     // code page chosen by the file name's extension
+    std::string ukladaciCesta;    // save directory
+    std::string nahravaciCesta;   // load directory
+    int filterIndex = 1;
+    bool podlePripony = true;     // highlighter chosen by the file name's extension
+    bool pomListaL = false;       // gutter visible
+    bool zalamovani = false;      // wrap on load
+    int implicitniKodovani = 4;   // default code page
+    bool escKonci = true;         // Esc quits
+    bool autoZalam = true;        // wrap while typing
+    bool ukazHraniciZlomu = false;
+    int hraniceZlomu = 80;        // right edge / wrap width
+    std::array<TSouborMenu, 5> recent;
+};
+
+// Reads section "bed" and "soubor1".."soubor5"; the directories default to programDir.
+TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir);
+void WriteSettings(TIniFile& ini, const TBedSettings& s);
+
+// The directory of bed.ini: key "cesta" of bedpath.ini in the program directory ("." or a
+// missing file: the program directory); always ends with a slash.
+std::string SettingsDirectory(const std::string& programDir);

@@ -1,0 +1,213 @@
+// The mouse in TBedEdit: placing the caret, selecting, auto-scrolling while dragging outside
+// the text, double-click words, gutter clicks and dragging a selection to move or copy it.
+#include "BedEdit.h"
+#include "BedEditDrag.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QMenu>
+#include <QMimeData>
+
+void TBedEdit::UpdateMouseCursor(const QPoint& p) {
+    if (p.x() < metrics_.gutterWidth)
+        viewport()->setCursor(gutter_.Cursor());
+    else if (HasOption(eoDragDropEditing) && IsPointInSelection(PixelsToPosition(p.x(), p.y())))
+        viewport()->setCursor(Qt::ArrowCursor);
+    else
+        viewport()->setCursor(Qt::IBeamCursor);
+}
+
+void TBedEdit::mousePressEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (e->button() == Qt::RightButton && HasSelection()) return;  // kept for the popup menu
+    if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton) return;
+    mouseDownPos_ = lastMousePos_ = pos;
+    const bool hadSelection = HasSelection();
+    const TBedPoint target = PixelsToPosition(pos.x(), pos.y());
+    const bool insideSelection = IsPointInSelection(target);
+    IncPaintLock();
+    SetCaretXY(target);
+    if (e->button() == Qt::LeftButton) {
+        leftButtonDown_ = true;
+        if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
+            SelectionMode() == smNormal && insideSelection) {
+            waitForDragging_ = true;
+        } else if (e->modifiers() & Qt::ShiftModifier) {
+            SetSelTo(CaretXY());
+        } else {
+            SetSelFrom(CaretXY());
+            if (HasOption(eoAltSetsColumnMode) && SelectionMode() != smLine)
+                SetSelectionMode(e->modifiers() & Qt::AltModifier ? smColumn : smNormal);
+        }
+        gutterClick_ = pos.x() < metrics_.gutterWidth;
+    } else {
+        SetSelFrom(CaretXY());
+    }
+    DecPaintLock();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TBedEdit::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    lastMousePos_ = pos;
+    UpdateMouseCursor(pos);
+    if (!leftButtonDown_ || !(e->buttons() & Qt::LeftButton)) return;
+    if (waitForDragging_) {
+        if ((pos - mouseDownPos_).manhattanLength() >= QApplication::startDragDistance()) {
+            waitForDragging_ = false;
+            leftButtonDown_ = false;
+            StartBlockDrag();
+        }
+        return;
+    }
+    if (doubleClicked_ || gutterClick_) return;
+    const int textRight = metrics_.gutterWidth + CharsInWindow() * metrics_.charWidth;
+    const int textBottom = LinesInWindow() * metrics_.lineHeight;
+    if (pos.x() >= metrics_.gutterWidth && pos.x() <= textRight && pos.y() >= 0 && pos.y() <= textBottom) {
+        IncPaintLock();
+        SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
+        SetSelTo(CaretXY());
+        DecPaintLock();
+    }
+    autoScrollX_ = AutoScrollAmount(pos.x(), metrics_.gutterWidth, textRight, metrics_.charWidth);
+    autoScrollY_ = AutoScrollAmount(pos.y(), 0, textBottom, metrics_.lineHeight);
+    if (autoScrollX_ || autoScrollY_) {
+        if (!autoScrollTimer_.isActive()) autoScrollTimer_.start();
+    } else {
+        autoScrollTimer_.stop();
+    }
+}
+
+void TBedEdit::AutoScrollTick() {
+    IncPaintLock();
+    const QPoint pos = lastMousePos_;
+    if (autoScrollX_) {
+        SetFirstVisibleChar(FirstVisibleChar() + autoScrollX_);
+        const int x = autoScrollX_ < 0 ? FirstVisibleChar() : FirstVisibleChar() + CharsInWindow();
+        SetCaretXY({x, PixelToRow(metrics_, pos.y(), viewport()->height())});
+    }
+    if (autoScrollY_) {
+        const bool pages = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
+        SetFirstVisibleLine(FirstVisibleLine() + autoScrollY_ * (pages ? LinesInWindow() : 1));
+        const int line = autoScrollY_ < 0 ? FirstVisibleLine()
+                                          : FirstVisibleLine() + std::max(1, LinesInWindow()) - 1;
+        metrics_.firstVisibleLine = FirstVisibleLine();
+        metrics_.firstVisibleChar = FirstVisibleChar();
+        SetCaretXY({ColumnCountToCharPos(Lines().Get(line - 1), PixelToColumnCount(metrics_, pos.x()),
+                                         TabWidth()),
+                    line});
+    }
+    SetSelTo(CaretXY());
+    DecPaintLock();
+}
+
+void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    autoScrollTimer_.stop();
+    autoScrollX_ = autoScrollY_ = 0;
+    if (e->button() == Qt::LeftButton) {
+        if (gutterClick_ && pos.x() < metrics_.gutterWidth && OnGutterClick) {
+            const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
+            const std::vector<TBedEditMark*> marks = Marks().MarksForLine(line);
+            OnGutterClick(pos.x(), pos.y(), line, marks.empty() ? nullptr : marks.front());
+        }
+        if (waitForDragging_ && !doubleClicked_) {
+            IncPaintLock();
+            SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
+            SetSelFrom(CaretXY());
+            DecPaintLock();
+        }
+        waitForDragging_ = false;
+        leftButtonDown_ = false;
+        gutterClick_ = false;
+        doubleClicked_ = false;
+    }
+}
+
+void TBedEdit::mouseDoubleClickEvent(QMouseEvent* e) {
+    const QPoint pos = e->position().toPoint();
+    if (e->button() != Qt::LeftButton) return;
+    if (!InTextArea(pos) || HasOption(eoNoSelection)) return;
+    SelectWordAt(CaretXY());
+    doubleClicked_ = true;
+    waitForDragging_ = false;
+    leftButtonDown_ = false;
+}
+
+void TBedEdit::contextMenuEvent(QContextMenuEvent* e) {
+    if (popupMenu_) popupMenu_->popup(e->globalPos());
+    else e->ignore();
+}
+
+void TBedEdit::StartBlockDrag() {
+    auto* drag = new QDrag(this);
+    drag->setMimeData(BlockMimeData(SelectedText(), SelectionMode()));
+    // Drops on an editor of this program move or copy through the component; other programs
+    // only ever get a copy, so a document never loses text to a foreign window.
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+}
+
+void TBedEdit::dragEnterEvent(QDragEnterEvent* e) {
+    const QMimeData* m = e->mimeData();
+    if ((m->hasUrls() && HasOption(eoDropFiles)) ||
+        (!ReadOnly() && HasOption(eoDragDropEditing) && (m->hasFormat(kBedBlockMimeType) || m->hasText())))
+        e->acceptProposedAction();
+}
+
+void TBedEdit::dragMoveEvent(QDragMoveEvent* e) {
+    const QMimeData* m = e->mimeData();
+    if (m->hasUrls() && HasOption(eoDropFiles)) {
+        e->acceptProposedAction();
+        return;
+    }
+    // The caret shows where the text will go.
+    const QPoint pos = e->position().toPoint();
+    const TBedPoint target = PixelsToPosition(pos.x(), pos.y());
+    if (e->source() == this && IsPointInSelection(target)) {
+        e->ignore();
+        return;
+    }
+    SetCaretXY(target);
+    const bool copy = e->source() != this || (e->modifiers() & Qt::ControlModifier);
+    e->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+    e->accept();
+}
+
+void TBedEdit::dropEvent(QDropEvent* e) {
+    const QMimeData* m = e->mimeData();
+    const QPoint pos = e->position().toPoint();
+    if (m->hasUrls() && HasOption(eoDropFiles)) {
+        std::vector<std::string> names;
+        for (const QUrl& url : m->urls())
+            if (url.isLocalFile()) names.push_back(url.toLocalFile().toStdString());
+        if (!names.empty() && OnDropFiles) OnDropFiles(pos.x(), pos.y(), names);
+        e->acceptProposedAction();
+        return;
+    }
+    const TBedPoint target = PixelsToPosition(pos.x(), pos.y());
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    if (auto* source = qobject_cast<TBedEdit*>(e->source())) {
+        // Between editors of this program the component moves or copies the selection.
+        DropSelection(*source, target, ctrl, e->modifiers() & Qt::ShiftModifier);
+        e->setDropAction(source == this && !ctrl ? Qt::MoveAction : Qt::CopyAction);
+    } else {
+        DropText(m, target);
+        e->setDropAction(Qt::CopyAction);
+    }
+    e->accept();
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TBedEdit::DropText(const QMimeData* data, TBedPoint target) {
+    TBedSelectionMode mode = smNormal;
+    std::string text;
+    if (!BlockFromMimeData(data, text, mode)) {
+        QApplication::beep();  // text CP 1250 cannot hold is not dropped in part
+        return;
+    }
+    TBedPaintLock lock(*this);
+    SetCaretXY(target);
+    SetSelFrom(CaretXY());
+    SetSelectedText(text);
+}

@@ -1,0 +1,149 @@
+// Painting of TBedEdit: only the lines and columns of the clip rectangle.
+#include "BedEdit.h"
+#include "BedTextPainter.h"
+
+#include "BedEditHighlighter.h"
+
+#include <QPaintEvent>
+
+namespace {
+
+// The selection in display columns, or inactive when nothing is to be shown.
+TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
+    TBedSelectionColumns s;
+    if (!show || !e.HasSelection()) return s;
+    const TBedPoint from = e.SelFrom();
+    const TBedPoint to = e.SelTo();
+    s.mode = e.SelectionMode();
+    s.fromLine = from.Y;
+    s.toLine = to.Y;
+    s.fromColumn = CharPosToDisplayColumn(e.Lines().Get(from.Y - 1), from.X, e.TabWidth());
+    s.toColumn = CharPosToDisplayColumn(e.Lines().Get(to.Y - 1), to.X, e.TabWidth());
+    s.active = true;
+    return s;
+}
+
+}  // namespace
+
+int TBedEdit::FontStyle() const {
+    const QFont& f = grid_.BaseFont();
+    return (f.bold() ? fsBoldBit : 0) | (f.italic() ? fsItalicBit : 0) |
+           (f.underline() ? fsUnderlineBit : 0) | (f.strikeOut() ? fsStrikeOutBit : 0);
+}
+
+QColor TBedEdit::Background() const {
+    if (TBedCustomHighlighter* hl = Highlighter())
+        if (TBedHighlighterAttributes* space = hl->StandardAttribute(4))
+            if (!BedColorIsNone(space->Background())) return ToQColor(space->Background());
+    return ToQColor(color_);
+}
+
+void TBedEdit::paintEvent(QPaintEvent* e) {
+    metrics_.firstVisibleLine = FirstVisibleLine();
+    metrics_.firstVisibleChar = FirstVisibleChar();
+    QPainter p(viewport());
+    const QRect clip = e->rect();
+    if (clip.left() < metrics_.gutterWidth) PaintGutterArea(p, clip);
+    if (clip.right() >= metrics_.gutterWidth) PaintText(p, clip);
+    PaintPreedit(p);
+    if (OnPaint) {
+        p.save();
+        p.setFont(grid_.BaseFont());
+        OnPaint(p);
+        p.restore();
+    }
+    caret_.Paint(p, clip);
+}
+
+void TBedEdit::PaintGutterArea(QPainter& p, const QRect& clip) {
+    TBedGutterPaint paint;
+    paint.gutter = &gutter_;
+    paint.metrics = metrics_;
+    paint.firstLine = 1;
+    paint.lastLine = Lines().Count();
+    paint.fontStyle = FontStyle();
+    paint.fontColor = ToQColor(fontColor_);
+    paint.palette = palette();
+    paint.marks = GutterMarks();
+    const TBedBookMarkOpt& bm = BookMarkOptions();
+    paint.layout = {bm.LeftMargin, bm.Xoffset, bm.DrawBookmarksFirst, bm.GlyphsVisible};
+    PaintGutter(p, grid_, paint, clip.intersected(QRect(0, 0, metrics_.gutterWidth, viewport()->height())));
+}
+
+void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+                             int firstColumn, int lastColumn, const TBedLineColors& colors,
+                             bool special, std::vector<TBedPaintToken>& tokens) {
+    const int fontStyle = FontStyle();
+    int scanned = 1;  // the first column no token has covered yet
+    hl.RestoreRange(Lines().GetRange(line - 1));
+    hl.StartLine(text, line - 1);
+    for (; !hl.AtLineEnd(); hl.NextToken()) {
+        const int start = hl.TokenStart() + 1;
+        if (start > lastColumn) return;
+        const int length = int(hl.TokenText().size());
+        scanned = std::max(scanned, start + length);
+        if (start + length <= firstColumn) continue;
+        TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
+        if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
+            t.style = a->Style();
+            if (!special) {
+                if (!BedColorIsNone(a->Foreground())) t.foreground = ToQColor(a->Foreground());
+                if (!BedColorIsNone(a->Background())) t.background = ToQColor(a->Background());
+            }
+        }
+        tokens.push_back(t);
+    }
+    // A scanner that stops early (at a NUL byte, say) must not hide the rest of the line.
+    if (scanned <= int(text.size()))
+        tokens.push_back({scanned, int(text.size()) - scanned + 1, colors.foreground,
+                          colors.background, fontStyle});
+}
+
+void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
+    const TBedGridMetrics& g = metrics_;
+    const QRect clip = clipRect.intersected(TextAreaRect());
+    if (clip.isEmpty()) return;
+    const QColor background = Background();
+    if (clip.left() < g.TextLeft()) p.fillRect(g.gutterWidth, clip.top(), 2, clip.height(), background);
+
+    const int cw = g.charWidth;
+    const int lh = g.lineHeight;
+    const int firstColumn = g.firstVisibleChar + std::max(0, clip.left() - g.TextLeft()) / cw;
+    const int lastColumn = std::max(firstColumn, g.firstVisibleChar + (clip.right() - g.TextLeft()) / cw);
+    const int firstLine = g.firstVisibleLine + clip.top() / lh;
+    const int lastLine = std::min(Lines().Count(), g.firstVisibleLine + clip.bottom() / lh);
+
+    const TBedSelectionColumns selection = SelectionColumns(*this, !(hideSelection_ && !hasFocus()));
+    const TBedLineColors normal{ToQColor(fontColor_), background, ToQColor(selectedColor_.Foreground),
+                                ToQColor(selectedColor_.Background)};
+    const int fontStyle = FontStyle();
+    TBedCustomHighlighter* hl = Highlighter();
+    TBedTextPainter painter(p, grid_, g, firstColumn, lastColumn);
+    std::vector<TBedPaintToken> tokens;
+    for (int line = firstLine; line <= lastLine; ++line) {
+        const std::string text = Lines().ExpandedLine(line - 1);
+        TBedLineColors colors = normal;
+        int32_t specialFg = 0, specialBg = 0;
+        const bool special = OnSpecialLineColors && OnSpecialLineColors(line, specialFg, specialBg);
+        if (special) {
+            colors.foreground = ToQColor(specialFg);
+            colors.background = ToQColor(specialBg);
+            colors.selectedForeground = colors.background;  // the selection shows them exchanged
+            colors.selectedBackground = colors.foreground;
+        }
+        tokens.clear();
+        if (hl) CollectTokens(*hl, line, text, firstColumn, lastColumn, colors, special, tokens);
+        painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
+                          fontStyle);
+    }
+    painter.Flush();
+    const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
+    if (belowTop <= clip.bottom())
+        p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);
+
+    if (RightEdge() > 0 && !BedColorIsNone(rightEdgeColor_)) {
+        const int x = g.ColumnX(RightEdge() + 1);
+        if (x >= clip.left() && x <= clip.right())
+            p.fillRect(x, clip.top(), 1, clip.height(), ToQColor(rightEdgeColor_));
+    }
+}

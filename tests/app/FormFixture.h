@@ -1,0 +1,50 @@
+#pragma once
+// A main window on a private program directory, with scripted dialogs.
+#include "BedEdit.h"
+#include "ScriptedUiServices.h"
+#include "Unit1.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+class FormTest : public ::testing::Test {
+protected:
+    std::filesystem::path dir;
+    ScriptedUiServices ui;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override {
+        char tmpl[] = "/tmp/bedformXXXXXX";
+        dir = mkdtemp(tmpl);
+    }
+    void TearDown() override {
+        if (form) {
+            form->quitWithoutSaving = true;
+            form.reset();
+        }
+        std::filesystem::remove_all(dir);
+    }
+    std::string Dir() const { return dir.string() + "/"; }
+    std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+    void Start(QStringList params = {}) {
+        form = std::make_unique<TForm1>(ui, Dir(), params);
+    }
+    void WriteFile(const std::string& name, const std::string& bytes) const {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
+    std::string ReadFile(const std::string& name) const {
+        std::ifstream f(dir / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> result;
+        for (int i = 0; i < form->Memo1->Lines().Count(); ++i) result.push_back(form->Memo1->Lines().Get(i));
+        return result;
+    }
+    // Closes the window the way the user does; false when the close was refused.
+    bool Close() { return form->close(); }
+};

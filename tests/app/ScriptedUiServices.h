@@ -1,0 +1,81 @@
+#pragma once
+// UI services for tests: every dialog takes the next answer the test queued for it. A dialog
+// the test did not expect fails the test at once and is answered as cancelled, so nothing hangs.
+#include "UiServices.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+
+class ScriptedUiServices : public UiServices {
+public:
+    // What the program showed, in order ("error: …", "savePrompt", "open: <title>"…).
+    QStringList shown;
+
+    std::deque<TModalResult> savePromptAnswers;
+    std::deque<int> t602Answers;
+    std::deque<std::optional<QString>> openAnswers;  // nullopt = cancel
+    std::deque<std::optional<QString>> saveAnswers;
+    std::deque<std::optional<TOptionsValues>> optionsAnswers;
+    std::deque<QString> inputAnswers;
+    bool expectErrors = false;  // error boxes are recorded instead of failing the test
+
+    void ErrorBox(const QString& text) override {
+        shown << "error: " + text;
+        if (!expectErrors) ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+    }
+    TModalResult MessageBox(const QString& text, const QString&, bool) override {
+        shown << "message: " + text;
+        return TModalResult::Ok;
+    }
+    void InformationBox(const QString& text) override { shown << "information: " + text; }
+    QString InputBox(const QString&, const QString& prompt, const QString& preset) override {
+        shown << "input: " + prompt;
+        return Take(inputAnswers, "input box", preset);
+    }
+    bool OpenDialog(TFileDialogRequest& r) override { return FileDialog(openAnswers, "open", r); }
+    bool SaveDialog(TFileDialogRequest& r) override { return FileDialog(saveAnswers, "save", r); }
+    bool FontDialog(QFont&, bool) override { return Unexpected("font dialog"); }
+    bool PrintDialog(TPrintDialogRequest&) override { return Unexpected("print dialog"); }
+    TModalResult SavePrompt() override {
+        shown << "savePrompt";
+        return Take(savePromptAnswers, "save prompt", TModalResult::Cancel);
+    }
+    int T602Prompt() override {
+        shown << "t602Prompt";
+        return Take(t602Answers, "T602 prompt", 3);
+    }
+    bool OptionsDialog(TOptionsValues& values) override {
+        shown << "options";
+        auto answer = Take(optionsAnswers, "options dialog", std::optional<TOptionsValues>());
+        if (answer) values = *answer;
+        return answer.has_value();
+    }
+    void StartProgram(const QString& program, const QStringList& args) override {
+        shown << "start: " + program + " " + args.join(' ');
+    }
+    void ShellOpen(const QString& fileName) override { shown << "shellOpen: " + fileName; }
+
+private:
+    template <class T>
+    T Take(std::deque<T>& queue, const char* what, T cancelled) {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return cancelled;
+        }
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+    bool Unexpected(const char* what) {
+        ADD_FAILURE() << "unexpected " << what;
+        return false;
+    }
+    bool FileDialog(std::deque<std::optional<QString>>& queue, const char* what, TFileDialogRequest& r) {
+        shown << QString(what) + ": " + r.title;
+        auto answer = Take(queue, what, std::optional<QString>());
+        if (answer) r.fileName = *answer;
+        return answer.has_value();
+    }
+};

@@ -1,0 +1,160 @@
+// Loading, writing, the save prompt and the safe save.
+#include "FormFixture.h"
+
+#include <QAction>
+
+#include <sys/stat.h>
+
+using TDocuments = FormTest;
+
+TEST_F(TDocuments, LoadAndWriteAreByteExactForEveryLineEndStyle) {
+    const std::string nul("a\0b\nc\0\n", 7);
+    const std::vector<std::tuple<std::string, std::string, bool>> cases = {
+        {"a\r\nb\r\n", "a\r\nb\r\n", false},
+        {"a\nb\n", "a\nb\n", true},
+        {"a\r\nb", "a\r\nb\r\n", false},  // every written line ends with a break
+        {"a\rb\r", "a\nb\n", true},       // lone CRs end lines; without any LF it reads as UNIX
+        {nul, nul, true},
+        {"", "", false},
+        {"x\r\n\r\n", "x\r\n", false},  // an empty last line adds nothing
+    };
+    Start();
+    for (const auto& [bytes, written, unix] : cases) {
+        WriteFile("doc.txt", bytes);
+        ui.openAnswers.push_back(QString::fromStdString(Path("doc.txt")));
+        form->OtevritClick();
+        EXPECT_EQ(form->unixLineEnds, unix) << bytes;
+        EXPECT_EQ(form->PanelText(4), unix ? "UNIX" : "DOS");
+        form->UlozitClick();
+        EXPECT_EQ(ReadFile("doc.txt"), written) << bytes;
+    }
+}
+
+TEST_F(TDocuments, NulBytesDoNotCutTheFileShort) {
+    const std::string bytes("first\0line\nsecond\0\nthird", 24);
+    WriteFile("nul.txt", bytes);
+    Start({QString::fromStdString(Path("nul.txt"))});
+    ASSERT_EQ(form->Memo1->Lines().Count(), 3);
+    EXPECT_EQ(form->Memo1->Lines().Get(0), std::string("first\0line", 10));
+    EXPECT_EQ(form->Memo1->Lines().Get(2), "third");
+}
+
+TEST_F(TDocuments, SavePromptAnswers) {
+    WriteFile("a.txt", "alpha\n");
+    Start({QString::fromStdString(Path("a.txt"))});
+    form->SetModified(true);
+
+    ui.savePromptAnswers.push_back(TModalResult::Cancel);
+    form->NovyClick();  // "Zrušit" keeps the document and its titles
+    EXPECT_EQ(form->Memo1->Lines().Count(), 1);
+    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->windowTitle().endsWith("A.TXT"));
+
+    ui.savePromptAnswers.push_back(TModalResult::No);
+    form->NovyClick();  // "Ne" discards
+    EXPECT_EQ(form->FileName(), "UNTITLED.TXT");
+    EXPECT_FALSE(form->modified);
+    EXPECT_EQ(ReadFile("a.txt"), "alpha\n");
+
+    form->Memo1->Lines().Add("new text");
+    form->SetModified(true);
+    ui.savePromptAnswers.push_back(TModalResult::Yes);
+    ui.saveAnswers.push_back(QString::fromStdString(Path("saved.txt")));
+    form->NovyClick();  // "Ano" saves (in the line ends of the last loaded file), then goes on
+    EXPECT_EQ(ReadFile("saved.txt"), "new text\n");
+    EXPECT_EQ(form->FileName(), "UNTITLED.TXT");
+}
+
+TEST_F(TDocuments, AnoFollowedByACancelledSaveKeepsTheChanges) {
+    Start();
+    form->Memo1->Lines().Add("precious");
+    form->SetModified(true);
+    ui.savePromptAnswers.push_back(TModalResult::Yes);
+    ui.saveAnswers.push_back(std::nullopt);
+    form->NovyClick();
+    EXPECT_EQ(form->Memo1->Lines().Get(0), "precious");
+    EXPECT_TRUE(form->modified);
+
+    ui.savePromptAnswers.push_back(TModalResult::Yes);
+    ui.saveAnswers.push_back(std::nullopt);
+    EXPECT_FALSE(Close());
+}
+
+TEST_F(TDocuments, AFailedSaveLeavesTheFileAndTheModifiedFlag) {
+    WriteFile("keep.txt", "original\n");
+    Start({QString::fromStdString(Path("keep.txt"))});
+    form->Memo1->Lines().Put(0, "changed");
+    form->SetModified(true);
+    // The new text can't replace a directory: the write fails at its very end.
+    std::filesystem::create_directory(dir / "blocked");
+    form->SetFileName(QString::fromStdString(Path("blocked")));
+    ui.expectErrors = true;
+    form->Action("Ulozit")->trigger();
+    ASSERT_EQ(ui.shown.size(), 1);
+    EXPECT_TRUE(ui.shown[0].startsWith("error: "));
+    EXPECT_TRUE(form->modified);
+    EXPECT_EQ(form->PanelText(0), "modifikace");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "blocked"));
+    int entries = 0;
+    for (auto& e : std::filesystem::directory_iterator(dir)) entries += e.path().filename() != "bed.ini";
+    EXPECT_EQ(entries, 2);  // keep.txt and blocked: no temporary file left behind
+    EXPECT_EQ(ReadFile("keep.txt"), "original\n");
+}
+
+TEST_F(TDocuments, SaveKeepsPermissionsAndFollowsSymbolicLinks) {
+    WriteFile("real.txt", "x\n");
+    chmod(Path("real.txt").c_str(), 0640);
+    std::filesystem::create_symlink(dir / "real.txt", dir / "link.txt");
+    Start({QString::fromStdString(Path("link.txt"))});
+    form->Memo1->Lines().Put(0, "y");
+    form->UlozitClick();
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+    EXPECT_EQ(ReadFile("real.txt"), "y\n");
+    struct stat st {};
+    stat(Path("real.txt").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(TDocuments, ReloadInAnotherCodePageReinterpretsTheBytes) {
+    WriteFile("r.txt", "\x9b\r\n");
+    Start();
+    ui.expectErrors = true;
+    form->ZnovuNacistClick();
+    EXPECT_EQ(ui.shown.value(0), "error: Není CO znovu načíst!");
+    ui.openAnswers.push_back(QString::fromStdString(Path("r.txt")));
+    form->OtevritClick();
+    EXPECT_EQ(form->Memo1->Lines().Get(0), "\x9b");
+    form->Action("Kamenicti1")->trigger();
+    form->SetModified(true);
+    form->ZnovuNacistClick();
+    EXPECT_EQ(form->Memo1->Lines().Get(0), "\x8a");
+    EXPECT_FALSE(form->modified);
+}
+
+TEST_F(TDocuments, OpenDialogTitleNamesTheCodePage) {
+    Start();
+    form->Action("Kamenicti1")->trigger();
+    ui.openAnswers.push_back(std::nullopt);
+    form->OtevritClick();
+    EXPECT_EQ(ui.shown.value(0), "open: Otevřít soubor v kódování Kamenických");
+}
+
+TEST_F(TDocuments, DroppedFileBecomesTheDocument) {
+    WriteFile("drop.txt", "dropped\n");
+    Start();
+    form->Memo1DropFiles({Path("drop.txt"), Path("ignored.txt")});
+    EXPECT_EQ(form->FileName(), QString::fromStdString(Path("drop.txt")));
+    EXPECT_EQ(form->Memo1->Lines().Get(0), "dropped");
+    form->Memo1->Lines().Put(0, "edited");
+    form->UlozitClick();
+    EXPECT_EQ(ReadFile("drop.txt"), "edited\n");
+}
+
+TEST_F(TDocuments, WritingToTheRemovableMediumNeedsOne) {
+    Start();
+    if (!TForm1::RemovableMediumDirectory().empty()) GTEST_SKIP() << "a removable medium is mounted";
+    ui.expectErrors = true;
+    form->ulNaDisketuClick();
+    ASSERT_EQ(ui.shown.size(), 1);
+    EXPECT_TRUE(ui.shown[0].startsWith("error: "));
+}

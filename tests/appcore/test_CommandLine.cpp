@@ -1,0 +1,83 @@
+#include "BedEditTypes.h"
+#include "BufFile.h"
+#include "CommandLine.h"
+#include "FileHistory.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+TEST(CommandLine, OptionsAndFiles) {
+    auto p = ClassifyParam("x=abc=d");
+    EXPECT_TRUE(p.isOption);
+    EXPECT_EQ(p.letter, 'X');
+    EXPECT_EQ(p.value, "abc=d");
+    p = ClassifyParam("/tmp/a.txt");
+    EXPECT_FALSE(p.isOption);
+    EXPECT_EQ(p.value, "/tmp/a.txt");
+    EXPECT_EQ(ClassifyParam("k=kam").letter, 'K');
+    EXPECT_EQ(ValueLetter("kam"), 'K');
+    EXPECT_EQ(ParseNumericOption("9"), 9);
+    EXPECT_THROW(ParseNumericOption("abc=d"), EConvertError);
+    EXPECT_THROW(ParseNumericOption(""), EConvertError);
+    EXPECT_THROW(ParseNumericOption("12x"), EConvertError);
+}
+
+TEST(CommandLine, ReplaceOptionSplitsAtTheLastCommaBeforeTheLastCharacter) {
+    std::string s, r;
+    ASSERT_TRUE(SplitReplaceOption("a,b,c", s, r));
+    EXPECT_EQ(s, "a,b");
+    EXPECT_EQ(r, "c");
+    ASSERT_TRUE(SplitReplaceOption("x,,", s, r));  // a final comma belongs to the replacement
+    EXPECT_EQ(s, "x");
+    EXPECT_EQ(r, ",");
+    EXPECT_FALSE(SplitReplaceOption("abc", s, r));
+    EXPECT_FALSE(SplitReplaceOption("a,", s, r));
+    EXPECT_EQ(UpperAscii("dopis.žluťák.txt"), "DOPIS.žLUťáK.TXT");
+}
+
+TEST(LineEnds, DetectedFromTheFirstLine) {
+    const std::string name = std::filesystem::temp_directory_path() / "bed_lineends.txt";
+    auto detect = [&](const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+        return DetectUnixLineEnds(name);
+    };
+    EXPECT_FALSE(detect(""));
+    EXPECT_FALSE(detect("a\r\nb\n"));
+    EXPECT_TRUE(detect("a\nb\r\n"));
+    EXPECT_TRUE(detect("x"));
+    EXPECT_TRUE(detect("abc"));
+    EXPECT_FALSE(detect("ab\rc"));  // no LF: the second-to-last byte decides
+    EXPECT_TRUE(detect(std::string(511, 'x') + "\n"));
+    EXPECT_FALSE(detect(std::string(3000, 'x') + "\r\n"));  // across buffer blocks
+    std::filesystem::remove(name);
+    EXPECT_THROW(DetectUnixLineEnds(name), EBedFileError);
+    EXPECT_THROW(DetectUnixLineEnds("/tmp"), EBedFileError);
+}
+
+TEST(FileHistory, InsertsBehindThePositionAndKeepsThirty) {
+    TFileHistory h;
+    h.Add("a", 4, false);
+    h.Add("b", 4, false);
+    h.Add("c", 2, true);
+    h.Step(-1);
+    h.Step(-1);
+    EXPECT_EQ(h.Current().name, "a");
+    EXPECT_TRUE(h.Add("d", 4, false));
+    EXPECT_EQ(h.Count(), 4);
+    EXPECT_EQ(h.Position(), 2);
+    std::vector<std::string> names;
+    for (int i = 1; i <= h.Count(); ++i) names.push_back(h.Entry(i).name);
+    EXPECT_EQ(names, (std::vector<std::string>{"a", "d", "b", "c"}));
+    EXPECT_FALSE(h.Add("B", 4, false));  // already there, compared in upper case
+    EXPECT_EQ(h.Position(), 2);
+
+    TFileHistory full;
+    for (int i = 0; i < 31; ++i) full.Add("f" + std::to_string(i), 4, false);
+    EXPECT_EQ(full.Count(), 30);
+    EXPECT_EQ(full.Position(), 30);
+    EXPECT_EQ(full.Entry(1).name, "f1");
+    EXPECT_EQ(full.Entry(30).name, "f30");
+    EXPECT_EQ(TFileHistory().Position(), 0);
+}

@@ -1,0 +1,122 @@
+#include "IniFile.h"
+#include "Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        char tmpl[] = "/tmp/bedsettingsXXXXXX";
+        path = mkdtemp(tmpl);
+    }
+    ~TempDir() { fs::remove_all(path); }
+    std::string Str() const { return path.string() + "/"; }
+};
+
+void Write(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+
+std::string Read(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+}  // namespace
+
+TEST(IniFile, IntegersFollowTheSettingsRules) {
+    int v = 7;
+    EXPECT_TRUE(ParseIniInteger("42", v));
+    EXPECT_EQ(v, 42);
+    EXPECT_TRUE(ParseIniInteger("-3", v));
+    EXPECT_EQ(v, -3);
+    EXPECT_TRUE(ParseIniInteger("0x1F", v));
+    EXPECT_EQ(v, 31);
+    EXPECT_TRUE(ParseIniInteger("0XFF", v));
+    EXPECT_EQ(v, 255);
+    EXPECT_TRUE(ParseIniInteger("0x1FFFFFFF", v));  // a colour value
+    EXPECT_EQ(v, 0x1FFFFFFF);
+    for (const char* bad : {"", "abc", "12abc", "0x", "0xZZ", "99999999999", "1.5", "--1"})
+        EXPECT_FALSE(ParseIniInteger(bad, v)) << bad;
+}
+
+TEST(IniFile, KeysAndSectionsIgnoreCaseAndGarbageYieldsDefaults) {
+    TempDir dir;
+    Write(dir.path / "a.ini", "[BED]\nVyska=300\nsirka=nonsense\nfont=" + std::string(2000, 'x') + "\n");
+    const TIniFile ini((dir.path / "a.ini").string());
+    EXPECT_EQ(ini.ReadInteger("bed", "vyska", 1), 300);
+    EXPECT_EQ(ini.ReadInteger("bed", "sirka", 518), 518);
+    EXPECT_EQ(ini.ReadString("bed", "font", "").size(), 1023u);
+    EXPECT_EQ(ini.ReadString("bed", "missing", "def"), "def");
+    EXPECT_TRUE(ini.ReadBool("bed", "vyska", false));
+}
+
+TEST(IniFile, MissingFileReadsAsEmptyAndWritingKeepsOtherEntries) {
+    TempDir dir;
+    const std::string name = (dir.path / "b.ini").string();
+    {
+        TIniFile ini(name);
+        EXPECT_EQ(ini.ReadInteger("bed", "x", 20), 20);
+        ini.WriteInteger("bed", "x", 5);
+        ini.WriteString("other", "keep", "yes");
+        ini.UpdateFile();
+    }
+    TIniFile again(name);
+    again.WriteBool("bed", "panelV", false);
+    again.UpdateFile();
+    const TIniFile check(name);
+    EXPECT_EQ(check.ReadInteger("bed", "x", 0), 5);
+    EXPECT_EQ(check.ReadString("other", "keep", ""), "yes");
+    EXPECT_EQ(check.ReadString("bed", "panelV", ""), "0");
+}
+
+TEST(Settings, DefaultsRoundTripAndThePodlePriponyPair) {
+    TempDir dir;
+    const std::string name = (dir.path / "bed.ini").string();
+    const TBedSettings defaults = ReadSettings(TIniFile(name), "/prog/");
+    EXPECT_EQ(defaults.vyska, 516);
+    EXPECT_EQ(defaults.sirka, 518);
+    EXPECT_EQ(defaults.x, 20);
+    EXPECT_EQ(defaults.ukladaciCesta, "/prog/");
+    EXPECT_EQ(defaults.hraniceZlomu, 80);
+    EXPECT_EQ(defaults.implicitniKodovani, 4);
+
+    Write(name, "[bed]\nPodlePripony=0\n");
+    TBedSettings s = ReadSettings(TIniFile(name), "/prog/");
+    EXPECT_FALSE(s.podlePripony);
+    s.podlePripony = true;
+    s.vyska = 700;
+    s.font = "Liberation Mono";
+    s.recent[2] = {"/home/a/b.txt", 3, 17};
+    {
+        TIniFile ini(name);
+        WriteSettings(ini, s);
+        ini.UpdateFile();
+    }
+    const TBedSettings back = ReadSettings(TIniFile(name), "/prog/");
+    EXPECT_TRUE(back.podlePripony);  // written as "podlePripony", the same entry
+    EXPECT_EQ(back.vyska, 700);
+    EXPECT_EQ(back.font, "Liberation Mono");
+    EXPECT_EQ(back.recent[2].name, "/home/a/b.txt");
+    EXPECT_EQ(back.recent[2].y, 17);
+    EXPECT_EQ(Read(name).find("PodlePripony=1") != std::string::npos ||
+                  Read(name).find("podlePripony=1") != std::string::npos,
+              true);
+}
+
+TEST(Settings, SettingsDirectoryFromBedpath) {
+    TempDir dir;
+    EXPECT_EQ(SettingsDirectory(dir.Str()), dir.Str());
+    Write(dir.path / "bedpath.ini", "[bed]\ncesta=.\n");
+    EXPECT_EQ(SettingsDirectory(dir.Str()), dir.Str());
+    Write(dir.path / "bedpath.ini", "[bed]\ncesta=/etc/cfg\n");
+    EXPECT_EQ(SettingsDirectory(dir.Str()), "/etc/cfg/");
+    Write(dir.path / "bedpath.ini", "[bed]\ncesta=\n");
+    EXPECT_EQ(SettingsDirectory(dir.Str()), dir.Str());
+}
