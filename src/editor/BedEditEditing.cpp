@@ -41,14 +41,7 @@ void TCustomBedEdit::CmdImeStr(const TCommandArgs& a) {
 
 void TCustomBedEdit::TypeText(const std::string& text) {
     if (HasSelection()) {
-        TBedUndoGroup group(undoList_);
-        DeleteSelectionRecorded();
-        TBedPoint at;
-        {
-            TUndoSuspension suspension(*this);
-            at = ReplaceSelectionRaw(smNormal, text);
-        }
-        undoList_.Add(crInsert, at, caret_, {}, smNormal);
+        SetSelectedText(text);
         return;
     }
     TScrollPastEol pastEol(*this);
