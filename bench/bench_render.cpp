@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -101,11 +102,41 @@ BENCHMARK(BM_FullRepaint)->Args({10000, 0})->Args({1000000, 0})->Args({10000, 1}
 BENCHMARK(BM_ScrollOneLine)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeCharacter)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
+namespace {
+
+// After the table: each 1,000,000-line figure as a ratio of its 10,000-line baseline.
+class TRatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) cpu_[r.benchmark_name()] = r.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const auto& [name, cpu] : cpu_) {
+            const size_t at = name.find("/1000000");
+            if (at == std::string::npos || name.ends_with("_mean") || name.ends_with("_stddev") ||
+                name.ends_with("_cv"))
+                continue;
+            const std::string base = name.substr(0, at) + "/10000" + name.substr(at + 8);
+            if (auto it = cpu_.find(base); it != cpu_.end() && it->second > 0)
+                std::printf("%-32s 1M / 10k lines = %.2f (processor time)\n", base.c_str(),
+                            cpu / it->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> cpu_;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    TRatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

@@ -30,7 +30,7 @@ size=$(stat -c %s "$dir/czech.cp1250")
 
 echo "our conversion (bench_codepages) ..."
 "$bench" --bed_corpus_dir="$dir" --benchmark_filter='TableLookup|Decode' \
-    --benchmark_out="$dir/bench.json" --benchmark_out_format=json >/dev/null
+    --benchmark_out="$dir/bench.json" --benchmark_out_format=json >/dev/null 2>"$dir/bench.err"
 # MB/s of one of our benchmarks, from the JSON file.
 ours() {
     awk -v want="\"$1\"," '
@@ -40,16 +40,16 @@ ours() {
 }
 
 now() { date +%s.%N; }
-# MB/s of a command reading $1 on standard input, best of three runs.
+# MB/s of a command reading $1 on standard input, best of BED_PEER_RUNS runs (3).
 peer() {
     input=$1; shift
     best=0
-    for run in 1 2 3; do
+    for run in $(seq "${BED_PEER_RUNS:-3}"); do
         start=$(now)
         "$@" <"$input" >/dev/null 2>&1 || true
         end=$(now)
         best=$(awk -v s="$start" -v e="$end" -v n="$size" -v b="$best" \
-            'BEGIN { r = n / 1e6 / (e - s); printf "%.1f", r > b ? r : b }')
+            'BEGIN { r = n / 1e6 / (e - s); printf "%.1f", (r > b ? r : b) }')
     done
     echo "$best"
 }
@@ -59,7 +59,7 @@ row() {  # label, our benchmark, input file, command...
     label=$1; mine=$(ours "$2"); input=$dir/$3; shift 3
     theirs=$(peer "$input" "$@")
     printf '%-34s %10s %10s %8s\n' "$label" "$theirs" "$mine" \
-        "$(awk -v a="$mine" -v b="$theirs" 'BEGIN { printf "%.1f", b > 0 ? a / b : 0 }')"
+        "$(awk -v a="$mine" -v b="$theirs" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }')"
 }
 row "cstocs kam 1250"                Decode/kam  czech.kam  cstocs kam 1250
 row "cstocs koi8 1250"               Decode/koi  czech.koi  cstocs koi8 1250
@@ -85,7 +85,7 @@ if [ -x "$bed" ]; then
     end=$(now)
     cstocsRate=$(awk -v s="$start" -v e="$end" -v n="$size" 'BEGIN { printf "%.1f", n / 1e6 / (e - s) }')
     printf '%-34s %10s MB/s\n' "bed FILE.kam K=W C=Q" "$bedRate" "cstocs kam 1250 (to a file)" "$cstocsRate"
-    echo "bed/cstocs: $(awk -v a="$bedRate" -v b="$cstocsRate" 'BEGIN { printf "%.1f", b > 0 ? a / b : 0 }')"
+    echo "bed/cstocs: $(awk -v a="$bedRate" -v b="$cstocsRate" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }')"
     if cmp -s "$work/batch.kam" "$dir/czech.cp1250"; then
         echo "bed's output equals the CP 1250 original byte for byte"
     else

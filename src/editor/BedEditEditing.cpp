@@ -41,14 +41,7 @@ void TCustomBedEdit::CmdImeStr(const TCommandArgs& a) {
 
 void TCustomBedEdit::TypeText(const std::string& text) {
     if (HasSelection()) {
-        TBedUndoGroup group(undoList_);
-        DeleteSelectionRecorded();
-        TBedPoint at;
-        {
-            TUndoSuspension suspension(*this);
-            at = ReplaceSelectionRaw(smNormal, text);
-        }
-        undoList_.Add(crInsert, at, caret_, {}, smNormal);
+        SetSelectedText(text);
         return;
     }
     TScrollPastEol pastEol(*this);
@@ -301,9 +294,12 @@ void TCustomBedEdit::InsertIndentColumn(int firstLine, int lastLine) {
 void TCustomBedEdit::RemoveLeadingSpaces(int firstLine, const std::vector<int>& counts) {
     TBedLinesUpdate update(lines_);
     for (size_t i = 0; i < counts.size(); ++i) {
-        if (counts[i] == 0) continue;
         const int y = firstLine + int(i);
-        lines_.Put(y - 1, lines_.Get(y - 1).substr(size_t(counts[i])));
+        const std::string& line = lines_.Get(y - 1);
+        // A line of blanks only may have been trimmed since the counts were taken.
+        int n = 0;
+        while (n < counts[i] && n < int(line.size()) && line[size_t(n)] == ' ') ++n;
+        if (n > 0) lines_.Put(y - 1, line.substr(size_t(n)));
     }
 }
 

@@ -140,13 +140,7 @@ std::vector<std::string> Load(T602Session& session, int codePage, const std::str
     TBedEditStringList list;
     T602Session::Load t602(session, codePage, fileName, ask);
     list.LoadFromFile(fileName);
-    for (int i = 0; i < list.Count(); ++i) {
-        std::string line = list.Get(i);
-        t602.ConvertLine(line);
-        Decode(codePage, line);
-        list.Put(i, std::move(line));
-    }
-    t602.AfterLines(list);
+    ConvertLoadedLines(list, codePage, t602);
     return Lines(list);
 }
 

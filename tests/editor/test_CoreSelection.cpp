@@ -151,3 +151,19 @@ TEST(CoreSelection, StatusChangesWaitForThePaintLock) {
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], scCaretX | scCaretY | scInsertMode);
 }
+
+TEST(CoreOptions, StoredBitOrderAndDefaultSets) {
+    // Settings store the set as a number: the bit order must not move.
+    EXPECT_EQ(TBedEditorOptions{eoAltSetsColumnMode}.Bits(), 1);
+    EXPECT_EQ(TBedEditorOptions{eoTrimTrailingSpaces}.Bits(), 1 << 14);
+    EXPECT_EQ(kBedDefaultEditorOptions.Bits(), 31750);
+    EXPECT_EQ(kBedMainEditorOptions.Bits(), 31758);
+    TTestEdit e;
+    EXPECT_EQ(e.Options(), kBedDefaultEditorOptions);
+    EXPECT_EQ(e.MaxLeftChar(), 1024);
+    EXPECT_EQ(e.TabWidth(), 8);
+    e.SetTabWidth(0);
+    EXPECT_EQ(e.TabWidth(), 1);
+    e.SetMaxLeftChar(99999);
+    EXPECT_EQ(e.MaxLeftChar(), 32767);
+}

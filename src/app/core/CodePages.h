@@ -36,8 +36,8 @@ constexpr std::size_t kConversionTableSize = 126;
 std::span<const uint8_t> ConversionTable(int codePage);
 
 // Both directions as one 256-byte translation table per code page, so converting is one
-// lookup per byte above 0x7F (the rest are never touched). Code page 4 (and any invalid number)
-// gives the identity.
+// lookup per byte; bytes 0x00-0x7F map to themselves. Code page 4 (and any invalid number) gives
+// the identity.
 using TBedByteMap = std::array<uint8_t, 256>;
 const TBedByteMap& DecodeMap(int codePage);  // file byte -> CP 1250
 const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte

@@ -46,3 +46,13 @@ void T602Session::AfterLoad() {
     restoreAsk_ = false;
     converting_ = false;
 }
+
+void ConvertLoadedLines(TBedEditStringList& lines, int codePage, T602Session::Load& t602) {
+    for (int i = 0, count = lines.Count(); i < count; ++i) {
+        std::string line = lines.Get(i);
+        t602.ConvertLine(line);
+        Decode(codePage, line);
+        lines.Put(i, std::move(line));
+    }
+    t602.AfterLines(lines);
+}

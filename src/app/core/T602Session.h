@@ -16,8 +16,7 @@ void RemoveLeadingDotCommands(TBedEditStringList& lines);
 //
 //     T602Session::Load t602(session, codePage, fileName, askUser);  // may raise EBedFileError
 //     lines.LoadFromFile(fileName);
-//     for each line: t602.ConvertLine(line); Decode(codePage, line);
-//     t602.AfterLines(lines);
+//     ConvertLoadedLines(lines, codePage, t602);
 //
 // Leaving the scope, also by an exception, ends the load: a mode that was "ask" before the load
 // returns to "ask", so the next T602 document asks again.
@@ -62,3 +61,8 @@ private:
     bool restoreAsk_ = false;
     bool converting_ = false;
 };
+
+// Turns the lines just read from a file in the given code page into the editor's text: each line
+// through the T602 conversion (when this load converts) and then decoded to CP 1250; finally the
+// leading dot commands of a converted document go.
+void ConvertLoadedLines(TBedEditStringList& lines, int codePage, T602Session::Load& t602);

@@ -142,6 +142,7 @@ private:
     void PaintPreedit(QPainter& p);
 
     // Mouse
+    void PressAt(const QPoint& pos, bool left, Qt::KeyboardModifiers modifiers);
     void AutoScrollTick();
     void StartBlockDrag();
     void UpdateMouseCursor(const QPoint& p);

@@ -23,29 +23,32 @@ void TBedEdit::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::RightButton && HasSelection()) return;  // kept for the popup menu
     if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton) return;
     mouseDownPos_ = lastMousePos_ = pos;
+    PressAt(pos, e->button() == Qt::LeftButton, e->modifiers());
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TBedEdit::PressAt(const QPoint& pos, bool left, Qt::KeyboardModifiers modifiers) {
     const bool hadSelection = HasSelection();
     const TBedPoint target = PixelsToPosition(pos.x(), pos.y());
     const bool insideSelection = IsPointInSelection(target);
-    IncPaintLock();
+    TBedPaintLock lock(*this);
     SetCaretXY(target);
-    if (e->button() == Qt::LeftButton) {
-        leftButtonDown_ = true;
-        if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
-            SelectionMode() == smNormal && insideSelection) {
-            waitForDragging_ = true;
-        } else if (e->modifiers() & Qt::ShiftModifier) {
-            SetSelTo(CaretXY());
-        } else {
-            SetSelFrom(CaretXY());
-            if (HasOption(eoAltSetsColumnMode) && SelectionMode() != smLine)
-                SetSelectionMode(e->modifiers() & Qt::AltModifier ? smColumn : smNormal);
-        }
-        gutterClick_ = pos.x() < metrics_.gutterWidth;
+    if (!left) {
+        SetSelFrom(CaretXY());
+        return;
+    }
+    leftButtonDown_ = true;
+    gutterClick_ = pos.x() < metrics_.gutterWidth;
+    if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
+        SelectionMode() == smNormal && insideSelection) {
+        waitForDragging_ = true;
+    } else if (modifiers & Qt::ShiftModifier) {
+        SetSelTo(CaretXY());
     } else {
         SetSelFrom(CaretXY());
+        if (HasOption(eoAltSetsColumnMode) && SelectionMode() != smLine)
+            SetSelectionMode(modifiers & Qt::AltModifier ? smColumn : smNormal);
     }
-    DecPaintLock();
-    setFocus(Qt::MouseFocusReason);
 }
 
 void TBedEdit::mouseMoveEvent(QMouseEvent* e) {
@@ -65,10 +68,9 @@ void TBedEdit::mouseMoveEvent(QMouseEvent* e) {
     const int textRight = metrics_.gutterWidth + CharsInWindow() * metrics_.charWidth;
     const int textBottom = LinesInWindow() * metrics_.lineHeight;
     if (pos.x() >= metrics_.gutterWidth && pos.x() <= textRight && pos.y() >= 0 && pos.y() <= textBottom) {
-        IncPaintLock();
+        TBedPaintLock lock(*this);
         SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
         SetSelTo(CaretXY());
-        DecPaintLock();
     }
     autoScrollX_ = AutoScrollAmount(pos.x(), metrics_.gutterWidth, textRight, metrics_.charWidth);
     autoScrollY_ = AutoScrollAmount(pos.y(), 0, textBottom, metrics_.lineHeight);
@@ -80,7 +82,7 @@ void TBedEdit::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void TBedEdit::AutoScrollTick() {
-    IncPaintLock();
+    TBedPaintLock lock(*this);
     const QPoint pos = lastMousePos_;
     if (autoScrollX_) {
         SetFirstVisibleChar(FirstVisibleChar() + autoScrollX_);
@@ -99,7 +101,6 @@ void TBedEdit::AutoScrollTick() {
                     line});
     }
     SetSelTo(CaretXY());
-    DecPaintLock();
 }
 
 void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
@@ -113,10 +114,9 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
             OnGutterClick(pos.x(), pos.y(), line, marks.empty() ? nullptr : marks.front());
         }
         if (waitForDragging_ && !doubleClicked_) {
-            IncPaintLock();
+            TBedPaintLock lock(*this);
             SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
             SetSelFrom(CaretXY());
-            DecPaintLock();
         }
         waitForDragging_ = false;
         leftButtonDown_ = false;
