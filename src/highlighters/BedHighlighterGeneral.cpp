@@ -17,8 +17,6 @@ constexpr TBedCharFlags kIdentChars = [] {
     return t;
 }();
 
-constexpr TBedCharFlags kHexDigits = BedCharFlags("0-9A-Fa-f");
-constexpr TBedCharFlags kDigits = BedCharFlags("0-9");
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -197,7 +195,7 @@ void TGeneralHighlighter::NumberProc() {
     kind_ = tkNumber;
     for (;;) {
         const unsigned char c = Ch();
-        if (kDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.')) {
+        if (kBedDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.')) {
             ++run_;
         } else if (c == 'x') {
             HexProc();
@@ -210,7 +208,7 @@ void TGeneralHighlighter::NumberProc() {
 
 void TGeneralHighlighter::HexProc() {
     ++run_;
-    SkipWhile(kHexDigits);
+    SkipWhile(kBedHexDigits);
     kind_ = tkNumber;
 }
 
@@ -220,7 +218,7 @@ void TGeneralHighlighter::HashProc() {
         kind_ = tkPreprocessor;
     } else {
         ++run_;
-        SkipWhile(kDigits);
+        SkipWhile(kBedDigits);
         kind_ = tkString;
     }
 }

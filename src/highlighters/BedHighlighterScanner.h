@@ -2,7 +2,13 @@
 // The machinery every scanning highlighter shares: the line being scanned, the position, the
 // current token's start and kind, the range state, a 256-entry dispatch table of scanning
 // procedures, the kind-to-attribute map and helpers for the runs most languages have.
-// A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures.
+// A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures:
+//   - its constructor passes its row, BedFamilyMember("TFooHighlighter"), and its end-of-line
+//     kind; takes its attributes with Attr("KeyAttri"); maps kinds to attributes with
+//     SetKindAttributes; calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
+//   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es;
+//   - its source file registers the class with a TBedHighlighterRegistrar, and the main
+//     window's instance gets its creator in HighlighterChoice.cpp.
 #include "BedEditHighlighter.h"
 #include "BedHighlighterFamily.h"
 
@@ -39,6 +45,10 @@ constexpr TBedCharFlags kBedSpaceChars = [] {
     return t;
 }();
 constexpr TBedCharFlags kBedLineEndChars = BedCharFlags(std::string_view("\0\n\r", 3));
+constexpr TBedCharFlags kBedDigits = BedCharFlags("0-9");
+constexpr TBedCharFlags kBedHexDigits = BedCharFlags("0-9A-Fa-f");
+constexpr TBedCharFlags kBedLetters = BedCharFlags("A-Za-z");
+constexpr TBedCharFlags kBedWordChars = BedCharFlags("0-9A-Z_a-z");
 
 template <class Derived>
 class TBedScannerHighlighter : public TBedCustomHighlighter {
