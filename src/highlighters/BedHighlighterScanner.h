@@ -162,32 +162,48 @@ protected:
     // A run of blanks and control characters (the first already known to be one).
     void ScanSpaces(int spaceKind) {
         ++run_;
-        while (kBedSpaceChars[p_[run_]])
-            ++run_;
+        SkipWhile(kBedSpaceChars);
         kind_ = spaceKind;
     }
     void ScanLF(int spaceKind) { Token(spaceKind, 1); }
     void ScanCR(int spaceKind) { Token(spaceKind, p_[run_ + 1] == '\n' ? 2 : 1); }
+    // The loops work on locals: the position member would otherwise be stored on every step.
     void SkipWhile(const TBedCharFlags& table) {
-        while (table[p_[run_]])
-            ++run_;
+        const unsigned char* p = p_;
+        int run = run_;
+        while (table[p[run]])
+            ++run;
+        run_ = run;
     }
     void SkipToLineEnd() {
-        while (!kBedLineEndChars[p_[run_]])
-            ++run_;
+        const unsigned char* p = p_;
+        int run = run_;
+        while (!kBedLineEndChars[p[run]])
+            ++run;
+        run_ = run;
     }
     // Advances past the closer (true) or to the end of the line (false); with
     // nulOnly, LF and CR do not end the line.
     bool SkipPast(std::string_view closer, bool nulOnly = false) {
-        for (;;) {
-            const unsigned char c = p_[run_];
-            if (c == 0 || (!nulOnly && (c == '\n' || c == '\r')))
+        const unsigned char* p = p_;
+        const auto first = static_cast<unsigned char>(closer[0]);
+        int run = run_;
+        for (;; ++run) {
+            const unsigned char c = p[run];
+            if (c == 0 || (!nulOnly && (c == '\n' || c == '\r'))) {
+                run_ = run;
                 return false;
-            if (LookingAt(closer)) {
-                run_ += static_cast<int>(closer.size());
+            }
+            if (c != first)
+                continue;
+            size_t i = 1;  // stops at the NUL at the latest: closers hold no NUL
+            while (i < closer.size() && p[run + static_cast<int>(i)] ==
+                                            static_cast<unsigned char>(closer[i]))
+                ++i;
+            if (i == closer.size()) {
+                run_ = run + static_cast<int>(i);
                 return true;
             }
-            ++run_;
         }
     }
     // From the opening delimiter to the closing one (included) or the end of the line; with
