@@ -33,7 +33,7 @@ if [[ ${PEER_MB:-4} != 0 ]]; then
 fi
 mb=$(awk -v b="$(stat -c %s "$peer_sample")" 'BEGIN { printf "%.2f", b / 1e6 }')
 
-seconds() {  # wall-clock seconds of a shell command, output discarded
+seconds() {  # wall-clock seconds of a shell command, output discarded (peers write side files, so they run in the scratch folder)
   local t0 t1
   t0=$(date +%s.%N)
   bash -c "$1" >/dev/null 2>&1
@@ -43,8 +43,8 @@ seconds() {  # wall-clock seconds of a shell command, output discarded
 
 ours=$("$BENCH" --benchmark_filter=BM_PascalFullRescan --benchmark_color=false |
   awk '/pascal_full_rescan_MBps/ { print $NF }')
-sh_s=$(seconds "source-highlight --src-lang=pascal --out-format=html < '$peer_sample'")
-hl_s=$(seconds "highlight --syntax=pas --out-format=html < '$peer_sample'")
+sh_s=$(seconds "cd '$work' && source-highlight --src-lang=pascal --out-format=html < '$peer_sample'")
+hl_s=$(seconds "cd '$work' && highlight --syntax=pas --out-format=html < '$peer_sample'")
 
 awk -v mb="$mb" -v ours="$ours" -v a="$sh_s" -v b="$hl_s" 'BEGIN {
   sa = mb / a; sb = mb / b; best = sa > sb ? sa : sb
