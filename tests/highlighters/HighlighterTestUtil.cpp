@@ -37,7 +37,6 @@ std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string&
 
 namespace {
 
-
 std::string DataPath(const std::string& name) {
     return std::string(BED_TEST_DATA) + "/highlighters/" + name;
 }
