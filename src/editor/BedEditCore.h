@@ -5,8 +5,9 @@
 //
 // The implementation is split by concern: BedEditCore.cpp (properties, paint lock, scrolling,
 // line-buffer reactions), BedEditSelection.cpp, BedEditUndoRedo.cpp, BedEditCommands.cpp
-// (processor and key translation), BedEditMovement.cpp, BedEditEditing.cpp,
-// BedEditClipboardOps.cpp, BedEditBookmarks.cpp, BedEditHighlighting.cpp.
+// (processor, dispatch table and key translation), BedEditMovement.cpp, BedEditEditing.cpp,
+// BedEditClipboardOps.cpp (copy, cut, paste, drop), BedEditBookmarks.cpp,
+// BedEditHighlighting.cpp. Undo records: BedEditUndo.h; clipboard interface: BedEditClipboard.h.
 #include "BedEditClipboard.h"
 #include "BedEditKeyCmds.h"
 #include "BedEditMarks.h"
