@@ -234,6 +234,7 @@ private:
     void InsertLineMode(const std::vector<std::string>& pieces);
     void InsertColumn(const std::vector<std::string>& pieces);
     std::string Trimmed(std::string line) const;
+    void PadLineRecorded(TBedPoint p);
     // Records the selection (reason 3 when it runs backwards and backwardsAsDelete) and
     // deletes it without further records. Returns the insertion point.
     TBedPoint DeleteSelectionRecorded(bool backwardsAsDelete = false);
