@@ -4,7 +4,7 @@
 #include <algorithm>
 
 void TCustomBedEdit::CopySelectionToClipboard() {
-    if (HasSelection()) clipboard_->SetText(SelectedText(), selectionMode_);
+    if (HasSelection()) Clipboard().SetText(SelectedText(), selectionMode_);
 }
 
 void TCustomBedEdit::CutSelectionToClipboard() {
@@ -17,7 +17,7 @@ void TCustomBedEdit::CutSelectionToClipboard() {
 
 void TCustomBedEdit::PasteClipboardText() {
     if (readOnly_) return;
-    const std::optional<TBedClipboardText> content = clipboard_->GetText();
+    const std::optional<TBedClipboardText> content = Clipboard().GetText();
     if (!content) return;
     TBedPaintLock lock(*this);
     TBedUndoGroup group(undoList_);

@@ -158,9 +158,11 @@ public:
     // The caret position of the bracket matching the one at the caret, if any.
     bool FindMatchingBracket(TBedPoint& result) const;
 
-    // The clipboard is not owned; the default is one in-memory clipboard shared in-process.
-    void SetClipboard(TBedEditClipboard* clipboard);
-    TBedEditClipboard& Clipboard() const { return *clipboard_; }
+    // Clipboards are not owned. An editor without one of its own uses the process-wide default,
+    // which is an in-memory clipboard until the application sets the system one.
+    void SetClipboard(TBedEditClipboard* clipboard) { clipboard_ = clipboard; }
+    TBedEditClipboard& Clipboard() const;
+    static void SetDefaultClipboard(TBedEditClipboard* clipboard);
     // Fired once per paste whose text held characters the code page cannot represent.
     std::function<void(TCustomBedEdit&)> OnPasteUnrepresentable;
 
@@ -322,7 +324,7 @@ private:
     TBedEditMarkList marks_;
     std::array<TBedEditMark*, 10> bookmarks_{};
     TBedBookMarkOpt bookMarkOptions_;
-    TBedEditClipboard* clipboard_;
+    TBedEditClipboard* clipboard_ = nullptr;
     TBedCustomHighlighter* highlighter_ = nullptr;
     std::bitset<256> wordChars_;
 
