@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr size_t kTargetBytes = 50u << 20;
@@ -139,6 +141,7 @@ BENCHMARK(BM_TableLookupLoop)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 class RateCollector : public benchmark::ConsoleReporter {
 public:
+    using ConsoleReporter::ConsoleReporter;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             auto it = run.counters.find("bytes_per_second");
@@ -164,7 +167,8 @@ int main(int argc, char** argv) {
     }
     benchmark::Initialize(&argc, argv);
     std::printf("sample: %zu lines, %.1f MB\n", Sample().size(), SampleBytes() / 1e6);
-    RateCollector reporter;
+    RateCollector reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                 : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 void TCustomBedEdit::CopySelectionToClipboard() {
-    if (HasSelection()) clipboard_->SetText(SelectedText(), selectionMode_);
+    if (HasSelection()) Clipboard().SetText(SelectedText(), selectionMode_);
 }
 
 void TCustomBedEdit::CutSelectionToClipboard() {
@@ -17,15 +17,21 @@ void TCustomBedEdit::CutSelectionToClipboard() {
 
 void TCustomBedEdit::PasteClipboardText() {
     if (readOnly_) return;
-    const std::optional<TBedClipboardText> content = clipboard_->GetText();
+    const std::optional<TBedClipboardText> content = Clipboard().GetText();
     if (!content) return;
     TBedPaintLock lock(*this);
     TBedUndoGroup group(undoList_);
     if (content->lossy && OnPasteUnrepresentable) OnPasteUnrepresentable(*this);
     if (HasSelection()) DeleteSelectionRecorded();
     const TBedSelectionMode mode = content->mode.value_or(smNormal);
-    if (mode == smColumn)
-        AppendLinesRecorded(caret_.Y + int(bededit::SplitPieces(content->text).size()) - 1);
+    if (mode == smColumn) {
+        const auto pieces = bededit::SplitPieces(content->text);
+        AppendLinesRecorded(caret_.Y + int(pieces.size()) - 1);
+        for (size_t i = 0; i < pieces.size(); ++i)
+            if (!pieces[i].empty()) PadLineRecorded({caret_.X, caret_.Y + int(i)});
+    } else if (mode == smNormal && !content->text.empty()) {
+        PadLineRecorded(caret_);
+    }
     TBedPoint start;
     {
         TUndoSuspension suspension(*this);
@@ -91,6 +97,7 @@ void TCustomBedEdit::DropSelection(TCustomBedEdit& source, TBedPoint p, bool ctr
     TScrollPastEol pastEol(*this);
     SetCaretXY(p);
     SetSelFrom(caret_);
+    PadLineRecorded(caret_);
     {
         TUndoSuspension suspension(*this);
         ReplaceSelectionRaw(smNormal, text);

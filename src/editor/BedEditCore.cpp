@@ -5,14 +5,12 @@
 
 namespace {
 
-TBedEditClipboard& DefaultClipboard() {
-    static TBedEditMemoryClipboard clipboard;
-    return clipboard;
-}
+TBedEditMemoryClipboard memoryClipboard;
+TBedEditClipboard* defaultClipboard = &memoryClipboard;
 
 }  // namespace
 
-TCustomBedEdit::TCustomBedEdit() : clipboard_(&DefaultClipboard()) {
+TCustomBedEdit::TCustomBedEdit() {
     keystrokes_.ResetDefaults();
     undoList_.OnAdded = [this](TBedEditUndoList& list) { UndoRecordAdded(list); };
     redoList_.OnAdded = undoList_.OnAdded;
@@ -100,8 +98,12 @@ void TCustomBedEdit::SetMaxUndo(int value) {
     redoList_.SetMaxUndo(value);
 }
 
-void TCustomBedEdit::SetClipboard(TBedEditClipboard* clipboard) {
-    clipboard_ = clipboard ? clipboard : &DefaultClipboard();
+TBedEditClipboard& TCustomBedEdit::Clipboard() const {
+    return clipboard_ ? *clipboard_ : *defaultClipboard;
+}
+
+void TCustomBedEdit::SetDefaultClipboard(TBedEditClipboard* clipboard) {
+    defaultClipboard = clipboard ? clipboard : &memoryClipboard;
 }
 
 // ---- Paint lock and status ----------------------------------------------------------------

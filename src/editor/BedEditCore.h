@@ -5,8 +5,9 @@
 //
 // The implementation is split by concern: BedEditCore.cpp (properties, paint lock, scrolling,
 // line-buffer reactions), BedEditSelection.cpp, BedEditUndoRedo.cpp, BedEditCommands.cpp
-// (processor and key translation), BedEditMovement.cpp, BedEditEditing.cpp,
-// BedEditClipboardOps.cpp, BedEditBookmarks.cpp, BedEditHighlighting.cpp.
+// (processor, dispatch table and key translation), BedEditMovement.cpp, BedEditEditing.cpp,
+// BedEditClipboardOps.cpp (copy, cut, paste, drop), BedEditBookmarks.cpp,
+// BedEditHighlighting.cpp. Undo records: BedEditUndo.h; clipboard interface: BedEditClipboard.h.
 #include "BedEditClipboard.h"
 #include "BedEditKeyCmds.h"
 #include "BedEditMarks.h"
@@ -157,9 +158,11 @@ public:
     // The caret position of the bracket matching the one at the caret, if any.
     bool FindMatchingBracket(TBedPoint& result) const;
 
-    // The clipboard is not owned; the default is one in-memory clipboard shared in-process.
-    void SetClipboard(TBedEditClipboard* clipboard);
-    TBedEditClipboard& Clipboard() const { return *clipboard_; }
+    // Clipboards are not owned. An editor without one of its own uses the process-wide default,
+    // which is an in-memory clipboard until the application sets the system one.
+    void SetClipboard(TBedEditClipboard* clipboard) { clipboard_ = clipboard; }
+    TBedEditClipboard& Clipboard() const;
+    static void SetDefaultClipboard(TBedEditClipboard* clipboard);
     // Fired once per paste whose text held characters the code page cannot represent.
     std::function<void(TCustomBedEdit&)> OnPasteUnrepresentable;
 
@@ -233,6 +236,7 @@ private:
     void InsertLineMode(const std::vector<std::string>& pieces);
     void InsertColumn(const std::vector<std::string>& pieces);
     std::string Trimmed(std::string line) const;
+    void PadLineRecorded(TBedPoint p);
     // Records the selection (reason 3 when it runs backwards and backwardsAsDelete) and
     // deletes it without further records. Returns the insertion point.
     TBedPoint DeleteSelectionRecorded(bool backwardsAsDelete = false);
@@ -320,7 +324,7 @@ private:
     TBedEditMarkList marks_;
     std::array<TBedEditMark*, 10> bookmarks_{};
     TBedBookMarkOpt bookMarkOptions_;
-    TBedEditClipboard* clipboard_;
+    TBedEditClipboard* clipboard_ = nullptr;
     TBedCustomHighlighter* highlighter_ = nullptr;
     std::bitset<256> wordChars_;
 

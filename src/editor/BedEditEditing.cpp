@@ -45,8 +45,10 @@ void TCustomBedEdit::TypeText(const std::string& text) {
         return;
     }
     TScrollPastEol pastEol(*this);
+    TBedUndoGroup group(undoList_);
     const TBedPoint old = caret_;
     if (lines_.Count() == 0) lines_.Add({});
+    PadLineRecorded(old);
     std::string line = lines_.Get(old.Y - 1);
     const int originalLength = int(line.size());
     std::string replaced;
@@ -125,6 +127,8 @@ void TCustomBedEdit::CmdDeleteChar(const TCommandArgs&) {
     std::string line = lines_.Get(at.Y - 1);
     if (at.X > int(line.size())) {
         if (at.Y >= lines_.Count()) return;
+        TBedUndoGroup group(undoList_);
+        PadLineRecorded(at);
         {
             TBedLinesUpdate update(lines_);
             lines_.Put(at.Y - 1, Padded(std::move(line), at.X - 1) + lines_.Get(at.Y));
@@ -267,6 +271,7 @@ void TCustomBedEdit::CmdTab(const TCommandArgs&) {
     if (width <= 0) width = tabWidth_ - (caret_.X - 1) % tabWidth_;
     const TBedPoint old = caret_;
     if (lines_.Count() == 0) lines_.Add({});
+    PadLineRecorded(old);
     std::string line = Padded(lines_.Get(old.Y - 1), old.X - 1);
     line.insert(size_t(old.X - 1), size_t(width), ' ');
     lines_.Put(old.Y - 1, Trimmed(std::move(line)));

@@ -206,6 +206,7 @@ void TCustomBedEdit::SetSelectedText(const std::string& text) {
     TBedPaintLock lock(*this);
     TBedUndoGroup group(undoList_);
     if (HasSelection()) DeleteSelectionRecorded();
+    if (!text.empty()) PadLineRecorded(caret_);
     TBedPoint at;
     {
         TUndoSuspension suspension(*this);
@@ -236,6 +237,16 @@ std::string TCustomBedEdit::Trimmed(std::string line) const {
         line.erase(end == std::string::npos ? 0 : end + 1);
     }
     return line;
+}
+
+// Without trimming, the blanks that fill a line up to a caret past its end stay in the text;
+// they are recorded as an insertion of their own so that undo takes them away again.
+void TCustomBedEdit::PadLineRecorded(TBedPoint p) {
+    if (options_.Contains(eoTrimTrailingSpaces) || p.Y > lines_.Count()) return;
+    const int len = int(lines_.Get(p.Y - 1).size());
+    if (len >= p.X - 1) return;
+    PadLineTo(p);
+    undoList_.Add(crInsert, {len + 1, p.Y}, p, {}, smNormal);
 }
 
 TBedPoint TCustomBedEdit::ReplaceSelectionRaw(TBedSelectionMode mode, const std::string& text) {

@@ -170,7 +170,8 @@ public:
     // Copies the attributes of equal name; extra settings only from a source of this class.
     void Assign(const TBedPersistent* source) override;
 
-    // Told (once) when this highlighter is destroyed, so that users can forget it.
+    // Told (once) while this highlighter is being destroyed, so that users can forget it;
+    // the notification must not call the highlighter any more.
     void AddFreeNotification(const void* client, std::function<void()> notify);
     void RemoveFreeNotification(const void* client);
 

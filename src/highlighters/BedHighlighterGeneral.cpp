@@ -17,8 +17,6 @@ constexpr TBedCharFlags kIdentChars = [] {
     return t;
 }();
 
-constexpr TBedCharFlags kHexDigits = BedCharFlags("0-9A-Fa-f");
-constexpr TBedCharFlags kDigits = BedCharFlags("0-9");
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
@@ -135,9 +133,15 @@ void TGeneralHighlighter::SetKeyWordList(std::vector<std::string> words) {
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
     keyWords_ = std::move(words);
-    keyWordLengths_.reset();
-    for (const std::string& w : keyWords_)
-        keyWordLengths_.set(std::min<size_t>(w.size(), 63));
+    keyWordsByLength_.clear();
+    keyWordFirsts_.reset();
+    for (const std::string& w : keyWords_) {  // sorted, so every group comes out sorted
+        if (w.size() >= keyWordsByLength_.size())
+            keyWordsByLength_.resize(w.size() + 1);
+        keyWordsByLength_[w.size()].push_back(w);
+        if (!w.empty())
+            keyWordFirsts_.set(static_cast<unsigned char>(w[0]));
+    }
 }
 
 void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
@@ -150,12 +154,33 @@ void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
 }
 
 bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length) const {
-    if (!keyWordLengths_[static_cast<size_t>(std::min(length, 63))])
+    const auto len = static_cast<size_t>(length);
+    if (len >= keyWordsByLength_.size() || (len > 0 && !keyWordFirsts_[BedCp1250Upper(text[0])]))
         return false;
-    upperBuffer_.resize(static_cast<size_t>(length));
-    for (int i = 0; i < length; ++i)
-        upperBuffer_[static_cast<size_t>(i)] = static_cast<char>(BedCp1250Upper(text[i]));
-    return std::binary_search(keyWords_.begin(), keyWords_.end(), upperBuffer_);
+    // Binary search comparing with the upper-cased text, character by character.
+    const auto& group = keyWordsByLength_[len];
+    auto compare = [text, len](const std::string& word) {
+        for (size_t i = 0; i < len; ++i) {
+            const auto a = static_cast<unsigned char>(word[i]);
+            const unsigned char b = BedCp1250Upper(text[i]);
+            if (a != b)
+                return a < b ? -1 : 1;
+        }
+        return 0;
+    };
+    size_t lo = 0;
+    size_t hi = group.size();
+    while (lo < hi) {
+        const size_t mid = (lo + hi) / 2;
+        const int c = compare(group[mid]);
+        if (c == 0)
+            return true;
+        if (c < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return false;
 }
 
 bool TGeneralHighlighter::IsKeywordText(const std::string& text) {
@@ -197,7 +222,7 @@ void TGeneralHighlighter::NumberProc() {
     kind_ = tkNumber;
     for (;;) {
         const unsigned char c = Ch();
-        if (kDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.')) {
+        if (kBedDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.')) {
             ++run_;
         } else if (c == 'x') {
             HexProc();
@@ -210,7 +235,7 @@ void TGeneralHighlighter::NumberProc() {
 
 void TGeneralHighlighter::HexProc() {
     ++run_;
-    SkipWhile(kHexDigits);
+    SkipWhile(kBedHexDigits);
     kind_ = tkNumber;
 }
 
@@ -220,7 +245,7 @@ void TGeneralHighlighter::HashProc() {
         kind_ = tkPreprocessor;
     } else {
         ++run_;
-        SkipWhile(kDigits);
+        SkipWhile(kBedDigits);
         kind_ = tkString;
     }
 }

@@ -86,10 +86,10 @@ private:
     TStringDelim stringDelim_ = sdSingleQuote;
     unsigned char stringDelimCh_ = '\'';
     std::vector<std::string> keyWords_;
-    // Lengths of the keywords (the last bit stands for every length from 63 on): most words
-    // are refused without a search.
-    std::bitset<64> keyWordLengths_;
-    mutable std::string upperBuffer_;
+    // The same words grouped by length, each group sorted, and the set of first characters:
+    // a word is looked up only among the keywords of its length, most are refused at once.
+    std::vector<std::vector<std::string>> keyWordsByLength_;
+    std::bitset<256> keyWordFirsts_;
 };
 
 // The main window's three configurations of the general highlighter.

@@ -41,6 +41,12 @@ int TBedSumHashKeywords::Find(int hash, const unsigned char* text, int length) c
     return -1;
 }
 
+void TBedHashedKeywords::AddKeyword(const std::string& word, int kind) {
+    const auto* text = reinterpret_cast<const unsigned char*>(word.data());
+    const int length = static_cast<int>(word.size());
+    entries_.AddEntry(Hash(text, length), std::make_unique<TBedHashEntry>(word, kind));
+}
+
 void TBedSortedKeywords::Assign(std::vector<std::pair<std::string, int>> words) {
     std::stable_sort(words.begin(), words.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -1,6 +1,8 @@
 #pragma once
 // Keyword recognition shared by the languages: a table of keyword lists indexed by the sum of
 // the keyword's character values, and a sorted list searched by halving.
+#include "BedHighlighterHashEntries.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -41,6 +43,34 @@ private:
     const TBedCharValues& values_;
     bool exact_;
     std::vector<std::vector<Entry>> slots_;
+};
+
+// Keywords in a TBedHashEntryList under a multiplying hash: hash := hash * multiplier +
+// value(c) over the word, kept to 16 bits; the bucket is its low 10 bits. Characters compare
+// by their values, so letters whose values agree match in either case.
+class TBedHashedKeywords {
+public:
+    TBedHashedKeywords(const TBedCharValues& values, int multiplier)
+        : values_(values), multiplier_(multiplier) {}
+    int Hash(const unsigned char* text, int length) const {
+        unsigned hash = 0;
+        for (int i = 0; i < length; ++i)
+            hash = (hash * static_cast<unsigned>(multiplier_) + values_[text[i]]) & 0xFFFF;
+        return static_cast<int>(hash & 0x3FF);
+    }
+    // Raises EBedKeywordError for a word already in its bucket.
+    void AddKeyword(const std::string& word, int kind);
+    // The kind of the word text[0..length), or notFound.
+    int Find(const unsigned char* text, int length, int notFound) const {
+        return entries_.Find(Hash(text, length), text, length, values_.data(), notFound);
+    }
+    void Clear() { entries_.ClearEntries(); }
+    const TBedHashEntryList& Entries() const { return entries_; }
+
+private:
+    const TBedCharValues& values_;
+    int multiplier_;
+    TBedHashEntryList entries_;
 };
 
 // Keywords kept sorted, each with a tag; lookups by binary search, exact comparison.

@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr TBedCharFlags kIdentChars = BedCharFlags("0-9A-Z_a-z");
-constexpr TBedCharFlags kLetters = BedCharFlags("A-Za-z");
-constexpr TBedCharFlags kDigits = BedCharFlags("0-9");
-constexpr TBedCharFlags kHexDigits = BedCharFlags("0-9A-Fa-f");
-
 // Keyword hashes run up to 191 ("Resourcestring").
 constexpr int kKeywordSlots = 192;
 
@@ -157,13 +152,13 @@ void TPasHighlighter::RoundOpenProc() {
 
 void TPasHighlighter::AsciiCharProc() {
     ++run_;
-    SkipWhile(kDigits);
+    SkipWhile(kBedDigits);
     kind_ = tkString;
 }
 
 void TPasHighlighter::IntegerProc() {
     ++run_;
-    SkipWhile(kHexDigits);
+    SkipWhile(kBedHexDigits);
     kind_ = tkNumber;
 }
 
@@ -171,7 +166,7 @@ void TPasHighlighter::NumberProc() {
     ++run_;
     for (;;) {
         const unsigned char c = Ch();
-        if (kDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.'))
+        if (kBedDigits[c] || c == 'E' || c == 'e' || (c == '.' && Ch(1) != '.'))
             ++run_;
         else
             break;
@@ -201,7 +196,7 @@ void TPasHighlighter::SemicolonProc() {
 
 void TPasHighlighter::IdentProc() {
     kind_ = IdentKind();
-    SkipWhile(kIdentChars);
+    SkipWhile(kBedWordChars);
 }
 
 int TPasHighlighter::IdentKind() {
@@ -210,9 +205,9 @@ int TPasHighlighter::IdentKind() {
     const unsigned char* text = p_ + run_;
     int length = 0;
     int hash = 0;
-    while (kLetters[text[length]])
+    while (kBedLetters[text[length]])
         hash += kBedLetterValues[text[length++]];
-    if (kDigits[text[length]] || text[length] == '_')
+    if (kBedDigits[text[length]] || text[length] == '_')
         ++length;
     const int tag = keywords_.Find(hash, text, length);
     switch (tag) {

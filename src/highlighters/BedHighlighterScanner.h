@@ -2,7 +2,13 @@
 // The machinery every scanning highlighter shares: the line being scanned, the position, the
 // current token's start and kind, the range state, a 256-entry dispatch table of scanning
 // procedures, the kind-to-attribute map and helpers for the runs most languages have.
-// A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures.
+// A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures:
+//   - its constructor passes its row, BedFamilyMember("TFooHighlighter"), and its end-of-line
+//     kind; takes its attributes with Attr("KeyAttri"); maps kinds to attributes with
+//     SetKindAttributes; calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
+//   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es;
+//   - its source file registers the class with a TBedHighlighterRegistrar, and the main
+//     window's instance gets its creator in HighlighterChoice.cpp.
 #include "BedEditHighlighter.h"
 #include "BedHighlighterFamily.h"
 
@@ -39,6 +45,10 @@ constexpr TBedCharFlags kBedSpaceChars = [] {
     return t;
 }();
 constexpr TBedCharFlags kBedLineEndChars = BedCharFlags(std::string_view("\0\n\r", 3));
+constexpr TBedCharFlags kBedDigits = BedCharFlags("0-9");
+constexpr TBedCharFlags kBedHexDigits = BedCharFlags("0-9A-Fa-f");
+constexpr TBedCharFlags kBedLetters = BedCharFlags("A-Za-z");
+constexpr TBedCharFlags kBedWordChars = BedCharFlags("0-9A-Z_a-z");
 
 template <class Derived>
 class TBedScannerHighlighter : public TBedCustomHighlighter {
@@ -152,32 +162,48 @@ protected:
     // A run of blanks and control characters (the first already known to be one).
     void ScanSpaces(int spaceKind) {
         ++run_;
-        while (kBedSpaceChars[p_[run_]])
-            ++run_;
+        SkipWhile(kBedSpaceChars);
         kind_ = spaceKind;
     }
     void ScanLF(int spaceKind) { Token(spaceKind, 1); }
     void ScanCR(int spaceKind) { Token(spaceKind, p_[run_ + 1] == '\n' ? 2 : 1); }
+    // The loops work on locals: the position member would otherwise be stored on every step.
     void SkipWhile(const TBedCharFlags& table) {
-        while (table[p_[run_]])
-            ++run_;
+        const unsigned char* p = p_;
+        int run = run_;
+        while (table[p[run]])
+            ++run;
+        run_ = run;
     }
     void SkipToLineEnd() {
-        while (!kBedLineEndChars[p_[run_]])
-            ++run_;
+        const unsigned char* p = p_;
+        int run = run_;
+        while (!kBedLineEndChars[p[run]])
+            ++run;
+        run_ = run;
     }
     // Advances past the closer (true) or to the end of the line (false); with
     // nulOnly, LF and CR do not end the line.
     bool SkipPast(std::string_view closer, bool nulOnly = false) {
-        for (;;) {
-            const unsigned char c = p_[run_];
-            if (c == 0 || (!nulOnly && (c == '\n' || c == '\r')))
+        const unsigned char* p = p_;
+        const auto first = static_cast<unsigned char>(closer[0]);
+        int run = run_;
+        for (;; ++run) {
+            const unsigned char c = p[run];
+            if (c == 0 || (!nulOnly && (c == '\n' || c == '\r'))) {
+                run_ = run;
                 return false;
-            if (LookingAt(closer)) {
-                run_ += static_cast<int>(closer.size());
+            }
+            if (c != first)
+                continue;
+            size_t i = 1;  // stops at the NUL at the latest: closers hold no NUL
+            while (i < closer.size() && p[run + static_cast<int>(i)] ==
+                                            static_cast<unsigned char>(closer[i]))
+                ++i;
+            if (i == closer.size()) {
+                run_ = run + static_cast<int>(i);
                 return true;
             }
-            ++run_;
         }
     }
     // From the opening delimiter to the closing one (included) or the end of the line; with

@@ -154,3 +154,17 @@ TEST(CoreClipboard, SystemClipboardConversions) {
     EXPECT_TRUE(lossy);
     EXPECT_EQ(bedclip::ToUnicode("\x8A\xE8"), U"\u0160\u010D");
 }
+
+TEST(CoreClipboard, EditorsWithoutTheirOwnShareTheDefault) {
+    TBedEditMemoryClipboard system;
+    TCustomBedEdit::SetDefaultClipboard(&system);
+    TCustomBedEdit a, b;
+    a.Lines().Add("shared");
+    b.Lines().Add("");
+    a.SelectAll();
+    a.CopySelectionToClipboard();
+    b.PasteClipboardText();
+    EXPECT_EQ(b.Lines().Get(0), "shared");
+    EXPECT_EQ(system.GetText()->text, "shared");
+    TCustomBedEdit::SetDefaultClipboard(nullptr);
+}

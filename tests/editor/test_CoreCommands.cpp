@@ -39,6 +39,17 @@ TEST(CoreTyping, PastTheEndPadsAndTrailingSpaceIsTrimmed) {
     e.Cmd(ecChar, '\t');  // control characters are not typed
     e.Cmd(ecChar, char(127));
     EXPECT_EQ(e.Text(), (Lines{"abc  x"}));
+
+    // Without trimming the padding stays in the text, and undo takes it away with the typing.
+    e.SetOptions(e.Options().With(eoTrimTrailingSpaces, false));
+    e.Load({"ab"});
+    e.SetCaretXY({5, 1});
+    e.Type("x");
+    EXPECT_EQ(e.Text(), (Lines{"ab  x"}));
+    e.Undo();
+    EXPECT_EQ(e.Text(), (Lines{"ab"}));
+    e.Redo();
+    EXPECT_EQ(e.Text(), (Lines{"ab  x"}));
 }
 
 TEST(CoreTyping, OverSelectionIsOneUndoStep) {

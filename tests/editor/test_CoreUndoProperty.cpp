@@ -17,9 +17,9 @@ public:
         e_.Load(text);
         e_.SetWindowSize(10, 30);
         e_.SetMaxUndo(100000);
-        // Options that change caret clamping, indentation and tabs vary with the seed. Trailing
-        // spaces stay trimmed: without that, padding typed past a line end is not recorded.
+        // Options that change padding, caret clamping, indentation and tabs vary with the seed.
         e_.SetOptions(e_.Options()
+                          .With(eoTrimTrailingSpaces, seed % 2 == 0)
                           .With(eoScrollPastEol, seed % 3 != 0)
                           .With(eoAutoIndent, seed % 5 != 0)
                           .With(eoSmartTabs, seed % 7 != 0));

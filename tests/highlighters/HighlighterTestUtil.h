@@ -20,3 +20,10 @@ std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string
 std::vector<std::string> Texts(TBedCustomHighlighter& hl, const std::string& line);
 // "text/kind" for each token of a line scanned from a cleared range.
 std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string& line);
+
+// Scans tests/data/highlighters/<sample> three ways that must agree: the whole file from the
+// top, every line alone from its stored start state (bottom to top), and every line followed
+// by CR LF. The tokens must equal <golden or sample>.tokens; a mismatch writes a .new file
+// beside it for review.
+void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
+                 const std::string& golden = {});

@@ -1,6 +1,7 @@
 #include "BedHighlighterGeneral.h"
 #include "BedHighlighterHashEntries.h"
 #include "BedHighlighterIdeColours.h"
+#include "BedHighlighterKeywords.h"
 #include "BedHighlighterPas.h"
 
 #include <gtest/gtest.h>
@@ -212,4 +213,21 @@ TEST(SettingsStore, IdeColoursLoadAllOrNothing) {
     EXPECT_EQ(hl.SymbolAttri->Foreground(), clWindowText);
     EXPECT_EQ(hl.SymbolAttri->Background(), clBlue);
     SetBedDefaultSettingsStore(nullptr);
+}
+
+TEST(HashEntries, MultiplyingHashFindsWordsInEitherCase) {
+    TBedHashedKeywords words(kBedLetterValues, 7);
+    words.AddKeyword("mov", 2);
+    words.AddKeyword("movsx", 2);
+    EXPECT_THROW(words.AddKeyword("MOV", 2), EBedKeywordError);
+    auto find = [&](const std::string& s) {
+        return words.Find(reinterpret_cast<const unsigned char*>(s.data()),
+                          static_cast<int>(s.size()), 1);
+    };
+    EXPECT_EQ(find("Mov"), 2);
+    EXPECT_EQ(find("MOVSX"), 2);
+    EXPECT_EQ(find("movs"), 1);
+    // 16-bit wrap, then 10 bits: a long word still lands in a valid bucket.
+    const std::string longWord(40, 'z');
+    EXPECT_LT(words.Hash(reinterpret_cast<const unsigned char*>(longWord.data()), 40), 1024);
 }
