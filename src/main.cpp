@@ -1,3 +1,4 @@
+#include "BedEditQtClipboard.h"
 #include "CommandLine.h"
 #include "QtUiServices.h"
 #include "Unit1.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     app.setApplicationName("bed");
+    TBedEditQtClipboard clipboard;
+    TCustomBedEdit::SetDefaultClipboard(&clipboard);
     QStringList params = app.arguments();
     params.removeFirst();
     std::string programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();

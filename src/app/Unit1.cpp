@@ -49,6 +49,10 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     layout->insertWidget(0, Panel1);
     BuildStatusBar();
     Memo1->OnChange = [this] { Memo1Change(); };
+    Memo1->OnPasteUnrepresentable = [this](TCustomBedEdit&) {
+        statusBar()->showMessage(
+            "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
+    };
     Memo1->OnDropFiles = [this](int, int, const std::vector<std::string>& files) {
         Guard([&] { Memo1DropFiles(files); });
     };

@@ -1,4 +1,5 @@
 #include "BedEditHighlighter.h"
+#include "BedHighlighterPas.h"
 #include "test_CoreHelpers.h"
 
 #include <gtest/gtest.h>
@@ -112,4 +113,52 @@ TEST(CoreHighlighting, WordCharactersChangeNotificationsAndFreedHighlighter) {
     const int before = e.metricsChanged;
     h2.Touch();  // detached: no longer told
     EXPECT_EQ(e.metricsChanged, before);
+}
+
+namespace {
+
+// The Pascal highlighter, counting the lines it is asked to scan.
+class TCountingPas : public TPasHighlighter {
+public:
+    void StartLine(const std::string& text, int lineIndex) override {
+        ++linesStarted;
+        TPasHighlighter::StartLine(text, lineIndex);
+    }
+    int linesStarted = 0;
+};
+
+}  // namespace
+
+TEST(CoreHighlighting, ClosingAPascalCommentEarlyRescansExactlyTheLinesWhoseStartStateChanged) {
+    std::vector<std::string> program{"begin", "  { a long comment"};
+    for (int i = 0; i < 8; ++i) program.push_back("  still inside the comment");
+    program.push_back("  } x := 1;");
+    program.push_back("end.");
+    TTestEdit e(program);
+    TCountingPas pas;
+    e.SetHighlighter(&pas);
+    EXPECT_EQ(e.Lines().GetRange(5), TPasHighlighter::rsBor);
+
+    // Line 3 now closes the comment: the lines at indexes 3..10 start outside it, the last
+    // one as before. Scanned: the edited line and the eight whose start state changed.
+    pas.linesStarted = 0;
+    e.SetCaretXY({3, 3});
+    e.Type("}");
+    EXPECT_EQ(pas.linesStarted, 9);
+    for (int i = 3; i <= 10; ++i) EXPECT_EQ(e.Lines().GetRange(i), TPasHighlighter::rsUnknown) << i;
+    EXPECT_EQ(e.Lines().GetRange(11), TPasHighlighter::rsUnknown);
+
+    // An edit that leaves the end state alone rescans only its own line.
+    pas.linesStarted = 0;
+    e.SetCaretXY({3, 6});
+    e.Type("x");
+    EXPECT_EQ(pas.linesStarted, 1);
+
+    // Reopening the comment rescans down to where it closed before.
+    pas.linesStarted = 0;
+    e.SetCaretXY({3, 3});
+    e.Cmd(ecDeleteChar);
+    EXPECT_EQ(pas.linesStarted, 9);
+    EXPECT_EQ(e.Lines().GetRange(5), TPasHighlighter::rsBor);
+    e.SetHighlighter(nullptr);
 }

@@ -1,6 +1,4 @@
-// The editing component keeps the start state of every line and, after an edit, rescans from
-// the edited line until a line's stored start state comes out unchanged. These tests drive a
-// highlighter the same way over a plain list of lines.
+// Every registered class tiles its lines from any start state, and the family table is whole.
 #include "BedEditHighlighter.h"
 #include "BedHighlighterFamily.h"
 #include "BedHighlighterPas.h"
@@ -9,78 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-
-namespace {
-
-struct Line {
-    std::string text;
-    TBedRange range = -1;  // start state
-};
-
-void FullRescan(TBedCustomHighlighter& hl, std::vector<Line>& lines) {
-    hl.ClearRange();
-    for (size_t i = 0; i < lines.size(); ++i) {
-        lines[i].range = hl.CurrentRange();
-        hl.StartLine(lines[i].text, static_cast<int>(i));
-        hl.ScanToLineEnd();
-    }
-}
-
-// Returns the last line scanned.
-int RescanFrom(TBedCustomHighlighter& hl, std::vector<Line>& lines, int k) {
-    if (k >= static_cast<int>(lines.size()) - 1)
-        return k;
-    hl.StartLine(lines[static_cast<size_t>(k)].text, k);
-    hl.ScanToLineEnd();
-    int j = k + 1;
-    for (; j < static_cast<int>(lines.size()); ++j) {
-        Line& line = lines[static_cast<size_t>(j)];
-        if (hl.CurrentRange() == line.range)
-            break;
-        line.range = hl.CurrentRange();
-        hl.StartLine(line.text, j);
-        hl.ScanToLineEnd();
-    }
-    return j - 1;
-}
-
-int ReplaceLine(TBedCustomHighlighter& hl, std::vector<Line>& lines, int k, std::string text) {
-    lines[static_cast<size_t>(k)].text = std::move(text);
-    hl.RestoreRange(lines[static_cast<size_t>(k)].range);
-    return RescanFrom(hl, lines, k);
-}
-
-std::vector<Line> CommentedProgram() {
-    std::vector<Line> lines{{"begin"}, {"  { a long comment"}};
-    for (int i = 0; i < 8; ++i)
-        lines.push_back({"  still inside the comment"});
-    lines.push_back({"  } x := 1;"});
-    lines.push_back({"end."});
-    return lines;
-}
-
-}  // namespace
-
-TEST(Rescan, ClosingABlockCommentEarlyRescansExactlyTheLinesWhoseStartStateChanged) {
-    TPasHighlighter hl;
-    std::vector<Line> lines = CommentedProgram();
-    FullRescan(hl, lines);
-    EXPECT_EQ(lines[5].range, TPasHighlighter::rsBor);
-
-    // Line 3 now closes the comment: lines 4..10 start outside it, line 11 as before.
-    EXPECT_EQ(ReplaceLine(hl, lines, 3, "  closed here } y"), 10);
-    std::vector<Line> fresh = lines;
-    FullRescan(hl, fresh);
-    for (size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].range, fresh[i].range) << "line " << i;
-    EXPECT_EQ(lines[5].range, TPasHighlighter::rsUnknown);
-
-    // An edit that leaves the end state alone rescans only its own line.
-    EXPECT_EQ(ReplaceLine(hl, lines, 6, "  other words"), 6);
-    // Reopening the comment rescans down to where it closed before.
-    EXPECT_EQ(ReplaceLine(hl, lines, 3, "  no closer"), 10);
-    EXPECT_EQ(lines[5].range, TPasHighlighter::rsBor);
-}
 
 TEST(Rescan, EveryRegisteredClassTilesItsLinesFromAnyStartState) {
     const std::vector<std::string> samples = {
