@@ -1,3 +1,4 @@
+#include "BedEditCore.h"
 #include "BedEditQtClipboard.h"
 #include "CommandLine.h"
 #include "QtUiServices.h"
