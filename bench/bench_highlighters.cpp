@@ -6,6 +6,7 @@
 // --write-sample writes the generated text (LF line ends) and exits; the peers script uses it.
 #include "BedHighlighterGeneral.h"
 #include "BedHighlighterPas.h"
+#include "PascalSample.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,64 +23,8 @@ namespace {
 
 constexpr size_t kTargetBytes = 50u << 20;
 
-const char* const kTemplate[] = {
-    "unit Generated%d;",
-    "",
-    "{ Generated unit number %d: a comment in braces that runs",
-    "  over two lines with some words in it }",
-    "interface",
-    "uses SysUtils, Classes, Windows;",
-    "type",
-    "  TItem%d = class(TObject)",
-    "  private",
-    "    FValue: Integer; // the stored value",
-    "    FName: string;",
-    "    procedure SetValue(const AValue: Integer); overload;",
-    "  public",
-    "    property Value: Integer read FValue write SetValue default 0;",
-    "    property Name: string read FName write FName;",
-    "  end;",
-    "const",
-    "  Limit = $FF00; Ratio = 1.5e3; Range = 1..10; Crlf = #13#10;",
-    "  Greeting = 'Hello, it''s a generated string with some text';",
-    "implementation",
-    "(* An old-style comment",
-    "   spanning lines *)",
-    "procedure TItem%d.SetValue(const AValue: Integer);",
-    "var",
-    "  I, Total: Integer;",
-    "begin",
-    "  Total := 0;",
-    "  for I := 0 to AValue - 1 do",
-    "    if (I mod 3 = 0) and not (I > 1000) then",
-    "      Total := Total + I * 2",
-    "    else",
-    "      Total := Total - 1;",
-    "  FValue := Total; FName := IntToStr(Total) + ' items';",
-    "end;",
-    "function Sum(A, B: Integer): Integer; assembler;",
-    "asm",
-    "  MOV EAX, A   { first operand }",
-    "  ADD EAX, B   (* second *)",
-    "end;",
-    "end.",
-    "",
-};
-
 const std::vector<std::string>& Sample() {
-    static const std::vector<std::string> lines = [] {
-        std::vector<std::string> v;
-        size_t bytes = 0;
-        char buf[256];
-        for (int unit = 0; bytes < kTargetBytes; ++unit) {
-            for (const char* t : kTemplate) {
-                std::snprintf(buf, sizeof buf, t, unit);
-                v.emplace_back(buf);
-                bytes += v.back().size() + 1;
-            }
-        }
-        return v;
-    }();
+    static const std::vector<std::string> lines = bench::GeneratePascalLines(kTargetBytes, SIZE_MAX);
     return lines;
 }
 
