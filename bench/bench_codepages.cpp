@@ -7,7 +7,7 @@
 // The text is generated deterministically and kept in DIR (default /tmp/bed_cp_corpus) as
 // czech.cp1250, czech.kam, czech.iso, czech.koi and czech.pcl2, so that the peer script times
 // other converters on exactly the same bytes. --bed_write_corpus only writes the files.
-#include "Cp1250.h"
+#include "BenchCzechText.h"
 #include "CodePages.h"
 
 #include <benchmark/benchmark.h>
@@ -25,66 +25,6 @@ namespace {
 
 constexpr std::size_t kCorpusBytes = 100'000'000;
 
-// Everyday Czech prose; generated lines draw words from it, so the accented letters turn up
-// about as often as in real text.
-constexpr const char* kWords =
-    "Když jsme v úterý ráno přijeli do města, bylo ještě šero a na náměstí stálo jen několik "
-    "aut. Paní Nováková otevřela obchod s ovocem a zeleninou a její muž nosil bedny ze skladu. "
-    "Řekl jsem dětem, že si nejdřív dáme snídani v kavárně u řeky a potom půjdeme do muzea, kde "
-    "je výstava o historii železnice. Žádný z nich nechtěl čekat, ale nakonec jsme si sedli "
-    "k oknu, objednali čaj, kávu a čerstvé rohlíky s máslem. Číšník byl velmi ochotný a "
-    "vyprávěl nám, že most přes řeku se bude opravovat celé léto. Ve čtvrtek odpoledne začalo "
-    "pršet, takže jsme zůstali v hotelu, hráli karty a četli si. Šimon si půjčil knihu o "
-    "hvězdách a Zuzana psala dopis babičce do Českých Budějovic. Večer jsme šli na procházku "
-    "podél zdi starého hřbitova, kde rostou vysoké lípy a duby. Ďáblova skála nad údolím byla "
-    "v mlze skoro neviditelná. Ťuhýk seděl na plotě a díval se na nás. Úřad na radnici měl "
-    "zavřeno, protože byl státní svátek, a tak jsme pohlednice koupili až v pondělí. Ještě "
-    "předtím jsme ale museli vyřídit spoustu věcí: zaplatit účet za elektřinu, odnést kolo do "
-    "opravy, vyzvednout balík na poště a zavolat instalatérovi kvůli kapajícímu kohoutku. "
-    "Ľudovít z Bratislavy nám poslal fotografie z hôr a pozval nás na budúci rok. Ňadra, "
-    "Ódy a Ýpsilon jsou slova, která se v běžné řeči moc nepoužívají. Ve středu bude podle "
-    "předpovědi slunečno, teploty vystoupí až na dvacet osm stupňů a vítr bude slabý. Ráno "
-    "pojedeme vlakem do Brna, odkud se vrátíme v sobotu večer. Úterní schůze výboru se "
-    "přesouvá na příští týden, protože předseda onemocněl chřipkou.";
-
-// UTF-8 to CP 1250, letter by letter; the prose above holds nothing CP 1250 lacks.
-std::vector<std::string> Cp1250Words() {
-    std::vector<std::string> words(1);
-    for (const char* p = kWords; *p;) {
-        char32_t cp = static_cast<unsigned char>(*p++);
-        if (cp >= 0xC0) cp = ((cp & 0x1F) << 6) | (static_cast<unsigned char>(*p++) & 0x3F);
-        if (cp == ' ') {
-            words.emplace_back();
-            continue;
-        }
-        words.back() += static_cast<char>(UnicodeToCp1250(cp));
-    }
-    return words;
-}
-
-// Lines of 30 to 100 bytes built from the words by a fixed-seed generator.
-std::string GenerateCp1250Text() {
-    const auto words = Cp1250Words();
-    std::string text;
-    text.reserve(kCorpusBytes + 128);
-    uint64_t state = 0x2545F4914F6CDD1DULL;
-    auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
-    while (text.size() < kCorpusBytes) {
-        const std::size_t target = 30 + next() % 71, start = text.size();
-        while (text.size() - start < target) {
-            if (text.size() > start) text += ' ';
-            text += words[next() % words.size()];
-        }
-        text += '\n';
-    }
-    return text;
-}
-
 struct Corpus {
     std::string dir;
     std::string text;                // CP 1250
@@ -93,17 +33,6 @@ struct Corpus {
 Corpus* corpus = nullptr;
 
 constexpr const char* kFileSuffix[kCodePageCount] = {"kam", "iso", "koi", "pcl2", "cp1250"};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
-}
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -119,15 +48,15 @@ void PrepareCorpus(const std::string& dir) {
     corpus->dir = dir;
     const std::string base = dir + "/czech.cp1250";
     if (!std::filesystem::exists(base) || std::filesystem::file_size(base) < kCorpusBytes)
-        WriteFile(base, GenerateCp1250Text());
-    corpus->text = ReadFile(base);
+        bench::WriteWholeFile(base, bench::GenerateCzechText(kCorpusBytes, "\n"));
+    corpus->text = bench::ReadWholeFile(base);
     corpus->lines = SplitLines(corpus->text);
     for (int cp = 0; cp < 4; ++cp) {
         std::string encoded = corpus->text;
         EncodeBytes(cp, encoded.data(), encoded.size());
         const std::string path = dir + "/czech." + kFileSuffix[cp];
         if (!std::filesystem::exists(path) || std::filesystem::file_size(path) != encoded.size())
-            WriteFile(path, encoded);
+            bench::WriteWholeFile(path, encoded);
     }
 }
 

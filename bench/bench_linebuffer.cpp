@@ -2,6 +2,7 @@
 // in the same run. The test text (about 100 MB of CP 1250 Czech in 1.5 million CR LF lines) is
 // generated deterministically in /tmp and reused by later runs.
 #include "BedEditTextBuffer.h"
+#include "BenchCzechText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,37 +25,10 @@ const std::string kTextFile = "/tmp/bed_bench_czech_100MB.txt";
 const std::string kOutFile = "/tmp/bed_bench_out.txt";
 constexpr size_t kTextSize = 100'000'000;
 
-// Czech words in CP 1250.
-const char* const kWords[] = {
-    "p\xF8\xED\xB9" "ern\xEC", "\xBElu\x9Dou\xE8k\xFD", "k\xF9\xF2", "\xFAp\xECl",
-    "\xEF\xE1" "belsk\xE9", "\xF3" "dy", "a", "v", "na", "se", "\xE8" "e\x9Atina", "slovo",
-    "editor", "soubor", "\xF8\xE1" "dek", "text", "nebo", "kter\xFD", "byl", "jsem",
-    "\x9A\x9D" "astn\xFD", "ko\xE8" "ka", "m\xECsto", "\xE8lov\xECk", "pr\xE1" "ce",
-    "d\xEDt\xEC", "\x9Akola", "u\xE8itel", "Praha", "Brno", "\xC8" "esk\xE1", "republika",
-};
-
-std::string GenerateText() {
-    std::string text;
-    text.reserve(kTextSize + 200);
-    uint32_t seed = 12345;
-    auto next = [&] { return seed = seed * 1664525u + 1013904223u; };
-    constexpr size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
-    while (text.size() < kTextSize) {
-        const size_t length = (next() >> 8) % 130;  // 0..129 characters, about 65 on average
-        const size_t lineStart = text.size();
-        while (text.size() - lineStart < length) {
-            if (text.size() > lineStart) text += ' ';
-            text += kWords[(next() >> 8) % kWordCount];
-        }
-        text += "\r\n";
-    }
-    return text;
-}
-
 void EnsureTextFile() {
     struct stat st;
     if (::stat(kTextFile.c_str(), &st) == 0 && size_t(st.st_size) >= kTextSize) return;
-    std::ofstream(kTextFile, std::ios::binary) << GenerateText();
+    bench::WriteWholeFile(kTextFile, bench::GenerateCzechText(kTextSize, "\r\n"));
 }
 
 size_t FileSize(const std::string& name) {

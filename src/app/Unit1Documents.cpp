@@ -1,5 +1,6 @@
 // Opening, saving, reloading and inserting documents.
 #include "Unit1.h"
+#include "BedHighlighterCp1250.h"
 
 #include "BedEdit.h"
 #include "BedEditFiler.h"
@@ -38,8 +39,8 @@ void TForm1::SetFileName(const QString& name) {
 
 void TForm1::SetTitles() {
     const std::string name = FileName().toStdString();
-    setWindowTitle(QString(kCaption) + QString::fromStdString(UpperAscii(name)));
-    applicationTitle_ = "BED " + QString::fromStdString(UpperAscii(FilePart(name)));
+    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
+    applicationTitle_ = "BED " + QString::fromStdString(BedAsciiUpperCase(FilePart(name)));
     setWindowIconText(applicationTitle_);
 }
 
@@ -80,36 +81,31 @@ void TForm1::ChooseCodePageByExtension(const std::string& fileName) {
 bool TForm1::Load(const std::string& fileName, TBedEdit& editor, int codePage) {
     ChooseHighlighterForFile(fileName);
     TBedEditStringList& lines = editor.Lines();
+    // One update bracket around reading, converting and wrapping, closed also after an error.
+    const auto updating = [&lines](const auto& body) {
+        lines.BeginUpdate();
+        try {
+            body();
+        } catch (...) {
+            lines.EndUpdate();
+            throw;
+        }
+        lines.EndUpdate();
+    };
     try {
         if (codePage == cpCP1250) {
-            lines.BeginUpdate();
-            try {
+            updating([&] {
                 lines.LoadFromFile(fileName);
                 WrapAfterLoad();
-            } catch (...) {
-                lines.EndUpdate();
-                throw;
-            }
-            lines.EndUpdate();
+            });
         } else {
             T602Session::Load t602Load(t602, codePage, fileName,
                                        [this] { return TBedT602Mode(ui_.T602Prompt()); });
-            lines.BeginUpdate();
-            try {
+            updating([&] {
                 lines.LoadFromFile(fileName);
-                for (int i = 0; i < lines.Count(); ++i) {
-                    std::string line = lines.Get(i);
-                    t602Load.ConvertLine(line);
-                    Decode(codePage, line);
-                    lines.Put(i, std::move(line));
-                }
-                t602Load.AfterLines(lines);
+                ConvertLoadedLines(lines, codePage, t602Load);
                 WrapAfterLoad();
-            } catch (...) {
-                lines.EndUpdate();
-                throw;
-            }
-            lines.EndUpdate();
+            });
         }
     } catch (const EBedFileError& e) {
         if (e.kind() != EBedFileError::Open) throw;
@@ -274,7 +270,7 @@ void TForm1::ZnovuNacistClick() {
     DetectLineEnds(name);
     if (!Load(name, *Memo1, currentCodePage)) return;
     SetModified(false);
-    setWindowTitle(QString(kCaption) + QString::fromStdString(UpperAscii(name)));
+    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
     StoreHistoryCodePage();
     Memo1->SetSelFrom({1, 1});
     Memo1->setFocus();
@@ -301,7 +297,7 @@ void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
     if (!Load(name, *Memo1, currentCodePage)) return;
     SetFileName(QString::fromStdString(name));
     SetModified(false);
-    setWindowTitle(QString(kCaption) + QString::fromStdString(UpperAscii(name)));
+    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
     AddToHistory(name);
     ShowOpenedDocument();
 }

@@ -1,5 +1,6 @@
 // The main window's start-up, settings, command line and closing.
 #include "Unit1.h"
+#include "BedHighlighterCp1250.h"
 
 #include "BedColors.h"
 #include "BedEdit.h"
@@ -182,9 +183,9 @@ void TForm1::EnterHelpMode() {
         {"BED_FAQ.TXT", "FAQ BEDu", "Často pokládané otázky o Brousek editoru"},
         {"BED_VER.TXT", "Historie verzí BEDu", "Historie verzí Brousek Editoru"},
     };
-    const std::string caption = UpperAscii(windowTitle().toStdString());
+    const std::string caption = BedAsciiUpperCase(windowTitle().toStdString());
     for (const auto& h : kHelp) {
-        if (caption.find(UpperAscii(programDir + h.file)) != std::string::npos) {
+        if (caption.find(BedAsciiUpperCase(programDir + h.file)) != std::string::npos) {
             applicationTitle_ = QString::fromUtf8(h.appTitle);
             setWindowIconText(applicationTitle_);
             setWindowTitle(QString::fromUtf8(h.caption));

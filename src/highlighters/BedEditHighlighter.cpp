@@ -1,17 +1,12 @@
 #include "BedEditHighlighter.h"
 
+#include "BedHighlighterCp1250.h"
+
 #include <algorithm>
 #include <array>
 #include <typeinfo>
 
 namespace {
-
-std::string UpperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 // The sixteen basic colours that IDE colour schemes index.
 constexpr std::array<TColor, 16> kIdeColours = {
@@ -25,7 +20,7 @@ TColor IdeColour(long index) {
 }
 
 bool IdeTrue(const std::string& value) {
-    return UpperAscii(value) != "FALSE" && value != "0";
+    return BedAsciiUpperCase(value) != "FALSE" && value != "0";
 }
 
 }  // namespace
@@ -192,12 +187,12 @@ TBedCharSet TBedCustomHighlighter::WordCharacters() const { return BedNonBlankCh
 
 void TBedCustomHighlighter::RegisterAttribute(TBedHighlighterAttributes* attr) {
     std::unique_ptr<TBedHighlighterAttributes> owned(attr);
-    const std::string key = UpperAscii(attr->Name());
+    const std::string key = BedAsciiUpperCase(attr->Name());
     auto pos = std::lower_bound(attributes_.begin(), attributes_.end(), key,
                                 [](const auto& a, const std::string& k) {
-                                    return UpperAscii(a->Name()) < k;
+                                    return BedAsciiUpperCase(a->Name()) < k;
                                 });
-    if (pos != attributes_.end() && UpperAscii((*pos)->Name()) == key)
+    if (pos != attributes_.end() && BedAsciiUpperCase((*pos)->Name()) == key)
         throw EBedStringListError("String list does not allow duplicates");
     attributes_.insert(pos, std::move(owned));
 }

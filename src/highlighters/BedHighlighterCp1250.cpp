@@ -32,3 +32,9 @@ std::string BedCp1250UpperCase(std::string text) {
         c = static_cast<char>(kBedCp1250Upper[static_cast<unsigned char>(c)]);
     return text;
 }
+
+std::string BedAsciiUpperCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}

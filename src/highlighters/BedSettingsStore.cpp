@@ -1,15 +1,10 @@
 #include "BedSettingsStore.h"
 
+#include "BedHighlighterCp1250.h"
+
 #include <sstream>
 
 namespace {
-
-std::string UpperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
 
 const char* RootName(TBedRootKey root) {
     return root == TBedRootKey::CurrentUser ? "HKCU" : "HKLM";
@@ -67,7 +62,7 @@ std::string TBedMemorySettingsStore::Resolve(const std::string& path) const {
 }
 
 bool TBedMemorySettingsStore::OpenKeyReadOnly(const std::string& path) {
-    const std::string full = UpperAscii(Resolve(path));
+    const std::string full = BedAsciiUpperCase(Resolve(path));
     if (!keys_.count(full) && full != RootName(root_))
         return false;
     current_ = full;
@@ -76,7 +71,7 @@ bool TBedMemorySettingsStore::OpenKeyReadOnly(const std::string& path) {
 
 bool TBedMemorySettingsStore::OpenKey(const std::string& path, bool canCreate) {
     const std::string spelled = Resolve(path);
-    const std::string full = UpperAscii(spelled);
+    const std::string full = BedAsciiUpperCase(spelled);
     if (!keys_.count(full) && full != RootName(root_)) {
         if (!canCreate)
             return false;
@@ -85,7 +80,7 @@ bool TBedMemorySettingsStore::OpenKey(const std::string& path, bool canCreate) {
         while (pos != std::string::npos) {
             pos = spelled.find('\\', pos + 1);
             const std::string part = spelled.substr(0, pos);
-            keys_.try_emplace(UpperAscii(part), Key{part, {}, {}});
+            keys_.try_emplace(BedAsciiUpperCase(part), Key{part, {}, {}});
         }
     }
     current_ = full;
@@ -118,7 +113,7 @@ std::optional<int32_t> TBedMemorySettingsStore::ReadInteger(const std::string& n
     const Key* key = Current();
     if (!key)
         return std::nullopt;
-    auto it = key->values.find(UpperAscii(name));
+    auto it = key->values.find(BedAsciiUpperCase(name));
     if (it == key->values.end() || !it->second.isInteger)
         return std::nullopt;
     return it->second.integer;
@@ -128,7 +123,7 @@ std::optional<std::string> TBedMemorySettingsStore::ReadString(const std::string
     const Key* key = Current();
     if (!key)
         return std::nullopt;
-    auto it = key->values.find(UpperAscii(name));
+    auto it = key->values.find(BedAsciiUpperCase(name));
     if (it == key->values.end() || it->second.isInteger)
         return std::nullopt;
     return it->second.text;
@@ -138,8 +133,8 @@ bool TBedMemorySettingsStore::WriteInteger(const std::string& name, int32_t valu
     Key* key = Current();
     if (!key)
         return false;
-    key->values[UpperAscii(name)] = Value{true, value, {}};
-    key->valueNames[UpperAscii(name)] = name;
+    key->values[BedAsciiUpperCase(name)] = Value{true, value, {}};
+    key->valueNames[BedAsciiUpperCase(name)] = name;
     return true;
 }
 
@@ -147,8 +142,8 @@ bool TBedMemorySettingsStore::WriteString(const std::string& name, const std::st
     Key* key = Current();
     if (!key)
         return false;
-    key->values[UpperAscii(name)] = Value{false, 0, value};
-    key->valueNames[UpperAscii(name)] = name;
+    key->values[BedAsciiUpperCase(name)] = Value{false, 0, value};
+    key->valueNames[BedAsciiUpperCase(name)] = name;
     return true;
 }
 
@@ -188,7 +183,7 @@ void TBedMemorySettingsStore::FromIniText(const std::string& text) {
             line.pop_back();
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             const std::string name = line.substr(1, line.size() - 2);
-            key = &keys_.try_emplace(UpperAscii(name), Key{name, {}, {}}).first->second;
+            key = &keys_.try_emplace(BedAsciiUpperCase(name), Key{name, {}, {}}).first->second;
             continue;
         }
         const size_t eq = line.find('=');
@@ -206,8 +201,8 @@ void TBedMemorySettingsStore::FromIniText(const std::string& text) {
         } else {
             value = Value{false, 0, Unescape(data)};
         }
-        key->values[UpperAscii(name)] = value;
-        key->valueNames[UpperAscii(name)] = name;
+        key->values[BedAsciiUpperCase(name)] = value;
+        key->valueNames[BedAsciiUpperCase(name)] = name;
     }
 }
 

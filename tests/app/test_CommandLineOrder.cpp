@@ -1,5 +1,6 @@
 // The command line, processed left to right, and its failure rules.
 #include "FormFixture.h"
+#include "BedHighlighterCp1250.h"
 
 #include "CommandLine.h"
 
@@ -19,7 +20,7 @@ TEST_F(TCommandLine, AnOptionActsOnTheFileNamedBeforeIt) {
     WriteFile("file.txt", TenLines());
     Start({QString::fromStdString(Path("file.txt")), "L=9"});
     EXPECT_EQ(form->Memo1->CaretY(), 10);
-    EXPECT_EQ(form->windowTitle(), QString::fromStdString("Brousek editor v10.4 " + UpperAscii(Path("file.txt"))));
+    EXPECT_EQ(form->windowTitle(), QString::fromStdString("Brousek editor v10.4 " + BedAsciiUpperCase(Path("file.txt"))));
     EXPECT_EQ(form->ApplicationTitle(), "BED FILE.TXT");
     EXPECT_EQ(form->Action("SM1")->text(), QString::fromStdString(Path("file.txt")));
 }

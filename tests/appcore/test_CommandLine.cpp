@@ -1,4 +1,5 @@
 #include "BedEditTypes.h"
+#include "BedHighlighterCp1250.h"
 #include "BufFile.h"
 #include "CommandLine.h"
 #include "FileHistory.h"
@@ -34,7 +35,7 @@ TEST(CommandLine, ReplaceOptionSplitsAtTheLastCommaBeforeTheLastCharacter) {
     EXPECT_EQ(r, ",");
     EXPECT_FALSE(SplitReplaceOption("abc", s, r));
     EXPECT_FALSE(SplitReplaceOption("a,", s, r));
-    EXPECT_EQ(UpperAscii("dopis.žluťák.txt"), "DOPIS.žLUťáK.TXT");
+    EXPECT_EQ(BedAsciiUpperCase("dopis.žluťák.txt"), "DOPIS.žLUťáK.TXT");
 }
 
 TEST(LineEnds, DetectedFromTheFirstLine) {

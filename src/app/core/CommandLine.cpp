@@ -47,9 +47,3 @@ bool SplitReplaceOption(const std::string& value, std::string& search, std::stri
     replacement = value.substr(comma + 1);
     return true;
 }
-
-std::string UpperAscii(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-    return s;
-}

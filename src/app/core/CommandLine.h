@@ -29,6 +29,3 @@ public:
 // scan (the scan starts at the value's last character, so a trailing comma belongs to the
 // replacement). Returns false when the value holds no usable comma.
 bool SplitReplaceOption(const std::string& value, std::string& search, std::string& replacement);
-
-// Upper-cases the letters a-z only (file names in titles and comparisons).
-std::string UpperAscii(std::string s);

@@ -1,15 +1,15 @@
 #include "FileHistory.h"
 
-#include "CommandLine.h"
+#include "BedHighlighterCp1250.h"
 
 void TFileHistory::Refresh() {
     if (position_ == 0) position_ = 1;
 }
 
 bool TFileHistory::Contains(const std::string& name) const {
-    const std::string upper = UpperAscii(name);
+    const std::string upper = BedAsciiUpperCase(name);
     for (int i = 0; i < count_; ++i)
-        if (UpperAscii(entries_[i].name) == upper) return true;
+        if (BedAsciiUpperCase(entries_[i].name) == upper) return true;
     return false;
 }
 
