@@ -94,11 +94,11 @@ protected:
         procs_.fill(nullptr);
         if (!family)
             return;
-        for (const TBedAttributeSpec& spec : family->attributes) {
-            auto* attr = new TBedHighlighterAttributes(spec.name);
-            attr->SetStyle(spec.style);
-            attr->SetForeground(spec.foreground);
-            attr->SetBackground(spec.background);
+        for (const TBedAttributeSpec& desc : family->attributes) {
+            auto* attr = new TBedHighlighterAttributes(desc.name);
+            attr->SetStyle(desc.style);
+            attr->SetForeground(desc.foreground);
+            attr->SetBackground(desc.background);
             RegisterAttribute(attr);
             created_.push_back(attr);
         }
