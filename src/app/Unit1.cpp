@@ -343,7 +343,10 @@ void TForm1::Konec1Click() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery())
+    // A save that fails from the close query keeps the window open, with the error shown.
+    bool mayClose = false;
+    Guard([&] { mayClose = FormCloseQuery(); });
+    if (mayClose)
         event->accept();
     else
         event->ignore();

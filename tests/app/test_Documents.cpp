@@ -158,3 +158,16 @@ TEST_F(TDocuments, WritingToTheRemovableMediumNeedsOne) {
     ASSERT_EQ(ui.shown.size(), 1);
     EXPECT_TRUE(ui.shown[0].startsWith("error: "));
 }
+
+TEST_F(TDocuments, AFailedSaveWhenClosingKeepsTheWindowOpen) {
+    std::filesystem::create_directory(dir / "blocked");
+    Start();
+    form->Memo1->Lines().Add("unsaved");
+    form->SetModified(true);
+    form->SetFileName(QString::fromStdString(Path("blocked")));
+    ui.expectErrors = true;
+    ui.savePromptAnswers.push_back(TModalResult::Yes);
+    EXPECT_FALSE(Close());
+    EXPECT_EQ(ui.shown.size(), 2);  // the prompt, then the error
+    EXPECT_TRUE(form->modified);
+}
