@@ -16,11 +16,8 @@
 #include <string>
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QMenu;
-class QTimer;
-class QToolButton;
 class TBedEdit;
 
 class TForm1 : public QMainWindow {
@@ -158,5 +155,4 @@ private:
     int fontCharset_ = 1;
     TFileHistory history_;
     TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
-    bool closing_ = false;
 };

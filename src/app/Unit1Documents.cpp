@@ -178,10 +178,6 @@ void TForm1::ShowOpenedDocument() {
 void TForm1::OtevritClick() {
     UpdateRecentCaret();
     openRequest_.title = "Otevřít soubor" + Utf8(CodePageTitleSuffix(currentCodePage));
-    openRequest_.filter = QString::fromUtf8(
-        "všechny soubory|*.*|texty|*.txt;*.doc;*.me|Pascal|*.pas|C & C++|*.c;*.cpp|Assembler|*.asm|"
-        "Haskell|*.hs|všechny zdrojáky|*.asm;*.pas;*.c;*.c++;*.asm;*.hs;*.cpp;*.pl;*.bas;*.bat|"
-        "HTML stránky|*.htm;*.html|INI soubory|*.ini");
     if (!SavePrompt()) return;
     TFileDialogRequest request = openRequest_;
     if (!ui_.OpenDialog(request)) return;
@@ -216,7 +212,6 @@ void TForm1::UlozitClick() {
 
 void TForm1::UlozitJakoClick() {
     saveRequest_.title = "Uložit soubor" + Utf8(CodePageTitleSuffix(currentCodePage));
-    saveRequest_.filter = QString::fromUtf8("jakýkoli soubor|*.*");
     TFileDialogRequest request = saveRequest_;
     if (!ui_.SaveDialog(request)) return;
     SetFileName(request.fileName);

@@ -28,7 +28,12 @@ void TForm1::FormCreate(const QStringList& params) {
 
     SelectCodePage(IsCodePage(defaultCodePage) ? defaultCodePage : cpCP1250);
     saveRequest_.initialDir = QString::fromStdString(saveDir);
+    saveRequest_.filter = QString::fromUtf8("jakýkoli soubor|*.*");
     openRequest_.initialDir = QString::fromStdString(loadDir);
+    openRequest_.filter = QString::fromUtf8(
+        "všechny soubory|*.*|texty|*.txt;*.doc;*.me|Pascal|*.pas|C & C++|*.c;*.cpp|Assembler|*.asm|"
+        "Haskell|*.hs|všechny zdrojáky|*.asm;*.pas;*.c;*.c++;*.asm;*.hs;*.cpp;*.pl;*.bas;*.bat|"
+        "HTML stránky|*.htm;*.html|INI soubory|*.ini");
     SetFileName(kUntitled);
 
     ProcessCommandLine(params);
