@@ -38,7 +38,7 @@ struct TBedEditStringList::Impl {
 namespace {
 
 TBedEditLineRecord NewLineRecord(void* object) {
-    return {nullptr, object, kNoRange, -1, lfLengthUnknown, 0};
+    return {{nullptr}, object, kNoRange, -1, lfLengthUnknown, 0};
 }
 
 void Fire(const std::function<void()>& notify) {
@@ -245,7 +245,7 @@ void TBedEditStringList::InsertEmptyLines(int index, int count) {
     Updating(*this, [&] {
         d->lines.SetCapacity(Count() + count);
         TBedEditLineRecord* records = d->lines.Open(index, count);
-        for (int i = 0; i < count; ++i) records[i] = {nullptr, nullptr, 0, 0, 0, 0};
+        for (int i = 0; i < count; ++i) records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
         d->longestLine = -1;
         Fire(OnLinesAdded, index);
     });
