@@ -133,7 +133,7 @@ void TForm1::Write(const std::string& fileName, TBedEdit& editor, int codePage) 
     const std::string_view lineEnd = unixLineEnds ? "\n" : "\r\n";
     std::string line;
     for (int i = 0; i < lines.Count(); ++i) {
-        line = lines.Get(i);
+        line = lines.GetView(i);
         // An empty last line adds nothing: every written line already ends with a break.
         if (i == lines.Count() - 1 && (line.empty() || line[0] == '\n')) break;
         Encode(codePage, line);

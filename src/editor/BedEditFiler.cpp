@@ -129,6 +129,45 @@ bool TBedEditFileReader::ReadLine(std::string& line) {
     }
 }
 
+std::unique_ptr<char[]> TBedEditFileReader::ReadRest(size_t& size) {
+    const size_t buffered = end_ - position_;
+    const off_t offset = exhausted_ ? -1 : ::lseek(fd_, 0, SEEK_CUR);
+    // Sized for the file as it was opened; a file that grows since is still read whole.
+    size_t capacity = buffered;
+    if (offset >= 0 && fileSize_ > offset) capacity += size_t(fileSize_ - offset);
+    auto block = std::make_unique_for_overwrite<char[]>(capacity);
+    if (buffered) std::memcpy(block.get(), buffer_.data() + position_, buffered);
+    size = buffered;
+    position_ = end_ = 0;
+    while (!exhausted_) {
+        char* into = block.get() + size;
+        size_t room = capacity - size;
+        if (room == 0) {
+            // Probes through the small buffer, so a file of the expected size needs no growing.
+            into = buffer_.data();
+            room = buffer_.size();
+        }
+        ssize_t got;
+        do {
+            got = ::read(fd_, into, room);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) Fail(EBedFileError::Read, errno);
+        if (got == 0) {
+            exhausted_ = true;
+        } else if (into == buffer_.data()) {
+            capacity = capacity * 2 + buffer_.size();
+            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+            if (size) std::memcpy(grown.get(), block.get(), size);
+            std::memcpy(grown.get() + size, buffer_.data(), size_t(got));
+            block = std::move(grown);
+            size += size_t(got);
+        } else {
+            size += size_t(got);
+        }
+    }
+    return block;
+}
+
 void TBedEditFileReader::Refill() {
     const size_t partial = end_ - position_;
     if (position_ > 0) {

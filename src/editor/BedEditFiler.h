@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,24 @@ constexpr int kLineBreakCRLF = 1;
 
 // The first CR or LF in [p, end), or end.
 const char* FindLineBreak(const char* p, const char* end);
+
+// Calls onLine(begin, end) for every line of [p, end), split at CR LF, lone CR or lone LF; a final
+// break adds no empty line. Returns whether a CR was met.
+template <typename F>
+bool SplitLines(const char* p, const char* end, F onLine) {
+    bool sawCR = false;
+    while (p < end) {
+        const char* lineBreak = FindLineBreak(p, end);
+        onLine(p, lineBreak);
+        if (lineBreak == end) break;
+        if (*lineBreak == '\r') {
+            sawCR = true;
+            if (lineBreak + 1 < end && lineBreak[1] == '\n') ++lineBreak;
+        }
+        p = lineBreak + 1;
+    }
+    return sawCR;
+}
 
 // The part shared by the reader and the writer: the file, its name and the byte buffer.
 class TBedEditFiler {
@@ -50,6 +69,8 @@ public:
 
     // The next line, without its break; false at the end of input. Raises EBedFileError (Read).
     bool ReadLine(std::string& line);
+    // All bytes not yet returned, in one block of `size` bytes. Raises EBedFileError (Read).
+    std::unique_ptr<char[]> ReadRest(size_t& size);
     // kLineBreakLF until the first CR has been met, then kLineBreakCRLF.
     int LineBreakStyle() const { return style_; }
     // The size when the file was opened.

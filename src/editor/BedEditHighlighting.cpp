@@ -41,7 +41,7 @@ void TCustomBedEdit::RescanAll() {
     highlighter_->ClearRange();
     for (int i = 0; i < lines_.Count(); ++i) {
         lines_.PutRange(i, highlighter_->CurrentRange());
-        highlighter_->StartLine(lines_.Get(i), i);
+        highlighter_->StartLine(lines_.GetView(i), i);
         highlighter_->ScanToLineEnd();
     }
 }
@@ -63,14 +63,14 @@ int TCustomBedEdit::RescanFrom(int index) {
 int TCustomBedEdit::ScanFrom(int s) {
     const int count = lines_.Count();
     if (s >= count - 1) return s;
-    highlighter_->StartLine(lines_.Get(s), s);
+    highlighter_->StartLine(lines_.GetView(s), s);
     highlighter_->ScanToLineEnd();
     int t = s + 1;
     for (; t < count; ++t) {
         const TBedRange range = highlighter_->CurrentRange();
         if (range == lines_.GetRange(t)) break;
         lines_.PutRange(t, range);
-        highlighter_->StartLine(lines_.Get(t), t);
+        highlighter_->StartLine(lines_.GetView(t), t);
         highlighter_->ScanToLineEnd();
     }
     return t - 1;

@@ -2,22 +2,34 @@
 // Storage behind the line buffer. The line records sit in one array whose spare capacity is a
 // movable gap, so edits near the previous edit cost O(1) however long the text is. Line texts
 // live in a pool of string objects, which keeps the records plain data: they move with memmove
-// and the array grows with realloc, without touching every string.
+// and the array grows with realloc, without touching every string. A loaded line that nobody has
+// asked for as a string yet only points into the block of bytes it was read in; the block is
+// freed once no line points into it any more.
 #include "BedEditTypes.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 struct TBedEditLineRecord {
-    std::string* text;  // null: an empty line that owns no string
+    union {
+        std::string* text;  // viewLength == 0; null: an empty line that owns no string
+        const char* view;   // viewLength > 0: the line's bytes inside a block
+    };
     void* object;
     TBedRange range;
     int32_t expandedLength;
-    uint8_t flags;
+    // Packed so that a record stays 32 bytes: loading writes one per line.
+    uint32_t flags : 8;
+    uint32_t viewLength : 24;
 };
+
+// A longer line gets a string of its own even when loaded.
+constexpr size_t kBedMaxViewLength = (size_t(1) << 24) - 1;
 
 class TBedEditLineStore {
 public:
@@ -41,16 +53,45 @@ public:
     void SetCapacity(int capacity);
     // Makes room for n records at index (index..index+n-1, left uninitialised for the caller);
     // the capacity must already hold them.
-    TBedEditLineRecord* Open(int index, int n);
+    TBedEditLineRecord* Open(int index, int n) {
+        MoveGap(index);
+        gapStart_ += n;
+        gapLength_ -= n;
+        return records_ + index;
+    }
     // Removes n records at index and frees their texts.
     void Erase(int index, int n);
     // Frees every line, every text and the array.
     void Clear();
 
-    static const std::string& Text(const TBedEditLineRecord& record) {
+    // The line as a string of its own, copied out of its block first if need be. Raises
+    // std::bad_alloc.
+    const std::string& Text(TBedEditLineRecord& record) {
+        if (record.viewLength) OwnText(record);
         return record.text ? *record.text : EmptyText();
     }
+    static std::string_view View(const TBedEditLineRecord& record) {
+        if (record.viewLength) return {record.view, record.viewLength};
+        return record.text ? std::string_view(*record.text) : std::string_view();
+    }
     void SetText(TBedEditLineRecord& record, std::string&& text);
+
+    // Takes over a block of bytes that lines will point into through SetView; returns its start.
+    // The block is held, whatever happens to the lines, until ReleaseBlock.
+    const char* AdoptBlock(std::unique_ptr<char[]> bytes, size_t size);
+    void ReleaseBlock(const char* start);
+    // Points a fresh (empty) record at [data, data + size) inside a held block; a line too long
+    // for a record gets a string of its own.
+    void SetView(TBedEditLineRecord& record, const char* data, size_t size) {
+        if (size == 0) return;
+        Block* block = size <= kBedMaxViewLength ? BlockOf(data) : nullptr;
+        if (!block) return SetOwnText(record, data, size);
+        record.view = data;
+        record.viewLength = uint32_t(size) & kBedMaxViewLength;
+        ++block->views;
+    }
+    // How many blocks are still alive.
+    int BlockCount() const { return int(blocks_.size()); }
 
     // Calls f(record) for every record in line order.
     template <typename F>
@@ -66,7 +107,27 @@ public:
 
 private:
     static const std::string& EmptyText();
-    void MoveGap(int index);
+    void OwnText(TBedEditLineRecord& record);
+    void FreeLine(const TBedEditLineRecord& record);
+    void ReleaseView(const char* view);
+    struct Block {
+        std::unique_ptr<char[]> bytes;
+        size_t size;
+        size_t views;  // lines pointing into it
+        bool held;
+    };
+    Block* BlockOf(const char* p) {
+        for (Block& block : blocks_)
+            if (reinterpret_cast<uintptr_t>(p) - reinterpret_cast<uintptr_t>(block.bytes.get()) <
+                block.size)
+                return &block;
+        return nullptr;
+    }
+    void SetOwnText(TBedEditLineRecord& record, const char* data, size_t size);
+    void MoveGap(int index) {
+        if (index != gapStart_) ShiftGap(index);
+    }
+    void ShiftGap(int index);
     std::string* NewText(std::string&& text);
     void FreeText(std::string* text);
 
@@ -83,6 +144,8 @@ private:
     int capacity_ = 0;
     int gapStart_ = 0;
     int gapLength_ = 0;
+
+    std::vector<Block> blocks_;
 
     std::vector<std::unique_ptr<Slot[]>> chunks_;
     int usedInLastChunk_ = kSlotsPerChunk;

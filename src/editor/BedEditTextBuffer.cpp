@@ -20,16 +20,25 @@ struct TBedEditStringList::Impl {
     void Check(int index) const;
     // Stores the line's expanded length and tab flags; the expanded text goes to `out` if given.
     void Measure(TBedEditLineRecord& record, std::string* out) const;
-    // Opens one new line at index, growing the capacity by the list's rule when it is full.
-    void InsertLine(int index, std::string&& text, void* object);
+    // Opens one new line at index, growing the capacity by the list's rule when it is full, and
+    // fills it through fill(record).
+    template <typename Fill>
+    void InsertLine(int index, void* object, Fill fill);
+    void InsertLine(int index, std::string&& text, void* object) {
+        InsertLine(index, object, [&](TBedEditLineRecord& r) { lines.SetText(r, std::move(text)); });
+    }
     // Add without its update bracket, for callers that hold one around many lines.
-    int AppendLine(TBedEditStringList& list, std::string&& text);
+    template <typename Fill>
+    int AppendLine(TBedEditStringList& list, Fill fill);
+    int AppendLine(TBedEditStringList& list, std::string&& text) {
+        return AppendLine(list, [&](TBedEditLineRecord& r) { lines.SetText(r, std::move(text)); });
+    }
 };
 
 namespace {
 
 TBedEditLineRecord NewLineRecord(void* object) {
-    return {nullptr, object, kNoRange, -1, lfLengthUnknown};
+    return {{nullptr}, object, kNoRange, -1, lfLengthUnknown, 0};
 }
 
 void Fire(const std::function<void()>& notify) {
@@ -61,7 +70,7 @@ void TBedEditStringList::Impl::Check(int index) const {
 }
 
 void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* out) const {
-    const std::string& text = TBedEditLineStore::Text(record);
+    const std::string_view text = TBedEditLineStore::View(record);
     size_t length = text.size();
     const bool hasTabs = !text.empty() && expandTabs(text, tabWidth, out, length);
     // A line of millions of tabs would overflow the stored length; it stays at the greatest.
@@ -69,14 +78,15 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
     record.flags = hasTabs ? lfHasTabs : lfHasNoTabs;
 }
 
-void TBedEditStringList::Impl::InsertLine(int index, std::string&& text, void* object) {
+template <typename Fill>
+void TBedEditStringList::Impl::InsertLine(int index, void* object, Fill fill) {
     const int capacity = lines.Capacity();
     if (lines.Count() == capacity)
         lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
     TBedEditLineRecord* record = lines.Open(index, 1);
     *record = NewLineRecord(object);
     try {
-        lines.SetText(*record, std::move(text));
+        fill(*record);
     } catch (...) {
         lines.Erase(index, 1);
         throw;
@@ -84,9 +94,10 @@ void TBedEditStringList::Impl::InsertLine(int index, std::string&& text, void* o
     longestLine = -1;
 }
 
-int TBedEditStringList::Impl::AppendLine(TBedEditStringList& list, std::string&& text) {
+template <typename Fill>
+int TBedEditStringList::Impl::AppendLine(TBedEditStringList& list, Fill fill) {
     const int index = lines.Count();
-    InsertLine(index, std::move(text), nullptr);
+    InsertLine(index, nullptr, fill);
     Fire(list.OnLinesAdded, index);
     return index;
 }
@@ -103,7 +114,11 @@ int TBedEditStringList::Count() const { return d->lines.Count(); }
 
 const std::string& TBedEditStringList::Get(int index) const {
     static const std::string empty;
-    return d->Valid(index) ? TBedEditLineStore::Text(d->lines[index]) : empty;
+    return d->Valid(index) ? d->lines.Text(d->lines[index]) : empty;
+}
+
+std::string_view TBedEditStringList::GetView(int index) const {
+    return d->Valid(index) ? TBedEditLineStore::View(d->lines[index]) : std::string_view();
 }
 
 void* TBedEditStringList::GetObject(int index) const {
@@ -117,11 +132,11 @@ TBedRange TBedEditStringList::GetRange(int index) const {
 std::string TBedEditStringList::ExpandedLine(int index) {
     if (!d->Valid(index)) return {};
     TBedEditLineRecord& record = d->lines[index];
-    if (record.flags & lfHasNoTabs) return TBedEditLineStore::Text(record);
+    if (record.flags & lfHasNoTabs) return std::string(TBedEditLineStore::View(record));
     std::string expanded;
     d->Measure(record, &expanded);
     if (record.flags & lfHasTabs) return expanded;
-    return TBedEditLineStore::Text(record);
+    return std::string(TBedEditLineStore::View(record));
 }
 
 int TBedEditStringList::LongestLineLength() {
@@ -204,7 +219,7 @@ void TBedEditStringList::AddStrings(const TBedEditStringList& source) {
     // Reading by index stays valid when the source is this list: lines are only appended.
     AppendLines(
         *this, d->lines, d->longestLine, source.Count(),
-        [&](int i) -> const std::string& { return source.Get(i); },
+        [&](int i) { return source.GetView(i); },
         [&](int i) { return source.GetObject(i); });
 }
 
@@ -230,7 +245,7 @@ void TBedEditStringList::InsertEmptyLines(int index, int count) {
     Updating(*this, [&] {
         d->lines.SetCapacity(Count() + count);
         TBedEditLineRecord* records = d->lines.Open(index, count);
-        for (int i = 0; i < count; ++i) records[i] = {nullptr, nullptr, 0, 0, 0};
+        for (int i = 0; i < count; ++i) records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
         d->longestLine = -1;
         Fire(OnLinesAdded, index);
     });
@@ -305,12 +320,28 @@ void TBedEditStringList::LoadFromFile(const std::string& fileName) {
 }
 
 void TBedEditStringList::LoadFromReader(TBedEditFileReader& reader) {
+    // One block for the whole text instead of a string per line: loading is bound by allocation
+    // otherwise. Read before anything changes, so a read error leaves the lines as they were.
+    size_t size = 0;
+    std::unique_ptr<char[]> bytes = reader.ReadRest(size);
+    int style = reader.LineBreakStyle();
     Updating(*this, [&] {
         Clear();
-        std::string line;
-        while (reader.ReadLine(line)) d->AppendLine(*this, std::move(line));
+        const char* text = d->lines.AdoptBlock(std::move(bytes), size);
+        try {
+            if (SplitLines(text, text + size, [&](const char* begin, const char* end) {
+                    d->AppendLine(*this, [&](TBedEditLineRecord& record) {
+                        d->lines.SetView(record, begin, size_t(end - begin));
+                    });
+                }))
+                style = kLineBreakCRLF;
+        } catch (...) {
+            d->lines.ReleaseBlock(text);
+            throw;
+        }
+        d->lines.ReleaseBlock(text);
     });
-    d->lineBreakStyle = reader.LineBreakStyle();
+    d->lineBreakStyle = style;
 }
 
 void TBedEditStringList::SaveToFile(const std::string& fileName) {
@@ -322,7 +353,7 @@ void TBedEditStringList::SaveToFile(const std::string& fileName) {
 void TBedEditStringList::SaveToWriter(TBedEditFileWriter& writer) const {
     const std::string_view lineBreak = d->lineBreakStyle == kLineBreakLF ? "\n" : "\r\n";
     d->lines.ForEach([&](const TBedEditLineRecord& record) {
-        writer.Write(TBedEditLineStore::Text(record));
+        writer.Write(TBedEditLineStore::View(record));
         writer.Write(lineBreak);
     });
 }
@@ -330,12 +361,12 @@ void TBedEditStringList::SaveToWriter(TBedEditFileWriter& writer) const {
 std::string TBedEditStringList::Text() const {
     size_t size = 0;
     d->lines.ForEach([&](const TBedEditLineRecord& record) {
-        size += TBedEditLineStore::Text(record).size() + 2;
+        size += TBedEditLineStore::View(record).size() + 2;
     });
     std::string text;
     text.reserve(size);
     d->lines.ForEach([&](const TBedEditLineRecord& record) {
-        text += TBedEditLineStore::Text(record);
+        text += TBedEditLineStore::View(record);
         text += "\r\n";
     });
     return text;
@@ -344,15 +375,9 @@ std::string TBedEditStringList::Text() const {
 void TBedEditStringList::SetText(std::string_view text) {
     Updating(*this, [&] {
         Clear();
-        const char* p = text.data();
-        const char* end = p + text.size();
-        while (p < end) {
-            const char* lineBreak = FindLineBreak(p, end);
-            d->AppendLine(*this, std::string(p, lineBreak));
-            if (lineBreak == end) break;
-            const bool crlf = *lineBreak == '\r' && lineBreak + 1 < end && lineBreak[1] == '\n';
-            p = lineBreak + (crlf ? 2 : 1);
-        }
+        SplitLines(text.data(), text.data() + text.size(), [&](const char* begin, const char* end) {
+            d->AppendLine(*this, std::string(begin, end));
+        });
     });
 }
 

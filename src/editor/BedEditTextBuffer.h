@@ -34,6 +34,10 @@ public:
     int Count() const;
     // Reading never raises: a bad index yields the empty value.
     const std::string& Get(int index) const;
+    // The same bytes as Get, valid until the line or the list is changed or the line is asked
+    // for through Get. Cheaper for walking the whole text: a line that was loaded and never
+    // changed is not copied into a string.
+    std::string_view GetView(int index) const;
     void* GetObject(int index) const;
     TBedRange GetRange(int index) const;
     std::string ExpandedLine(int index);

@@ -14,6 +14,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Identical to the editor's alias: the highlighter's state at the start of a line.
@@ -147,7 +148,7 @@ public:
     virtual bool IsKeywordText(const std::string& text) { return false; }
     virtual void NextToken() = 0;
     // Takes the text, starts at offset 0 and scans the first token.
-    virtual void StartLine(const std::string& text, int lineIndex) = 0;
+    virtual void StartLine(std::string_view text, int lineIndex) = 0;
     virtual void RestoreRange(TBedRange value) {}
     virtual void ClearRange() {}
     virtual bool ApplyIdeColours(int index) { return false; }

@@ -78,7 +78,7 @@ public:
     std::string LanguageName() const override { return family_ ? family_->languageName : "<Unknown>"; }
     TBedCharSet WordCharacters() const override { return wordCharacters_; }
 
-    void StartLine(const std::string& text, int lineIndex) override {
+    void StartLine(std::string_view text, int lineIndex) override {
         line_.assign(text);  // keeps its capacity: no allocation per line once warmed up
         p_ = reinterpret_cast<const unsigned char*>(line_.c_str());
         lineIndex_ = lineIndex;

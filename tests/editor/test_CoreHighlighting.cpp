@@ -24,7 +24,7 @@ public:
         }
         done_ = true;
     }
-    void StartLine(const std::string& text, int) override {
+    void StartLine(std::string_view text, int) override {
         line_ = text;
         done_ = false;
         ++linesStarted;
@@ -120,7 +120,7 @@ namespace {
 // The Pascal highlighter, counting the lines it is asked to scan.
 class TCountingPas : public TPasHighlighter {
 public:
-    void StartLine(const std::string& text, int lineIndex) override {
+    void StartLine(std::string_view text, int lineIndex) override {
         ++linesStarted;
         TPasHighlighter::StartLine(text, lineIndex);
     }

@@ -44,7 +44,7 @@ public:
             default: return ident_;
         }
     }
-    void StartLine(const std::string& text, int) override {
+    void StartLine(std::string_view text, int) override {
         line_ = text;
         end_ = 0;
         words_ = 0;

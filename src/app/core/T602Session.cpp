@@ -49,7 +49,7 @@ void T602Session::AfterLoad() {
 
 void ConvertLoadedLines(TBedEditStringList& lines, int codePage, T602Session::Load& t602) {
     for (int i = 0, count = lines.Count(); i < count; ++i) {
-        std::string line = lines.Get(i);
+        std::string line(lines.GetView(i));
         t602.ConvertLine(line);
         Decode(codePage, line);
         lines.Put(i, std::move(line));
