@@ -265,7 +265,7 @@ bool TBedCustomHighlighter::SaveAttributesToRegistry(TBedSettingsStore& store, T
 }
 
 bool TBedCustomHighlighter::LoadAttributesFromOpenKey(TBedSettingsStore& store) {
-    const std::string parent = "\\" + store.CurrentPath();
+    const std::string parent = std::string(1, '\\').append(store.CurrentPath());
     for (int i = 0; i < AttributeCount(); ++i) {
         TBedHighlighterAttributes* attr = AttributeAt(i);
         if (!store.OpenKeyReadOnly(attr->Name()))
@@ -282,7 +282,7 @@ bool TBedCustomHighlighter::LoadAttributesFromOpenKey(TBedSettingsStore& store) 
 }
 
 bool TBedCustomHighlighter::SaveAttributesToOpenKey(TBedSettingsStore& store) {
-    const std::string parent = "\\" + store.CurrentPath();
+    const std::string parent = std::string(1, '\\').append(store.CurrentPath());
     for (int i = 0; i < AttributeCount(); ++i) {
         const TBedHighlighterAttributes* attr = AttributeAt(i);
         if (!store.OpenKey(attr->Name(), true))
