@@ -1,5 +1,7 @@
 #include "Unit10.h"
 
+#include "CodePages.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -9,18 +11,20 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kComboCodePages[] = {4, 1, 3, 0, 2};
-}
 
+// The combo box lists the code pages in the order of the Čeština menu.
 int ComboIndexToCodePage(int index) {
-    return index >= 0 && index < 5 ? kComboCodePages[index] : 4;
+    return index >= 0 && index < int(kCodePageMenuItems.size()) ? kCodePageMenuItems[index].codePage
+                                                                 : cpCP1250;
 }
 
 int CodePageToComboIndex(int codePage) {
-    for (int i = 0; i < 5; ++i)
-        if (kComboCodePages[i] == codePage) return i;
+    for (int i = 0; i < int(kCodePageMenuItems.size()); ++i)
+        if (kCodePageMenuItems[i].codePage == codePage) return i;
     return 0;
 }
+
+}  // namespace
 
 TForm10::TForm10(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Volby Brousek Editoru");

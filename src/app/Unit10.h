@@ -24,7 +24,3 @@ public:
     QCheckBox* LamatPriPsani;
     QCheckBox* PanelTlacitka;
 };
-
-// The combo box lists the code pages in its own order.
-int ComboIndexToCodePage(int index);
-int CodePageToComboIndex(int codePage);
