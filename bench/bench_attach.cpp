@@ -6,7 +6,7 @@
 //   Attach/N: SetHighlighter on N lines.  CommentOpenerAtTop/N: one keystroke that changes the
 //   start state of all N lines.
 #include "BedEditCore.h"
-#include "BedEditKeyCmds.h"
+#include "BedEditKeyStrokes.h"
 #include "BedHighlighterPas.h"
 #include "PascalSample.h"
 

@@ -1,7 +1,7 @@
 // Line buffer: loading, saving, memory and edits in the middle, each against a baseline measured
 // in the same run. The test text (about 100 MB of CP 1250 Czech in 1.5 million CR LF lines) is
 // generated deterministically in /tmp and reused by later runs.
-#include "BedEditTextBuffer.h"
+#include "BedEditStringList.h"
 #include "BenchCzechText.h"
 
 #include <benchmark/benchmark.h>

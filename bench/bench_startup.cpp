@@ -1,7 +1,7 @@
 // Start-up to the main window shown (offscreen), with no file and with 100 MB of Czech text
 // (about 1.5 million lines), against plainly reading the same file in the same run.
 #include "BenchCzechText.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -3,7 +3,7 @@
 //
 // Input: byte 0 chooses the mode (bit 0: split the rest into lines at LF and carry the range
 // from line to line; otherwise the rest is one line), bytes 1..8 give the start range.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 #include "HighlighterChoice.h"
 
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Splitting bytes into lines: the buffered file reader, with a buffer as small as the input
 // asks for, must agree with a plain byte-by-byte split and with the line list's own splitting.
-#include "BedEditFiler.h"
-#include "BedEditTextBuffer.h"
+#include "BedEditFiles.h"
+#include "BedEditStringList.h"
 
 #include <cstdint>
 #include <cstdlib>

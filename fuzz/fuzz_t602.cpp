@@ -1,7 +1,7 @@
 // T602 conversion of arbitrary lines in every mode, with the toggles carried from line to line
 // as in a load, and the leading dot commands removed from the result: no crash, no hang,
 // bounded output, and the results each mode promises.
-#include "BedEditTextBuffer.h"
+#include "BedEditStringList.h"
 #include "CodePages.h"
 #include "T602Session.h"
 

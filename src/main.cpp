@@ -1,8 +1,8 @@
 #include "BedEditCore.h"
-#include "BedEditQtClipboard.h"
+#include "BedEditSystemClipboard.h"
 #include "CommandLine.h"
 #include "QtUiServices.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     app.setApplicationName("bed");
-    TBedEditQtClipboard clipboard;
+    TBedEditSystemClipboard clipboard;
     TCustomBedEdit::SetDefaultClipboard(&clipboard);
     QStringList params = app.arguments();
     params.removeFirst();

@@ -1,8 +1,8 @@
 #include "QtUiServices.h"
 
-#include "Unit10.h"
-#include "Unit4.h"
-#include "Unit5.h"
+#include "OptionsDialog.h"
+#include "T602Prompt.h"
+#include "SavePrompt.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

@@ -1,5 +1,5 @@
 #include "BedEditCoreInternal.h"
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <algorithm>
 

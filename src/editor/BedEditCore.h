@@ -4,17 +4,18 @@
 // view hooks (invalidation, caret and scroll-bar updates).
 //
 // The implementation is split by concern: BedEditCore.cpp (properties, paint lock, scrolling,
-// line-buffer reactions), BedEditSelection.cpp, BedEditUndoRedo.cpp, BedEditCommands.cpp
-// (processor, dispatch table and key translation), BedEditMovement.cpp, BedEditEditing.cpp,
-// BedEditClipboardOps.cpp (copy, cut, paste, drop), BedEditBookmarks.cpp,
-// BedEditHighlighting.cpp. Undo records: BedEditUndo.h; clipboard interface: BedEditClipboard.h.
+// line-buffer reactions), BedEditCoreSelection.cpp, BedEditCoreUndo.cpp, BedEditCoreCommands.cpp
+// (processor, dispatch table and key translation), BedEditCoreMovement.cpp,
+// BedEditCoreEditing.cpp, BedEditCoreClipboard.cpp (copy, cut, paste, drop),
+// BedEditCoreBookmarks.cpp, BedEditCoreHighlighting.cpp. Undo records: BedEditUndoList.h;
+// clipboard interface: BedEditClipboard.h.
 #include "BedEditClipboard.h"
-#include "BedEditKeyCmds.h"
-#include "BedEditMarks.h"
+#include "BedEditKeyStrokes.h"
+#include "BedEditMarkList.h"
 #include "BedEditOptions.h"
-#include "BedEditTextBuffer.h"
+#include "BedEditStringList.h"
 #include "BedEditTypes.h"
-#include "BedEditUndo.h"
+#include "BedEditUndoList.h"
 
 #include <array>
 #include <bitset>

@@ -2,7 +2,7 @@
 // What sets each highlighter class apart, as data: its attributes with their names and
 // built-in styles and colours, its file filter, word characters, keyword scheme and range
 // states. Each language's source file builds its highlighter from its row.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <optional>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // Hashed keyword table: one chain of entries per hash value, each chain in ascending keyword
 // length so that a lookup can stop at the first longer keyword.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <memory>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 // Taking a highlighter's colours from an installed IDE's colour scheme in the settings store.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <string>
 #include <utility>

@@ -9,7 +9,7 @@
 //   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es;
 //   - its source file registers the class with a TBedHighlighterRegistrar, and the main
 //     window's instance gets its creator in HighlighterChoice.cpp.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 #include "BedHighlighterFamily.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // A main window on a private program directory, with scripted dialogs.
 #include "BedEdit.h"
 #include "ScriptedUiServices.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <gtest/gtest.h>
 

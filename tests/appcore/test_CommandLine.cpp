@@ -1,6 +1,6 @@
 #include "BedEditTypes.h"
 #include "BedHighlighterCp1250.h"
-#include "BufFile.h"
+#include "LineEnds.h"
 #include "CommandLine.h"
 #include "FileHistory.h"
 

@@ -1,4 +1,4 @@
-#include "BedEditTextBuffer.h"
+#include "BedEditStringList.h"
 #include "BedEditTypes.h"
 #include "CodePages.h"
 #include "T602Session.h"

@@ -1,6 +1,6 @@
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 #include "BedHighlighterPas.h"
-#include "test_CoreHelpers.h"
+#include "CoreTestHelpers.h"
 
 #include <gtest/gtest.h>
 

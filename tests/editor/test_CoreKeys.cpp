@@ -1,4 +1,4 @@
-#include "test_CoreHelpers.h"
+#include "CoreTestHelpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Each kind of change record: what undo gives back (text, caret, selection) and what redo
 // does again.
-#include "test_CoreHelpers.h"
+#include "CoreTestHelpers.h"
 
 #include <gtest/gtest.h>
 

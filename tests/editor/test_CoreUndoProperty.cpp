@@ -1,6 +1,6 @@
 // Long random edit sessions: undoing everything must give back the original text exactly,
 // redoing everything the edited text.
-#include "test_CoreHelpers.h"
+#include "CoreTestHelpers.h"
 
 #include <gtest/gtest.h>
 

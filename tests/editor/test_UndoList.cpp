@@ -1,4 +1,4 @@
-#include "BedEditUndo.h"
+#include "BedEditUndoList.h"
 
 #include <gtest/gtest.h>
 

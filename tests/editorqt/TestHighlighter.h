@@ -2,7 +2,7 @@
 // A small highlighter for painting tests and benchmarks: words alternate between plain,
 // bold keyword and italic comment attributes; "{" opens a comment that may span lines. Like
 // many scanners it takes a NUL byte for the end of the line.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 class TTestHighlighter : public TBedCustomHighlighter {
 public:

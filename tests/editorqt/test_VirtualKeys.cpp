@@ -1,4 +1,4 @@
-#include "VirtualKeys.h"
+#include "BedEditVirtualKeys.h"
 
 #include <QInputDevice>
 #include <QKeyEvent>

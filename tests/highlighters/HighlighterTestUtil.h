@@ -1,6 +1,6 @@
 #pragma once
 // Scanning helpers for the highlighter tests.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // The main window's highlighters: the items of the menu "Vyber zvýraznění", the instance each
 // item attaches, the choice by file-name extension, and the creation of the instances.
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <memory>
 #include <string>

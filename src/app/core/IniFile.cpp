@@ -1,6 +1,6 @@
 #include "IniFile.h"
 
-#include "BedEditFiler.h"
+#include "BedEditFiles.h"
 
 // Keys and values are byte strings: no character conversion.
 #define SI_NO_CONVERSION

@@ -1,6 +1,6 @@
 #include "T602.h"
 
-#include "BedEditFiler.h"
+#include "BedEditFiles.h"
 
 namespace {
 

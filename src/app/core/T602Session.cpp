@@ -1,6 +1,6 @@
 #include "T602Session.h"
 
-#include "BedEditTextBuffer.h"
+#include "BedEditStringList.h"
 #include "CodePages.h"
 
 void RemoveLeadingDotCommands(TBedEditStringList& lines) {

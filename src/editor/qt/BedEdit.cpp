@@ -1,6 +1,6 @@
 #include "BedEdit.h"
 
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <QApplication>
 #include <QLabel>

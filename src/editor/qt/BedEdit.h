@@ -2,13 +2,13 @@
 // The editing component as a Qt widget: the view of TCustomBedEdit. It paints the fixed
 // character grid, the gutter and the caret, maps mouse, keyboard, wheel, input method and
 // drops onto the component, and keeps the scroll bars in step with its scroll position.
-#include "BedCaret.h"
-#include "BedColors.h"
+#include "BedEditCaret.h"
+#include "BedEditColors.h"
 #include "BedEditCore.h"
 #include "BedEditGeometry.h"
-#include "BedFontGrid.h"
-#include "BedGutter.h"
-#include "BedTextPainter.h"
+#include "BedEditFontGrid.h"
+#include "BedEditGutter.h"
+#include "BedEditTextPainter.h"
 
 #include <QAbstractScrollArea>
 #include <QTimer>

@@ -2,9 +2,9 @@
 // typed and composed text becomes CP 1250 characters.
 #include "BedEdit.h"
 #include "BedEditDrag.h"
-#include "BedEditKeyCmds.h"
+#include "BedEditKeyStrokes.h"
 #include "Cp1250.h"
-#include "VirtualKeys.h"
+#include "BedEditVirtualKeys.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,8 +1,8 @@
 // Painting of TBedEdit: only the lines and columns of the clip rectangle.
 #include "BedEdit.h"
-#include "BedTextPainter.h"
+#include "BedEditTextPainter.h"
 
-#include "BedEditHighlighter.h"
+#include "BedHighlighter.h"
 
 #include <QPaintEvent>
 

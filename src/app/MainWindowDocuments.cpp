@@ -1,0 +1,298 @@
+// Opening, saving, reloading and inserting documents.
+#include "MainWindow.h"
+#include "BedHighlighterCp1250.h"
+
+#include "BedEdit.h"
+#include "BedEditFiles.h"
+#include "LineEnds.h"
+#include "CodePages.h"
+#include "CommandLine.h"
+#include "T602Session.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string DirectoryOf(const std::string& fileName) {
+    const size_t slash = fileName.rfind('/');
+    return slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
+}
+
+std::string FilePart(const std::string& fileName) {
+    const size_t slash = fileName.rfind('/');
+    return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
+}
+
+QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
+
+}  // namespace
+
+void TForm1::SetFileName(const QString& name) {
+    openRequest_.fileName = name;
+    saveRequest_.fileName = name;
+}
+
+void TForm1::SetTitles() {
+    const std::string name = FileName().toStdString();
+    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
+    applicationTitle_ = "BED " + QString::fromStdString(BedAsciiUpperCase(FilePart(name)));
+    setWindowIconText(applicationTitle_);
+}
+
+void TForm1::DetectLineEnds(const std::string& fileName) {
+    unixLineEnds = DetectUnixLineEnds(fileName);
+    ShowLineEndMode();
+}
+
+void TForm1::BuildCodePageMenu(QMenu* menu) {
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    for (const TBedCodePageMenuItem& item : kCodePageMenuItems) {
+        const QByteArray name(item.objectName.data(), int(item.objectName.size()));
+        const QByteArray caption(item.caption.data(), int(item.caption.size()));
+        QAction* action = AddItem(menu, name.constData(), caption.constData(), QKeySequence(), nullptr);
+        action->setCheckable(true);
+        action->setEnabled(true);
+        action->setActionGroup(group);
+        const int codePage = item.codePage;
+        connect(action, &QAction::triggered, this, [this, codePage] { SelectCodePage(codePage); });
+    }
+}
+
+void TForm1::SelectCodePage(int codePage) {
+    for (const TBedCodePageMenuItem& item : kCodePageMenuItems)
+        if (item.codePage == codePage)
+            Action(QString::fromUtf8(item.objectName.data(), int(item.objectName.size())))->setChecked(true);
+    currentCodePage = codePage;
+    SetPanel(2, Utf8(CodePageName(codePage)));
+}
+
+void TForm1::ChooseCodePageByExtension(const std::string& fileName) {
+    const TBedCodePage chosen =
+        CodePageForFileName(fileName, TBedCodePage(currentCodePage), autoCodePage);
+    if (chosen != currentCodePage) SelectCodePage(chosen);
+}
+
+bool TForm1::Load(const std::string& fileName, TBedEdit& editor, int codePage) {
+    ChooseHighlighterForFile(fileName);
+    TBedEditStringList& lines = editor.Lines();
+    // One update bracket around reading, converting and wrapping, closed also after an error.
+    const auto updating = [&lines](const auto& body) {
+        lines.BeginUpdate();
+        try {
+            body();
+        } catch (...) {
+            lines.EndUpdate();
+            throw;
+        }
+        lines.EndUpdate();
+    };
+    try {
+        if (codePage == cpCP1250) {
+            updating([&] {
+                lines.LoadFromFile(fileName);
+                WrapAfterLoad();
+            });
+        } else {
+            T602Session::Load t602Load(t602, codePage, fileName,
+                                       [this] { return TBedT602Mode(ui_.T602Prompt()); });
+            updating([&] {
+                lines.LoadFromFile(fileName);
+                ConvertLoadedLines(lines, codePage, t602Load);
+                WrapAfterLoad();
+            });
+        }
+    } catch (const EBedFileError& e) {
+        if (e.kind() != EBedFileError::Open) throw;
+        ui_.ErrorBox(
+            "Soubor není možné otevřít. Zkontrolujte zejména není-li již otevřen v jiném programu "
+            "nebo není-li špatně sdílen přes síť.");
+        return false;
+    }
+    if (&editor == Memo1) {
+        Memo1->setFocus();
+        Memo1->viewport()->update();
+    }
+    editor.SetCaretY(1);
+    return true;
+}
+
+void TForm1::WrapAfterLoad() {
+    QAction* wrap = Action("Provedkovzlom1");
+    if (Action("Zalamovani")->isChecked() && wrap->isEnabled()) wrap->trigger();
+}
+
+void TForm1::Write(const std::string& fileName, TBedEdit& editor, int codePage) {
+    const TBedEditStringList& lines = editor.Lines();
+    TBedEditFileWriter writer(fileName);
+    const std::string_view lineEnd = unixLineEnds ? "\n" : "\r\n";
+    std::string line;
+    for (int i = 0; i < lines.Count(); ++i) {
+        line = lines.GetView(i);
+        // An empty last line adds nothing: every written line already ends with a break.
+        if (i == lines.Count() - 1 && (line.empty() || line[0] == '\n')) break;
+        Encode(codePage, line);
+        if (!line.empty() && line.back() == '\n') line.pop_back();
+        line += lineEnd;
+        writer.Write(line);
+    }
+    writer.Commit();
+}
+
+bool TForm1::SavePrompt() {
+    if (quitWithoutSaving || !modified) return true;
+    switch (ui_.SavePrompt()) {
+        case TModalResult::Yes:
+            UlozitClick();
+            // A cancelled or failed save must not let the asking command drop the changes.
+            return !modified;
+        case TModalResult::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TForm1::NovyClick() {
+    if (!SavePrompt()) return;
+    setWindowTitle(kCaption);
+    applicationTitle_ = "BED";
+    setWindowIconText(applicationTitle_);
+    Memo1->Lines().Clear();
+    SetFileName(kUntitled);
+    RefreshHistoryMenu();
+    SetModified(false);
+}
+
+void TForm1::ShowOpenedDocument() {
+    Memo1->SetSelFrom({1, 1});
+    Memo1->setFocus();
+    Memo1->SetCaretY(1);
+}
+
+void TForm1::OtevritClick() {
+    UpdateRecentCaret();
+    openRequest_.title = "Otevřít soubor" + Utf8(CodePageTitleSuffix(currentCodePage));
+    if (!SavePrompt()) return;
+    TFileDialogRequest request = openRequest_;
+    if (!ui_.OpenDialog(request)) return;
+    openRequest_.filterIndex = request.filterIndex;
+    const std::string name = request.fileName.toStdString();
+    DetectLineEnds(name);
+    ChooseCodePageByExtension(name);
+    if (!Load(name, *Memo1, currentCodePage)) return;
+    SetFileName(request.fileName);
+    SetModified(false);
+    SetTitles();
+    AddToHistory(name);
+    PushRecentFile();
+    loadDir = DirectoryOf(name);
+    openRequest_.initialDir = QString::fromStdString(loadDir);
+    ShowOpenedDocument();
+}
+
+void TForm1::UlozitClick() {
+    if (FileName() == kUntitled) {
+        UlozitJakoClick();
+        return;
+    }
+    const std::string name = FileName().toStdString();
+    Write(name, *Memo1, currentCodePage);
+    SetModified(false);
+    AddToHistory(name);
+    saveDir = DirectoryOf(name);
+    saveRequest_.initialDir = QString::fromStdString(saveDir);
+    UpdateRecentCaret();
+}
+
+void TForm1::UlozitJakoClick() {
+    saveRequest_.title = "Uložit soubor" + Utf8(CodePageTitleSuffix(currentCodePage));
+    TFileDialogRequest request = saveRequest_;
+    if (!ui_.SaveDialog(request)) return;
+    SetFileName(request.fileName);
+    ChooseCodePageByExtension(request.fileName.toStdString());
+    UlozitClick();
+    PushRecentFile();
+    SetTitles();
+}
+
+std::string TForm1::RemovableMediumDirectory() {
+    // Desktop environments mount removable media (USB disks, memory cards, floppies) under
+    // /media or /run/media; the first one mounted there stands in for drive A:.
+    std::ifstream mounts("/proc/mounts");
+    std::string line;
+    while (std::getline(mounts, line)) {
+        std::istringstream fields(line);
+        std::string device, mountPoint;
+        fields >> device >> mountPoint;
+        if (mountPoint.rfind("/media/", 0) == 0 || mountPoint.rfind("/run/media/", 0) == 0) {
+            // /proc/mounts escapes blanks in mount points as octal.
+            std::string decoded;
+            for (size_t i = 0; i < mountPoint.size(); ++i) {
+                if (mountPoint[i] == '\\' && i + 3 < mountPoint.size()) {
+                    decoded += char(std::stoi(mountPoint.substr(i + 1, 3), nullptr, 8));
+                    i += 3;
+                } else {
+                    decoded += mountPoint[i];
+                }
+            }
+            return decoded + "/";
+        }
+    }
+    return {};
+}
+
+void TForm1::ulNaDisketuClick() {
+    const std::string medium = RemovableMediumDirectory();
+    if (medium.empty()) {
+        ui_.ErrorBox("Není připojena žádná disketa ani jiné vyměnitelné médium (USB disk, paměťová karta).");
+        return;
+    }
+    Write(medium + FilePart(FileName().toStdString()), *Memo1, currentCodePage);
+}
+
+void TForm1::ZnovuNacistClick() {
+    if (FileName() == kUntitled) {
+        ui_.ErrorBox("Není CO znovu načíst!");
+        return;
+    }
+    const std::string name = FileName().toStdString();
+    DetectLineEnds(name);
+    if (!Load(name, *Memo1, currentCodePage)) return;
+    SetModified(false);
+    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
+    StoreHistoryCodePage();
+    Memo1->SetSelFrom({1, 1});
+    Memo1->setFocus();
+    Memo1->viewport()->update();
+}
+
+void TForm1::Pilepzesouboru1Click() {
+    TFileDialogRequest request = openRequest_;
+    if (!ui_.OpenDialog(request)) return;
+    pomocneMemo->Lines().Clear();
+    if (!Load(request.fileName.toStdString(), *pomocneMemo, currentCodePage)) return;
+    pomocneMemo->setFont(Memo1->font());
+    pomocneMemo->SelectAll();
+    pomocneMemo->CopySelectionToClipboard();
+    Memo1->PasteClipboardText();
+    Memo1->setFocus();
+}
+
+void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
+    if (files.empty()) return;
+    const std::string& name = files.front();
+    DetectLineEnds(name);
+    ChooseCodePageByExtension(name);
+    if (!Load(name, *Memo1, currentCodePage)) return;
+    SetFileName(QString::fromStdString(name));
+    SetModified(false);
+    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
+    AddToHistory(name);
+    ShowOpenedDocument();
+}

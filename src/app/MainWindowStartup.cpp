@@ -1,0 +1,256 @@
+// The main window's start-up, settings, command line and closing.
+#include "MainWindow.h"
+#include "BedHighlighterCp1250.h"
+
+#include "BedEditColors.h"
+#include "BedEdit.h"
+#include "CodePages.h"
+#include "CommandLine.h"
+#include "IniFile.h"
+
+#include <QAction>
+#include <QApplication>
+
+void TForm1::FormCreate(const QStringList& params) {
+    helpMode = false;
+    unixLineEnds = false;
+    ShowLineEndMode();
+    setWindowTitle(kCaption);
+    SetModified(false);
+    currentCodePage = cpCP1250;
+    t602.SetMode(t602Ask);
+    Memo1->Lines().Clear();
+    SetModified(false);
+
+    settingsDir = SettingsDirectory(programDir);
+    const TIniFile ini(settingsDir + "bed.ini");
+    ApplySettings(ReadSettings(ini, programDir));
+
+    SelectCodePage(IsCodePage(defaultCodePage) ? defaultCodePage : cpCP1250);
+    saveRequest_.initialDir = QString::fromStdString(saveDir);
+    saveRequest_.filter = QString::fromUtf8("jakýkoli soubor|*.*");
+    openRequest_.initialDir = QString::fromStdString(loadDir);
+    openRequest_.filter = QString::fromUtf8(
+        "všechny soubory|*.*|texty|*.txt;*.doc;*.me|Pascal|*.pas|C & C++|*.c;*.cpp|Assembler|*.asm|"
+        "Haskell|*.hs|všechny zdrojáky|*.asm;*.pas;*.c;*.c++;*.asm;*.hs;*.cpp;*.pl;*.bas;*.bat|"
+        "HTML stránky|*.htm;*.html|INI soubory|*.ini");
+    SetFileName(kUntitled);
+
+    ProcessCommandLine(params);
+    SetPanel(2, QString::fromUtf8(CodePageName(currentCodePage).data(),
+                                  int(CodePageName(currentCodePage).size())));
+}
+
+void TForm1::ApplySettings(const TBedSettings& s) {
+    resize(s.sirka, s.vyska);
+    move(s.x, s.y);
+    Panel1->setVisible(s.panelV);
+    QFont font(QString::fromStdString(s.font));
+    if (s.velikostFontu > 0) font.setPointSize(s.velikostFontu);
+    Memo1->setFont(font);
+    fontCharset_ = s.fontCharset;
+    autoCodePage = s.autokodovani;
+    Action("autokod")->setChecked(autoCodePage);
+    saveDir = s.ukladaciCesta;
+    loadDir = s.nahravaciCesta;
+    openRequest_.filterIndex = s.filterIndex;
+    Action("PodlePripony")->setChecked(s.podlePripony);
+    Action("PomListaL")->setChecked(s.pomListaL);
+    ApplyGutterVisibility();
+    Action("Zalamovani")->setChecked(s.zalamovani);
+    defaultCodePage = s.implicitniKodovani;
+    escQuits = s.escKonci;
+    Action("AutoZalam")->setChecked(s.autoZalam);
+    ShowWrapWhileTyping();
+    if (s.ukazHraniciZlomu) Action("uhz1")->trigger();
+    rightEdge = s.hraniceZlomu;
+    Memo1->SetRightEdge(rightEdge);
+    recentFiles = s.recent;
+    BuildRecentMenu();
+}
+
+TBedSettings TForm1::CollectSettings() const {
+    TBedSettings s;
+    s.vyska = height();
+    s.sirka = width();
+    s.y = y();
+    s.x = x();
+    s.hraniceZlomu = rightEdge;
+    s.font = Memo1->font().family().toStdString();
+    s.fontCharset = fontCharset_;
+    s.ukladaciCesta = saveDir;
+    s.nahravaciCesta = loadDir;
+    s.filterIndex = openRequest_.filterIndex;
+    s.velikostFontu = Memo1->font().pointSize();
+    s.podlePripony = Action("PodlePripony")->isChecked();
+    s.pomListaL = Action("PomListaL")->isChecked();
+    s.autokodovani = autoCodePage;
+    s.zalamovani = Action("Zalamovani")->isChecked();
+    s.ukazHraniciZlomu = Action("uhz1")->isChecked();
+    s.escKonci = escQuits;
+    s.panelV = !Panel1->isHidden();
+    s.autoZalam = Action("AutoZalam")->isChecked();
+    s.implicitniKodovani = defaultCodePage;
+    s.recent = recentFiles;
+    return s;
+}
+
+void TForm1::ProcessCommandLine(const QStringList& params) {
+    for (const QString& param : params) {
+        if (terminated_) return;
+        const TCommandLineParam p = ClassifyParam(param.toStdString());
+        if (p.isOption)
+            RunOption(p.letter, p.value);
+        else
+            OpenFileFromCommandLine(p.value);
+    }
+}
+
+bool TForm1::OpenFileFromCommandLine(const std::string& fileName) {
+    const QString previous = FileName();
+    SetFileName(QString::fromStdString(fileName));
+    bool loaded = false;
+    try {
+        DetectLineEnds(fileName);
+        ChooseCodePageByExtension(fileName);
+        loaded = Load(fileName, *Memo1, currentCodePage);
+    } catch (...) {
+        // The document did not become that file: a later save must not go there.
+        SetFileName(previous);
+        throw;
+    }
+    if (!loaded) {
+        SetFileName(previous);
+        return false;
+    }
+    SetModified(false);
+    SetTitles();
+    PushRecentFile();
+    AddToHistory(fileName);
+    Memo1->setFocus();
+    Memo1->SetSelFrom({0, 0});
+    Memo1->SetSelTo({0, 0});
+    Memo1->SetCaretX(0);
+    Memo1->SetCaretY(1);
+    return true;
+}
+
+void TForm1::RunOption(char letter, const std::string& value) {
+    const char v = ValueLetter(value);
+    switch (letter) {
+        case '6':
+            if (v == '?') t602.SetMode(t602Ask);
+            else if (v == 'C' || v == 'T') t602.SetMode(t602Text);
+            else if (v == 'H') t602.SetMode(t602Html);
+            else if (v == 'N' || v == 'Z') t602.SetMode(t602Leave);
+            break;
+        case 'C':
+            if (v == 'Q') {
+                Write(FileName().toStdString(), *Memo1, currentCodePage);
+                terminated_ = true;
+            } else if (v == 'U') {
+                dos2unixClick();
+            } else if (v == 'Z') {
+                Action("Zalamovani")->trigger();
+            }
+            break;
+        case 'K':
+            if (v == '2' || v == 'I') SelectCodePage(cpISO88592);
+            else if (v == '8') SelectCodePage(cpKOI8CS);
+            else if (v == 'C' || v == 'W') SelectCodePage(cpCP1250);
+            else if (v == 'K') SelectCodePage(cpKamenicky);
+            else if (v == 'L' || v == 'P') SelectCodePage(cpPCLatin2);
+            break;
+        case 'L': {
+            const int n = ParseNumericOption(value);
+            raise();
+            activateWindow();
+            Memo1->setFocus();
+            Memo1->SetCaretY(n + 1);
+            break;
+        }
+        case 'N': SetFileName(QString::fromStdString(value)); break;
+        case 'S': resize(ParseNumericOption(value), height()); break;
+        case 'V': resize(width(), ParseNumericOption(value)); break;
+        case 'X': move(ParseNumericOption(value), y()); break;
+        case 'Y': move(x(), ParseNumericOption(value)); break;
+        case '^': EnterHelpMode(); break;
+        default: break;  // unknown letters do nothing
+    }
+}
+
+void TForm1::EnterHelpMode() {
+    helpMode = true;
+    Panel1->hide();
+    static const struct { const char* file; const char* appTitle; const char* caption; } kHelp[] = {
+        {"HELP.TXT", "nápověda BEDu", "Nápověda k Brousek Editoru"},
+        {"OPROG.TXT", "o programování BEDu", "O programování Brousek Editoru"},
+        {"BED_FAQ.TXT", "FAQ BEDu", "Často pokládané otázky o Brousek editoru"},
+        {"BED_VER.TXT", "Historie verzí BEDu", "Historie verzí Brousek Editoru"},
+    };
+    const std::string caption = BedAsciiUpperCase(windowTitle().toStdString());
+    for (const auto& h : kHelp) {
+        if (caption.find(BedAsciiUpperCase(programDir + h.file)) != std::string::npos) {
+            applicationTitle_ = QString::fromUtf8(h.appTitle);
+            setWindowIconText(applicationTitle_);
+            setWindowTitle(QString::fromUtf8(h.caption));
+            return;
+        }
+    }
+}
+
+bool TForm1::FormCloseQuery() {
+    if (!SavePrompt()) return false;
+    if (!helpMode) {
+        UpdateRecentCaret();
+        try {
+            TIniFile ini(settingsDir + "bed.ini");
+            WriteSettings(ini, CollectSettings());
+            ini.UpdateFile();
+        } catch (const std::exception&) {
+            // A settings directory that can't be written must not keep the window open.
+        }
+    }
+    return true;
+}
+
+void TForm1::Volby1Click() {
+    TOptionsValues v;
+    v.defaultCodePage = defaultCodePage;
+    v.escQuits = escQuits;
+    v.autoCodePage = autoCodePage;
+    v.highlighterByExtension = Action("PodlePripony")->isChecked();
+    v.gutterVisible = Action("PomListaL")->isChecked();
+    v.printHighlighted = Action("tisk_highlight")->isChecked();
+    v.wrapOnLoad = Action("Zalamovani")->isChecked();
+    v.wrapWhileTyping = Action("AutoZalam")->isChecked();
+    v.toolPanelVisible = !Panel1->isHidden();
+    if (!ui_.OptionsDialog(v)) return;
+    defaultCodePage = v.defaultCodePage;
+    escQuits = v.escQuits;
+    autoCodePage = v.autoCodePage;
+    Action("autokod")->setChecked(v.autoCodePage);
+    Action("PodlePripony")->setChecked(v.highlighterByExtension);
+    Action("PomListaL")->setChecked(v.gutterVisible);
+    ApplyGutterVisibility();
+    Action("tisk_highlight")->setChecked(v.printHighlighted);
+    Action("Zalamovani")->setChecked(v.wrapOnLoad);
+    Action("AutoZalam")->setChecked(v.wrapWhileTyping);
+    ShowWrapWhileTyping();
+    Panel1->setVisible(v.toolPanelVisible);
+}
+
+void TForm1::uhz1Click() {
+    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? bedcolor::Silver : 0xFFFFFF);
+}
+
+void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked() ? "LÁM" : ""); }
+
+void TForm1::dos2unixClick() {
+    unixLineEnds = !unixLineEnds;
+    ShowLineEndMode();
+}
+
+void TForm1::ApplyGutterVisibility() { Memo1->Gutter().SetVisible(Action("PomListaL")->isChecked()); }
+
+void TForm1::autokodClick() { autoCodePage = Action("autokod")->isChecked(); }

@@ -1,0 +1,175 @@
+// Loaded lines point into the block they were read in until something needs a string of its own.
+#include "BedEditFiles.h"
+#include "BedEditLineStore.h"
+#include "BedEditStringList.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LoadedLines : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = (fs::temp_directory_path() / ("bedloaded." + std::to_string(::getpid()))).string();
+    }
+    void TearDown() override { std::remove(path_.c_str()); }
+    const std::string& Write(const std::string& bytes) {
+        std::ofstream(path_, std::ios::binary | std::ios::trunc) << bytes;
+        return path_;
+    }
+    static void ExpectLines(const TBedEditStringList& list, const std::vector<std::string>& want) {
+        ASSERT_EQ(list.Count(), int(want.size()));
+        for (int i = 0; i < list.Count(); ++i) {
+            EXPECT_EQ(list.GetView(i), want[size_t(i)]) << i;
+            EXPECT_EQ(list.Get(i), want[size_t(i)]) << i;
+            EXPECT_EQ(list.GetView(i), list.Get(i)) << i;
+        }
+    }
+
+    std::string path_;
+};
+
+TEST_F(LoadedLines, KeepNulBytesAndTheLineBreakStyle) {
+    TBedEditStringList list;
+    list.LoadFromFile(Write(std::string("a\0b\nc\0\n\n\0", 9)));
+    ExpectLines(list, {std::string("a\0b", 3), std::string("c\0", 2), "", std::string(1, '\0')});
+    EXPECT_EQ(list.LineBreakStyle(), kLineBreakLF);
+    EXPECT_EQ(list.Text(), std::string("a\0b\r\nc\0\r\n\r\n\0\r\n", 14));
+
+    list.LoadFromFile(Write("x\ry\r\n"));
+    ExpectLines(list, {"x", "y"});
+    EXPECT_EQ(list.LineBreakStyle(), kLineBreakCRLF);
+}
+
+TEST_F(LoadedLines, ReaderHandsOverWhatFollowsTheLinesAlreadyRead) {
+    Write("first\r\nsecond\nthird");
+    TBedEditFileReader reader(path_, 4);
+    std::string line;
+    ASSERT_TRUE(reader.ReadLine(line));
+    EXPECT_EQ(line, "first");
+    TBedEditStringList list;
+    list.LoadFromReader(reader);
+    ExpectLines(list, {"second", "third"});
+    EXPECT_EQ(list.LineBreakStyle(), kLineBreakCRLF);  // the CR was read before
+}
+
+TEST_F(LoadedLines, AFileThatGrewSinceOpeningIsReadWhole) {
+    Write("one\n");
+    TBedEditFileReader reader(path_, 2);
+    std::ofstream(path_, std::ios::binary | std::ios::app) << std::string(100, 'x') << "\nlast";
+    size_t size = 0;
+    auto bytes = reader.ReadRest(size);
+    EXPECT_EQ(std::string(bytes.get(), size), "one\n" + std::string(100, 'x') + "\nlast");
+}
+
+// Mixed edits over loaded lines, checked line by line against a plain vector; the sanitizer
+// catches any view left pointing into a freed block.
+TEST_F(LoadedLines, EditsAroundLoadedLinesMatchAPlainVector) {
+    std::mt19937 random(7);
+    std::vector<std::string> model;
+    std::string file;
+    for (int i = 0; i < 300; ++i) {
+        model.push_back("line " + std::to_string(i) + std::string(size_t(i % 7), '\t'));
+        file += model.back() + (i % 3 ? "\n" : "\r\n");
+    }
+    TBedEditStringList list;
+    list.LoadFromFile(Write(file));
+    std::string joined;
+    for (const std::string& line : model) joined += line + "\r\n";
+    EXPECT_EQ(list.Text(), joined);  // without asking for any line as a string
+    for (int step = 0; step < 2000; ++step) {
+        const int n = list.Count();
+        const int at = n ? int(random() % unsigned(n)) : 0;
+        const int other = n ? int(random() % unsigned(n)) : 0;
+        const auto modelAt = model.begin() + at;
+        switch (n ? random() % 7 : 1) {
+            case 0:
+                list.Put(at, "put " + std::to_string(step));
+                *modelAt = "put " + std::to_string(step);
+                break;
+            case 1:
+                list.Insert(at, "ins");
+                model.insert(modelAt, "ins");
+                break;
+            case 2:
+                list.Delete(at);
+                model.erase(modelAt);
+                break;
+            case 3:
+                list.Exchange(at, other);
+                std::swap(*modelAt, model[size_t(other)]);
+                break;
+            case 4:
+                EXPECT_EQ(list.Get(at), *modelAt);
+                break;
+            case 5:
+                if (modelAt->find('\t') == std::string::npos) {
+                    EXPECT_EQ(list.ExpandedLine(at), *modelAt);
+                }
+                break;
+            case 6:
+                list.DeleteLines(at, 3);
+                model.erase(modelAt, model.begin() + std::min(n, at + 3));
+                break;
+        }
+    }
+    ExpectLines(list, model);
+    TBedEditStringList copy;
+    copy.AddStrings(list);
+    ExpectLines(copy, model);
+}
+
+TEST_F(LoadedLines, LinesTakenOutWhileLoadingLeaveTheRestIntact) {
+    TBedEditStringList list;
+    list.OnLinesAdded = [&](int index) {
+        if (index % 2 == 0) list.Put(index, list.Get(index) + "!");
+    };
+    list.LoadFromFile(Write("a\nbb\nccc\n\ne"));
+    ExpectLines(list, {"a!", "bb", "ccc!", "", "e!"});
+}
+
+TEST(LineStoreBlocks, ABlockIsFreedOnceNoLinePointsIntoIt) {
+    TBedEditLineStore store;
+    store.SetCapacity(3);
+    auto bytes = std::make_unique<char[]>(6);
+    std::memcpy(bytes.get(), "abcdef", 6);
+    const char* block = store.AdoptBlock(std::move(bytes), 6);
+    TBedEditLineRecord* records = store.Open(0, 3);
+    for (int i = 0; i < 3; ++i) {
+        records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
+        store.SetView(records[i], block + 2 * i, 2);
+    }
+    store.ReleaseBlock(block);
+    EXPECT_EQ(store.BlockCount(), 1);
+    EXPECT_EQ(store.Text(store[0]), "ab");  // copied out: the others still point in
+    store.SetText(store[1], "new");
+    EXPECT_EQ(store.BlockCount(), 1);
+    EXPECT_EQ(TBedEditLineStore::View(store[2]), "ef");
+    store.Erase(2, 1);
+    EXPECT_EQ(store.BlockCount(), 0);
+    EXPECT_EQ(TBedEditLineStore::View(store[0]), "ab");
+    EXPECT_EQ(TBedEditLineStore::View(store[1]), "new");
+
+    // A block is kept while held even when no line points into it, and not a moment longer.
+    const char* empty = store.AdoptBlock(std::make_unique<char[]>(1), 1);
+    store.Clear();
+    EXPECT_EQ(store.BlockCount(), 1);
+    store.ReleaseBlock(empty);
+    EXPECT_EQ(store.BlockCount(), 0);
+}
+
+}  // namespace
