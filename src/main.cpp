@@ -1,6 +1,8 @@
+#include "AppIcon.h"
 #include "BedEditCore.h"
 #include "BedEditSystemClipboard.h"
 #include "CommandLine.h"
+#include "Installation.h"
 #include "QtUiServices.h"
 #include "MainWindow.h"
 
@@ -30,6 +32,8 @@ int main(int argc, char** argv) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     app.setApplicationName("bed");
+    app.setWindowIcon(BedAppIcon());
+    app.setDesktopFileName(kBedAppId);
     TBedEditSystemClipboard clipboard;
     TCustomBedEdit::SetDefaultClipboard(&clipboard);
     QStringList params = app.arguments();

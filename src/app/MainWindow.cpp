@@ -124,9 +124,9 @@ void TForm1::BuildMenus() {
     AddToggle(soubor, "tisk_highlight", "Tisknout i se zvýrazněním", none, true, nullptr);
     soubor->addSeparator();
     AddItem(soubor, "ZnovuNacist", "&Znovu načíst", Qt::CTRL | Qt::SHIFT | Qt::Key_R, &TForm1::ZnovuNacistClick);
-    AddItem(soubor, "Daloknoeditoru1", "&Další okno editoru", Qt::CTRL | Qt::SHIFT | Qt::Key_O, nullptr);
+    AddItem(soubor, "Daloknoeditoru1", "&Další okno editoru", Qt::CTRL | Qt::SHIFT | Qt::Key_O, &TForm1::Daloknoeditoru1Click);
     soubor->addSeparator();
-    AddItem(soubor, "Asociuj1", "&Asociuj...", none, nullptr);
+    AddItem(soubor, "Asociuj1", "&Asociuj...", none, &TForm1::Asociuj1Click);
     AddItem(soubor, "Volby1", "Volby...", none, &TForm1::Volby1Click);
     soubor->addSeparator();
     AddItem(soubor, "Konec", "&Konec", Qt::Key_F10, &TForm1::KonecClick);
@@ -175,7 +175,7 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "konecvyberu", "Ko&nec SuperVýběru", Qt::CTRL | Qt::Key_E, nullptr);
     AddItem(upravy, "VysvtitSuperVbr1", "O&bnovit SuperVýběr", Qt::CTRL | Qt::Key_L, nullptr);
     upravy->addSeparator();
-    AddItem(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, nullptr);
+    AddToggle(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, false, &TForm1::readonlyClick);
 
     QMenu* format = bar->addMenu("&Formát");
     format->setObjectName("Formt1");
@@ -241,16 +241,17 @@ void TForm1::BuildMenus() {
     AddItem(zobraz, "pocetslov", "Počet &slov v textu", none, nullptr);
     AddItem(zobraz, "Poetznakvtextu1", "Počet &znaků v textu", none, nullptr);
     zobraz->addSeparator();
-    AddItem(zobraz, "zhtml", "Soubor v &asociované aplikaci", Qt::ALT | Qt::Key_A, nullptr);
+    AddItem(zobraz, "zhtml", "Soubor v &asociované aplikaci", Qt::ALT | Qt::Key_A, &TForm1::zhtmlClick);
 
     QMenu* napoveda = bar->addMenu("&Nápověda");
     napoveda->setObjectName("Napoveda1");
-    AddItem(napoveda, "Obsah", "&Obsah", Qt::Key_F1, nullptr);
-    AddItem(napoveda, "FAQ", "&FAQ (často pokládané otázky)", none, nullptr);
-    AddItem(napoveda, "Historieverzeditoru1", "Historie verzí editoru", none, nullptr);
-    AddItem(napoveda, "oprog", "O &programování tohoto editoru", none, nullptr);
+    connect(napoveda, &QMenu::aboutToShow, this, [this] { Guard([&] { Napoveda1Click(); }); });
+    AddItem(napoveda, "Obsah", "&Obsah", Qt::Key_F1, &TForm1::ObsahClick);
+    AddItem(napoveda, "FAQ", "&FAQ (často pokládané otázky)", none, &TForm1::FAQClick);
+    AddItem(napoveda, "Historieverzeditoru1", "Historie verzí editoru", none, &TForm1::Historieverzeditoru1Click);
+    AddItem(napoveda, "oprog", "O &programování tohoto editoru", none, &TForm1::oprogClick);
     napoveda->addSeparator();
-    AddItem(napoveda, "Oaplikaci", "O &aplikaci...", none, nullptr);
+    AddItem(napoveda, "Oaplikaci", "O &aplikaci...", none, &TForm1::OaplikaciClick);
 }
 
 void TForm1::BuildToolPanel() {
@@ -324,6 +325,11 @@ void TForm1::ShowLineEndMode() { SetPanel(4, unixLineEnds ? "UNIX" : "DOS"); }
 
 void TForm1::Memo1Change() {
     if (Memo1->Modified()) SetModified(true);
+}
+
+void TForm1::readonlyClick() {
+    Memo1->SetReadOnly(Action("readonly")->isChecked());
+    SetPanel(3, Memo1->ReadOnly() ? "RO" : "RW");
 }
 
 void TForm1::KonecClick() { close(); }

@@ -19,6 +19,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class TBedEdit;
+class TForm7;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -92,6 +93,21 @@ public:
     void SelectHighlighterItem(int item);
     void SelectCodePage(int codePage);
     void Memo1DropFiles(const std::vector<std::string>& files);
+    void readonlyClick();
+
+    // Desktop integration: help windows, a second window, the associated application, the
+    // associations dialog, the about box (MainWindowDesktop.cpp).
+    void ObsahClick();
+    void FAQClick();
+    void Historieverzeditoru1Click();
+    void oprogClick();
+    void Napoveda1Click();
+    void OaplikaciClick();
+    void Daloknoeditoru1Click();
+    void zhtmlClick();
+    void Asociuj1Click();
+    // The running executable, started again for help windows and further windows.
+    static QString ProgramPath();
 
     // Document operations (also used by the command line).
     void DetectLineEnds(const std::string& fileName);
@@ -117,6 +133,7 @@ private:
     bool OpenFileFromCommandLine(const std::string& fileName);
     void RunOption(char letter, const std::string& value);
     void EnterHelpMode();
+    void LaunchHelpWindow(const char* file);
 
     void BuildMenus();
     void BuildToolPanel();
@@ -155,4 +172,5 @@ private:
     int fontCharset_ = 1;
     TFileHistory history_;
     TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
+    TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
 };

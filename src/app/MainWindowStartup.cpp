@@ -148,6 +148,10 @@ void TForm1::RunOption(char letter, const std::string& value) {
             if (v == 'Q') {
                 Write(FileName().toStdString(), *Memo1, currentCodePage);
                 terminated_ = true;
+            } else if (v == 'H') {
+                zhtmlClick();
+            } else if (v == 'R') {
+                Action("readonly")->trigger();
             } else if (v == 'U') {
                 dos2unixClick();
             } else if (v == 'Z') {
@@ -176,26 +180,6 @@ void TForm1::RunOption(char letter, const std::string& value) {
         case 'Y': move(x(), ParseNumericOption(value)); break;
         case '^': EnterHelpMode(); break;
         default: break;  // unknown letters do nothing
-    }
-}
-
-void TForm1::EnterHelpMode() {
-    helpMode = true;
-    Panel1->hide();
-    static const struct { const char* file; const char* appTitle; const char* caption; } kHelp[] = {
-        {"HELP.TXT", "nápověda BEDu", "Nápověda k Brousek Editoru"},
-        {"OPROG.TXT", "o programování BEDu", "O programování Brousek Editoru"},
-        {"BED_FAQ.TXT", "FAQ BEDu", "Často pokládané otázky o Brousek editoru"},
-        {"BED_VER.TXT", "Historie verzí BEDu", "Historie verzí Brousek Editoru"},
-    };
-    const std::string caption = BedAsciiUpperCase(windowTitle().toStdString());
-    for (const auto& h : kHelp) {
-        if (caption.find(BedAsciiUpperCase(programDir + h.file)) != std::string::npos) {
-            applicationTitle_ = QString::fromUtf8(h.appTitle);
-            setWindowIconText(applicationTitle_);
-            setWindowTitle(QString::fromUtf8(h.caption));
-            return;
-        }
     }
 }
 

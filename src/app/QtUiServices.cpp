@@ -1,5 +1,7 @@
 #include "QtUiServices.h"
 
+#include "AboutBox.h"
+#include "HelpJokeDialog.h"
 #include "OptionsDialog.h"
 #include "T602Prompt.h"
 #include "SavePrompt.h"
@@ -118,6 +120,16 @@ int QtUiServices::T602Prompt() {
 bool QtUiServices::OptionsDialog(TOptionsValues& values) {
     TForm10 form(parent_);
     return form.Edit(values);
+}
+
+void QtUiServices::AboutBox() {
+    TForm2 form(parent_);
+    form.exec();
+}
+
+void QtUiServices::HelpJoke() {
+    Theeee form(parent_);
+    form.exec();
 }
 
 void QtUiServices::StartProgram(const QString& program, const QStringList& arguments) {

@@ -21,6 +21,8 @@ public:
     TModalResult SavePrompt() override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;
+    void AboutBox() override;
+    void HelpJoke() override;
     void StartProgram(const QString& program, const QStringList& arguments) override;
     void ShellOpen(const QString& fileName) override;
 

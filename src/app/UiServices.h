@@ -57,6 +57,10 @@ public:
     virtual int T602Prompt() = 0;
     // "Volby Brousek Editoru": true when confirmed with OK (values then hold the new state).
     virtual bool OptionsDialog(TOptionsValues& values) = 0;
+    // "BROUSEK EDITOR", the about box.
+    virtual void AboutBox() = 0;
+    // "he?", for a user who asks for help inside the help window.
+    virtual void HelpJoke() = 0;
 
     // Starts a program with an argument list; the result is not checked.
     virtual void StartProgram(const QString& program, const QStringList& arguments) = 0;

@@ -52,6 +52,8 @@ public:
         if (answer) values = *answer;
         return answer.has_value();
     }
+    void AboutBox() override { shown << "about"; }
+    void HelpJoke() override { shown << "he?"; }
     void StartProgram(const QString& program, const QStringList& args) override {
         shown << "start: " + program + " " + args.join(' ');
     }
