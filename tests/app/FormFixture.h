@@ -4,6 +4,9 @@
 #include "ScriptedUiServices.h"
 #include "MainWindow.h"
 
+#include <QApplication>
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -44,6 +47,13 @@ protected:
         std::vector<std::string> result;
         for (int i = 0; i < form->Memo1->Lines().Count(); ++i) result.push_back(form->Memo1->Lines().Get(i));
         return result;
+    }
+    // Window shortcuts need the window to be the active one.
+    void ShowFocused() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->Memo1->setFocus();
     }
     // Closes the window the way the user does; false when the close was refused.
     bool Close() { return form->close(); }

@@ -5,16 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
-class TKeyboard : public FormTest {
-protected:
-    // Window shortcuts need the window to be the active one.
-    void ShowFocused() {
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->Memo1->setFocus();
-    }
-};
+using TKeyboard = FormTest;
 
 namespace {
 // QTest types only ASCII; Czech letters come as the key events a Czech keyboard sends.

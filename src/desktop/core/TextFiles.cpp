@@ -8,6 +8,9 @@
 #include <iterator>
 
 std::optional<std::string> ReadTextFile(const std::string& fileName) {
+    // Only a regular file: a folder fails to read and a FIFO would block.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileName, error)) return std::nullopt;
     std::ifstream in(fileName, std::ios::binary);
     if (!in) return std::nullopt;
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-// The file's bytes; nullopt when it does not exist or can't be read.
+// The bytes of a regular file; nullopt when there is none or it can't be read.
 std::optional<std::string> ReadTextFile(const std::string& fileName);
 
 // Creates the missing folders and replaces the file only once the new text is complete and on
