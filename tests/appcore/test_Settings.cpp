@@ -119,4 +119,13 @@ TEST(Settings, SettingsDirectoryFromBedpath) {
     EXPECT_EQ(SettingsDirectory(dir.Str()), "/etc/cfg/");
     Write(dir.path / "bedpath.ini", "[bed]\ncesta=\n");
     EXPECT_EQ(SettingsDirectory(dir.Str()), dir.Str());
+
+    // A program folder even root can't write, as an installed program's: the user's folder.
+    setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1);
+    EXPECT_EQ(SettingsDirectory("/proc/1/"), dir.Str() + "config/bed/");
+    unsetenv("XDG_CONFIG_HOME");
+    TIniFile ini(dir.Str() + "config/bed/bed.ini");
+    ini.WriteInteger("bed", "x", 5);
+    ini.UpdateFile();  // creates the folder
+    EXPECT_EQ(TIniFile(dir.Str() + "config/bed/bed.ini").ReadInteger("bed", "x", 0), 5);
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 
 struct TIniFile::Impl {
     // Sections and keys match without regard to case.
@@ -81,6 +82,9 @@ void TIniFile::WriteBool(const std::string& section, const std::string& key, boo
 void TIniFile::UpdateFile() const {
     std::string text;
     d->ini.Save(text);
+    // The user's configuration folder may not exist yet; a failure shows in the writer's error.
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(fileName_).parent_path(), ignored);
     TBedEditFileWriter writer(fileName_);
     writer.Write(text);
     writer.Commit();

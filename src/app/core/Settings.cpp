@@ -1,6 +1,10 @@
 #include "Settings.h"
 
 #include "IniFile.h"
+#include "XdgDirs.h"
+
+#include <cstdlib>
+#include <unistd.h>
 
 namespace {
 const std::string kBed = "bed";
@@ -69,8 +73,16 @@ void WriteSettings(TIniFile& ini, const TBedSettings& s) {
 }
 
 std::string SettingsDirectory(const std::string& programDir) {
+    // An installed program's folder is not the user's to write: the settings then live in the
+    // user's configuration folder, unless bedpath.ini names another.
+    std::string fallback = programDir;
+    if (::access(programDir.c_str(), W_OK) != 0) {
+        const std::string config =
+            XdgDirsFromEnvironment([](const char* name) { return std::getenv(name); }).configHome;
+        if (!config.empty()) fallback = config + "/bed/";
+    }
     TIniFile bedpath(programDir + "bedpath.ini");
-    std::string dir = bedpath.ReadString(kBed, "cesta", programDir);
+    std::string dir = bedpath.ReadString(kBed, "cesta", fallback);
     if (dir == "." || dir.empty()) dir = programDir;  // an empty value would name the root
     if (dir.empty() || dir.back() != '/') dir += '/';
     return dir;

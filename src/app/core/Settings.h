@@ -42,5 +42,6 @@ TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir);
 void WriteSettings(TIniFile& ini, const TBedSettings& s);
 
 // The directory of bed.ini: key "cesta" of bedpath.ini in the program directory ("." or a
-// missing file: the program directory); always ends with a slash.
+// missing file: the program directory, or $XDG_CONFIG_HOME/bed/ when the program directory
+// can't be written, as where the program is installed); always ends with a slash.
 std::string SettingsDirectory(const std::string& programDir);

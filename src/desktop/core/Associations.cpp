@@ -131,9 +131,11 @@ TAssociationOutcome RunAssociations(const TAssociationRequest& request,
         if (!own) {
             outcome.refused = true;
             outcome.messages.push_back(
-                "Vlastní přípona „" + request.ownExtensionText +
-                "“ není platná. Smí obsahovat jen písmena bez diakritiky, číslice a znaky _ + - "
-                "(tečku na začátku můžete vynechat). Nic nebylo zapsáno.");
+                (request.ownExtensionText.empty()
+                     ? std::string("Zadejte vlastní příponu, například .dopis, nebo zrušte její zaškrtnutí.")
+                     : "Vlastní přípona „" + request.ownExtensionText + "“ není platná.") +
+                " Přípona smí obsahovat jen písmena bez diakritiky, číslice a znaky _ + - (tečku na "
+                "začátku můžete vynechat). Nic nebylo zapsáno.");
             return outcome;
         }
         AddUnique(extensions, *own);
