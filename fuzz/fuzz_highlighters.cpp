@@ -1,10 +1,9 @@
-// Every registered highlighter class must take any bytes from any start state: no crash, no
+// Every built highlighter class, and every configuration of the main window, must take any bytes from any start state: no crash, no
 // endless loop, no read outside the line, and tokens that tile the line without gaps.
 //
 // Input: byte 0 chooses the mode (bit 0: split the rest into lines at LF and carry the range
 // from line to line; otherwise the rest is one line), bytes 1..8 give the start range.
-#include "BedHighlighter.h"
-#include "HighlighterChoice.h"
+#include "BedHighlighterList.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -44,16 +43,16 @@ void ScanOneLine(TBedCustomHighlighter& hl, const std::string& line) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // The main window's instances pull every built class into the program; the class list
-    // then holds them all.
-    static const TMainWindowHighlighters mainWindow = CreateMainWindowHighlighters();
     static std::vector<std::unique_ptr<TBedCustomHighlighter>> instances = [] {
         std::vector<std::unique_ptr<TBedCustomHighlighter>> v;
-        for (const TBedHighlighterClass& cls : BedHighlighterClasses())
-            v.push_back(cls.create());
+        for (const TBedLanguage* language : BedHighlighterClasses())
+            if (language->create)
+                v.push_back(language->create());
+        for (const TBedMainWindowHighlighter& mw : BedMainWindowHighlighters())
+            if (auto hl = BedCreateInstance(*mw.language, *mw.instance))
+                v.push_back(std::move(hl));
         return v;
     }();
-    (void)mainWindow;
 
     if (size < 9)
         return 0;

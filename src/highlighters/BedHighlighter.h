@@ -1,6 +1,6 @@
 #pragma once
-// The highlighter framework: attributes (colours and font style of one token category), the
-// base class every highlighter derives from, and the list of highlighter classes.
+// The highlighter framework: attributes (colours and font style of one token category) and
+// the base class every highlighter derives from.
 //
 // An editing component drives a highlighter line by line:
 //   RestoreRange(stored range of the line) or ClearRange(); StartLine(text, index);
@@ -189,22 +189,4 @@ private:
     std::vector<std::unique_ptr<TBedHighlighterAttributes>> attributes_;  // sorted by name
     TBedNotifyEventChain changeChain_;
     std::vector<std::pair<const void*, std::function<void()>>> freeNotifications_;
-};
-
-// A highlighter class of the global class list.
-struct TBedHighlighterClass {
-    const char* className = nullptr;
-    std::unique_ptr<TBedCustomHighlighter> (*create)() = nullptr;
-};
-
-// Registered classes in the fixed order of the family (Pascal first, general last). A class
-// registers itself when its code is linked in; registering twice has no effect.
-void RegisterHighlighterClass(const TBedHighlighterClass& cls);
-const std::vector<TBedHighlighterClass>& BedHighlighterClasses();
-
-// Put one of these at namespace scope in a highlighter's source file.
-struct TBedHighlighterRegistrar {
-    explicit TBedHighlighterRegistrar(const TBedHighlighterClass& cls) {
-        RegisterHighlighterClass(cls);
-    }
 };

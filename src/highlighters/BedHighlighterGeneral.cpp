@@ -37,30 +37,29 @@ std::vector<std::string> SplitLines(const std::string& text) {
     return lines;
 }
 
+constexpr TBedAttributeSpec kAttributes[] = {
+    {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
+    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
+    {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}, {"PreprocessorAttri", "Preprocessor"}};
+
 }  // namespace
 
+// The main window has three instances of its own (BedHighlighterGeneralInstances.h).
+constinit const TBedLanguage kBedGeneralLanguage = {
+    .className = "TGeneralHighlighter", .create = &BedCreate<TGeneralHighlighter>,
+    .languageName = "General", .attributes = kAttributes,
+    .initialRange = TGeneralHighlighter::rsUnknown, .defaultFilter = "", .wordCharacters = ""};
+
 TGeneralHighlighter::TGeneralHighlighter(void*)
-    : TBedScannerHighlighter(nullptr, tkNull) {
-    auto make = [this](const char* name, TFontStyles style) {
-        auto* attr = new TBedHighlighterAttributes(name);
-        attr->SetStyle(style);
-        RegisterAttribute(attr);
-        return attr;
-    };
-    CommentAttri = make("Comment", fsItalic);
-    IdentifierAttri = make("Identifier", 0);
-    KeyAttri = make("Reserved word", fsBold);
-    NumberAttri = make("Number", 0);
-    SpaceAttri = make("Space", 0);
-    StringAttri = make("String", 0);
-    SymbolAttri = make("Symbol", 0);
-    PreprocessorAttri = make("Preprocessor", 0);
+    : TBedScannerHighlighter(kBedGeneralLanguage, tkNull) {
+    BindAttributes({{&CommentAttri, "CommentAttri"}, {&IdentifierAttri, "IdentifierAttri"},
+                    {&KeyAttri, "KeyAttri"}, {&NumberAttri, "NumberAttri"},
+                    {&PreprocessorAttri, "PreprocessorAttri"}, {&SpaceAttri, "SpaceAttri"},
+                    {&StringAttri, "StringAttri"}, {&SymbolAttri, "SymbolAttri"}});
     SetKindAttributes({CommentAttri, IdentifierAttri, KeyAttri, nullptr, NumberAttri,
                        PreprocessorAttri, SpaceAttri, StringAttri, SymbolAttri, SymbolAttri});
-    SetWordCharacters(BedNonBlankCharacters());
     MakeDispatchTable();
     HookAttributeChanges();
-    SetRangeStates(rsUnknown);
 }
 
 void TGeneralHighlighter::MakeDispatchTable() {
@@ -78,17 +77,6 @@ void TGeneralHighlighter::MakeDispatchTable() {
     SetProcs("A-Z_a-z", &TGeneralHighlighter::IdentProc);
     SetProc('{', &TGeneralHighlighter::BraceOpenProc);
     SetProc(stringDelimCh_, &TGeneralHighlighter::StringProc);
-}
-
-TBedHighlighterAttributes* TGeneralHighlighter::StandardAttribute(int kind) const {
-    switch (kind) {
-    case 0: return CommentAttri;
-    case 1: return IdentifierAttri;
-    case 2: return KeyAttri;
-    case 3: return StringAttri;
-    case 4: return SpaceAttri;
-    default: return nullptr;
-    }
 }
 
 void TGeneralHighlighter::SetComments(CommentStyles value) {
@@ -325,69 +313,4 @@ bool TGeneralHighlighter::SaveAttributesToRegistry(TBedSettingsStore& store, TBe
         return false;
     store.WriteString("KeyWords", JoinLines(keyWords_));
     return SaveAttributesToOpenKey(store);
-}
-
-namespace {
-
-const TBedHighlighterRegistrar registrar({"TGeneralHighlighter", [] {
-    return std::unique_ptr<TBedCustomHighlighter>(new TGeneralHighlighter);
-}});
-
-std::unique_ptr<TGeneralHighlighter> MakeMainWindowGeneral(const std::vector<std::string>& words) {
-    auto hl = std::make_unique<TGeneralHighlighter>();
-    hl->SetComments(0);
-    hl->SetDetectPreprocessor(false);
-    std::string chars;
-    for (int c = 33; c <= 255; ++c)
-        chars += static_cast<char>(c);
-    hl->SetIdentifierChars(chars);
-    hl->SetKeyWords(words);
-    return hl;
-}
-
-}  // namespace
-
-std::unique_ptr<TGeneralHighlighter> CreateMailboxHighlighter() {
-    auto hl = MakeMainWindowGeneral(
-        {"CONTENT-DESCRIPTION:", "CONTENT-DISPOSITION:", "CONTENT-TRANSFER-ENCODING:",
-         "CONTENT-TYPE:", "DATE:", "ERRORS-TO:", "FROM:", "IN-REPLY-TO:", "MESSAGE-ID:",
-         "MIME-VERSION:", "NEWSGROUPS:", "ORGANIZATION:", "PRIORITY:", "RECEIVED:",
-         "REFERENCES:", "REPLY-TO:", "SENDER:", "STATUS:", "SUBJECT:", "TO:", "VERSION:",
-         "X-COMMENT:", "X-MAILER:", "X-PRIORITY:"});
-    hl->CommentAttri->SetStyle(0);
-    hl->KeyAttri->SetForeground(clBlue);
-    return hl;
-}
-
-std::unique_ptr<TGeneralHighlighter> CreateShellHighlighter() {
-    auto hl = MakeMainWindowGeneral(
-        {"ALIAS", "AR", "AS", "AWK", "BG", "BIND", "BREAK", "BUILTIN", "CASE", "CAT", "CD",
-         "CONSOLE", "CONTINUE", "CP", "CSLATEX", "CSTEX", "CUT", "DATE", "DD", "DEV", "DF",
-         "DO", "DONE", "EGREP", "ECHO", "ELIF", "ELSE", "ENV", "ESAC", "EVAL", "EX", "EXEC",
-         "EXIT", "EXPORT", "EXPR", "FALSE", "FC", "FG", "FGREP", "FI", "FIND", "FOR",
-         "FUNCTION", "GAWK", "GCC", "GDB", "GETOPTS", "GREP", "GROFF", "GUNZIP", "GZIP", "HASH",
-         "HEAD", "HELP", "HISTORY", "IF", "IN", "JOBS", "JOIN", "KILL", "LATEX", "LD", "LDD",
-         "LESS", "LET", "LN", "LOCAL", "LOGOUT", "LPR", "LS", "MAIL", "MAKE", "MAN", "MAWK",
-         "MORE", "MV", "NICE", "NL", "NM", "NOHUP", "NULL", "OBJDUMP", "OD", "PASTE", "PATCH",
-         "PDFLATEX", "PDFTEX", "PERL", "PR", "PRINTF", "PWD", "READ", "READONLY", "RETURN",
-         "RM", "RSH", "SCP", "SED", "SELECT", "SET", "SHIFT", "SHOPT", "SLEEP", "SORT",
-         "SOURCE", "SPLIT", "SSH", "STDIN", "STDOUT", "STRACE", "STTY", "SU", "SUSPEND",
-         "SYSLOG", "TAIL", "TALK", "TEE", "TEST", "TEX", "THEN", "TIME", "TIMES", "TOUCH", "TR",
-         "TRAP", "TROFF", "TRUE", "TTY", "TYPE", "ULIMIT", "UMASK", "UNALIAS", "UNAME", "UNIQ",
-         "UNSET", "UNTIL", "USLEEP", "VI", "VIEW", "VIM", "WAIT", "WHILE", "WHO", "WHOAMI",
-         "XARGS", "ZERO"});
-    hl->KeyAttri->SetForeground(clBlue);
-    hl->StringAttri->SetStyle(fsItalic);
-    hl->SetStringDelim(sdDoubleQuote);
-    return hl;
-}
-
-std::unique_ptr<TGeneralHighlighter> CreateCzechHighlighter() {
-    // CP 1250: \xC8 = Č, \x8E = Ž, \x8D = Ť.
-    auto hl = MakeMainWindowGeneral({"A", "ALE", "ANI", "\xC8" "I", "\xC8" "ILI", "I",
-                                     "JEN\x8E" "E", "NEBO", "NEBO\x8D", "PROTO\x8E" "E",
-                                     "TAK\x8E" "E"});
-    hl->CommentAttri->SetStyle(0);
-    hl->KeyAttri->SetStyle(fsItalic);
-    return hl;
 }

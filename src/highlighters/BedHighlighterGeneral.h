@@ -1,10 +1,12 @@
 #pragma once
-// A highlighter configured by properties instead of code: keywords, comment forms, the
-// string delimiter, preprocessor lines and the word characters.
+// A highlighter configured by properties instead of code: keywords (a sorted list), comment
+// forms, the string delimiter, preprocessor lines and the word characters.
 #include "BedHighlighterScanner.h"
 
 #include <string>
 #include <vector>
+
+extern const TBedLanguage kBedGeneralLanguage;
 
 enum TCommentStyle : uint8_t {
     csAnsiStyle = 1,  // (* ... *)
@@ -50,8 +52,6 @@ public:
     std::vector<std::string> KeyWords() const;
     void SetKeyWords(const std::vector<std::string>& words);
 
-    TBedHighlighterAttributes* StandardAttribute(int kind) const override;
-    std::string LanguageName() const override { return "General"; }
     bool IsKeywordText(const std::string& text) override;
     void NextToken() override;
     bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
@@ -91,8 +91,3 @@ private:
     std::vector<std::vector<std::string>> keyWordsByLength_;
     std::bitset<256> keyWordFirsts_;
 };
-
-// The main window's three configurations of the general highlighter.
-std::unique_ptr<TGeneralHighlighter> CreateMailboxHighlighter();  // hl_Mailbox
-std::unique_ptr<TGeneralHighlighter> CreateShellHighlighter();    // hl_shell
-std::unique_ptr<TGeneralHighlighter> CreateCzechHighlighter();    // hl_cz

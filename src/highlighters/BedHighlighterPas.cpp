@@ -13,23 +13,33 @@ const TBedIdeColourScheme kIdeScheme = {"\\SOFTWARE\\Borland\\Delphi", "23",
                                         "\\Software\\Borland\\Delphi\\",
                                         "\\Software\\Borland\\Delphi\\"};
 
-const TBedHighlighterRegistrar registrar({"TPasHighlighter", [] {
-    return std::unique_ptr<TBedCustomHighlighter>(new TPasHighlighter);
-}});
+constexpr TBedAttributeSpec kAttributes[] = {
+    {"AsmAttri", "Assembler"}, {"CommentAttri", "Comment", fsItalic},
+    {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word", fsBold},
+    {"NumberAttri", "Number"}, {"SpaceAttri", "Space"}, {"StringAttri", "String"},
+    {"SymbolAttri", "Symbol"}};
+
+constexpr TBedAttributeSetting kMainWindowColours[] = {
+    {.property = "AsmAttri", .foreground = clGray},
+    {.property = "NumberAttri", .foreground = clBlue},
+    {.property = "StringAttri", .foreground = clRed, .style = fsItalic}};
 
 }  // namespace
 
+constinit const TBedLanguage kBedPasLanguage = {
+    .className = "TPasHighlighter", .create = &BedCreate<TPasHighlighter>,
+    .languageName = "ObjectPascal", .attributes = kAttributes,
+    .initialRange = TPasHighlighter::rsUnknown,
+    .defaultFilter = "Pascal files (*.pas,*.dpr,*.dpk,*.inc)|*.pas;*.dpr;*.dpk;*.inc",
+    .mainWindow = {"hl_pas", "Pascal1", "Pascal", ".PAS .DPR .DPK .INC", kMainWindowColours}};
+
 TPasHighlighter::TPasHighlighter(void*)
-    : TBedScannerHighlighter(&BedFamilyMember("TPasHighlighter"), tkNull),
+    : TBedScannerHighlighter(kBedPasLanguage, tkNull),
       keywords_(kBedLetterValues, kKeywordSlots, false) {
-    AsmAttri = Attr("AsmAttri");
-    CommentAttri = Attr("CommentAttri");
-    IdentifierAttri = Attr("IdentifierAttri");
-    KeyAttri = Attr("KeyAttri");
-    NumberAttri = Attr("NumberAttri");
-    SpaceAttri = Attr("SpaceAttri");
-    StringAttri = Attr("StringAttri");
-    SymbolAttri = Attr("SymbolAttri");
+    BindAttributes({{&AsmAttri, "AsmAttri"}, {&CommentAttri, "CommentAttri"},
+                    {&IdentifierAttri, "IdentifierAttri"}, {&KeyAttri, "KeyAttri"},
+                    {&NumberAttri, "NumberAttri"}, {&SpaceAttri, "SpaceAttri"},
+                    {&StringAttri, "StringAttri"}, {&SymbolAttri, "SymbolAttri"}});
     SetKindAttributes({AsmAttri, CommentAttri, IdentifierAttri, KeyAttri, nullptr, NumberAttri,
                        SpaceAttri, StringAttri, SymbolAttri, SymbolAttri});
     HookAttributeChanges();
@@ -78,15 +88,8 @@ TPasHighlighter::TPasHighlighter(void*)
     SetProcs("|\x7F-\xFF", &TPasHighlighter::UnknownProc);
 }
 
-TBedHighlighterAttributes* TPasHighlighter::StandardAttribute(int kind) const {
-    switch (kind) {
-    case 0: return CommentAttri;
-    case 1: return IdentifierAttri;
-    case 2: return KeyAttri;
-    case 3: return StringAttri;
-    case 4: return SpaceAttri;
-    default: return nullptr;
-    }
+bool TPasHighlighter::IsDefaultFilterSaved() const {
+    return DefaultFilter() != kBedPasLanguage.defaultFilter;
 }
 
 int TPasHighlighter::TokenKind() const {

@@ -1,8 +1,11 @@
 #pragma once
-// Object Pascal: keywords (letter case ignored), "(* *)" and "{ }" comments that span lines,
-// assembler blocks and property declarations carried as range states.
+// Object Pascal: keywords found by the sum of their letter values (case ignored), "(* *)" and
+// "{ }" comments that span lines, assembler blocks and property declarations carried as range
+// states.
 #include "BedHighlighterKeywords.h"
 #include "BedHighlighterScanner.h"
+
+extern const TBedLanguage kBedPasLanguage;
 
 class TPasHighlighter : public TBedScannerHighlighter<TPasHighlighter> {
 public:
@@ -13,8 +16,6 @@ public:
     enum RangeStates {
         rsAnsi = 1, rsAnsiAsm, rsAsm, rsBor, rsBorAsm, rsProperty, rsUnknown
     };
-    static constexpr const char* kBuiltInFilter =
-        "Pascal files (*.pas,*.dpr,*.dpk,*.inc)|*.pas;*.dpr;*.dpk;*.inc";
 
     explicit TPasHighlighter(void* owner = nullptr);
     const char* ClassName() const override { return "TPasHighlighter"; }
@@ -32,8 +33,7 @@ public:
     bool D4syntax() const { return d4syntax_; }
     void SetD4syntax(bool value) { d4syntax_ = value; }
 
-    TBedHighlighterAttributes* StandardAttribute(int kind) const override;
-    bool IsDefaultFilterSaved() const override { return DefaultFilter() != kBuiltInFilter; }
+    bool IsDefaultFilterSaved() const override;
     TBedHighlighterFeatures FeatureFlags() const override {
         return hfIdeColourImport | hfRegistryPersistence;
     }

@@ -3,19 +3,18 @@
 // current token's start and kind, the range state, a 256-entry dispatch table of scanning
 // procedures, the kind-to-attribute map and helpers for the runs most languages have.
 // A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures:
-//   - its constructor passes its row, BedFamilyMember("TFooHighlighter"), and its end-of-line
-//     kind; takes its attributes with Attr("KeyAttri"); maps kinds to attributes with
-//     SetKindAttributes; calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
-//   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es;
-//   - its source file registers the class with a TBedHighlighterRegistrar, and the main
-//     window's instance gets its creator in HighlighterChoice.cpp.
+//   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind; binds its
+//     attribute members with BindAttributes; maps kinds to attributes with SetKindAttributes;
+//     calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
+//   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es.
 #include "BedHighlighter.h"
-#include "BedHighlighterFamily.h"
+#include "BedHighlighterLanguage.h"
 
 #include <array>
-#include <optional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // A 256-entry membership table over bytes.
@@ -69,13 +68,20 @@ public:
                    ? kindAttributes_[static_cast<size_t>(kind)]
                    : nullptr;
     }
-    TBedRange CurrentRange() const override { return initialRange_ ? range_ : 0; }
+    TBedRange CurrentRange() const override { return language_.initialRange ? range_ : 0; }
     void RestoreRange(TBedRange value) override {
-        if (initialRange_)
+        if (language_.initialRange)
             range_ = value;
     }
-    void ClearRange() override { range_ = initialRange_.value_or(0); }
-    std::string LanguageName() const override { return family_ ? family_->languageName : "<Unknown>"; }
+    void ClearRange() override { range_ = language_.initialRange.value_or(0); }
+    std::string LanguageName() const override { return language_.languageName; }
+    // By the usual property names, null where the language has none; a language that
+    // answers otherwise overrides it.
+    TBedHighlighterAttributes* StandardAttribute(int kind) const override {
+        return kind >= 0 && kind < static_cast<int>(standard_.size())
+                   ? standard_[static_cast<size_t>(kind)]
+                   : nullptr;
+    }
     TBedCharSet WordCharacters() const override { return wordCharacters_; }
 
     void StartLine(std::string_view text, int lineIndex) override {
@@ -87,42 +93,42 @@ public:
     }
 
 protected:
-    // A member of the family builds its attributes, word characters, filter and range state
-    // from its row; the general highlighter passes none and sets its own.
-    explicit TBedScannerHighlighter(const TBedFamilyMember* family, int eolKind)
-        : family_(family), eolKind_(eolKind) {
+    // Attributes, word characters, filter and range state come from the language's facts.
+    TBedScannerHighlighter(const TBedLanguage& language, int eolKind)
+        : language_(language), eolKind_(eolKind) {
         procs_.fill(nullptr);
-        if (!family)
-            return;
-        for (const TBedAttributeSpec& desc : family->attributes) {
-            auto* attr = new TBedHighlighterAttributes(desc.name);
-            attr->SetStyle(desc.style);
-            attr->SetForeground(desc.foreground);
-            attr->SetBackground(desc.background);
+        for (const TBedAttributeSpec& spec : language.attributes) {
+            auto* attr = new TBedHighlighterAttributes(spec.name);
+            attr->SetStyle(spec.style);
+            attr->SetForeground(spec.foreground);
+            attr->SetBackground(spec.background);
             RegisterAttribute(attr);
-            created_.push_back(attr);
         }
-        wordCharacters_ = *family->wordCharacters ? BedCharSetOf(family->wordCharacters)
-                                                  : BedNonBlankCharacters();
-        initialRange_ = family->initialRange;
-        range_ = initialRange_.value_or(0);
-        defaultFilter_ = family->defaultFilter;
+        wordCharacters_ = *language.wordCharacters ? BedCharSetOf(language.wordCharacters)
+                                                   : BedNonBlankCharacters();
+        range_ = language.initialRange.value_or(0);
+        defaultFilter_ = language.defaultFilter;
+        const char* standard[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", "StringAttri",
+                                  "SpaceAttri"};
+        for (size_t kind = 0; kind < standard_.size(); ++kind)
+            for (const TBedAttributeSpec& spec : language.attributes)
+                if (std::string_view(spec.property) == standard[kind])
+                    standard_[kind] = Attr(spec.property);
     }
 
-    // The attribute of the row's property (e.g. "StringAttri"); raises for an unknown one.
+    // The attribute of a property of the facts (e.g. "StringAttri"); raises for an unknown one.
     TBedHighlighterAttributes* Attr(std::string_view property) const {
-        for (size_t i = 0; i < created_.size(); ++i)
-            if (property == family_->attributes[i].property)
-                return created_[i];
-        throw std::out_of_range("no attribute property " + std::string(property));
+        return BedAttributeOf(*this, language_, property);
+    }
+    // Points each member at the attribute of its property: {{&KeyAttri, "KeyAttri"}, ...}.
+    void BindAttributes(
+        std::initializer_list<std::pair<TBedHighlighterAttributes**, const char*>> members) {
+        for (const auto& [member, property] : members)
+            *member = Attr(property);
     }
     // Attribute per token kind, indexed by the kind's ordinal (null: no attribute).
     void SetKindAttributes(std::vector<TBedHighlighterAttributes*> map) {
         kindAttributes_ = std::move(map);
-    }
-    void SetRangeStates(std::optional<TBedRange> initial) {
-        initialRange_ = initial;
-        range_ = initial.value_or(0);
     }
     void SetWordCharacters(const TBedCharSet& set) { wordCharacters_ = set; }
 
@@ -222,7 +228,7 @@ protected:
         }
     }
 
-    const TBedFamilyMember* family_;
+    const TBedLanguage& language_;
     std::string line_;
     const unsigned char* p_ = reinterpret_cast<const unsigned char*>("");
     int lineIndex_ = 0;
@@ -233,9 +239,8 @@ protected:
     TBedRange range_ = 0;
 
 private:
-    std::optional<TBedRange> initialRange_;
     TBedCharSet wordCharacters_ = BedNonBlankCharacters();
     TDispatchTable procs_;
-    std::vector<TBedHighlighterAttributes*> created_;
+    std::array<TBedHighlighterAttributes*, 5> standard_{};  // comment ... whitespace
     std::vector<TBedHighlighterAttributes*> kindAttributes_;
 };

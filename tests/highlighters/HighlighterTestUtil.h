@@ -1,7 +1,9 @@
 #pragma once
 // Scanning helpers for the highlighter tests.
-#include "BedHighlighter.h"
+#include "BedHighlighterLanguage.h"
 
+#include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,3 +29,13 @@ std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string&
 // beside it for review.
 void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
                  const std::string& golden = {});
+
+// The main window's instance as its own class.
+template <class THighlighter>
+std::unique_ptr<THighlighter> CreateInstanceAs(const TBedLanguage& language,
+                                               const TBedMainWindowInstance& instance) {
+    std::unique_ptr<TBedCustomHighlighter> hl = BedCreateInstance(language, instance);
+    if (!dynamic_cast<THighlighter*>(hl.get()))
+        throw std::logic_error(std::string(instance.name) + " is not of the asked class");
+    return std::unique_ptr<THighlighter>(static_cast<THighlighter*>(hl.release()));
+}

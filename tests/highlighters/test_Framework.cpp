@@ -156,17 +156,6 @@ TEST(HashEntries, EnumerateKeywordsSplitsAtCharactersOutsideTheSet) {
     EXPECT_EQ(seen.size(), 3u);
 }
 
-TEST(ClassList, KeepsTheFamilyOrderWhateverTheRegistrationOrder) {
-    const auto& classes = BedHighlighterClasses();
-    ASSERT_GE(classes.size(), 2u);
-    EXPECT_STREQ(classes.front().className, "TPasHighlighter");
-    EXPECT_STREQ(classes.back().className, "TGeneralHighlighter");
-    const size_t before = classes.size();
-    RegisterHighlighterClass(classes.front());
-    EXPECT_EQ(classes.size(), before);
-    EXPECT_EQ(classes.front().create()->LanguageName(), "ObjectPascal");
-}
-
 TEST(SettingsStore, AttributesRoundTripAndFailuresAreReported) {
     TBedMemorySettingsStore store;
     TPasHighlighter hl;

@@ -1,4 +1,5 @@
 #include "BedHighlighterGeneral.h"
+#include "BedHighlighterGeneralInstances.h"
 #include "HighlighterTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,7 @@ TEST(General, StringsAndNumbers) {
 }
 
 TEST(General, MailboxHeadersAreKeywords) {
-    auto hl = CreateMailboxHighlighter();
+    auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedMailboxInstance);
     EXPECT_EQ(TextKinds(*hl, "To: a // b"), (V{"To:/2", " /6", "a/1", " /6", "// b/0"}));
     EXPECT_EQ(TextKinds(*hl, "Re:x//y"), (V{"Re:x/1", "//y/0"}));
     EXPECT_EQ(hl->KeyWords().size(), 24u);
@@ -58,7 +59,7 @@ TEST(General, MailboxHeadersAreKeywords) {
 }
 
 TEST(General, CzechConjunctionsUseCp1250Case) {
-    auto hl = CreateCzechHighlighter();
+    auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedCzechInstance);
     EXPECT_EQ(TextKinds(*hl, "Tak\x9E" "e ano"), (V{"Tak\x9E" "e/2", " /6", "ano/1"}));
     EXPECT_EQ(Texts(*hl, "TAK\x8E" "E"), (V{"TAK", "\x8E", "E"}));
     EXPECT_EQ(TextKinds(*hl, "\xE8ili i"), (V{"\xE8/9", "ili/1", " /6", "i/2"}));
@@ -67,7 +68,7 @@ TEST(General, CzechConjunctionsUseCp1250Case) {
 }
 
 TEST(General, ShellAndProperties) {
-    auto hl = CreateShellHighlighter();
+    auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedShellInstance);
     EXPECT_EQ(hl->KeyWords().size(), 146u);
     EXPECT_EQ(TextKinds(*hl, "echo \"a b\""), (V{"echo/2", " /6", "\"a b\"/7"}));
     EXPECT_EQ(hl->WordCharacters(), BedNonBlankCharacters());
@@ -84,7 +85,7 @@ TEST(General, ShellAndProperties) {
 
 TEST(General, KeywordsSurviveTheSettingsStore) {
     TBedMemorySettingsStore store;
-    auto hl = CreateShellHighlighter();
+    auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedShellInstance);
     hl->StringAttri->SetForeground(0x123456);
     ASSERT_TRUE(hl->SaveAttributesToRegistry(store, TBedRootKey::CurrentUser, "\\Software\\Bed\\Shell"));
 

@@ -1,18 +1,18 @@
 #pragma once
 // The main window's highlighters: the items of the menu "Vyber zvýraznění", the instance each
-// item attaches, the choice by file-name extension, and the creation of the instances.
-#include "BedHighlighter.h"
+// item attaches, the choice by file-name extension, and the creation of the instances. The
+// highlighters and their items come from the highlighter list.
+#include "BedHighlighterLanguage.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 struct THighlighterMenuItem {
     const char* component;  // e.g. "Pascal1"
     const char* caption;    // UTF-8, e.g. "Pascal"
-    const char* instance;   // e.g. "hl_pas"; null for "žádné"
+    const TBedMainWindowInstance* instance;  // null for "žádné"
     bool visible;
 };
 
@@ -32,8 +32,8 @@ public:
 
 private:
     friend TMainWindowHighlighters CreateMainWindowHighlighters();
-    std::vector<std::pair<std::string, std::unique_ptr<TBedCustomHighlighter>>> instances_;
+    std::vector<std::unique_ptr<TBedCustomHighlighter>> instances_;  // one per menu item
 };
 
-// The 22 instances with their non-default properties.
+// Every instance with its colours and properties.
 TMainWindowHighlighters CreateMainWindowHighlighters();

@@ -1,0 +1,6 @@
+#pragma once
+// C and C++; keywords found by the sum of their character values, case kept.
+// The scanner is not built yet.
+#include "BedHighlighterLanguage.h"
+
+extern const TBedLanguage kBedCppLanguage;

@@ -1,0 +1,35 @@
+#include "BedHighlighterLanguage.h"
+
+#include <stdexcept>
+#include <string>
+
+TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl,
+                                          const TBedLanguage& language,
+                                          std::string_view property) {
+    for (const TBedAttributeSpec& spec : language.attributes) {
+        if (property != spec.property)
+            continue;
+        for (int i = 0; i < hl.AttributeCount(); ++i)
+            if (hl.AttributeAt(i)->Name() == spec.name)
+                return hl.AttributeAt(i);
+    }
+    throw std::out_of_range(std::string(language.className) + " has no attribute property " +
+                            std::string(property));
+}
+
+std::unique_ptr<TBedCustomHighlighter> BedCreateInstance(const TBedLanguage& language,
+                                                         const TBedMainWindowInstance& instance) {
+    if (!language.create)
+        return nullptr;
+    std::unique_ptr<TBedCustomHighlighter> hl = language.create();
+    for (const TBedAttributeSetting& setting : instance.colours) {
+        TBedHighlighterAttributes* attr = BedAttributeOf(*hl, language, setting.property);
+        if (setting.foreground)
+            attr->SetForeground(*setting.foreground);
+        if (setting.style)
+            attr->SetStyle(*setting.style);
+    }
+    if (instance.configure)
+        instance.configure(*hl);
+    return hl;
+}
