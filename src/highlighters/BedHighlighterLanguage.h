@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string_view>
 
 struct TBedAttributeSpec {
     const char* property;  // the published property, e.g. "StringAttri"; empty: not published
@@ -33,7 +34,8 @@ struct TBedAttributeSetting {
 };
 
 // A highlighter of the main window and its item in "Vyber zvýraznění"; a language writes it
-// as one row in field order: {name, component, caption, extensions, colours}.
+// as one row in field order: {name, component, caption, extensions, colours, configure,
+// visible}, leaving out what keeps its default at the end.
 struct TBedMainWindowInstance {
     const char* name = nullptr;  // e.g. "hl_pas"; null for a class without one
     const char* component = nullptr;  // the menu item, e.g. "Pascal1"
@@ -47,6 +49,7 @@ struct TBedMainWindowInstance {
     bool visible = true;
 };
 
+// The word characters of most languages.
 inline constexpr const char* kBedIdentifierCharacters = "0-9A-Z_a-z";
 
 // A language writes its facts in field order, packed on a few lines: the class and its
@@ -68,14 +71,12 @@ struct TBedLanguage {
 // seven all plain.
 inline constexpr TBedAttributeSpec kBedStandardAttributes[] = {
     {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number"},
-    {"SpaceAttri", "Space"},               {"StringAttri", "String"},
-    {"SymbolAttri", "Symbol"}};
+    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
+    {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}};
 inline constexpr TBedAttributeSpec kBedPlainStandardAttributes[] = {
     {"CommentAttri", "Comment"}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Reserved word"}, {"NumberAttri", "Number"},
-    {"SpaceAttri", "Space"},       {"StringAttri", "String"},
-    {"SymbolAttri", "Symbol"}};
+    {"KeyAttri", "Reserved word"}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
+    {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}};
 
 // What most of the main window's language instances change.
 inline constexpr TBedAttributeSetting kBedNumberBlueStringRedItalic[] = {

@@ -2,9 +2,9 @@
 // scanner touches only that language's own files (BedHighlighterPas.* is the model):
 //   1. BedHighlighterFoo.h/.cpp: the class TFooHighlighter, derived from
 //      TBedScannerHighlighter<TFooHighlighter> and constructed from kBedFooLanguage;
-//   2. kBedFooLanguage gets `.create = &BedCreate<TFooHighlighter>`, which also enables its
-//      menu item, and its mainWindow row a configure function if the main window sets more
-//      than colours on its instance;
+//   2. kBedFooLanguage gets `.create = &BedCreate<TFooHighlighter>` in place of nullptr,
+//      which also enables its menu item; its mainWindow row gets a configure function if the
+//      main window sets more than colours on its instance (a keyword list, a dialect);
 //   3. tests/highlighters/test_Foo.cpp, and samples with their .tokens files in
 //      tests/data/highlighters/<the instance's name without "hl_", in lower case>/.
 #include "BedHighlighterList.h"
