@@ -120,7 +120,7 @@ void TForm1::BuildMenus() {
     AddItem(soubor, "UlozitJako", "Uložit &jako...", Qt::CTRL | Qt::Key_F2, &TForm1::UlozitJakoClick);
     AddItem(soubor, "ulNaDisketu", "Uložit na dis&ketu A:", Qt::SHIFT | Qt::Key_F2, &TForm1::ulNaDisketuClick);
     soubor->addSeparator();
-    AddItem(soubor, "Tisk1", "&Tisk", Qt::CTRL | Qt::Key_P, nullptr);
+    AddItem(soubor, "Tisk1", "&Tisk", Qt::CTRL | Qt::Key_P, &TForm1::Tisk1Click);
     AddToggle(soubor, "tisk_highlight", "Tisknout i se zvýrazněním", none, true, nullptr);
     soubor->addSeparator();
     AddItem(soubor, "ZnovuNacist", "&Znovu načíst", Qt::CTRL | Qt::SHIFT | Qt::Key_R, &TForm1::ZnovuNacistClick);

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: one document in the editing component Memo1, menus, tool panel, status bar,
 // settings, command line.
+#include "BedEditPrint.h"
 #include "FileHistory.h"
 #include "HighlighterChoice.h"
 #include "Settings.h"
@@ -13,11 +14,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class TBedEdit;
 class TForm7;
 
@@ -42,6 +45,7 @@ public:
     TBedEdit* pomocneMemo = nullptr;
     TBedEdit* pomocneMemo2 = nullptr;
     QWidget* Panel1 = nullptr;
+    TBedEditPrint pr;  // the print engine
 
     // Application state.
     std::string programDir;
@@ -77,6 +81,7 @@ public:
     void Konecbezuloen1Click();
     void Konec1Click();
     void Volby1Click();
+    void Tisk1Click();
     void Memo1Change();
     void uhz1Click();
     void ShowWrapWhileTyping();
@@ -171,6 +176,8 @@ private:
     bool terminated_ = false;
     int fontCharset_ = 1;
     TFileHistory history_;
+    // The printer and its settings, kept from one print to the next; made at the first print.
+    std::shared_ptr<QPrinter> printer_;
     TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
 };

@@ -95,13 +95,20 @@ bool QtUiServices::FontDialog(QFont& font, bool fixedPitchOnly) {
     return ok;
 }
 
-bool QtUiServices::PrintDialog(TPrintDialogRequest& request) {
-    QPrinter printer;
+bool QtUiServices::PrintDialog(TPrintDialogRequest& request, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
     dialog.setMinMax(request.minPage, request.maxPage);
     dialog.setFromTo(request.fromPage, request.toPage);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageNumbers);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted) return false;
+    switch (dialog.printRange()) {
+        case QAbstractPrintDialog::AllPages: request.range = TPrintRange::AllPages; break;
+        case QAbstractPrintDialog::PageRange: request.range = TPrintRange::PageRange; break;
+        default: request.range = TPrintRange::Other; break;
+    }
     request.fromPage = dialog.fromPage();
     request.toPage = dialog.toPage();
     return true;

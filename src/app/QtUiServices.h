@@ -17,7 +17,7 @@ public:
     bool OpenDialog(TFileDialogRequest& request) override;
     bool SaveDialog(TFileDialogRequest& request) override;
     bool FontDialog(QFont& font, bool fixedPitchOnly) override;
-    bool PrintDialog(TPrintDialogRequest& request) override;
+    bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) override;
     TModalResult SavePrompt() override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;

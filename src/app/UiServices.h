@@ -14,12 +14,16 @@ struct TFileDialogRequest {
     QString fileName;      // in: preset; out: the chosen file
 };
 
+// What the print dialog let the user choose.
+enum class TPrintRange { AllPages, PageRange, Other };
+
 struct TPrintDialogRequest {
     int minPage = 1;
     int maxPage = 1;
     int fromPage = 1;
     int toPage = 1;
     bool pageNumbers = true;
+    TPrintRange range = TPrintRange::AllPages;  // out
 };
 
 // The values the options dialog shows and changes.
@@ -37,6 +41,8 @@ struct TOptionsValues {
 
 enum class TModalResult { Yes, No, Cancel, Ok };
 
+class QPrinter;
+
 class UiServices {
 public:
     virtual ~UiServices() = default;
@@ -49,7 +55,8 @@ public:
     virtual bool OpenDialog(TFileDialogRequest& request) = 0;
     virtual bool SaveDialog(TFileDialogRequest& request) = 0;
     virtual bool FontDialog(QFont& font, bool fixedPitchOnly) = 0;
-    virtual bool PrintDialog(TPrintDialogRequest& request) = 0;
+    // Sets up the printer (which printer, or a PDF file, paper, copies) and the range.
+    virtual bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) = 0;
 
     // "Chcete uložit změny?": Yes, No or Cancel (also when closed by the frame).
     virtual TModalResult SavePrompt() = 0;

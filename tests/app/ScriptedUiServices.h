@@ -3,6 +3,8 @@
 // the test did not expect fails the test at once and is answered as cancelled, so nothing hangs.
 #include "UiServices.h"
 
+#include <QPrinter>
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -37,7 +39,28 @@ public:
     bool OpenDialog(TFileDialogRequest& r) override { return FileDialog(openAnswers, "open", r); }
     bool SaveDialog(TFileDialogRequest& r) override { return FileDialog(saveAnswers, "save", r); }
     bool FontDialog(QFont&, bool) override { return Unexpected("font dialog"); }
-    bool PrintDialog(TPrintDialogRequest&) override { return Unexpected("print dialog"); }
+    // The print dialog's answer: the range chosen and the PDF file printed into.
+    struct PrintAnswer {
+        TPrintRange range = TPrintRange::AllPages;
+        int fromPage = 1;
+        int toPage = 1;
+        QString pdfFile;
+    };
+    std::deque<std::optional<PrintAnswer>> printAnswers;
+    TPrintDialogRequest lastPrintRequest;
+
+    bool PrintDialog(TPrintDialogRequest& r, QPrinter& printer) override {
+        shown << "print: " + QString::number(r.minPage) + "-" + QString::number(r.maxPage);
+        lastPrintRequest = r;
+        auto answer = Take(printAnswers, "print dialog", std::optional<PrintAnswer>());
+        if (!answer) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(answer->pdfFile);
+        r.range = answer->range;
+        r.fromPage = answer->fromPage;
+        r.toPage = answer->toPage;
+        return true;
+    }
     TModalResult SavePrompt() override {
         shown << "savePrompt";
         return Take(savePromptAnswers, "save prompt", TModalResult::Cancel);

@@ -48,10 +48,12 @@ void TBedTextPainter::PaintLine(int top, std::string_view text,
                                 const TBedLineSelection& selection, const TBedLineColors& colors,
                                 int fontStyle) {
     top_ = top;
-    // One fill for the row; parts in other colours paint over it.
+    // One fill for the row; parts in other colours paint over it. A transparent row (paper
+    // that is already white) needs none.
     rowBackground_ = colors.background;
-    p_.fillRect(g_.ColumnX(firstColumn_), top_, (lastColumn_ - firstColumn_ + 1) * g_.charWidth,
-                g_.lineHeight, rowBackground_);
+    if (rowBackground_.alpha() > 0)
+        p_.fillRect(g_.ColumnX(firstColumn_), top_, (lastColumn_ - firstColumn_ + 1) * g_.charWidth,
+                    g_.lineHeight, rowBackground_);
     const int textEnd = int(text.size()) + 1;  // first column after the text
     if (tokens.empty()) {
         if (textEnd > 1)
