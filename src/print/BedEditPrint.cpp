@@ -107,7 +107,10 @@ int TBedEditPrint::TotalPages(TBedPrintCanvas& canvas) {
 }
 
 bool TBedEditPrint::Status(TBedPrintStatus status, int page) {
-    if (OnPrintStatus) OnPrintStatus(status, page, abort_);
+    // Once aborted, the job stays aborted whatever a later call answers.
+    bool abort = abort_;
+    if (OnPrintStatus) OnPrintStatus(status, page, abort);
+    abort_ = abort_ || abort;
     return !abort_;
 }
 

@@ -69,8 +69,10 @@ public:
         shown << "t602Prompt";
         return Take(t602Answers, "T602 prompt", 3);
     }
+    TOptionsValues lastOptionsShown;
     bool OptionsDialog(TOptionsValues& values) override {
         shown << "options";
+        lastOptionsShown = values;
         auto answer = Take(optionsAnswers, "options dialog", std::optional<TOptionsValues>());
         if (answer) values = *answer;
         return answer.has_value();

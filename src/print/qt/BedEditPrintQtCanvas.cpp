@@ -72,7 +72,10 @@ void TBedEditPrintQtCanvas::BeginDocument(const std::string& title) {
     if (!painter_->begin(&printer_)) {
         painter_.reset();
         throw EBedPrintError(("Tisk nelze zahájit: " + PrinterDescription(printer_) +
-                              " není k dispozici.").toStdString());
+                              (printer_.outputFormat() == QPrinter::PdfFormat
+                                   ? " nelze zapsat."
+                                   : " není k dispozici."))
+                                 .toStdString());
     }
 }
 
