@@ -14,15 +14,8 @@ build=${BED_BUILD:-$root/build/release}
 bench=$build/bench/bench_codepages
 dir=${BED_CORPUS_DIR:-/tmp/bed_cp_corpus}
 
-missing=""
-for tool in cstocs recode iconv; do
-    command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
-done
-if [ -n "$missing" ]; then
-    pkgs=$(echo "$missing" | sed 's/iconv/libc-bin/')
-    echo "installing:$pkgs"
-    if [ "$(id -u)" = 0 ]; then apt-get install -y $pkgs >/dev/null; else sudo apt-get install -y $pkgs >/dev/null; fi
-fi
+. "$root/bench/peer_tools.sh"
+install_missing cstocs:cstocs recode:recode iconv:libc-bin
 [ -x "$bench" ] || { echo "no $bench: build it first (see the top of this script)" >&2; exit 1; }
 
 "$bench" --bed_corpus_dir="$dir" --bed_write_corpus

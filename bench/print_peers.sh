@@ -17,15 +17,8 @@ bench=$build/bench/bench_print
 dir=${BED_PRINT_DIR:-/tmp/bed_print_bench}
 mkdir -p "$dir"
 
-missing=""
-for tool in enscript a2ps ps2pdf pdfinfo; do
-    command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
-done
-if [ -n "$missing" ]; then
-    pkgs=$(echo "$missing" | sed 's/ps2pdf/ghostscript/; s/pdfinfo/poppler-utils/')
-    echo "installing:$pkgs"
-    if [ "$(id -u)" = 0 ]; then apt-get install -y $pkgs >/dev/null; else sudo apt-get install -y $pkgs >/dev/null; fi
-fi
+. "$root/bench/peer_tools.sh"
+install_missing enscript:enscript a2ps:a2ps ps2pdf:ghostscript pdfinfo:poppler-utils
 [ -x "$bench" ] || { echo "no $bench: build it first (see the top of this script)" >&2; exit 1; }
 
 "$bench" --bed_write_text="$dir/czech.cp1250"
