@@ -150,6 +150,19 @@ TEST_F(PdfPrint, ALargeFontPrintsOneCharacterARowAndEnds) {
     EXPECT_EQ(pdf::Rows(file, 2), QStringList{"b"});
 }
 
+TEST_F(PdfPrint, RowsOfMoreThanAThousandCharactersPrintWhole) {
+    std::string line;
+    for (int i = 0; i < 1200; ++i) line += char('a' + i % 26);
+    edit.Lines().Add(line);
+    edit.SetHighlighter(&pascal);
+    QFont tiny = edit.font();
+    tiny.setPointSizeF(0.6);
+    edit.setFont(tiny);
+    const QString file = Print("tiny.pdf");
+    EXPECT_GT(pr.Columns(), 1200);
+    EXPECT_EQ(pdf::Rows(file, 1), QStringList{QString::fromStdString(line)});
+}
+
 TEST_F(PdfPrint, MarginsWiderThanThePageAreAnErrorAndWriteNoFile) {
     SetText({"text"});
     pr.Margins.SetLeft(120);

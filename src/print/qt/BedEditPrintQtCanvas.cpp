@@ -1,8 +1,10 @@
 #include "BedEditPrintQtCanvas.h"
 
+#include "BedEditColors.h"
 #include "BedEditTextPainter.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -11,10 +13,11 @@
 
 namespace {
 
-// Printed colours are plain RGB (0x00BBGGRR); none paints nothing.
+// None paints nothing; system colours (a highlighter's, printed with its colours) are the
+// desktop's.
 QColor PrintColor(TColor color) {
     if (color == clNone) return Qt::transparent;
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    return BedColorToQColor(color, QGuiApplication::palette());
 }
 
 QString PrinterDescription(const QPrinter& printer) {
