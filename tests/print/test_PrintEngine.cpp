@@ -43,16 +43,6 @@ protected:
 
 }  // namespace
 
-TEST_F(PrintEngine, AnEmptyDocumentIsOneBlankPage) {
-    EXPECT_EQ(pr.TotalPages(canvas), 1);
-    pr.DocTitle = "prazdny.txt";
-    pr.PrintPages(canvas, 1, -1);
-    EXPECT_EQ(canvas.title, "prazdny.txt");
-    ASSERT_EQ(canvas.pages.size(), 1u);
-    EXPECT_TRUE(canvas.pages[0].rows.empty());
-    EXPECT_TRUE(canvas.ended);
-}
-
 TEST_F(PrintEngine, LinesFillPagesRowByRow) {
     pr.SetLines(Numbered(150));
     EXPECT_EQ(pr.Columns(), 0);
@@ -98,18 +88,6 @@ TEST_F(PrintEngine, ARangeOfPagesPrintsOnlyThosePagesAndNeverPastTheEnd) {
     EXPECT_FALSE(beyond.begun);
 }
 
-TEST_F(PrintEngine, AFontWiderThanThePageStillPrintsAndEnds) {
-    pr.SetLines({"abc", "de"});
-    pr.SetFont({"Courier New", 2000, 0, clBlack});  // one character is wider than the page
-    EXPECT_EQ(pr.TotalPages(canvas), 5);  // one character a row, one row a page
-    EXPECT_EQ(pr.Columns(), 1);
-    pr.Highlight = false;
-    pr.PrintPages(canvas, 1, -1);
-    ASSERT_EQ(canvas.pages.size(), 5u);
-    EXPECT_EQ(canvas.RowTexts(0), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(canvas.RowTexts(4), (std::vector<std::string>{"e"}));
-}
-
 TEST_F(PrintEngine, MarginsThatLeaveNoTextAreaAreAnErrorNotAJob) {
     pr.SetLines({"text"});
     pr.Margins.SetLeft(120);
@@ -122,20 +100,6 @@ TEST_F(PrintEngine, MarginsThatLeaveNoTextAreaAreAnErrorNotAJob) {
     pr.Margins.SetTop(150);
     pr.Margins.SetBottom(150);
     EXPECT_THROW(pr.TotalPages(canvas), EBedPrintError);
-}
-
-TEST_F(PrintEngine, AWrappedLineThatDoesNotFitMovesToTheNextPage) {
-    std::vector<std::string> lines = Numbered(kRowsPerPage - 2);
-    lines.push_back(Words(40));  // 240 characters: three rows
-    lines.push_back("after");
-    pr.SetLines(lines);
-    pr.SetHighlighter(&pascal);
-    pr.PrintPages(canvas, 1, -1);
-    ASSERT_EQ(canvas.pages.size(), 2u);
-    EXPECT_EQ(canvas.pages[0].rows.size(), size_t(kRowsPerPage - 2));
-    EXPECT_EQ(canvas.pages[1].rows.size(), 4u);
-    EXPECT_EQ(canvas.pages[1].rows[0].cells.Top, kTop);
-    ExpectRowsInsideTheTextArea();
 }
 
 TEST_F(PrintEngine, OnlyALineTallerThanAPageIsSplitAcrossPages) {
