@@ -62,7 +62,7 @@ styled=$(seconds "PrintPdf/highlighted/10000/")
 pages() { pdfinfo "$1" 2>/dev/null | awk '$1 == "Pages:" { print $2 }'; }
 
 echo
-printf '%-40s %8s %8s %10s\n' "10,000 lines to PDF" "seconds" "pages" "peer/ours"
+printf '%-40s %8s %8s %10s\n' "10,000 lines to PDF" "seconds" "pages" "÷ bed plain"
 row() {  # label, seconds, pages
     printf '%-40s %8s %8s %10s\n' "$1" "$2" "$3" "$(awk -v a="$2" -v b="$plain" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }')"
 }
