@@ -1,7 +1,7 @@
 #pragma once
 // Deterministic Czech text in CP 1250 for the benchmarks: lines of 30 to 100 bytes built from
 // everyday prose, so accented letters turn up about as often as in real text.
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -32,7 +32,7 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     Memo1->SetOptions(kBedMainEditorOptions);
     Memo1->SetMaxLeftChar(32767);
     Memo1->SetWantTabs(true);
-    Memo1->SetRightEdgeColor(bedcolor::None);
+    Memo1->SetRightEdgeColor(clNone);
     Memo1->Gutter().SetVisible(false);
     Memo1->Gutter().SetShowLineNumbers(true);
     Memo1->Gutter().SetWidth(20);

@@ -2,6 +2,7 @@
 // The main window: one document in the editing component Memo1, menus, tool panel, status bar,
 // settings, command line.
 #include "BedEditPrint.h"
+#include "DocumentLoader.h"
 #include "FileHistory.h"
 #include "HighlighterChoice.h"
 #include "Settings.h"
@@ -115,9 +116,14 @@ public:
     static QString ProgramPath();
 
     // Document operations (also used by the command line).
-    void DetectLineEnds(const std::string& fileName);
+    // Reads the file that is to become the document and takes its line-end mode from it. An
+    // unreadable file raises EBedFileError, which ends the command with nothing changed.
+    TBedDocumentFile ReadDocument(const std::string& fileName);
+    // Puts a file read so into the editor in the code page, with the file's highlighter.
+    void Load(TBedDocumentFile file, TBedEdit& editor, int codePage);
+    // Reads and puts in a file whose line ends don't count; a file that can't be opened is
+    // reported, and false returned with the editor unchanged.
     bool Load(const std::string& fileName, TBedEdit& editor, int codePage);
-    void Write(const std::string& fileName, TBedEdit& editor, int codePage);
     // Asks about unsaved changes; false means the asking command must stop.
     bool SavePrompt();
     void SetTitles();
@@ -135,7 +141,7 @@ private:
     void ApplySettings(const TBedSettings& s);
     TBedSettings CollectSettings() const;
     void ProcessCommandLine(const QStringList& params);
-    bool OpenFileFromCommandLine(const std::string& fileName);
+    void OpenFileFromCommandLine(const std::string& fileName);
     void RunOption(char letter, const std::string& value);
     void EnterHelpMode();
     void LaunchHelpWindow(const char* file);
@@ -158,6 +164,9 @@ private:
     void RefreshHistoryMenu();
     void StoreHistoryCodePage();
     void StepHistory(int direction);
+    // The steps of loading after the highlighter is chosen: the file into the lines (with the
+    // wrap on load), the caret to the first line.
+    void FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage);
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);

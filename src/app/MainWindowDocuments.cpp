@@ -1,13 +1,12 @@
 // Opening, saving, reloading and inserting documents.
 #include "MainWindow.h"
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include "BedEdit.h"
-#include "BedEditFiles.h"
-#include "LineEnds.h"
 #include "CodePages.h"
 #include "CommandLine.h"
-#include "T602Session.h"
+#include "DocumentLoader.h"
+#include "DocumentWriter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -44,9 +43,11 @@ void TForm1::SetTitles() {
     setWindowIconText(applicationTitle_);
 }
 
-void TForm1::DetectLineEnds(const std::string& fileName) {
-    unixLineEnds = DetectUnixLineEnds(fileName);
+TBedDocumentFile TForm1::ReadDocument(const std::string& fileName) {
+    TBedDocumentFile file = ReadDocumentFile(fileName);
+    unixLineEnds = file.unixLineEnds;
     ShowLineEndMode();
+    return file;
 }
 
 void TForm1::BuildCodePageMenu(QMenu* menu) {
@@ -80,33 +81,9 @@ void TForm1::ChooseCodePageByExtension(const std::string& fileName) {
 
 bool TForm1::Load(const std::string& fileName, TBedEdit& editor, int codePage) {
     ChooseHighlighterForFile(fileName);
-    TBedEditStringList& lines = editor.Lines();
-    // One update bracket around reading, converting and wrapping, closed also after an error.
-    const auto updating = [&lines](const auto& body) {
-        lines.BeginUpdate();
-        try {
-            body();
-        } catch (...) {
-            lines.EndUpdate();
-            throw;
-        }
-        lines.EndUpdate();
-    };
+    TBedDocumentFile file;
     try {
-        if (codePage == cpCP1250) {
-            updating([&] {
-                lines.LoadFromFile(fileName);
-                WrapAfterLoad();
-            });
-        } else {
-            T602Session::Load t602Load(t602, codePage, fileName,
-                                       [this] { return TBedT602Mode(ui_.T602Prompt()); });
-            updating([&] {
-                lines.LoadFromFile(fileName);
-                ConvertLoadedLines(lines, codePage, t602Load);
-                WrapAfterLoad();
-            });
-        }
+        file = ReadDocumentFile(fileName);
     } catch (const EBedFileError& e) {
         if (e.kind() != EBedFileError::Open) throw;
         ui_.ErrorBox(
@@ -114,34 +91,32 @@ bool TForm1::Load(const std::string& fileName, TBedEdit& editor, int codePage) {
             "nebo není-li špatně sdílen přes síť.");
         return false;
     }
+    FillEditor(std::move(file), editor, codePage);
+    return true;
+}
+
+void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
+    ChooseHighlighterForFile(file.fileName);
+    FillEditor(std::move(file), editor, codePage);
+}
+
+void TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
+    {
+        TBedLinesUpdate update(editor.Lines());
+        LoadDocument(std::move(file), codePage, t602,
+                     [this] { return TBedT602Mode(ui_.T602Prompt()); }, editor.Lines());
+        WrapAfterLoad();
+    }
     if (&editor == Memo1) {
         Memo1->setFocus();
         Memo1->viewport()->update();
     }
     editor.SetCaretY(1);
-    return true;
 }
 
 void TForm1::WrapAfterLoad() {
     QAction* wrap = Action("Provedkovzlom1");
     if (Action("Zalamovani")->isChecked() && wrap->isEnabled()) wrap->trigger();
-}
-
-void TForm1::Write(const std::string& fileName, TBedEdit& editor, int codePage) {
-    const TBedEditStringList& lines = editor.Lines();
-    TBedEditFileWriter writer(fileName);
-    const std::string_view lineEnd = unixLineEnds ? "\n" : "\r\n";
-    std::string line;
-    for (int i = 0; i < lines.Count(); ++i) {
-        line = lines.GetView(i);
-        // An empty last line adds nothing: every written line already ends with a break.
-        if (i == lines.Count() - 1 && (line.empty() || line[0] == '\n')) break;
-        Encode(codePage, line);
-        if (!line.empty() && line.back() == '\n') line.pop_back();
-        line += lineEnd;
-        writer.Write(line);
-    }
-    writer.Commit();
 }
 
 bool TForm1::SavePrompt() {
@@ -183,9 +158,9 @@ void TForm1::OtevritClick() {
     if (!ui_.OpenDialog(request)) return;
     openRequest_.filterIndex = request.filterIndex;
     const std::string name = request.fileName.toStdString();
-    DetectLineEnds(name);
+    TBedDocumentFile file = ReadDocument(name);
     ChooseCodePageByExtension(name);
-    if (!Load(name, *Memo1, currentCodePage)) return;
+    Load(std::move(file), *Memo1, currentCodePage);
     SetFileName(request.fileName);
     SetModified(false);
     SetTitles();
@@ -202,7 +177,7 @@ void TForm1::UlozitClick() {
         return;
     }
     const std::string name = FileName().toStdString();
-    Write(name, *Memo1, currentCodePage);
+    WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds);
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryOf(name);
@@ -253,7 +228,8 @@ void TForm1::ulNaDisketuClick() {
         ui_.ErrorBox("Není připojena žádná disketa ani jiné vyměnitelné médium (USB disk, paměťová karta).");
         return;
     }
-    Write(medium + FilePart(FileName().toStdString()), *Memo1, currentCodePage);
+    WriteDocument(medium + FilePart(FileName().toStdString()), Memo1->Lines(), currentCodePage,
+                  unixLineEnds);
 }
 
 void TForm1::ZnovuNacistClick() {
@@ -262,8 +238,7 @@ void TForm1::ZnovuNacistClick() {
         return;
     }
     const std::string name = FileName().toStdString();
-    DetectLineEnds(name);
-    if (!Load(name, *Memo1, currentCodePage)) return;
+    Load(ReadDocument(name), *Memo1, currentCodePage);
     SetModified(false);
     setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
     StoreHistoryCodePage();
@@ -287,9 +262,9 @@ void TForm1::Pilepzesouboru1Click() {
 void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
     if (files.empty()) return;
     const std::string& name = files.front();
-    DetectLineEnds(name);
+    TBedDocumentFile file = ReadDocument(name);
     ChooseCodePageByExtension(name);
-    if (!Load(name, *Memo1, currentCodePage)) return;
+    Load(std::move(file), *Memo1, currentCodePage);
     SetFileName(QString::fromStdString(name));
     SetModified(false);
     setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));

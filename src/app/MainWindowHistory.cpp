@@ -35,9 +35,9 @@ void TForm1::UpdateRecentCaret() {
 void TForm1::OpenRecentFile(int k) {
     UpdateRecentCaret();
     const TSouborMenu record = recentFiles[k - 1];
-    DetectLineEnds(record.name);
+    TBedDocumentFile file = ReadDocument(record.name);
     ChooseCodePageByExtension(record.name);
-    if (!Load(record.name, *Memo1, currentCodePage)) return;
+    Load(std::move(file), *Memo1, currentCodePage);
     SetFileName(QString::fromStdString(record.name));
     SetModified(false);
     SetTitles();

@@ -1,11 +1,12 @@
 // The main window's start-up, settings, command line and closing.
 #include "MainWindow.h"
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include "BedEditColors.h"
 #include "BedEdit.h"
 #include "CodePages.h"
 #include "CommandLine.h"
+#include "DocumentWriter.h"
 #include "IniFile.h"
 
 #include <QAction>
@@ -106,22 +107,17 @@ void TForm1::ProcessCommandLine(const QStringList& params) {
     }
 }
 
-bool TForm1::OpenFileFromCommandLine(const std::string& fileName) {
+void TForm1::OpenFileFromCommandLine(const std::string& fileName) {
     const QString previous = FileName();
     SetFileName(QString::fromStdString(fileName));
-    bool loaded = false;
     try {
-        DetectLineEnds(fileName);
+        TBedDocumentFile file = ReadDocument(fileName);
         ChooseCodePageByExtension(fileName);
-        loaded = Load(fileName, *Memo1, currentCodePage);
+        Load(std::move(file), *Memo1, currentCodePage);
     } catch (...) {
         // The document did not become that file: a later save must not go there.
         SetFileName(previous);
         throw;
-    }
-    if (!loaded) {
-        SetFileName(previous);
-        return false;
     }
     SetModified(false);
     SetTitles();
@@ -132,7 +128,6 @@ bool TForm1::OpenFileFromCommandLine(const std::string& fileName) {
     Memo1->SetSelTo({0, 0});
     Memo1->SetCaretX(0);
     Memo1->SetCaretY(1);
-    return true;
 }
 
 void TForm1::RunOption(char letter, const std::string& value) {
@@ -146,7 +141,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
             break;
         case 'C':
             if (v == 'Q') {
-                Write(FileName().toStdString(), *Memo1, currentCodePage);
+                WriteDocument(FileName().toStdString(), Memo1->Lines(), currentCodePage, unixLineEnds);
                 terminated_ = true;
             } else if (v == 'H') {
                 zhtmlClick();
@@ -225,7 +220,7 @@ void TForm1::Volby1Click() {
 }
 
 void TForm1::uhz1Click() {
-    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? bedcolor::Silver : 0xFFFFFF);
+    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? clSilver : 0xFFFFFF);
 }
 
 void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked() ? "LÁM" : ""); }

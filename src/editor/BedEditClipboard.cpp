@@ -1,6 +1,6 @@
 #include "BedEditClipboard.h"
 
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 
 namespace bedclip {
 

@@ -27,11 +27,7 @@ TCustomBedEdit::TCustomBedEdit() {
 TCustomBedEdit::~TCustomBedEdit() {
     lines_.OnChanged = nullptr;
     lines_.OnChanging = nullptr;
-    lines_.OnLinesAdded = nullptr;
-    lines_.OnLinesCleared = nullptr;
-    lines_.OnLineDeleted = nullptr;
-    lines_.OnLineInserted = nullptr;
-    lines_.OnLineReplaced = nullptr;
+    lines_.OnLinesChange = nullptr;
     SetHighlighter(nullptr);
 }
 
@@ -201,14 +197,29 @@ void TCustomBedEdit::ScrollCaretIntoView() {
 void TCustomBedEdit::HookLineBuffer() {
     lines_.OnChanging = [this] { LinesChanging(); };
     lines_.OnChanged = [this] { LinesChanged(); };
-    lines_.OnLinesCleared = [this] { LinesCleared(); };
-    lines_.OnLinesAdded = [this](int i) { LinesInserted(i, false); };
-    lines_.OnLineInserted = [this](int i) { LinesInserted(i, true); };
-    lines_.OnLineDeleted = [this](int i) {
-        if (lines_.Count() > 0) RescanFrom(i);
-        InvalidateAllLines(i + 1, topLine_ + linesInWindow_);
-    };
-    lines_.OnLineReplaced = [this](int i) { LineReplaced(i); };
+    lines_.OnLinesChange = [this](const TBedLinesChange& change) { LinesChange(change); };
+}
+
+// Whoever made the change, the component itself or a caller writing through Lines: bookmarks,
+// highlighter states and the picture follow it here.
+void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
+    switch (change.kind) {
+        case TBedLinesChangeKind::Cleared:
+            LinesCleared();
+            break;
+        case TBedLinesChangeKind::Inserted:
+            MarksFollowInsertion(change.first, change.count);
+            LinesInserted(change.first, change.count);
+            break;
+        case TBedLinesChangeKind::Deleted:
+            MarksFollowDeletion(change.first, change.count);
+            if (lines_.Count() > 0) RescanFrom(change.first);
+            InvalidateAllLines(change.first + 1, topLine_ + linesInWindow_);
+            break;
+        case TBedLinesChangeKind::Replaced:
+            LinesReplaced(change.first, change.count);
+            break;
+    }
 }
 
 void TCustomBedEdit::InvalidateTextLines(int first, int last) {
@@ -262,17 +273,18 @@ void TCustomBedEdit::LinesCleared() {
     StatusChanged(scAll);
 }
 
-void TCustomBedEdit::LinesInserted(int index, bool toWindowBottom) {
+void TCustomBedEdit::LinesInserted(int index, int count) {
     RescanFrom(index);
-    const int last = toWindowBottom ? topLine_ + linesInWindow_ : std::max(lines_.Count(), index + 1);
-    InvalidateAllLines(index + 1, last);
+    // Lines inserted above others push those down to the window's bottom; appended ones don't.
+    const bool appended = index + count == lines_.Count();
+    InvalidateAllLines(index + 1, appended ? lines_.Count() : topLine_ + linesInWindow_);
 }
 
-void TCustomBedEdit::LineReplaced(int index) {
-    int last = index;
+void TCustomBedEdit::LinesReplaced(int index, int count) {
+    int last = index + count - 1;
     if (highlighter_) {
         highlighter_->RestoreRange(lines_.GetRange(index));
-        last = ScanFrom(index);
+        last = ScanFrom(index, last);
     }
     InvalidateTextLines(index + 1, last + 1);
 }

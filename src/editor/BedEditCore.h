@@ -220,9 +220,10 @@ private:
     void InvalidateAllLines(int first, int last);
     void LinesChanging();
     void LinesChanged();
+    void LinesChange(const TBedLinesChange& change);
     void LinesCleared();
-    void LinesInserted(int index, bool toWindowBottom);
-    void LineReplaced(int index);
+    void LinesInserted(int index, int count);
+    void LinesReplaced(int index, int count);
     void UndoRecordAdded(TBedEditUndoList& list);
 
     // Selection.cpp
@@ -292,6 +293,8 @@ private:
     void CmdDeleteWordOrEol(const TCommandArgs& a);
     void CmdDeleteLastWordOrBol(const TCommandArgs& a);
     void DeleteRangeRecorded(TBedPoint from, TBedPoint to, TBedChangeReason reason);
+    // Makes lines index..index+count (0-based) one line with the given text.
+    void JoinWithLinesBelow(int index, int count, std::string text);
     void CmdDeleteLine(const TCommandArgs& a);
     void CmdClearAll(const TCommandArgs& a);
     void CmdLineBreak(const TCommandArgs& a);
@@ -307,14 +310,14 @@ private:
     void ScrollRightAfterTyping();
 
     // Bookmarks.cpp
-    void MarksLinesDeleted(int line, int count);
-    void MarksLinesInserted(int afterLine, int count);
+    void MarksFollowInsertion(int index, int count);
+    void MarksFollowDeletion(int index, int count);
 
     // Highlighting.cpp
     void HighlighterChanged(void* sender);
     void HighlighterFreed();
     void RescanAll();
-    int ScanFrom(int index);
+    int ScanFrom(int index, int through = -1);
     int RescanFrom(int index);
     void UpdateWordChars();
 

@@ -45,21 +45,23 @@ void TCustomBedEdit::JumpToBookmark(int n) {
     ScrollCaretIntoView();
 }
 
-void TCustomBedEdit::MarksLinesDeleted(int line, int count) {
-    if (count <= 0) return;
+// Lines inserted above a mark push it down; lines appended below the text move none (a mark
+// past the end keeps its number).
+void TCustomBedEdit::MarksFollowInsertion(int index, int count) {
+    if (index + count == lines_.Count()) return;
     for (int i = 0; i < marks_.Count(); ++i) {
         TBedEditMark& m = marks_.Items(i);
-        if (m.Line() >= line + count)
-            m.SetLine(m.Line() - count);
-        else if (m.Line() > line)
-            m.SetLine(line);
+        if (m.Line() > index) m.SetLine(m.Line() + count);
     }
 }
 
-void TCustomBedEdit::MarksLinesInserted(int afterLine, int count) {
-    if (count <= 0) return;
+// A mark on a deleted line goes to the line that takes its place; marks below move up.
+void TCustomBedEdit::MarksFollowDeletion(int index, int count) {
     for (int i = 0; i < marks_.Count(); ++i) {
         TBedEditMark& m = marks_.Items(i);
-        if (m.Line() > afterLine) m.SetLine(m.Line() + count);
+        if (m.Line() > index + count)
+            m.SetLine(m.Line() - count);
+        else if (m.Line() > index)
+            m.SetLine(index + 1);
     }
 }

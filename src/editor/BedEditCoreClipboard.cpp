@@ -25,7 +25,7 @@ void TCustomBedEdit::PasteClipboardText() {
     if (HasSelection()) DeleteSelectionRecorded();
     const TBedSelectionMode mode = content->mode.value_or(smNormal);
     if (mode == smColumn) {
-        const auto pieces = bededit::SplitPieces(content->text);
+        const auto pieces = SplitPieces(content->text);
         AppendLinesRecorded(caret_.Y + int(pieces.size()) - 1);
         for (size_t i = 0; i < pieces.size(); ++i)
             if (!pieces[i].empty()) PadLineRecorded({caret_.X, caret_.Y + int(i)});
@@ -43,7 +43,7 @@ void TCustomBedEdit::PasteClipboardText() {
         undoList_.Add(crPaste, start, caret_, {}, smNormal);
     } else if (mode == smColumn) {
         // The block's far corner, wherever clamping has left the caret.
-        const auto pieces = bededit::SplitPieces(content->text);
+        const auto pieces = SplitPieces(content->text);
         const TBedPoint end{start.X + int(pieces.back().size()), start.Y + int(pieces.size()) - 1};
         undoList_.Add(crPaste, start, end, {}, smColumn);
         SetCaretXY({std::min(start.X, end.X), std::max(start.Y, end.Y) + 1});

@@ -83,14 +83,10 @@ void TCustomBedEdit::CmdDeleteLastChar(const TCommandArgs&) {
     }
     if (old.X == 1) {
         if (old.Y == 1) return;
-        const std::string& above = lines_.Get(old.Y - 2);
-        const TBedPoint joint{int(above.size()) + 1, old.Y - 1};
-        {
-            TBedLinesUpdate update(lines_);
-            lines_.Put(old.Y - 2, above + Trimmed(line));
-            lines_.Delete(old.Y - 1);
-            MarksLinesDeleted(old.Y - 1, 1);
-        }
+        std::string joined = lines_.Get(old.Y - 2);
+        const TBedPoint joint{int(joined.size()) + 1, old.Y - 1};
+        joined += Trimmed(line);
+        JoinWithLinesBelow(old.Y - 2, 1, std::move(joined));
         SetCaretXY(joint);
         lastCaretX_ = caret_.X;
         undoList_.Add(crDeleteBefore, joint, old, kLineBreak, smNormal);
@@ -129,12 +125,7 @@ void TCustomBedEdit::CmdDeleteChar(const TCommandArgs&) {
         if (at.Y >= lines_.Count()) return;
         TBedUndoGroup group(undoList_);
         PadLineRecorded(at);
-        {
-            TBedLinesUpdate update(lines_);
-            lines_.Put(at.Y - 1, Padded(std::move(line), at.X - 1) + lines_.Get(at.Y));
-            lines_.Delete(at.Y);
-            MarksLinesDeleted(at.Y, 1);
-        }
+        JoinWithLinesBelow(at.Y - 1, 1, Padded(std::move(line), at.X - 1) + lines_.Get(at.Y));
         SetCaretXY(at);
         undoList_.Add(crDeleteAfter, at, {1, at.Y + 1}, kLineBreak, smNormal);
         return;
@@ -190,7 +181,6 @@ void TCustomBedEdit::CmdDeleteLine(const TCommandArgs&) {
         undoList_.Add(crDelete, {1, y}, {1, y + 1}, line + kLineBreak, smNormal);
         lines_.Delete(y - 1);
     }
-    MarksLinesDeleted(y, 1);
     SetCaretXY({1, y});
     lastCaretX_ = caret_.X;
 }
@@ -198,6 +188,13 @@ void TCustomBedEdit::CmdDeleteLine(const TCommandArgs&) {
 void TCustomBedEdit::CmdClearAll(const TCommandArgs&) { ClearAll(); }
 
 void TCustomBedEdit::ClearAll() { lines_.Clear(); }
+
+// The upper lines are the ones that go, so that a mark on any of them lands on the joined line.
+void TCustomBedEdit::JoinWithLinesBelow(int index, int count, std::string text) {
+    TBedLinesUpdate update(lines_);
+    lines_.DeleteLines(index, count);
+    lines_.Put(index, std::move(text));
+}
 
 // ---- Line breaks --------------------------------------------------------------------------
 
@@ -210,7 +207,6 @@ void TCustomBedEdit::CmdLineBreak(const TCommandArgs& a) {
     const TBedPoint at = caret_;
     const std::string line = lines_.Get(at.Y - 1);
     TBedPoint caretAfter = at;
-    int insertedAfter = at.Y;  // the line after which the new line counts as inserted
     if (line.empty()) {
         int indent = 0;
         for (int y = at.Y; y >= 1 && autoIndent; --y) {
@@ -223,7 +219,6 @@ void TCustomBedEdit::CmdLineBreak(const TCommandArgs& a) {
         undoList_.Add(crLineBreak, at, at, {}, smNormal);
         lines_.Insert(at.Y - 1, {});
         caretAfter = {indent + 1, at.Y + 1};
-        insertedAfter = at.Y - 1;
     } else if (at.X > int(line.size())) {
         const int indent = autoIndent ? LeadingBlanks(line) : 0;
         undoList_.Add(crLineBreak, at, at, {}, smNormal);
@@ -233,7 +228,6 @@ void TCustomBedEdit::CmdLineBreak(const TCommandArgs& a) {
         lines_.Insert(at.Y - 1, {});
         undoList_.Add(crLineBreak, at, at, line, smNormal);
         caretAfter = {1, at.Y + 1};
-        insertedAfter = at.Y - 1;
     } else {
         const int indent = autoIndent ? LeadingBlanks(line) : 0;
         const std::string rest = line.substr(size_t(at.X - 1));
@@ -243,7 +237,6 @@ void TCustomBedEdit::CmdLineBreak(const TCommandArgs& a) {
         lines_.Insert(at.Y, std::string(size_t(indent), ' ') + rest);
         caretAfter = {indent + 1, at.Y + 1};
     }
-    MarksLinesInserted(insertedAfter, 1);
     SetCaretXY(moveCaret ? caretAfter : at);
     ScrollCaretIntoView();
     lastCaretX_ = caret_.X;

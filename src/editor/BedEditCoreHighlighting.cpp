@@ -59,8 +59,8 @@ int TCustomBedEdit::RescanFrom(int index) {
 }
 
 // Scans line s from the state already set and the following lines until one starts in the
-// state stored for it. Returns the last line scanned.
-int TCustomBedEdit::ScanFrom(int s) {
+// state stored for it, but at least through line `through`. Returns the last line scanned.
+int TCustomBedEdit::ScanFrom(int s, int through) {
     const int count = lines_.Count();
     if (s >= count - 1) return s;
     highlighter_->StartLine(lines_.GetView(s), s);
@@ -68,7 +68,7 @@ int TCustomBedEdit::ScanFrom(int s) {
     int t = s + 1;
     for (; t < count; ++t) {
         const TBedRange range = highlighter_->CurrentRange();
-        if (range == lines_.GetRange(t)) break;
+        if (t > through && range == lines_.GetRange(t)) break;
         lines_.PutRange(t, range);
         highlighter_->StartLine(lines_.GetView(t), t);
         highlighter_->ScanToLineEnd();

@@ -1,6 +1,7 @@
 #pragma once
 // Pieces shared by the implementation files of TCustomBedEdit; not part of its interface.
 #include "BedEditCore.h"
+#include "BedTextLines.h"
 
 #include <string>
 #include <vector>
@@ -65,23 +66,9 @@ private:
 
 namespace bededit {
 
-// Pieces of a text separated by CR LF, a lone CR or a lone LF; n breaks give n + 1 pieces.
-std::vector<std::string> SplitPieces(const std::string& text);
 std::string JoinLines(const std::vector<std::string>& lines);  // CR LF between
 inline const std::string kLineBreak = "\r\n";
 // Position right after inserting `text` (with breaks) at p.
 TBedPoint PointAfter(TBedPoint p, const std::string& text);
 
 }  // namespace bededit
-
-// One line-buffer update for a scope: listeners hear Changing/Changed once.
-class TBedLinesUpdate {
-public:
-    explicit TBedLinesUpdate(TBedEditStringList& lines) : lines_(lines) { lines_.BeginUpdate(); }
-    ~TBedLinesUpdate() { lines_.EndUpdate(); }
-    TBedLinesUpdate(const TBedLinesUpdate&) = delete;
-    TBedLinesUpdate& operator=(const TBedLinesUpdate&) = delete;
-
-private:
-    TBedEditStringList& lines_;
-};

@@ -1,24 +1,10 @@
 // Caret, selection, selected text and the three selection modes.
 #include "BedEditCoreInternal.h"
-#include "Cp1250.h"
+#include "BedTextLetters.h"
 
 #include <algorithm>
 
 namespace bededit {
-
-std::vector<std::string> SplitPieces(const std::string& text) {
-    std::vector<std::string> pieces(1);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            pieces.emplace_back();
-        } else {
-            pieces.back() += c;
-        }
-    }
-    return pieces;
-}
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string result;
@@ -46,19 +32,11 @@ std::string Substr(const std::string& s, int from, int count) {
     return s.substr(size_t(std::max(0, from)), size_t(count));
 }
 
-// Letters and digits of the code page: the characters that make up words when no
-// highlighter says otherwise.
-bool IsAlphaNumeric(unsigned char c) {
-    if (c < 128) return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
-    const char16_t u = Cp1250ToUnicode(c);
-    return u == 0x00B5 || (u >= 0x00C0 && u <= 0x024F && u != 0x00D7 && u != 0x00F7);
-}
-
 // Classes for word selection without a highlighter: runs of one class form a word; symbols
 // form none.
 enum TCharClass { ccBlank, ccWord, ccSymbol };
 TCharClass ClassOf(unsigned char c) {
-    if (IsAlphaNumeric(c) || c == '_') return ccWord;
+    if (BedIsAlphaNumeric(c) || c == '_') return ccWord;
     if (c <= ' ' || c == 0xA0) return ccBlank;
     return ccSymbol;
 }
@@ -271,11 +249,7 @@ void TCustomBedEdit::DeleteSelectionRaw() {
         std::string joined = Substr(lines_.Get(b.Y - 1), 0, b.X - 1) +
                              Substr(last, e.X - 1, INT32_MAX);
         if (options_.Contains(eoScrollPastEol)) joined = Trimmed(std::move(joined));
-        if (e.Y > b.Y) {
-            lines_.DeleteLines(b.Y, e.Y - b.Y);
-            MarksLinesDeleted(b.Y, e.Y - b.Y);
-        }
-        lines_.Put(b.Y - 1, std::move(joined));
+        JoinWithLinesBelow(b.Y - 1, e.Y - b.Y, std::move(joined));
         break;
     }
     case smLine: {
@@ -287,7 +261,6 @@ void TCustomBedEdit::DeleteSelectionRaw() {
             last = lines_.Count() - 1;
         }
         if (last >= b.Y) lines_.DeleteLines(b.Y - 1, last - b.Y + 1);
-        MarksLinesDeleted(b.Y, e.Y - b.Y + 1);
         SetCaretXY({1, b.Y});
         return;
     }
@@ -333,7 +306,6 @@ void TCustomBedEdit::InsertNormal(const std::vector<std::string>& pieces) {
         for (int i = 1; i < breaks; ++i) lines_.Put(y - 1 + i, Trimmed(pieces[size_t(i)]));
         last = pieces.back();
         lastY = y + breaks;
-        MarksLinesInserted(y, breaks);
     }
     const int insertedEnd = int(last.size());
     std::string written = Trimmed(last + tail);
@@ -349,7 +321,6 @@ void TCustomBedEdit::InsertLineMode(const std::vector<std::string>& pieces) {
         const int at = std::min(y - 1, lines_.Count());
         lines_.InsertEmptyLines(at, breaks);
         for (int i = 0; i < breaks; ++i) lines_.Put(at + i, Trimmed(pieces[size_t(i)]));
-        MarksLinesInserted(at, breaks);
         y = at + 1 + breaks;
     }
     const std::string& last = pieces.back();

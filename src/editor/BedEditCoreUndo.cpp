@@ -141,16 +141,10 @@ void TCustomBedEdit::UndoLineBreak(const TBedEditUndoItem& item) {
     SetCaretXY(item.Start);
     SetSelFrom(caret_);
     redoList_.AddItem(item);
-    {
-        TBedLinesUpdate update(lines_);
-        std::string line = lines_.Get(caret_.Y - 1);
-        // Blanks trimmed from before the break come back before the rejoined text.
-        if (!item.Text.empty() && int(line.size()) < caret_.X - 1)
-            line.resize(size_t(caret_.X - 1), ' ');
-        if (item.End.Y < lines_.Count()) lines_.Delete(item.End.Y);
-        lines_.Put(caret_.Y - 1, line + item.Text);
-        MarksLinesDeleted(caret_.Y, 1);
-    }
+    std::string line = lines_.Get(caret_.Y - 1);
+    // Blanks trimmed from before the break come back before the rejoined text.
+    if (!item.Text.empty() && int(line.size()) < caret_.X - 1) line.resize(size_t(caret_.X - 1), ' ');
+    JoinWithLinesBelow(caret_.Y - 1, item.End.Y < lines_.Count() ? 1 : 0, line + item.Text);
     SetCaretXY(item.Start);
 }
 

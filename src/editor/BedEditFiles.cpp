@@ -9,10 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace {
 
 // The directory part of a path including its final slash; empty for a bare file name.
@@ -45,28 +41,9 @@ mode_t CurrentUmask() {
 
 }  // namespace
 
-// ---- Line breaks ------------------------------------------------------------------------------
-
-const char* FindLineBreak(const char* p, const char* end) {
-#if defined(__SSE2__)
-    // Sixteen bytes at a time: loading is the bottleneck of splitting a big file.
-    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
-    while (end - p >= 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int hits =
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
-        if (hits) return p + __builtin_ctz(unsigned(hits));
-        p += 16;
-    }
-#endif
-    while (p < end && *p != '\n' && *p != '\r') ++p;
-    return p;
-}
-
 // ---- TBedEditFiler ----------------------------------------------------------------------------
 
-TBedEditFiler::TBedEditFiler(const std::string& fileName, size_t bufferSize)
-    : fileName_(fileName), buffer_(std::max<size_t>(bufferSize, 2)) {}
+TBedEditFiler::TBedEditFiler(const std::string& fileName) : fileName_(fileName) {}
 
 TBedEditFiler::~TBedEditFiler() { CloseFile(); }
 
@@ -76,119 +53,67 @@ void TBedEditFiler::CloseFile() {
 }
 
 void TBedEditFiler::Fail(EBedFileError::Kind kind, int error) const {
-    const char* what = "";
+    const std::string reason = std::strerror(error);
+    std::string message;
     switch (kind) {
-        case EBedFileError::Open: what = "Soubor nelze otevřít: "; break;
-        case EBedFileError::Create: what = "Soubor nelze vytvořit: "; break;
-        case EBedFileError::Read: what = "Soubor nelze přečíst: "; break;
-        case EBedFileError::Write: what = "Do souboru nelze zapsat: "; break;
+        case EBedFileError::Open:
+        case EBedFileError::Read:
+            message = "Soubor " + fileName_ + " nelze přečíst: " + reason;
+            break;
+        case EBedFileError::Create:
+            message = "Soubor nelze vytvořit: " + fileName_ + " (" + reason + ")";
+            break;
+        case EBedFileError::Write:
+            message = "Do souboru nelze zapsat: " + fileName_ + " (" + reason + ")";
+            break;
     }
-    throw EBedFileError(kind, fileName_,
-                        what + fileName_ + " (" + std::strerror(error) + ")");
+    throw EBedFileError(kind, fileName_, message);
 }
 
 // ---- TBedEditFileReader -----------------------------------------------------------------------
 
-TBedEditFileReader::TBedEditFileReader(const std::string& fileName, size_t bufferSize)
-    : TBedEditFiler(fileName, bufferSize) {
+TBedEditFileReader::TBedEditFileReader(const std::string& fileName) : TBedEditFiler(fileName) {
     fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) Fail(EBedFileError::Open, errno);
     struct stat st;
     if (::fstat(fd_, &st) != 0) Fail(EBedFileError::Open, errno);
     if (S_ISDIR(st.st_mode)) Fail(EBedFileError::Open, EISDIR);
-    fileSize_ = st.st_size;
+    identity_ = {uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
+                 int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-bool TBedEditFileReader::ReadLine(std::string& line) {
-    for (;;) {
-        const char* data = buffer_.data();
-        const char* p = data + position_;
-        const char* end = data + end_;
-        const char* lineBreak = FindLineBreak(p, end);
-        if (lineBreak < end) {
-            if (*lineBreak == '\n') {
-                line = std::string(p, lineBreak);
-                position_ = size_t(lineBreak + 1 - data);
-                return true;
-            }
-            // A CR at the end of the data read so far may be the first half of CR LF.
-            if (lineBreak + 1 < end || exhausted_) {
-                style_ = kLineBreakCRLF;
-                line = std::string(p, lineBreak);
-                const bool crlf = lineBreak + 1 < end && lineBreak[1] == '\n';
-                position_ = size_t(lineBreak + (crlf ? 2 : 1) - data);
-                return true;
-            }
-        } else if (exhausted_) {
-            if (p == end) return false;
-            line = std::string(p, end);
-            position_ = end_;
-            return true;
-        }
-        Refill();
-    }
-}
-
-std::unique_ptr<char[]> TBedEditFileReader::ReadRest(size_t& size) {
-    const size_t buffered = end_ - position_;
-    const off_t offset = exhausted_ ? -1 : ::lseek(fd_, 0, SEEK_CUR);
+TBedEditBlock TBedEditFileReader::ReadAll() {
     // Sized for the file as it was opened; a file that grows since is still read whole.
-    size_t capacity = buffered;
-    if (offset >= 0 && fileSize_ > offset) capacity += size_t(fileSize_ - offset);
-    auto block = std::make_unique_for_overwrite<char[]>(capacity);
-    if (buffered) std::memcpy(block.get(), buffer_.data() + position_, buffered);
-    size = buffered;
-    position_ = end_ = 0;
-    while (!exhausted_) {
-        char* into = block.get() + size;
-        size_t room = capacity - size;
-        if (room == 0) {
-            // Probes through the small buffer, so a file of the expected size needs no growing.
-            into = buffer_.data();
-            room = buffer_.size();
-        }
+    size_t capacity = size_t(std::max<int64_t>(identity_.size, 0));
+    TBedEditBlock block{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    char probe[4096];
+    for (;;) {
+        // A full block reads on into the probe, so a file of the expected size needs no growing.
+        const bool full = block.size == capacity;
+        char* into = full ? probe : block.bytes.get() + block.size;
+        const size_t room = full ? sizeof probe : capacity - block.size;
         ssize_t got;
         do {
             got = ::read(fd_, into, room);
         } while (got < 0 && errno == EINTR);
         if (got < 0) Fail(EBedFileError::Read, errno);
-        if (got == 0) {
-            exhausted_ = true;
-        } else if (into == buffer_.data()) {
-            capacity = capacity * 2 + buffer_.size();
+        if (got == 0) break;
+        if (full) {
+            capacity = capacity * 2 + sizeof probe;
             auto grown = std::make_unique_for_overwrite<char[]>(capacity);
-            if (size) std::memcpy(grown.get(), block.get(), size);
-            std::memcpy(grown.get() + size, buffer_.data(), size_t(got));
-            block = std::move(grown);
-            size += size_t(got);
-        } else {
-            size += size_t(got);
+            if (block.size) std::memcpy(grown.get(), block.bytes.get(), block.size);
+            std::memcpy(grown.get() + block.size, probe, size_t(got));
+            block.bytes = std::move(grown);
         }
+        block.size += size_t(got);
     }
     return block;
-}
-
-void TBedEditFileReader::Refill() {
-    const size_t partial = end_ - position_;
-    if (position_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + position_, partial);
-        position_ = 0;
-        end_ = partial;
-    }
-    if (partial > buffer_.size() / 2) buffer_.resize(buffer_.size() * 2);
-    ssize_t got;
-    do {
-        got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) Fail(EBedFileError::Read, errno);
-    if (got == 0) exhausted_ = true;
-    end_ += size_t(got);
 }
 
 // ---- TBedEditFileWriter -----------------------------------------------------------------------
 
 TBedEditFileWriter::TBedEditFileWriter(const std::string& fileName, size_t bufferSize)
-    : TBedEditFiler(fileName, bufferSize), target_(fileName) {
+    : TBedEditFiler(fileName), buffer_(std::max<size_t>(bufferSize, 2)), target_(fileName) {
     if (!ResolveLinks(target_)) Fail(EBedFileError::Create, errno);
     struct stat st;
     if (::stat(target_.c_str(), &st) == 0) {

@@ -1,6 +1,6 @@
 #pragma once
-// Buffered line reading and safe writing of text files for the line buffer (and for the main
-// window's document writer). Qt-free, POSIX.
+// Reading a file whole and writing one safely: the line buffer's files and the documents' files
+// go through here. Qt-free, POSIX.
 #include "BedEditTypes.h"
 
 #include <cstddef>
@@ -17,28 +17,21 @@ constexpr size_t kBedFilerBufferSize = 16384;
 constexpr int kLineBreakLF = 0;
 constexpr int kLineBreakCRLF = 1;
 
-// The first CR or LF in [p, end), or end.
-const char* FindLineBreak(const char* p, const char* end);
+// Bytes the line buffer can take over whole: lines loaded from them point into them.
+struct TBedEditBlock {
+    std::unique_ptr<char[]> bytes;
+    size_t size = 0;
+};
 
-// Calls onLine(begin, end) for every line of [p, end), split at CR LF, lone CR or lone LF; a final
-// break adds no empty line. Returns whether a CR was met.
-template <typename F>
-bool SplitLines(const char* p, const char* end, F onLine) {
-    bool sawCR = false;
-    while (p < end) {
-        const char* lineBreak = FindLineBreak(p, end);
-        onLine(p, lineBreak);
-        if (lineBreak == end) break;
-        if (*lineBreak == '\r') {
-            sawCR = true;
-            if (lineBreak + 1 < end && lineBreak[1] == '\n') ++lineBreak;
-        }
-        p = lineBreak + 1;
-    }
-    return sawCR;
-}
+// A file as it was when it was opened, to be compared later with what is on disk then.
+struct TBedFileIdentity {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t size = 0;
+    int64_t modifiedNs = 0;  // modification time, nanoseconds since the epoch
+};
 
-// The part shared by the reader and the writer: the file, its name and the byte buffer.
+// The part shared by the reader and the writer: the file and its name.
 class TBedEditFiler {
 public:
     TBedEditFiler(const TBedEditFiler&) = delete;
@@ -47,7 +40,7 @@ public:
     const std::string& FileName() const { return fileName_; }
 
 protected:
-    TBedEditFiler(const std::string& fileName, size_t bufferSize);
+    explicit TBedEditFiler(const std::string& fileName);
     ~TBedEditFiler();
 
     // Raises EBedFileError with a message for the user naming the file and the system's reason.
@@ -56,36 +49,23 @@ protected:
 
     std::string fileName_;
     int fd_ = -1;
-    std::vector<char> buffer_;
 };
 
-// Splits a file into lines at LF, CR LF or a lone CR. Lines may be of any length; NUL bytes are
-// ordinary characters. A final line break adds no empty line.
+// Opens a file for reading. What is known of the file stands ready before a byte is read, so that
+// a caller can look at it first; then the file is read whole, in one block.
 class TBedEditFileReader : public TBedEditFiler {
 public:
-    // Raises EBedFileError (Open) when the file can't be opened for reading or is a directory.
-    explicit TBedEditFileReader(const std::string& fileName,
-                                size_t bufferSize = kBedFilerBufferSize);
+    // Raises EBedFileError (Open) when the file can't be opened or is a directory.
+    explicit TBedEditFileReader(const std::string& fileName);
 
-    // The next line, without its break; false at the end of input. Raises EBedFileError (Read).
-    bool ReadLine(std::string& line);
-    // All bytes not yet returned, in one block of `size` bytes. Raises EBedFileError (Read).
-    std::unique_ptr<char[]> ReadRest(size_t& size);
-    // kLineBreakLF until the first CR has been met, then kLineBreakCRLF.
-    int LineBreakStyle() const { return style_; }
+    const TBedFileIdentity& Identity() const { return identity_; }
     // The size when the file was opened.
-    int64_t FileSize() const { return fileSize_; }
+    int64_t FileSize() const { return identity_.size; }
+    // Every byte of the file, also when it grew since it was opened. Raises EBedFileError (Read).
+    TBedEditBlock ReadAll();
 
 private:
-    // Moves the unread bytes to the start of the buffer (doubling it when they fill more than
-    // half) and reads more behind them.
-    void Refill();
-
-    size_t position_ = 0;
-    size_t end_ = 0;
-    bool exhausted_ = false;
-    int style_ = kLineBreakLF;
-    int64_t fileSize_ = 0;
+    TBedFileIdentity identity_;
 };
 
 // Writes a file so that the old contents survive any failure: the text goes to a temporary file
@@ -116,6 +96,7 @@ private:
     void Flush();
     void WriteAll(const char* data, size_t size);
 
+    std::vector<char> buffer_;
     std::string target_;
     std::string tempName_;
     bool targetExists_ = false;

@@ -1,5 +1,7 @@
 #include "BedEditKeyStrokes.h"
 
+#include "BedTextLetters.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -48,12 +50,6 @@ constexpr std::array kCommandNames = {
 #undef BED_NAME
 static_assert(kCommandNames.size() == 90);
 
-bool SameIdent(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 }  // namespace
 
 std::span<const TBedEditorCommandName> EditorCommandNames() { return kCommandNames; }
@@ -66,7 +62,7 @@ std::string EditorCommandToIdent(TBedEditorCommand command) {
 
 std::optional<TBedEditorCommand> IdentToEditorCommand(std::string_view ident) {
     for (const auto& entry : kCommandNames)
-        if (SameIdent(entry.name, ident)) return entry.command;
+        if (BedAsciiSameIgnoringCase(entry.name, ident)) return entry.command;
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include "BedEditFiles.h"
 #include "BedEditLineStore.h"
 #include "BedEditTabs.h"
+#include "BedTextLines.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -27,12 +28,10 @@ struct TBedEditStringList::Impl {
     void InsertLine(int index, std::string&& text, void* object) {
         InsertLine(index, object, [&](TBedEditLineRecord& r) { lines.SetText(r, std::move(text)); });
     }
-    // Add without its update bracket, for callers that hold one around many lines.
-    template <typename Fill>
-    int AppendLine(TBedEditStringList& list, Fill fill);
-    int AppendLine(TBedEditStringList& list, std::string&& text) {
-        return AppendLine(list, [&](TBedEditLineRecord& r) { lines.SetText(r, std::move(text)); });
-    }
+    // Replaces all lines by the n lines that split(addLine) passes to addLine(begin, end), all
+    // pointing into the block; one Cleared and one Inserted notification.
+    template <typename Split>
+    void LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n, Split split);
 };
 
 namespace {
@@ -45,21 +44,8 @@ void Fire(const std::function<void()>& notify) {
     if (notify) notify();
 }
 
-void Fire(const std::function<void(int)>& notify, int index) {
-    if (notify) notify(index);
-}
-
-// Runs a change inside an update bracket that is closed even when the change fails.
-template <typename F>
-void Updating(TBedEditStringList& list, F change) {
-    list.BeginUpdate();
-    try {
-        change();
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
+void Fire(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
+    if (list.OnLinesChange) list.OnLinesChange({kind, first, count});
 }
 
 }  // namespace
@@ -94,12 +80,29 @@ void TBedEditStringList::Impl::InsertLine(int index, void* object, Fill fill) {
     longestLine = -1;
 }
 
-template <typename Fill>
-int TBedEditStringList::Impl::AppendLine(TBedEditStringList& list, Fill fill) {
-    const int index = lines.Count();
-    InsertLine(index, nullptr, fill);
-    Fire(list.OnLinesAdded, index);
-    return index;
+template <typename Split>
+void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n,
+                                         Split split) {
+    if (n > size_t(INT32_MAX)) throw std::bad_alloc();
+    TBedLinesUpdate update(list);
+    list.Clear();
+    const char* text = lines.AdoptBlock(std::move(block.bytes), block.size);
+    try {
+        lines.SetCapacity(int(n));
+        int index = 0;
+        split([&](const char* begin, const char* end) {
+            TBedEditLineRecord* record = lines.Open(index++, 1);
+            *record = NewLineRecord(nullptr);
+            lines.SetView(*record, begin, size_t(end - begin));
+        });
+    } catch (...) {
+        lines.Erase(0, lines.Count());
+        lines.ReleaseBlock(text);
+        throw;
+    }
+    lines.ReleaseBlock(text);
+    longestLine = -1;
+    if (lines.Count() > 0) Fire(list, TBedLinesChangeKind::Inserted, 0, lines.Count());
 }
 
 TBedEditStringList::TBedEditStringList() : d(std::make_unique<Impl>()) {}
@@ -108,6 +111,7 @@ TBedEditStringList::~TBedEditStringList() {
     // The owner may be half destroyed by now.
     OnChanged = nullptr;
     OnChanging = nullptr;
+    OnLinesChange = nullptr;
 }
 
 int TBedEditStringList::Count() const { return d->lines.Count(); }
@@ -160,28 +164,29 @@ void TBedEditStringList::Put(int index, std::string text) {
         return;
     }
     d->Check(index);
-    Updating(*this, [&] {
-        TBedEditLineRecord& record = d->lines[index];
-        d->lines.SetText(record, std::move(text));
-        record.flags = lfLengthUnknown;
-        d->longestLine = -1;
-        Fire(OnLineReplaced, index);
-    });
+    TBedLinesUpdate update(*this);
+    TBedEditLineRecord& record = d->lines[index];
+    d->lines.SetText(record, std::move(text));
+    record.flags = lfLengthUnknown;
+    d->longestLine = -1;
+    Fire(*this, TBedLinesChangeKind::Replaced, index, 1);
 }
 
 void TBedEditStringList::PutObject(int index, void* object) {
     d->Check(index);
-    Updating(*this, [&] { d->lines[index].object = object; });
+    TBedLinesUpdate update(*this);
+    d->lines[index].object = object;
 }
 
 void TBedEditStringList::PutRange(int index, TBedRange range) {
     d->Check(index);
-    Updating(*this, [&] { d->lines[index].range = range; });
+    TBedLinesUpdate update(*this);
+    d->lines[index].range = range;
 }
 
 int TBedEditStringList::Add(std::string text) {
-    int index = 0;
-    Updating(*this, [&] { index = d->AppendLine(*this, std::move(text)); });
+    const int index = Count();
+    Insert(index, std::move(text));
     return index;
 }
 
@@ -193,24 +198,23 @@ template <typename TextAt, typename ObjectAt>
 void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longestLine, int n,
                  TextAt textAt, ObjectAt objectAt) {
     if (n <= 0) return;
-    Updating(list, [&] {
-        const int first = lines.Count();
-        const int wanted = (first + n + 15) / 16 * 16;
-        if (wanted > lines.Capacity()) lines.SetCapacity(wanted);
-        try {
-            for (int i = 0; i < n; ++i) {
-                std::string text(textAt(i));
-                TBedEditLineRecord* record = lines.Open(first + i, 1);
-                *record = NewLineRecord(objectAt(i));
-                lines.SetText(*record, std::move(text));
-            }
-        } catch (...) {
-            lines.Erase(first, lines.Count() - first);
-            throw;
+    TBedLinesUpdate update(list);
+    const int first = lines.Count();
+    const int wanted = (first + n + 15) / 16 * 16;
+    if (wanted > lines.Capacity()) lines.SetCapacity(wanted);
+    try {
+        for (int i = 0; i < n; ++i) {
+            std::string text(textAt(i));
+            TBedEditLineRecord* record = lines.Open(first + i, 1);
+            *record = NewLineRecord(objectAt(i));
+            lines.SetText(*record, std::move(text));
         }
-        longestLine = -1;
-        Fire(list.OnLinesAdded, first);
-    });
+    } catch (...) {
+        lines.Erase(first, lines.Count() - first);
+        throw;
+    }
+    longestLine = -1;
+    Fire(list, TBedLinesChangeKind::Inserted, first, n);
 }
 
 }  // namespace
@@ -232,63 +236,53 @@ void TBedEditStringList::AddStrings(const std::vector<std::string>& source) {
 
 void TBedEditStringList::Insert(int index, std::string text) {
     if (index != Count()) d->Check(index);
-    Updating(*this, [&] {
-        d->InsertLine(index, std::move(text), nullptr);
-        Fire(OnLineInserted, index);
-    });
+    TBedLinesUpdate update(*this);
+    d->InsertLine(index, std::move(text), nullptr);
+    Fire(*this, TBedLinesChangeKind::Inserted, index, 1);
 }
 
 void TBedEditStringList::InsertEmptyLines(int index, int count) {
     if (count <= 0) return;
     // Beyond Count the records would be written outside the list.
     if (index != Count()) d->Check(index);
-    Updating(*this, [&] {
-        d->lines.SetCapacity(Count() + count);
-        TBedEditLineRecord* records = d->lines.Open(index, count);
-        for (int i = 0; i < count; ++i) records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
-        d->longestLine = -1;
-        Fire(OnLinesAdded, index);
-    });
+    TBedLinesUpdate update(*this);
+    d->lines.SetCapacity(Count() + count);
+    TBedEditLineRecord* records = d->lines.Open(index, count);
+    for (int i = 0; i < count; ++i) records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
+    d->longestLine = -1;
+    Fire(*this, TBedLinesChangeKind::Inserted, index, count);
 }
 
-void TBedEditStringList::Delete(int index) {
-    d->Check(index);
-    Updating(*this, [&] {
-        d->lines.Erase(index, 1);
-        d->longestLine = -1;
-        Fire(OnLineDeleted, index);
-    });
-}
+void TBedEditStringList::Delete(int index) { DeleteLines(index, 1); }
 
 void TBedEditStringList::DeleteLines(int index, int count) {
     if (count <= 0) return;
     d->Check(index);
-    Updating(*this, [&] {
-        d->lines.Erase(index, std::min(count, Count() - index));
-        d->longestLine = -1;
-        Fire(OnLineDeleted, index);
-    });
+    TBedLinesUpdate update(*this);
+    count = std::min(count, Count() - index);
+    d->lines.Erase(index, count);
+    d->longestLine = -1;
+    Fire(*this, TBedLinesChangeKind::Deleted, index, count);
 }
 
 void TBedEditStringList::Exchange(int index1, int index2) {
     d->Check(index1);
     d->Check(index2);
-    Updating(*this, [&] {
-        std::swap(d->lines[index1], d->lines[index2]);
-        if (d->longestLine == index1)
-            d->longestLine = index2;
-        else if (d->longestLine == index2)
-            d->longestLine = index1;
-    });
+    TBedLinesUpdate update(*this);
+    std::swap(d->lines[index1], d->lines[index2]);
+    if (d->longestLine == index1)
+        d->longestLine = index2;
+    else if (d->longestLine == index2)
+        d->longestLine = index1;
 }
 
 void TBedEditStringList::Clear() {
     d->longestLine = -1;
-    if (Count() == 0) return;
-    Updating(*this, [&] {
-        d->lines.Clear();
-        Fire(OnLinesCleared);
-    });
+    const int count = Count();
+    if (count == 0) return;
+    TBedLinesUpdate update(*this);
+    d->lines.Clear();
+    Fire(*this, TBedLinesChangeKind::Cleared, 0, count);
 }
 
 int TBedEditStringList::Capacity() const { return d->lines.Capacity(); }
@@ -315,33 +309,24 @@ void TBedEditStringList::SetLineBreakStyle(int style) {
 }
 
 void TBedEditStringList::LoadFromFile(const std::string& fileName) {
-    TBedEditFileReader reader(fileName);
-    LoadFromReader(reader);
+    // Read before anything changes, so that a read error leaves the lines as they were.
+    LoadFromBlock(TBedEditFileReader(fileName).ReadAll());
 }
 
-void TBedEditStringList::LoadFromReader(TBedEditFileReader& reader) {
-    // One block for the whole text instead of a string per line: loading is bound by allocation
-    // otherwise. Read before anything changes, so a read error leaves the lines as they were.
-    size_t size = 0;
-    std::unique_ptr<char[]> bytes = reader.ReadRest(size);
-    int style = reader.LineBreakStyle();
-    Updating(*this, [&] {
-        Clear();
-        const char* text = d->lines.AdoptBlock(std::move(bytes), size);
-        try {
-            if (SplitLines(text, text + size, [&](const char* begin, const char* end) {
-                    d->AppendLine(*this, [&](TBedEditLineRecord& record) {
-                        d->lines.SetView(record, begin, size_t(end - begin));
-                    });
-                }))
-                style = kLineBreakCRLF;
-        } catch (...) {
-            d->lines.ReleaseBlock(text);
-            throw;
-        }
-        d->lines.ReleaseBlock(text);
+void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
+    const char* begin = block.bytes.get();
+    const char* end = begin + block.size;
+    bool sawCR = false;
+    d->LoadLines(*this, std::move(block), CountLines(begin, end),
+                 [&](const auto& addLine) { sawCR = SplitLines(begin, end, addLine); });
+    d->lineBreakStyle = sawCR ? kLineBreakCRLF : kLineBreakLF;
+}
+
+void TBedEditStringList::LoadFromBlock(TBedEditBlock block,
+                                       const std::vector<std::string_view>& lines) {
+    d->LoadLines(*this, std::move(block), lines.size(), [&](const auto& addLine) {
+        for (std::string_view line : lines) addLine(line.data(), line.data() + line.size());
     });
-    d->lineBreakStyle = style;
 }
 
 void TBedEditStringList::SaveToFile(const std::string& fileName) {
@@ -373,20 +358,19 @@ std::string TBedEditStringList::Text() const {
 }
 
 void TBedEditStringList::SetText(std::string_view text) {
-    Updating(*this, [&] {
-        Clear();
-        SplitLines(text.data(), text.data() + text.size(), [&](const char* begin, const char* end) {
-            d->AppendLine(*this, std::string(begin, end));
-        });
-    });
+    TBedEditBlock block{std::make_unique_for_overwrite<char[]>(text.size()), text.size()};
+    if (!text.empty()) std::memcpy(block.bytes.get(), text.data(), text.size());
+    const char* begin = block.bytes.get();
+    const char* end = begin + block.size;
+    d->LoadLines(*this, std::move(block), CountLines(begin, end),
+                 [&](const auto& addLine) { SplitLines(begin, end, addLine); });
 }
 
 void TBedEditStringList::Assign(const TBedEditStringList& source) {
     if (&source == this) return;
-    Updating(*this, [&] {
-        Clear();
-        AddStrings(source);
-    });
+    TBedLinesUpdate update(*this);
+    Clear();
+    AddStrings(source);
 }
 
 void TBedEditStringList::BeginUpdate() {

@@ -21,8 +21,18 @@ enum : uint8_t {
     lfLengthUnknown = 4,  // the expanded length must be recomputed before use
 };
 
-class TBedEditFileReader;
+struct TBedEditBlock;
 class TBedEditFileWriter;
+
+// What one change did to the lines: `count` lines from index `first` were inserted (also at the
+// end), deleted or given new text; or all `count` lines were cleared away (first is 0).
+enum class TBedLinesChangeKind : uint8_t { Inserted, Deleted, Replaced, Cleared };
+struct TBedLinesChange {
+    TBedLinesChangeKind kind;
+    int first;
+    int count;
+    friend bool operator==(const TBedLinesChange&, const TBedLinesChange&) = default;
+};
 
 class TBedEditStringList {
 public:
@@ -61,16 +71,23 @@ public:
     void SetCapacity(int capacity);
     int TabWidth() const;
     void SetTabWidth(int width);
-    // 0 = LF only, 1 = CR LF. Detected by LoadFromFile, used by SaveToFile.
+    // 0 = LF only, 1 = CR LF. Detected by LoadFromFile and LoadFromBlock, used by SaveToFile.
     int LineBreakStyle() const;
     void SetLineBreakStyle(int style);
 
-    // Raises EBedFileError (Open) when the file can't be read; the list is then unchanged.
+    // Raises EBedFileError (Open, Read) when the file can't be read; the list is then unchanged.
     void LoadFromFile(const std::string& fileName);
+    // Replaces all lines by those of a block, which the list takes over: split at CR LF, lone CR
+    // or lone LF (a final break adds no empty line), they point into it instead of each having
+    // a string. Sets the line-break style: CR LF when a CR was met. Notifies Cleared (when there
+    // were lines) and Inserted once.
+    void LoadFromBlock(TBedEditBlock block);
+    // The same with the lines already cut out of the block; each view lies inside it. The
+    // line-break style stays.
+    void LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines);
     // Raises EBedFileError; the file on disk is replaced only once the new text is complete.
     void SaveToFile(const std::string& fileName);
-    // The bodies of the two above, for a reader or writer set up by the caller.
-    void LoadFromReader(TBedEditFileReader& reader);
+    // The body of the above, for a writer set up by the caller.
     void SaveToWriter(TBedEditFileWriter& writer) const;
 
     // All lines, each followed by CR LF.
@@ -83,16 +100,26 @@ public:
     void EndUpdate();
     int UpdateCount() const;
 
-    // Owner notifications, each fired only when assigned.
-    std::function<void()> OnChanged;
+    // Owner notifications, each fired only when assigned: the update bracket (the first
+    // BeginUpdate, the last EndUpdate) and every change of the lines inside it.
     std::function<void()> OnChanging;
-    std::function<void(int)> OnLinesAdded;
-    std::function<void()> OnLinesCleared;
-    std::function<void(int)> OnLineDeleted;
-    std::function<void(int)> OnLineInserted;
-    std::function<void(int)> OnLineReplaced;
+    std::function<void()> OnChanged;
+    std::function<void(const TBedLinesChange&)> OnLinesChange;
 
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
+};
+
+// One update of the list for a scope: the owner hears Changing and Changed once around every
+// change made meanwhile, and Changed also when a change fails.
+class TBedLinesUpdate {
+public:
+    explicit TBedLinesUpdate(TBedEditStringList& lines) : lines_(lines) { lines_.BeginUpdate(); }
+    ~TBedLinesUpdate() { lines_.EndUpdate(); }
+    TBedLinesUpdate(const TBedLinesUpdate&) = delete;
+    TBedLinesUpdate& operator=(const TBedLinesUpdate&) = delete;
+
+private:
+    TBedEditStringList& lines_;
 };

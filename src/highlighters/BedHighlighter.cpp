@@ -1,6 +1,6 @@
 #include "BedHighlighter.h"
 
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include <algorithm>
 #include <array>

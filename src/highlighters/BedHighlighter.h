@@ -8,6 +8,8 @@
 // after which CurrentRange() is the state at the start of the following line.
 #include "BedHighlighterMethodChain.h"
 #include "BedHighlighterSettingsStore.h"
+#include "BedTextColors.h"
+#include "BedTextFontStyles.h"
 
 #include <bitset>
 #include <cstdint>
@@ -19,31 +21,6 @@
 
 // Identical to the editor's alias: the highlighter's state at the start of a line.
 using TBedRange = intptr_t;
-
-// 32-bit colour values 0x00BBGGRR; system colours have the top bit set.
-using TColor = int32_t;
-constexpr TColor clNone = 0x1FFFFFFF;
-constexpr TColor clWindow = static_cast<TColor>(0x80000005u);
-constexpr TColor clWindowText = static_cast<TColor>(0x80000008u);
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clMaroon = 0x000080;
-constexpr TColor clGreen = 0x008000;
-constexpr TColor clOlive = 0x008080;
-constexpr TColor clNavy = 0x800000;
-constexpr TColor clPurple = 0x800080;
-constexpr TColor clTeal = 0x808000;
-constexpr TColor clGray = 0x808080;
-constexpr TColor clSilver = 0xC0C0C0;
-constexpr TColor clRed = 0x0000FF;
-constexpr TColor clLime = 0x00FF00;
-constexpr TColor clYellow = 0x00FFFF;
-constexpr TColor clBlue = 0xFF0000;
-constexpr TColor clFuchsia = 0xFF00FF;
-constexpr TColor clAqua = 0xFFFF00;
-constexpr TColor clWhite = 0xFFFFFF;
-
-using TFontStyles = uint8_t;
-enum : TFontStyles { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 
 using TBedCharSet = std::bitset<256>;
 // Every character from code 33 to 255.

@@ -1,9 +1,9 @@
 #include "BedHighlighterGeneral.h"
 
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
+#include "BedTextLines.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -25,15 +25,10 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<std::string> KeywordLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::string line;
-    std::istringstream in(text);
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
+    SplitLines(text.data(), text.data() + text.size(),
+               [&](const char* begin, const char* end) { lines.emplace_back(begin, end); });
     return lines;
 }
 
@@ -302,7 +297,7 @@ bool TGeneralHighlighter::LoadAttributesFromRegistry(TBedSettingsStore& store, T
     if (!store.OpenKeyReadOnly(key))
         return false;
     if (auto words = store.ReadString("KeyWords"))
-        SetKeyWordList(SplitLines(*words));
+        SetKeyWordList(KeywordLines(*words));
     return LoadAttributesFromOpenKey(store);
 }
 

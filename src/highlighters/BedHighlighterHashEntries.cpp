@@ -1,19 +1,6 @@
 #include "BedHighlighterHashEntries.h"
 
-namespace {
-
-bool SameIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
-        if (fold(a[i]) != fold(b[i]))
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
+#include "BedTextLetters.h"
 
 void TBedHashEntryList::AddEntry(int index, std::unique_ptr<TBedHashEntry> entry) {
     if (index < 0)
@@ -23,7 +10,7 @@ void TBedHashEntryList::AddEntry(int index, std::unique_ptr<TBedHashEntry> entry
     std::unique_ptr<TBedHashEntry>* link = &buckets_[static_cast<size_t>(index)];
     while (*link) {
         TBedHashEntry& current = **link;
-        if (SameIgnoringAsciiCase(current.Keyword, entry->Keyword))
+        if (BedAsciiSameIgnoringCase(current.Keyword, entry->Keyword))
             throw EBedKeywordError("Keyword \"" + current.Keyword + "\" already in list");
         if (entry->KeyLength < current.KeyLength)
             break;

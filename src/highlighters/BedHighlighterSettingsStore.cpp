@@ -1,6 +1,6 @@
 #include "BedHighlighterSettingsStore.h"
 
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include <sstream>
 

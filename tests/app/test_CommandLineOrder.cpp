@@ -1,6 +1,6 @@
 // The command line, processed left to right, and its failure rules.
 #include "FormFixture.h"
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include "CommandLine.h"
 

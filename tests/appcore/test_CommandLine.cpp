@@ -1,6 +1,5 @@
 #include "BedEditTypes.h"
-#include "BedHighlighterCp1250.h"
-#include "LineEnds.h"
+#include "BedTextLetters.h"
 #include "CommandLine.h"
 #include "FileHistory.h"
 
@@ -36,25 +35,6 @@ TEST(CommandLine, ReplaceOptionSplitsAtTheLastCommaBeforeTheLastCharacter) {
     EXPECT_FALSE(SplitReplaceOption("abc", s, r));
     EXPECT_FALSE(SplitReplaceOption("a,", s, r));
     EXPECT_EQ(BedAsciiUpperCase("dopis.žluťák.txt"), "DOPIS.žLUťáK.TXT");
-}
-
-TEST(LineEnds, DetectedFromTheFirstLine) {
-    const std::string name = std::filesystem::temp_directory_path() / "bed_lineends.txt";
-    auto detect = [&](const std::string& bytes) {
-        std::ofstream(name, std::ios::binary) << bytes;
-        return DetectUnixLineEnds(name);
-    };
-    EXPECT_FALSE(detect(""));
-    EXPECT_FALSE(detect("a\r\nb\n"));
-    EXPECT_TRUE(detect("a\nb\r\n"));
-    EXPECT_TRUE(detect("x"));
-    EXPECT_TRUE(detect("abc"));
-    EXPECT_FALSE(detect("ab\rc"));  // no LF: the second-to-last byte decides
-    EXPECT_TRUE(detect(std::string(511, 'x') + "\n"));
-    EXPECT_FALSE(detect(std::string(3000, 'x') + "\r\n"));  // across buffer blocks
-    std::filesystem::remove(name);
-    EXPECT_THROW(DetectUnixLineEnds(name), EBedFileError);
-    EXPECT_THROW(DetectUnixLineEnds("/tmp"), EBedFileError);
 }
 
 TEST(FileHistory, InsertsBehindThePositionAndKeepsThirty) {

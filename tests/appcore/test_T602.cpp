@@ -1,6 +1,7 @@
 #include "BedEditStringList.h"
 #include "BedEditTypes.h"
 #include "CodePages.h"
+#include "DocumentLoader.h"
 #include "T602Session.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,11 @@
 
 namespace {
 
-std::string Converted(std::string line, TBedT602Mode mode, TBedT602Toggles& toggles) {
-    ConvertT602Line(line, mode, toggles);
-    return line;
+std::string Converted(const std::string& line, TBedT602Mode mode, TBedT602Toggles& toggles) {
+    std::string out = "kept|";  // the conversion appends
+    ConvertT602Line(line, mode, toggles, out);
+    EXPECT_TRUE(out.starts_with("kept|"));
+    return out.substr(5);
 }
 
 std::string Converted(std::string line, TBedT602Mode mode) {
@@ -104,17 +107,6 @@ TEST(T602, LinesLeftAlone) {
     EXPECT_EQ(Converted("@PL 60", t602Text), "@PL 60");
 }
 
-TEST(T602, ReadFirstLine) {
-    EXPECT_EQ(ReadFirstLine(TempFile("@CT 0\r\n@LM 1\r\n").path()), "@CT 0");
-    EXPECT_EQ(ReadFirstLine(TempFile("@CT\nx").path()), "@CT");
-    EXPECT_EQ(ReadFirstLine(TempFile("a\rb").path()), "a");
-    EXPECT_EQ(ReadFirstLine(TempFile("").path()), "");
-    const std::string longLine(10000, 'x');
-    EXPECT_EQ(ReadFirstLine(TempFile(longLine).path()), longLine);
-    EXPECT_EQ(ReadFirstLine(TempFile(longLine + "\n" + "y").path()), longLine);
-    EXPECT_THROW(ReadFirstLine("/nonexistent/dir/file.602"), EBedFileError);
-}
-
 // ---- The T602 part of loading a document ----
 
 namespace {
@@ -138,9 +130,7 @@ std::vector<std::string> Lines(const TBedEditStringList& list) {
 std::vector<std::string> Load(T602Session& session, int codePage, const std::string& fileName,
                               const T602Session::AskUser& ask = {}) {
     TBedEditStringList list;
-    T602Session::Load t602(session, codePage, fileName, ask);
-    list.LoadFromFile(fileName);
-    ConvertLoadedLines(list, codePage, t602);
+    LoadDocument(ReadDocumentFile(fileName), codePage, session, ask, list);
     return Lines(list);
 }
 
@@ -206,6 +196,19 @@ TEST(T602Session, PlainFileInAskModeKeepsItsDotLines) {
     EXPECT_EQ(never.asked, 0);
 }
 
+// The first line, up to the first CR or LF, decides.
+TEST(T602Session, TheFirstLineShowsAT602Document) {
+    T602Session session;
+    Asker leave{t602Leave};
+    for (const std::string& bytes : std::vector<std::string>{"@CT 0\r\n@LM 1\r\n", "@CT 0", "@CT 1\rx",
+                                                             "@CT " + std::string(10000, 'x') + "\ny"})
+        Load(session, cpKamenicky, TempFile(bytes).path(), leave());
+    EXPECT_EQ(leave.asked, 4);
+    for (const std::string& bytes : std::vector<std::string>{"@CT\nx", "a\r@CT 0", "", "\n@CT 0", " @CT 0"})
+        Load(session, cpKamenicky, TempFile(bytes).path(), leave());
+    EXPECT_EQ(leave.asked, 4);
+}
+
 TEST(T602Session, DocumentOfDotCommandsOnlyLoadsEmpty) {
     T602Session session;
     session.SetMode(t602Html);
@@ -218,16 +221,17 @@ TEST(T602Session, DocumentOfDotCommandsOnlyLoadsEmpty) {
 TEST(T602Session, FailedLoadStillRestoresAskMode) {
     T602Session session;
     Asker text{t602Text};
-    {
-        T602Session::Load t602(session, cpKamenicky, kSample, text());
+    try {
+        T602Session::Load t602(session, cpKamenicky, "@CT 0", text());
         EXPECT_EQ(session.Mode(), t602Text);
-        TBedEditStringList list;
-        EXPECT_THROW(list.LoadFromFile("/nonexistent/sample.602"), EBedFileError);
+        throw std::bad_alloc();
+    } catch (const std::bad_alloc&) {
     }
     EXPECT_EQ(session.Mode(), t602Ask);
 
-    // A file that can't be opened for detection ends the load before anything changes.
+    // A file that can't be read ends the load before anything changes.
     session.SetMode(t602Html);
-    EXPECT_THROW(T602Session::Load(session, cpKamenicky, "/nonexistent/sample.602", text()), EBedFileError);
+    EXPECT_THROW(Load(session, cpKamenicky, "/nonexistent/sample.602", text()), EBedFileError);
     EXPECT_EQ(session.Mode(), t602Html);
+    EXPECT_EQ(text.asked, 1);
 }

@@ -8,17 +8,18 @@
 
 namespace {
 
-// Records every notification of a list as text, in order.
+// Records every notification of a list as text, in order: "Inserted 3 2" for two lines
+// inserted at index 3.
 struct Recorder {
     std::vector<std::string> events;
     explicit Recorder(TBedEditStringList& list) {
         list.OnChanging = [this] { events.push_back("Changing"); };
         list.OnChanged = [this] { events.push_back("Changed"); };
-        list.OnLinesCleared = [this] { events.push_back("Cleared"); };
-        list.OnLinesAdded = [this](int i) { events.push_back("Added " + std::to_string(i)); };
-        list.OnLineInserted = [this](int i) { events.push_back("Inserted " + std::to_string(i)); };
-        list.OnLineDeleted = [this](int i) { events.push_back("Deleted " + std::to_string(i)); };
-        list.OnLineReplaced = [this](int i) { events.push_back("Replaced " + std::to_string(i)); };
+        list.OnLinesChange = [this](const TBedLinesChange& c) {
+            static const char* const kinds[] = {"Inserted", "Deleted", "Replaced", "Cleared"};
+            events.push_back(std::string(kinds[int(c.kind)]) + " " + std::to_string(c.first) + " " +
+                             std::to_string(c.count));
+        };
     }
     using Events = std::vector<std::string>;
 };
@@ -57,14 +58,14 @@ TEST(StringList, EachChangeNotifiesOnceInsideOneBracket) {
     list.Clear();
     list.Clear();  // nothing left: not even the bracket
     EXPECT_EQ(rec.events, (Recorder::Events{
-                              "Changing", "Added 0",    "Changed",  //
-                              "Changing", "Added 1",    "Changed",  //
-                              "Changing", "Inserted 1", "Changed",  //
-                              "Changing", "Replaced 2", "Changed",  //
-                              "Changing", "Deleted 0",  "Changed",  //
-                              "Changing", "Added 1",    "Changed",  //
-                              "Changing", "Deleted 1",  "Changed",  //
-                              "Changing", "Cleared",    "Changed",
+                              "Changing", "Inserted 0 1", "Changed",  //
+                              "Changing", "Inserted 1 1", "Changed",  //
+                              "Changing", "Inserted 1 1", "Changed",  //
+                              "Changing", "Replaced 2 1", "Changed",  //
+                              "Changing", "Deleted 0 1",  "Changed",  //
+                              "Changing", "Inserted 1 2", "Changed",  //
+                              "Changing", "Deleted 1 3",  "Changed",  // as many as there were
+                              "Changing", "Cleared 0 1",  "Changed",
                           }));
 }
 
@@ -79,7 +80,7 @@ TEST(StringList, CallerBracketGathersManyChangesIntoOnePair) {
     list.Exchange(0, 3);
     EXPECT_EQ(list.UpdateCount(), 1);
     list.EndUpdate();
-    EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Added 0", "Added 1", "Changed"}));
+    EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Inserted 0 1", "Inserted 1 3", "Changed"}));
     EXPECT_EQ(Lines(list), (std::vector<std::string>{"d", "b", "c", "a"}));
     EXPECT_EQ(list.GetRange(3), 7);
     EXPECT_EQ(list.GetObject(1), &list);
@@ -237,9 +238,9 @@ TEST(StringList, AddStringsAndAssignCopyTextsAndObjects) {
     list.AddStrings(list);  // appending itself doubles it
     EXPECT_EQ(Lines(list), (std::vector<std::string>{"first", "a", "b", "first", "a", "b"}));
     list.AddStrings(std::vector<std::string>{});
-    EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Added 0", "Changed",  //
-                                            "Changing", "Added 1", "Changed",  //
-                                            "Changing", "Added 3", "Changed"}));
+    EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Inserted 0 1", "Changed",  //
+                                            "Changing", "Inserted 1 2", "Changed",  //
+                                            "Changing", "Inserted 3 3", "Changed"}));
 
     list.Assign(list);  // assigning itself must not lose the lines
     EXPECT_EQ(list.Count(), 6);
@@ -247,7 +248,7 @@ TEST(StringList, AddStringsAndAssignCopyTextsAndObjects) {
     list.Assign(source);
     EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(list.GetObject(1), &tag);
-    EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Cleared", "Added 0", "Changed"}));
+    EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Cleared 0 6", "Inserted 0 2", "Changed"}));
 }
 
 // Random edits checked against a plain vector: the gap in the record array moves both ways,

@@ -63,12 +63,9 @@ struct SplitCase {
     int style;
 };
 
-// Every case runs with buffers so small that breaks, CR LF pairs and lines straddle refills.
-class ReaderSplit : public FileTest, public ::testing::WithParamInterface<size_t> {};
-
 }  // namespace
 
-TEST_P(ReaderSplit, SplitsEveryLineEndStyle) {
+TEST_F(FileTest, LoadSplitsEveryLineEndStyle) {
     using namespace std::string_literals;
     const std::string longLine(70000, 'q');
     const std::vector<SplitCase> cases = {
@@ -90,18 +87,14 @@ TEST_P(ReaderSplit, SplitsEveryLineEndStyle) {
     };
     for (const SplitCase& c : cases) {
         const std::string path = Make("split.txt", c.bytes);
-        TBedEditFileReader reader(path, GetParam());
-        EXPECT_EQ(reader.FileSize(), int64_t(c.bytes.size()));
+        EXPECT_EQ(TBedEditFileReader(path).FileSize(), int64_t(c.bytes.size()));
         TBedEditStringList list;
         list.SetLineBreakStyle(1 - c.style);
-        list.LoadFromReader(reader);
+        list.LoadFromFile(path);
         EXPECT_EQ(Lines(list), c.lines) << testing::PrintToString(c.bytes.substr(0, 20));
         EXPECT_EQ(list.LineBreakStyle(), c.style) << testing::PrintToString(c.bytes.substr(0, 20));
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(BufferSizes, ReaderSplit,
-                         ::testing::Values(2, 3, 5, 16, kBedFilerBufferSize));
 
 TEST_F(FileTest, LoadReplacesTheLinesInOneBracket) {
     const std::string path = Make("load.txt", "a\nb\n");
@@ -110,11 +103,14 @@ TEST_F(FileTest, LoadReplacesTheLinesInOneBracket) {
     std::vector<std::string> events;
     list.OnChanging = [&] { events.push_back("Changing"); };
     list.OnChanged = [&] { events.push_back("Changed"); };
-    list.OnLinesCleared = [&] { events.push_back("Cleared"); };
-    list.OnLinesAdded = [&](int i) { events.push_back("Added " + std::to_string(i)); };
+    list.OnLinesChange = [&](const TBedLinesChange& c) {
+        events.push_back(c == TBedLinesChange{TBedLinesChangeKind::Cleared, 0, 1} ? "Cleared"
+                         : c == TBedLinesChange{TBedLinesChangeKind::Inserted, 0, 2}
+                             ? "Inserted both"
+                             : "other");
+    };
     list.LoadFromFile(path);
-    EXPECT_EQ(events, (std::vector<std::string>{"Changing", "Cleared", "Added 0", "Added 1",
-                                                "Changed"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"Changing", "Cleared", "Inserted both", "Changed"}));
     EXPECT_EQ(list.LineBreakStyle(), kLineBreakLF);
 }
 

@@ -55,25 +55,18 @@ TEST_F(LoadedLines, KeepNulBytesAndTheLineBreakStyle) {
     EXPECT_EQ(list.LineBreakStyle(), kLineBreakCRLF);
 }
 
-TEST_F(LoadedLines, ReaderHandsOverWhatFollowsTheLinesAlreadyRead) {
-    Write("first\r\nsecond\nthird");
-    TBedEditFileReader reader(path_, 4);
-    std::string line;
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, "first");
-    TBedEditStringList list;
-    list.LoadFromReader(reader);
-    ExpectLines(list, {"second", "third"});
-    EXPECT_EQ(list.LineBreakStyle(), kLineBreakCRLF);  // the CR was read before
-}
-
-TEST_F(LoadedLines, AFileThatGrewSinceOpeningIsReadWhole) {
+TEST_F(LoadedLines, AFileThatGrewOrShrankSinceOpeningIsReadAsItIsNow) {
     Write("one\n");
-    TBedEditFileReader reader(path_, 2);
-    std::ofstream(path_, std::ios::binary | std::ios::app) << std::string(100, 'x') << "\nlast";
-    size_t size = 0;
-    auto bytes = reader.ReadRest(size);
-    EXPECT_EQ(std::string(bytes.get(), size), "one\n" + std::string(100, 'x') + "\nlast");
+    TBedEditFileReader grown(path_);
+    std::ofstream(path_, std::ios::binary | std::ios::app) << std::string(5000, 'x') << "\nlast";
+    TBedEditBlock block = grown.ReadAll();
+    EXPECT_EQ(grown.FileSize(), 4);
+    EXPECT_EQ(std::string(block.bytes.get(), block.size), "one\n" + std::string(5000, 'x') + "\nlast");
+
+    TBedEditFileReader shrunk(path_);
+    Write("two");
+    block = shrunk.ReadAll();
+    EXPECT_EQ(std::string(block.bytes.get(), block.size), "two");
 }
 
 // Mixed edits over loaded lines, checked line by line against a plain vector; the sanitizer
@@ -133,10 +126,12 @@ TEST_F(LoadedLines, EditsAroundLoadedLinesMatchAPlainVector) {
     ExpectLines(copy, model);
 }
 
-TEST_F(LoadedLines, LinesTakenOutWhileLoadingLeaveTheRestIntact) {
+TEST_F(LoadedLines, LinesTakenOutOfTheBlockLeaveTheRestIntact) {
     TBedEditStringList list;
-    list.OnLinesAdded = [&](int index) {
-        if (index % 2 == 0) list.Put(index, list.Get(index) + "!");
+    list.OnLinesChange = [&](const TBedLinesChange& change) {
+        if (change.kind != TBedLinesChangeKind::Inserted) return;
+        for (int i = change.first; i < change.first + change.count; i += 2)
+            list.Put(i, list.Get(i) + "!");
     };
     list.LoadFromFile(Write("a\nbb\nccc\n\ne"));
     ExpectLines(list, {"a!", "bb", "ccc!", "", "e!"});

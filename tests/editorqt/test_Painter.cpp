@@ -79,7 +79,7 @@ TEST_F(PainterTest, ControlBytesAreVisible) {
 
 TEST_F(PainterTest, TokensKeepTheirBackgroundsAndSelectionWins) {
     const QColor tokenBg(0, 160, 0);
-    std::vector<TBedPaintToken> tokens{{1, 3, kFg, kBg, 0}, {4, 3, Qt::red, tokenBg, fsBoldBit}};
+    std::vector<TBedPaintToken> tokens{{1, 3, kFg, kBg, 0}, {4, 3, Qt::red, tokenBg, fsBold}};
     Paint("abcdef", {6, 7, false}, tokens);
     EXPECT_EQ(CellBackground(3), kBg);
     EXPECT_EQ(CellBackground(4), tokenBg);

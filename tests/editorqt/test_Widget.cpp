@@ -139,7 +139,7 @@ TEST_F(WidgetTest, RightEdgeIsDrawnUnlessItsColourIsNone) {
     EXPECT_EQ(At(img, x, 2), QColor(255, 0, 0));
     EXPECT_EQ(At(img, x, 300), QColor(255, 0, 0));  // below the last line too
     EXPECT_EQ(At(img, x + 1, 300), QColor(Qt::white));
-    edit.SetRightEdgeColor(bedcolor::None);
+    edit.SetRightEdgeColor(clNone);
     img = Shot();
     EXPECT_EQ(At(img, x, 300), QColor(Qt::white));
 }

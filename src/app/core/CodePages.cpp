@@ -1,5 +1,7 @@
 #include "CodePages.h"
 
+#include "BedTextLetters.h"
+
 #include <algorithm>
 
 // Columns: Kamenický, ISO-8859-2, KOI8-ČS, PC Latin 2.
@@ -97,8 +99,9 @@ std::span<const uint8_t> ConversionTable(int codePage) {
 const TBedByteMap& DecodeMap(int codePage) { return kDecodeMaps[Checked(codePage)]; }
 const TBedByteMap& EncodeMap(int codePage) { return kEncodeMaps[Checked(codePage)]; }
 
-void DecodeBytes(int codePage, char* data, std::size_t size) {
+std::size_t DecodeBytes(int codePage, char* data, std::size_t size) {
     if (Checked(codePage) != cpCP1250) Translate(kDecodeMaps[codePage], data, size);
+    return size;
 }
 
 void EncodeBytes(int codePage, char* data, std::size_t size) {
@@ -145,13 +148,6 @@ constexpr std::array<ExtensionRule, 5> kExtensionRules = {{
     {cpKOI8CS, {".KOI", ".8CS", ".KOI8CS"}},
 }};
 
-std::string UpperAsciiLetters(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
 }  // namespace
 
 TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current, bool automatic) {
@@ -160,7 +156,7 @@ TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current
     // common and must not choose the code page of the files inside them.
     const auto slash = fileName.rfind('/');
     const std::string name =
-        UpperAsciiLetters(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1));
+        BedAsciiUpperCase(std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1)));
     TBedCodePage chosen = current;
     for (const auto& rule : kExtensionRules)
         if (std::any_of(rule.texts.begin(), rule.texts.end(), [&](std::string_view t) {

@@ -47,8 +47,9 @@ const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte
 // value; any other byte is kept. In place; CP 1250 leaves the line untouched.
 void Decode(int codePage, std::string& line);
 void Encode(int codePage, std::string& line);
-// The same over a raw range, for callers that hold the bytes of a whole file.
-void DecodeBytes(int codePage, char* data, std::size_t size);
+// The same over a raw range, for callers that hold the bytes of a whole file. Decoding returns
+// the size of the result, which a code page of several bytes a letter would make shorter.
+std::size_t DecodeBytes(int codePage, char* data, std::size_t size);
 void EncodeBytes(int codePage, char* data, std::size_t size);
 
 // UTF-8 texts for the user interface.

@@ -1,6 +1,6 @@
 #include "FileHistory.h"
 
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 void TFileHistory::Refresh() {
     if (position_ == 0) position_ = 1;

@@ -1,7 +1,5 @@
 #include "T602.h"
 
-#include "BedEditFiles.h"
-
 namespace {
 
 constexpr std::array<uint8_t, 8> kControlBytes = {0x02, 0x04, 0x0F, 0x10, 0x13, 0x14, 0x16, 0x1D};
@@ -27,10 +25,6 @@ constexpr std::array<uint8_t, 256> BuildPlainMap() {
 }
 constexpr auto kPlainMap = BuildPlainMap();
 
-void DropTrailingCr(std::string& line) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-}
-
 }  // namespace
 
 bool IsDotCommandLine(std::string_view line) {
@@ -40,17 +34,13 @@ bool IsDotCommandLine(std::string_view line) {
 
 bool IsT602FirstLine(std::string_view line) { return line.starts_with("@CT "); }
 
-std::string ReadFirstLine(const std::string& fileName) {
-    TBedEditFileReader reader(fileName);
-    std::string line;
-    reader.ReadLine(line);
-    return line;
-}
-
-void ConvertT602Line(std::string& line, TBedT602Mode mode, TBedT602Toggles& toggles) {
-    if ((mode != t602Text && mode != t602Html) || IsDotCommandLine(line)) return;
-    std::string out;
-    out.reserve(line.size() + (mode == t602Html ? 16 : 0));
+void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& toggles,
+                     std::string& out) {
+    if ((mode != t602Text && mode != t602Html) || IsDotCommandLine(line)) {
+        out += line;
+        return;
+    }
+    const size_t start = out.size();
     for (const char c : line) {
         const uint8_t byte = kPlainMap[static_cast<uint8_t>(c)];
         const int control = ControlIndex(byte);
@@ -64,7 +54,7 @@ void ConvertT602Line(std::string& line, TBedT602Mode mode, TBedT602Toggles& togg
             open = !open;
         }
     }
-    DropTrailingCr(out);
+    // One trailing soft line end goes.
+    if (out.size() > start && out.back() == '\r') out.pop_back();
     if (mode == t602Html) out += "<BR>";
-    line = std::move(out);
 }

@@ -18,9 +18,6 @@ enum TBedT602Mode : uint8_t {
 bool IsDotCommandLine(std::string_view line);
 // A T602 document's first line starts with "@CT ".
 bool IsT602FirstLine(std::string_view line);
-// The file's first line, up to its first CR or LF. Raises EBedFileError when the file cannot be
-// opened or read.
-std::string ReadFirstLine(const std::string& fileName);
 
 // Which formatting elements are open: one flag per control byte. They carry over from line to
 // line and from file to file and are closed when a T602 document is recognised.
@@ -29,10 +26,11 @@ public:
     void CloseAll() { open_.fill(false); }
 
 private:
-    friend void ConvertT602Line(std::string&, TBedT602Mode, TBedT602Toggles&);
+    friend void ConvertT602Line(std::string_view, TBedT602Mode, TBedT602Toggles&, std::string&);
     std::array<bool, 8> open_{};
 };
 
-// Converts one line in place for mode t602Text or t602Html; other modes leave it alone, and so
-// does a dot-command line.
-void ConvertT602Line(std::string& line, TBedT602Mode mode, TBedT602Toggles& toggles);
+// Appends the line to `out`, converted for mode t602Text or t602Html; other modes leave it
+// alone, and so does a dot-command line.
+void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& toggles,
+                     std::string& out);

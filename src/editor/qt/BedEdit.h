@@ -20,8 +20,8 @@ class QMenu;
 class QMimeData;
 
 struct TBedSelectedColor {
-    int32_t Background = bedcolor::Highlight;
-    int32_t Foreground = bedcolor::HighlightText;
+    TColor Background = clHighlight;
+    TColor Foreground = clHighlightText;
 };
 
 // Scoped: the shift state has an ssNone of its own.
@@ -152,10 +152,10 @@ private:
     TBedGridMetrics metrics_;
     TBedGutter gutter_;
     TBedCaret caret_;
-    int32_t fontColor_ = bedcolor::WindowText;
-    int32_t color_ = bedcolor::Window;
+    TColor fontColor_ = clWindowText;
+    TColor color_ = clWindow;
     TBedSelectedColor selectedColor_;
-    int32_t rightEdgeColor_ = bedcolor::Silver;
+    TColor rightEdgeColor_ = clSilver;
     int extraLineSpacing_ = 0;
     TBedCaretType insertCaret_ = ctVerticalLine;
     TBedCaretType overwriteCaret_ = ctBlock;

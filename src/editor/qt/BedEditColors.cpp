@@ -26,8 +26,8 @@ QPalette::ColorRole SystemRole(int index, QPalette::ColorGroup& group) {
 
 }  // namespace
 
-QColor BedColorToQColor(int32_t color, const QPalette& palette) {
-    if (color == bedcolor::None) return {};
+QColor BedColorToQColor(TColor color, const QPalette& palette) {
+    if (color == clNone) return {};
     const uint32_t c = uint32_t(color);
     const uint32_t high = c >> 24;
     if (high == 0x80 || high == 0xFF) {

@@ -1,6 +1,6 @@
 #include "BedEditDrag.h"
 
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 
 QString Cp1250TextToUnicode(const std::string& text) {
     QString s;

@@ -1,6 +1,6 @@
 #include "BedEditFontGrid.h"
 
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -11,10 +11,10 @@ namespace {
 
 QFont StyledFont(const QFont& base, int style) {
     QFont f(base);
-    f.setBold(style & fsBoldBit);
-    f.setItalic(style & fsItalicBit);
-    f.setUnderline(style & fsUnderlineBit);
-    f.setStrikeOut(style & fsStrikeOutBit);
+    f.setBold(style & fsBold);
+    f.setItalic(style & fsItalic);
+    f.setUnderline(style & fsUnderline);
+    f.setStrikeOut(style & fsStrikeOut);
     return f;
 }
 
@@ -61,8 +61,8 @@ void TBedFontGrid::SetBaseFont(const QFont& font) {
 }
 
 void TBedFontGrid::Measure(bool anyBold, bool anyItalic) {
-    const QFontMetricsF wide(Style(anyBold ? fsBoldBit : 0).font);
-    const QFontMetrics tall(Style(anyItalic ? fsItalicBit : 0).font);
+    const QFontMetricsF wide(Style(anyBold ? fsBold : 0).font);
+    const QFontMetrics tall(Style(anyItalic ? fsItalic : 0).font);
     charWidth_ = std::max(1, int(std::lround(wide.horizontalAdvance(QLatin1Char('M')))));
     charHeight_ = std::max(1, tall.height());
     ascent_ = tall.ascent();

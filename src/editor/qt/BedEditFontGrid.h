@@ -2,13 +2,13 @@
 // The fixed character grid of the editor: one base font in sixteen styles (bold 1, italic 2,
 // underline 4, strike-out 8), each made once and shared by every editor with the same base
 // font, with a CP 1250 byte -> glyph table so a run of text becomes a glyph run without shaping.
+#include "BedTextFontStyles.h"
+
 #include <QFont>
 #include <QRawFont>
 
 #include <array>
 #include <memory>
-
-enum : uint8_t { fsBoldBit = 1, fsItalicBit = 2, fsUnderlineBit = 4, fsStrikeOutBit = 8 };
 
 struct TBedStyledFont {
     QFont font;

@@ -43,9 +43,9 @@ void PaintGutter(QPainter& p, TBedFontGrid& grid, const TBedGutterPaint& paint, 
     }
     if (width >= 2 && clip.right() >= width - 2) {
         p.fillRect(width - 2, clip.top(), 1, clip.height(),
-                   BedColorToQColor(bedcolor::BtnHighlight, paint.palette));
+                   BedColorToQColor(clBtnHighlight, paint.palette));
         p.fillRect(width - 1, clip.top(), 1, clip.height(),
-                   BedColorToQColor(bedcolor::BtnShadow, paint.palette));
+                   BedColorToQColor(clBtnShadow, paint.palette));
     }
     if (!paint.layout.glyphsVisible || paint.marks.empty()) return;
     // Marks of one line stand side by side; one kind is drawn first.

@@ -65,7 +65,7 @@ private:
     std::function<void()> editorHook_;
 
     bool autoSize_ = false;
-    int32_t color_ = bedcolor::BtnFace;
+    TColor color_ = clBtnFace;
     Qt::CursorShape cursor_ = Qt::ArrowCursor;
     int digitCount_ = 4;
     int neededDigits_ = 0;  // what the text's line count asks for

@@ -3,7 +3,7 @@
 #include "BedEdit.h"
 #include "BedEditDrag.h"
 #include "BedEditKeyStrokes.h"
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 #include "BedEditVirtualKeys.h"
 
 #include <QApplication>

@@ -27,14 +27,14 @@ TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
 
 int TBedEdit::FontStyle() const {
     const QFont& f = grid_.BaseFont();
-    return (f.bold() ? fsBoldBit : 0) | (f.italic() ? fsItalicBit : 0) |
-           (f.underline() ? fsUnderlineBit : 0) | (f.strikeOut() ? fsStrikeOutBit : 0);
+    return (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) |
+           (f.underline() ? fsUnderline : 0) | (f.strikeOut() ? fsStrikeOut : 0);
 }
 
 QColor TBedEdit::Background() const {
     if (TBedCustomHighlighter* hl = Highlighter())
         if (TBedHighlighterAttributes* space = hl->StandardAttribute(4))
-            if (!BedColorIsNone(space->Background())) return ToQColor(space->Background());
+            if (space->Background() != clNone) return ToQColor(space->Background());
     return ToQColor(color_);
 }
 
@@ -87,8 +87,8 @@ void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, const std::str
         if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
             t.style = a->Style();
             if (!special) {
-                if (!BedColorIsNone(a->Foreground())) t.foreground = ToQColor(a->Foreground());
-                if (!BedColorIsNone(a->Background())) t.background = ToQColor(a->Background());
+                if (a->Foreground() != clNone) t.foreground = ToQColor(a->Foreground());
+                if (a->Background() != clNone) t.background = ToQColor(a->Background());
             }
         }
         tokens.push_back(t);
@@ -141,7 +141,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
     if (belowTop <= clip.bottom())
         p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);
 
-    if (RightEdge() > 0 && !BedColorIsNone(rightEdgeColor_)) {
+    if (RightEdge() > 0 && rightEdgeColor_ != clNone) {
         const int x = g.ColumnX(RightEdge() + 1);
         if (x >= clip.left() && x <= clip.right())
             p.fillRect(x, clip.top(), 1, clip.height(), ToQColor(rightEdgeColor_));

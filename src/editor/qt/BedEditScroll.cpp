@@ -78,8 +78,8 @@ void TBedEdit::ShowScrollHint(bool show) {
         scrollHint_ = new QLabel(this, Qt::ToolTip);
         scrollHint_->setAutoFillBackground(true);
         QPalette pal = scrollHint_->palette();
-        pal.setColor(QPalette::Window, ToQColor(bedcolor::InfoBk));
-        pal.setColor(QPalette::WindowText, ToQColor(bedcolor::InfoText));
+        pal.setColor(QPalette::Window, ToQColor(clInfoBk));
+        pal.setColor(QPalette::WindowText, ToQColor(clInfoText));
         scrollHint_->setPalette(pal);
         scrollHint_->setFrameStyle(QFrame::Box | QFrame::Plain);
         scrollHint_->setMargin(2);

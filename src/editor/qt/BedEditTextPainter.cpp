@@ -1,6 +1,6 @@
 #include "BedEditTextPainter.h"
 
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 
 #include <QGlyphRun>
 
@@ -69,7 +69,7 @@ void TBedTextPainter::PaintLine(int top, std::string_view text,
             if (open) {
                 const bool blank = OnlySpaces(text, t.start, end);
                 const bool sameStyle = run.style == t.style ||
-                                       (blank && !((run.style | t.style) & fsUnderlineBit));
+                                       (blank && !((run.style | t.style) & fsUnderline));
                 const bool sameColors =
                     selection.full || (run.background == t.background &&
                                        (run.foreground == t.foreground || blank));
@@ -136,14 +136,14 @@ void TBedTextPainter::PaintPart(int start, int end, std::string_view text, const
             fallback = true;
         }
     }
-    if (style & (fsUnderlineBit | fsStrikeOutBit)) {
+    if (style & (fsUnderline | fsStrikeOut)) {
         // Decorations span the whole part, blanks included.
         const QFontMetrics fm(font.font);
         const int w = (end - start) * cw;
         const int thickness = std::max(1, fm.lineWidth());
-        if (style & fsUnderlineBit)
+        if (style & fsUnderline)
             p_.fillRect(x0, int(baseline) + fm.underlinePos(), w, thickness, fg);
-        if (style & fsStrikeOutBit)
+        if (style & fsStrikeOut)
             p_.fillRect(x0, int(baseline) - fm.strikeOutPos(), w, thickness, fg);
     }
     if (fallback) {

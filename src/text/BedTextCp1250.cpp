@@ -1,4 +1,4 @@
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 
 #include <array>
 #include <cstdint>
@@ -41,24 +41,27 @@ constexpr std::array<char16_t, 256> kToUnicode = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
-struct ReverseTable {
-    // Code points up to U+02DD cover every CP 1250 character except the punctuation block.
-    std::array<int16_t, 0x2E0> low{};
-    ReverseTable() {
-        low.fill(-1);
-        for (int b = 0; b < 256; ++b)
-            if (kToUnicode[b] < low.size()) low[kToUnicode[b]] = int16_t(b);
-    }
-};
+// The way back, built at compile time: code points below U+02E0 hold every letter of the code
+// page, U+2000..U+21FF its punctuation, the euro sign and the trade mark.
+constexpr char32_t kLowEnd = 0x2E0, kHighStart = 0x2000, kHighEnd = 0x2200;
+
+template <char32_t First, char32_t End>
+constexpr std::array<int16_t, End - First> ReverseTable() {
+    std::array<int16_t, End - First> table{};
+    table.fill(-1);
+    for (int b = 0; b < 256; ++b)
+        if (kToUnicode[b] >= First && kToUnicode[b] < End) table[kToUnicode[b] - First] = int16_t(b);
+    return table;
+}
+constexpr auto kFromLow = ReverseTable<0, kLowEnd>();
+constexpr auto kFromHigh = ReverseTable<kHighStart, kHighEnd>();
 
 }  // namespace
 
 char16_t Cp1250ToUnicode(unsigned char byte) { return kToUnicode[byte]; }
 
 int UnicodeToCp1250(char32_t codePoint) {
-    static const ReverseTable reverse;
-    if (codePoint < reverse.low.size()) return reverse.low[codePoint];
-    for (int b = 0x80; b < 0xA0; ++b)
-        if (kToUnicode[b] == codePoint) return b;
+    if (codePoint < kLowEnd) return kFromLow[codePoint];
+    if (codePoint >= kHighStart && codePoint < kHighEnd) return kFromHigh[codePoint - kHighStart];
     return -1;
 }

@@ -1,0 +1,61 @@
+#include "DocumentWriter.h"
+
+#include "BedEditFiles.h"
+#include "BedEditStringList.h"
+#include "CodePages.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string_view>
+
+namespace {
+
+// Collects the text and hands it to the file encoded, a chunk at a time: the text is never
+// copied whole, and a long chunk goes to the file without another copy.
+class TChunkedEncoder {
+public:
+    TChunkedEncoder(TBedEditFileWriter& writer, int codePage) : writer_(writer), codePage_(codePage) {}
+
+    void Append(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const size_t n = std::min(bytes.size(), kChunkSize - used_);
+            std::memcpy(chunk_.get() + used_, bytes.data(), n);
+            used_ += n;
+            bytes.remove_prefix(n);
+            if (used_ == kChunkSize) Flush();
+        }
+    }
+    void Flush() {
+        EncodeBytes(codePage_, chunk_.get(), used_);
+        writer_.Write(std::string_view(chunk_.get(), used_));
+        used_ = 0;
+    }
+
+private:
+    static constexpr size_t kChunkSize = size_t(1) << 18;
+    TBedEditFileWriter& writer_;
+    int codePage_;
+    std::unique_ptr<char[]> chunk_ = std::make_unique_for_overwrite<char[]>(kChunkSize);
+    size_t used_ = 0;
+};
+
+}  // namespace
+
+void WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
+                   bool unixLineEnds) {
+    TBedEditFileWriter writer(fileName);
+    TChunkedEncoder out(writer, codePage);
+    const std::string_view lineEnd = unixLineEnds ? "\n" : "\r\n";
+    const int count = lines.Count();
+    for (int i = 0; i < count; ++i) {
+        std::string_view line = lines.GetView(i);
+        // Every written line already ends with a break.
+        if (i == count - 1 && (line.empty() || line.front() == '\n')) break;
+        if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+        out.Append(line);
+        out.Append(lineEnd);
+    }
+    out.Flush();
+    writer.Commit();
+}
