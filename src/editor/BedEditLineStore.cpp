@@ -9,7 +9,36 @@
 
 static_assert(std::is_trivially_copyable_v<TBedEditLineRecord>,
               "records are moved with memmove and realloc");
-static_assert(sizeof(TBedEditLineRecord) <= 32);
+static_assert(sizeof(TBedEditLineRecord) == 16);
+
+namespace {
+
+// Moves the part of an array around its gap that lies between the old and the new gap start.
+template <typename T>
+void ShiftAround(T* items, int gapStart, int gapLength, int index) {
+    if (!items) return;
+    if (index < gapStart)
+        std::memmove(items + index + gapLength, items + index, size_t(gapStart - index) * sizeof(T));
+    else if (index > gapStart)
+        std::memmove(items + gapStart, items + gapStart + gapLength, size_t(index - gapStart) * sizeof(T));
+}
+
+// Reallocates an array of `from` items, its gap at its end, to `to` items. Growing raises
+// std::bad_alloc when memory runs out; an array that can't shrink stays as large as it was.
+template <typename T>
+void Resize(T*& items, int from, int to) {
+    if (to == 0) {
+        std::free(items);
+        items = nullptr;
+        return;
+    }
+    if (void* resized = std::realloc(items, size_t(to) * sizeof(T)))
+        items = static_cast<T*>(resized);
+    else if (to > from)
+        throw std::bad_alloc();
+}
+
+}  // namespace
 
 TBedEditLineStore::~TBedEditLineStore() { Clear(); }
 
@@ -19,13 +48,9 @@ const std::string& TBedEditLineStore::EmptyText() {
 }
 
 void TBedEditLineStore::ShiftGap(int index) {
-    if (index < gapStart_) {
-        std::memmove(records_ + index + gapLength_, records_ + index,
-                     size_t(gapStart_ - index) * sizeof(TBedEditLineRecord));
-    } else if (index > gapStart_) {
-        std::memmove(records_ + gapStart_, records_ + gapStart_ + gapLength_,
-                     size_t(index - gapStart_) * sizeof(TBedEditLineRecord));
-    }
+    ShiftAround(records_, gapStart_, gapLength_, index);
+    ShiftAround(ranges_, gapStart_, gapLength_, index);
+    ShiftAround(objects_, gapStart_, gapLength_, index);
     gapStart_ = index;
 }
 
@@ -34,16 +59,37 @@ void TBedEditLineStore::SetCapacity(int capacity) {
     if (capacity < count) capacity = count;
     if (capacity == capacity_) return;
     MoveGap(count);
-    if (capacity == 0) {
-        std::free(records_);
-        records_ = nullptr;
-    } else {
-        void* grown = std::realloc(records_, size_t(capacity) * sizeof(TBedEditLineRecord));
-        if (!grown) throw std::bad_alloc();
-        records_ = static_cast<TBedEditLineRecord*>(grown);
-    }
+    // When one array fails to grow, those grown before it only have room to spare.
+    Resize(records_, capacity_, capacity);
+    if (ranges_) Resize(ranges_, capacity_, capacity);
+    if (objects_) Resize(objects_, capacity_, capacity);
     capacity_ = capacity;
     gapLength_ = capacity - count;
+}
+
+void TBedEditLineStore::SetRange(int index, TBedRange range) {
+    if (!ranges_) {
+        if (range == Range(index)) return;
+        ranges_ = static_cast<TBedRange*>(std::malloc(size_t(capacity_) * sizeof(TBedRange)));
+        if (!ranges_) throw std::bad_alloc();
+        for (int i = 0; i < Count(); ++i) ranges_[Position(i)] = (*this)[i].zeroRange ? 0 : kNoRange;
+    }
+    ranges_[Position(index)] = range;
+}
+
+void TBedEditLineStore::SetObject(int index, void* object) {
+    if (!objects_) {
+        if (!object) return;
+        objects_ = static_cast<void**>(std::calloc(size_t(capacity_), sizeof(void*)));
+        if (!objects_) throw std::bad_alloc();
+    }
+    objects_[Position(index)] = object;
+}
+
+void TBedEditLineStore::Swap(int index1, int index2) {
+    std::swap((*this)[index1], (*this)[index2]);
+    if (ranges_) std::swap(ranges_[Position(index1)], ranges_[Position(index2)]);
+    if (objects_) std::swap(objects_[Position(index1)], objects_[Position(index2)]);
 }
 
 void TBedEditLineStore::Erase(int index, int n) {
@@ -60,7 +106,11 @@ void TBedEditLineStore::Clear() {
     std::erase_if(blocks_, [](const Block& block) { return !block.held; });
     for (Block& block : blocks_) block.views = 0;
     std::free(records_);
+    std::free(ranges_);
+    std::free(objects_);
     records_ = nullptr;
+    ranges_ = nullptr;
+    objects_ = nullptr;
     capacity_ = gapStart_ = gapLength_ = 0;
     chunks_.clear();
     usedInLastChunk_ = kSlotsPerChunk;

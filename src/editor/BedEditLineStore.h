@@ -5,8 +5,13 @@
 // and the array grows with realloc, without touching every string. A loaded line that nobody has
 // asked for as a string yet only points into the block of bytes it was read in; the block is
 // freed once no line points into it any more.
+//
+// A record holds only what every line needs: 16 bytes, so that a big text costs little beyond
+// its own bytes. The highlighter's start states and the per-line objects live in columns beside
+// the records, with the same gap, made only once some line has a value of its own there.
 #include "BedEditTypes.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -15,21 +20,31 @@
 #include <utility>
 #include <vector>
 
+enum : uint8_t {
+    lfHasTabs = 1,        // the line holds at least one tab
+    lfHasNoTabs = 2,      // the line is known to hold no tab: expanded text == text
+    lfLengthUnknown = 4,  // the expanded length must be recomputed before use
+};
+
 struct TBedEditLineRecord {
     union {
         std::string* text;  // viewLength == 0; null: an empty line that owns no string
         const char* view;   // viewLength > 0: the line's bytes inside a block
     };
-    void* object;
-    TBedRange range;
     int32_t expandedLength;
-    // Packed so that a record stays 32 bytes: loading writes one per line.
-    uint32_t flags : 8;
-    uint32_t viewLength : 24;
+    uint32_t flags : 3;
+    // Without a range column the range is kNoRange, or 0 for a line created blank.
+    uint32_t zeroRange : 1;
+    uint32_t viewLength : 28;
 };
 
+// A new line: no text, length unknown, range kNoRange.
+constexpr TBedEditLineRecord kBedNewLineRecord = {{nullptr}, -1, lfLengthUnknown, 0, 0};
+// A line created blank: no text, known to be empty, range 0.
+constexpr TBedEditLineRecord kBedBlankLineRecord = {{nullptr}, 0, 0, 1, 0};
+
 // A longer line gets a string of its own even when loaded.
-constexpr size_t kBedMaxViewLength = (size_t(1) << 24) - 1;
+constexpr size_t kBedMaxViewLength = (size_t(1) << 28) - 1;
 
 class TBedEditLineStore {
 public:
@@ -41,20 +56,29 @@ public:
     int Count() const { return capacity_ - gapLength_; }
     int Capacity() const { return capacity_; }
 
-    TBedEditLineRecord& operator[](int index) {
-        return records_[index < gapStart_ ? index : index + gapLength_];
+    TBedEditLineRecord& operator[](int index) { return records_[Position(index)]; }
+    const TBedEditLineRecord& operator[](int index) const { return records_[Position(index)]; }
+
+    TBedRange Range(int index) const {
+        if (ranges_) return ranges_[Position(index)];
+        return (*this)[index].zeroRange ? 0 : kNoRange;
     }
-    const TBedEditLineRecord& operator[](int index) const {
-        return records_[index < gapStart_ ? index : index + gapLength_];
-    }
+    // Makes the column when the line needs a value of its own. Raises std::bad_alloc.
+    void SetRange(int index, TBedRange range);
+    void* Object(int index) const { return objects_ ? objects_[Position(index)] : nullptr; }
+    void SetObject(int index, void* object);
+    // Swaps two lines whole: record, range and object.
+    void Swap(int index1, int index2);
 
     // Reallocates to exactly `capacity` records (never below Count). Raises std::bad_alloc and
     // keeps the lines when memory runs out.
     void SetCapacity(int capacity);
-    // Makes room for n records at index (index..index+n-1, left uninitialised for the caller);
-    // the capacity must already hold them.
+    // Makes room for n records at index (index..index+n-1, left uninitialised for the caller,
+    // their ranges and objects those of a new line); the capacity must already hold them.
     TBedEditLineRecord* Open(int index, int n) {
         MoveGap(index);
+        if (ranges_) std::fill_n(ranges_ + index, n, kNoRange);
+        if (objects_) std::fill_n(objects_ + index, n, nullptr);
         gapStart_ += n;
         gapLength_ -= n;
         return records_ + index;
@@ -124,6 +148,7 @@ private:
         return nullptr;
     }
     void SetOwnText(TBedEditLineRecord& record, const char* data, size_t size);
+    int Position(int index) const { return index < gapStart_ ? index : index + gapLength_; }
     void MoveGap(int index) {
         if (index != gapStart_) ShiftGap(index);
     }
@@ -141,6 +166,8 @@ private:
     static constexpr int kSlotsPerChunk = 1024;
 
     TBedEditLineRecord* records_ = nullptr;
+    TBedRange* ranges_ = nullptr;  // the columns, null until needed
+    void** objects_ = nullptr;
     int capacity_ = 0;
     int gapStart_ = 0;
     int gapLength_ = 0;

@@ -22,12 +22,8 @@ struct TBedEditStringList::Impl {
     // Stores the line's expanded length and tab flags; the expanded text goes to `out` if given.
     void Measure(TBedEditLineRecord& record, std::string* out) const;
     // Opens one new line at index, growing the capacity by the list's rule when it is full, and
-    // fills it through fill(record).
-    template <typename Fill>
-    void InsertLine(int index, void* object, Fill fill);
-    void InsertLine(int index, std::string&& text, void* object) {
-        InsertLine(index, object, [&](TBedEditLineRecord& r) { lines.SetText(r, std::move(text)); });
-    }
+    // gives it the text.
+    void InsertLine(int index, std::string&& text);
     // Replaces all lines by the n lines that split(addLine) passes to addLine(begin, end), all
     // pointing into the block; one Cleared and one Inserted notification.
     template <typename Split>
@@ -35,10 +31,6 @@ struct TBedEditStringList::Impl {
 };
 
 namespace {
-
-TBedEditLineRecord NewLineRecord(void* object) {
-    return {{nullptr}, object, kNoRange, -1, lfLengthUnknown, 0};
-}
 
 void Fire(const std::function<void()>& notify) {
     if (notify) notify();
@@ -64,15 +56,14 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
     record.flags = hasTabs ? lfHasTabs : lfHasNoTabs;
 }
 
-template <typename Fill>
-void TBedEditStringList::Impl::InsertLine(int index, void* object, Fill fill) {
+void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
     const int capacity = lines.Capacity();
     if (lines.Count() == capacity)
         lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
     TBedEditLineRecord* record = lines.Open(index, 1);
-    *record = NewLineRecord(object);
+    *record = kBedNewLineRecord;
     try {
-        fill(*record);
+        lines.SetText(*record, std::move(text));
     } catch (...) {
         lines.Erase(index, 1);
         throw;
@@ -92,7 +83,7 @@ void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock
         int index = 0;
         split([&](const char* begin, const char* end) {
             TBedEditLineRecord* record = lines.Open(index++, 1);
-            *record = NewLineRecord(nullptr);
+            *record = kBedNewLineRecord;
             lines.SetView(*record, begin, size_t(end - begin));
         });
     } catch (...) {
@@ -126,11 +117,11 @@ std::string_view TBedEditStringList::GetView(int index) const {
 }
 
 void* TBedEditStringList::GetObject(int index) const {
-    return d->Valid(index) ? d->lines[index].object : nullptr;
+    return d->Valid(index) ? d->lines.Object(index) : nullptr;
 }
 
 TBedRange TBedEditStringList::GetRange(int index) const {
-    return d->Valid(index) ? d->lines[index].range : 0;
+    return d->Valid(index) ? d->lines.Range(index) : 0;
 }
 
 std::string TBedEditStringList::ExpandedLine(int index) {
@@ -175,13 +166,13 @@ void TBedEditStringList::Put(int index, std::string text) {
 void TBedEditStringList::PutObject(int index, void* object) {
     d->Check(index);
     TBedLinesUpdate update(*this);
-    d->lines[index].object = object;
+    d->lines.SetObject(index, object);
 }
 
 void TBedEditStringList::PutRange(int index, TBedRange range) {
     d->Check(index);
     TBedLinesUpdate update(*this);
-    d->lines[index].range = range;
+    d->lines.SetRange(index, range);
 }
 
 int TBedEditStringList::Add(std::string text) {
@@ -206,8 +197,9 @@ void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longes
         for (int i = 0; i < n; ++i) {
             std::string text(textAt(i));
             TBedEditLineRecord* record = lines.Open(first + i, 1);
-            *record = NewLineRecord(objectAt(i));
+            *record = kBedNewLineRecord;
             lines.SetText(*record, std::move(text));
+            lines.SetObject(first + i, objectAt(i));
         }
     } catch (...) {
         lines.Erase(first, lines.Count() - first);
@@ -237,7 +229,7 @@ void TBedEditStringList::AddStrings(const std::vector<std::string>& source) {
 void TBedEditStringList::Insert(int index, std::string text) {
     if (index != Count()) d->Check(index);
     TBedLinesUpdate update(*this);
-    d->InsertLine(index, std::move(text), nullptr);
+    d->InsertLine(index, std::move(text));
     Fire(*this, TBedLinesChangeKind::Inserted, index, 1);
 }
 
@@ -248,7 +240,8 @@ void TBedEditStringList::InsertEmptyLines(int index, int count) {
     TBedLinesUpdate update(*this);
     d->lines.SetCapacity(Count() + count);
     TBedEditLineRecord* records = d->lines.Open(index, count);
-    for (int i = 0; i < count; ++i) records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
+    std::fill_n(records, count, kBedBlankLineRecord);
+    for (int i = index; i < index + count; ++i) d->lines.SetRange(i, 0);
     d->longestLine = -1;
     Fire(*this, TBedLinesChangeKind::Inserted, index, count);
 }
@@ -269,7 +262,7 @@ void TBedEditStringList::Exchange(int index1, int index2) {
     d->Check(index1);
     d->Check(index2);
     TBedLinesUpdate update(*this);
-    std::swap(d->lines[index1], d->lines[index2]);
+    d->lines.Swap(index1, index2);
     if (d->longestLine == index1)
         d->longestLine = index2;
     else if (d->longestLine == index2)

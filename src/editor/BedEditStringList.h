@@ -15,12 +15,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum : uint8_t {
-    lfHasTabs = 1,        // the line holds at least one tab
-    lfHasNoTabs = 2,      // the line is known to hold no tab: expanded text == text
-    lfLengthUnknown = 4,  // the expanded length must be recomputed before use
-};
-
 struct TBedEditBlock;
 class TBedEditFileWriter;
 

@@ -145,7 +145,7 @@ TEST(LineStoreBlocks, ABlockIsFreedOnceNoLinePointsIntoIt) {
     const char* block = store.AdoptBlock(std::move(bytes), 6);
     TBedEditLineRecord* records = store.Open(0, 3);
     for (int i = 0; i < 3; ++i) {
-        records[i] = {{nullptr}, nullptr, 0, 0, 0, 0};
+        records[i] = kBedBlankLineRecord;
         store.SetView(records[i], block + 2 * i, 2);
     }
     store.ReleaseBlock(block);
