@@ -132,6 +132,29 @@ TEST(CodePages, BytesOutsideTheLettersPassThrough) {
     }
 }
 
+// Whole files are converted 32 bytes at a time where the processor can: every byte, at every
+// position of such a run and in the bytes left over, must come out as the table says.
+TEST(CodePages, LongRunsConvertByteForByteAsTheMapsSay) {
+    std::string text(70, 'a');  // a run without any letter to convert
+    for (int i = 0; i < 1000; ++i) text += static_cast<char>((i * 37 + i / 256) % 256);
+    for (int cp = 0; cp < kCodePageCount; ++cp)
+        for (const bool decode : {true, false}) {
+            const TBedByteMap& map = decode ? DecodeMap(cp) : EncodeMap(cp);
+            for (size_t offset : {0, 1, 7, 31, 33})
+                for (size_t length : {size_t(0), size_t(31), size_t(32), size_t(65), text.size() - offset}) {
+                    std::string bytes = text;
+                    if (decode)
+                        DecodeBytes(cp, bytes.data() + offset, length);
+                    else
+                        EncodeBytes(cp, bytes.data() + offset, length);
+                    std::string expected = text;
+                    for (size_t i = offset; i < offset + length; ++i)
+                        expected[i] = static_cast<char>(map[static_cast<uint8_t>(text[i])]);
+                    ASSERT_EQ(bytes, expected) << cp << (decode ? " decode " : " encode ") << offset << "+" << length;
+                }
+        }
+}
+
 TEST(CodePages, NamesAndTitles) {
     EXPECT_EQ(CodePageName(cpKamenicky), "Kamenických");
     EXPECT_EQ(CodePageName(cpKOI8CS), "KOI8 ČS");

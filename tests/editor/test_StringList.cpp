@@ -125,6 +125,19 @@ TEST(StringList, BadIndexesReadAsEmptyValues) {
 }
 
 TEST(StringList, NewReplacedAndBlankLinesCarryTheirOwnState) {
+    // Before any line has a range of its own, and after.
+    TBedEditStringList fresh;
+    Fill(fresh, {"a", "b"});
+    fresh.InsertEmptyLines(1, 1);
+    EXPECT_EQ((std::vector<TBedRange>{fresh.GetRange(0), fresh.GetRange(1), fresh.GetRange(2)}),
+              (std::vector<TBedRange>{kNoRange, 0, kNoRange}));
+    fresh.PutRange(2, 7);
+    fresh.InsertEmptyLines(0, 1);
+    fresh.Insert(0, "c");
+    EXPECT_EQ((std::vector<TBedRange>{fresh.GetRange(0), fresh.GetRange(1), fresh.GetRange(2),
+                                      fresh.GetRange(3), fresh.GetRange(4)}),
+              (std::vector<TBedRange>{kNoRange, 0, kNoRange, 0, 7}));
+
     TBedEditStringList list;
     int tag = 0;
     Fill(list, {"a", "b"});
@@ -251,14 +264,17 @@ TEST(StringList, AddStringsAndAssignCopyTextsAndObjects) {
     EXPECT_EQ(rec.events, (Recorder::Events{"Changing", "Cleared 0 6", "Inserted 0 2", "Changed"}));
 }
 
-// Random edits checked against a plain vector: the gap in the record array moves both ways,
-// fills up and grows under every kind of edit.
+// Random edits checked against a plain vector: the gap in the record array (and in the columns
+// of ranges and objects beside it, once they exist) moves both ways, fills up and grows under
+// every kind of edit.
 TEST(StringList, RandomEditsMatchAPlainModel) {
     struct Line {
         std::string text;
         TBedRange range;
+        void* object = nullptr;
         bool operator==(const Line&) const = default;
     };
+    int tags[8] = {};
     TBedEditStringList list;
     std::vector<Line> model;
     std::mt19937 random(1234);
@@ -266,7 +282,7 @@ TEST(StringList, RandomEditsMatchAPlainModel) {
     for (int step = 0; step < 5000; ++step) {
         const int count = int(model.size());
         const std::string text = std::string(size_t(pick(40)), char('a' + step % 26));
-        switch (pick(count < 10 ? 3 : 8)) {
+        switch (pick(count < 10 ? 3 : (step < 1000 ? 8 : 9))) {
             case 0: {
                 const int at = pick(count + 1);
                 list.Insert(at, text);
@@ -313,13 +329,20 @@ TEST(StringList, RandomEditsMatchAPlainModel) {
                 model[size_t(at)].range = step;
                 break;
             }
+            case 8: {
+                const int at = pick(count);
+                void* object = step % 5 ? &tags[step % 8] : nullptr;
+                list.PutObject(at, object);
+                model[size_t(at)].object = object;
+                break;
+            }
         }
         ASSERT_EQ(list.Count(), int(model.size()));
         ASSERT_GE(list.Capacity(), list.Count());
         if (step % 50 == 0 || step > 4900) {
             size_t longest = 0;
             for (int i = 0; i < list.Count(); ++i) {
-                ASSERT_EQ((Line{list.Get(i), list.GetRange(i)}), model[size_t(i)]) << step;
+                ASSERT_EQ((Line{list.Get(i), list.GetRange(i), list.GetObject(i)}), model[size_t(i)]) << step;
                 longest = std::max(longest, model[size_t(i)].text.size());
             }
             ASSERT_EQ(list.LongestLineLength(), int(longest));

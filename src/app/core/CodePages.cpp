@@ -82,12 +82,14 @@ constexpr auto kEncodeMaps = BuildEncodeMaps();
 
 int Checked(int codePage) { return IsCodePage(codePage) ? codePage : cpCP1250; }
 
-// Branch-free on purpose: at the density of accented letters in Czech text, skipping ASCII
-// words costs more in mispredicted branches than the lookups it saves.
-void Translate(const TBedByteMap& map, char* data, std::size_t size) {
-    auto* p = reinterpret_cast<unsigned char*>(data);
-    for (std::size_t i = 0; i < size; ++i) p[i] = map[p[i]];
+// TranslateBytes looks up only the bytes from 0x80: the letters are all up there.
+constexpr bool AsciiStays(const std::array<TBedByteMap, kCodePageCount>& maps) {
+    for (const auto& map : maps)
+        for (int b = 0; b < 0x80; ++b)
+            if (map[b] != b) return false;
+    return true;
 }
+static_assert(AsciiStays(kDecodeMaps) && AsciiStays(kEncodeMaps));
 
 }  // namespace
 
@@ -100,12 +102,12 @@ const TBedByteMap& DecodeMap(int codePage) { return kDecodeMaps[Checked(codePage
 const TBedByteMap& EncodeMap(int codePage) { return kEncodeMaps[Checked(codePage)]; }
 
 std::size_t DecodeBytes(int codePage, char* data, std::size_t size) {
-    if (Checked(codePage) != cpCP1250) Translate(kDecodeMaps[codePage], data, size);
+    if (Checked(codePage) != cpCP1250) TranslateBytes(kDecodeMaps[codePage], data, size);
     return size;
 }
 
 void EncodeBytes(int codePage, char* data, std::size_t size) {
-    if (Checked(codePage) != cpCP1250) Translate(kEncodeMaps[codePage], data, size);
+    if (Checked(codePage) != cpCP1250) TranslateBytes(kEncodeMaps[codePage], data, size);
 }
 
 void Decode(int codePage, std::string& line) { DecodeBytes(codePage, line.data(), line.size()); }

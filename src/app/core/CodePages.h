@@ -2,6 +2,8 @@
 // The five 8-bit code pages the editor reads and writes. The text inside the editor is always
 // CP 1250; only the 32 Czech and Slovak accented letters differ between the code pages, every
 // other byte passes through unchanged. Qt-free.
+#include "ByteMap.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -38,7 +40,6 @@ std::span<const uint8_t> ConversionTable(int codePage);
 // Both directions as one 256-byte translation table per code page, so converting is one
 // lookup per byte; bytes 0x00-0x7F map to themselves. Code page 4 (and any invalid number) gives
 // the identity.
-using TBedByteMap = std::array<uint8_t, 256>;
 const TBedByteMap& DecodeMap(int codePage);  // file byte -> CP 1250
 const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte
 

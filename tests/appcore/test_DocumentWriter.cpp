@@ -1,0 +1,99 @@
+// Documents go out through one writer: encoded a chunk at a time, written atomically.
+#include "BedEditStringList.h"
+#include "CodePages.h"
+#include "DocumentLoader.h"
+#include "DocumentWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DocumentWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "bedwrite.XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string Contents(const std::string& name) const {
+        std::ifstream in(Path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::string Written(const std::vector<std::string>& text, int codePage, bool unix) {
+        TBedEditStringList lines;
+        lines.AddStrings(text);
+        WriteDocument(Path("out.txt"), lines, codePage, unix);
+        return Contents("out.txt");
+    }
+
+    fs::path dir_;
+};
+
+}  // namespace
+
+TEST_F(DocumentWriterTest, EveryLineEndsWithTheDocumentsBreak) {
+    EXPECT_EQ(Written({"a", "b"}, cpCP1250, false), "a\r\nb\r\n");
+    EXPECT_EQ(Written({"a", "b"}, cpCP1250, true), "a\nb\n");
+    EXPECT_EQ(Written({"a", ""}, cpCP1250, false), "a\r\n");  // an empty last line adds nothing
+    EXPECT_EQ(Written({"", ""}, cpCP1250, false), "\r\n");
+    EXPECT_EQ(Written({""}, cpCP1250, false), "");
+    EXPECT_EQ(Written({}, cpCP1250, false), "");
+    // A line's own trailing LF gives way to the document's break; a last line that begins with
+    // one is left out whole.
+    EXPECT_EQ(Written({"a\n", "b"}, cpCP1250, false), "a\r\nb\r\n");
+    EXPECT_EQ(Written({"a", "\nb"}, cpCP1250, true), "a\n");
+}
+
+TEST_F(DocumentWriterTest, EncodesLinesOfAnyLengthAcrossChunks) {
+    // Lines that fill many chunks and lines that straddle chunk borders.
+    std::vector<std::string> text = {std::string(600000, '\x8A') + "end"};
+    for (int i = 0; i < 20000; ++i) text.push_back("\x9A\xE1 " + std::to_string(i));
+    std::string expected;
+    for (std::string line : text) {
+        Encode(cpKamenicky, line);
+        expected += line + "\r\n";
+    }
+    EXPECT_EQ(Written(text, cpKamenicky, false), expected);
+}
+
+// Loading a file in its code page and writing it back in the same code page gives its bytes.
+TEST_F(DocumentWriterTest, WhatTheLoaderReadsTheWriterWritesBack) {
+    std::string bytes;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+    bytes += "\r\n\r\nlast\r\n";
+    for (int cp = 0; cp < kCodePageCount; ++cp) {
+        std::ofstream(Path("in.txt"), std::ios::binary) << bytes;
+        TBedEditStringList lines;
+        T602Session session;
+        session.SetMode(t602Leave);
+        TBedDocumentFile file = ReadDocumentFile(Path("in.txt"));
+        const bool unix = file.unixLineEnds;
+        LoadDocument(std::move(file), cp, session, {}, lines);
+        WriteDocument(Path("in.txt"), lines, cp, unix);
+        // Bytes that decode to a letter whose value the code page also gives to another byte
+        // can't come back (Kamenický 0x8A decodes to Š, which is written as 0x9B); all others do.
+        std::string expected = bytes;
+        for (char& c : expected) c = static_cast<char>(EncodeMap(cp)[DecodeMap(cp)[static_cast<uint8_t>(c)]]);
+        EXPECT_EQ(Contents("in.txt"), expected) << cp;
+    }
+}
+
+TEST_F(DocumentWriterTest, AFailedWriteLeavesNothingBehind) {
+    TBedEditStringList lines;
+    lines.Add("text");
+    EXPECT_THROW(WriteDocument(Path("no/such/dir/out.txt"), lines, cpCP1250, false), EBedFileError);
+    fs::create_directory(Path("dir"));
+    EXPECT_THROW(WriteDocument(Path("dir"), lines, cpCP1250, false), EBedFileError);
+    EXPECT_TRUE(fs::is_directory(Path("dir")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
+}
