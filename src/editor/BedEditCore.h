@@ -375,13 +375,4 @@ private:
 };
 
 // Holds a paint lock for a scope, released also when an exception passes.
-class TBedPaintLock {
-public:
-    explicit TBedPaintLock(TCustomBedEdit& edit) : edit_(edit) { edit_.IncPaintLock(); }
-    ~TBedPaintLock() { edit_.DecPaintLock(); }
-    TBedPaintLock(const TBedPaintLock&) = delete;
-    TBedPaintLock& operator=(const TBedPaintLock&) = delete;
-
-private:
-    TCustomBedEdit& edit_;
-};
+using TBedPaintLock = TBedScope<TCustomBedEdit, &TCustomBedEdit::IncPaintLock, &TCustomBedEdit::DecPaintLock>;

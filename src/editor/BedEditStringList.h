@@ -107,13 +107,5 @@ private:
 
 // One update of the list for a scope: the owner hears Changing and Changed once around every
 // change made meanwhile, and Changed also when a change fails.
-class TBedLinesUpdate {
-public:
-    explicit TBedLinesUpdate(TBedEditStringList& lines) : lines_(lines) { lines_.BeginUpdate(); }
-    ~TBedLinesUpdate() { lines_.EndUpdate(); }
-    TBedLinesUpdate(const TBedLinesUpdate&) = delete;
-    TBedLinesUpdate& operator=(const TBedLinesUpdate&) = delete;
-
-private:
-    TBedEditStringList& lines_;
-};
+using TBedLinesUpdate =
+    TBedScope<TBedEditStringList, &TBedEditStringList::BeginUpdate, &TBedEditStringList::EndUpdate>;

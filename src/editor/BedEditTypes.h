@@ -22,6 +22,20 @@ enum TBedSelectionMode : uint8_t { smNormal = 0, smLine = 1, smColumn = 2 };
 using TBedRange = intptr_t;
 constexpr TBedRange kNoRange = -1;
 
+// Calls Begin on an object for a scope and End when the scope is left, also by an exception:
+// the update bracket of the lines, the paint lock, an undo group.
+template <typename T, void (T::*Begin)(), void (T::*End)()>
+class TBedScope {
+public:
+    explicit TBedScope(T& object) : object_(object) { (object_.*Begin)(); }
+    ~TBedScope() { (object_.*End)(); }
+    TBedScope(const TBedScope&) = delete;
+    TBedScope& operator=(const TBedScope&) = delete;
+
+private:
+    T& object_;
+};
+
 // A file could not be opened, created, read or written. Carries a message fit for the user.
 class EBedFileError : public std::runtime_error {
 public:

@@ -82,13 +82,4 @@ private:
 };
 
 // Keeps a compound edit together as one undo step, also when the edit throws.
-class TBedUndoGroup {
-public:
-    explicit TBedUndoGroup(TBedEditUndoList& list) : list_(list) { list_.BeginGroup(); }
-    ~TBedUndoGroup() { list_.EndGroup(); }
-    TBedUndoGroup(const TBedUndoGroup&) = delete;
-    TBedUndoGroup& operator=(const TBedUndoGroup&) = delete;
-
-private:
-    TBedEditUndoList& list_;
-};
+using TBedUndoGroup = TBedScope<TBedEditUndoList, &TBedEditUndoList::BeginGroup, &TBedEditUndoList::EndGroup>;

@@ -1,67 +1,21 @@
 // Documents come in through one loader: read once, then detected, converted and decoded.
-#include "BedEditStringList.h"
-#include "BedTextCp1250.h"
 #include "CodePages.h"
 #include "DocumentLoader.h"
-
-#include <gtest/gtest.h>
+#include "DocumentTestHelpers.h"
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
-std::string Cp(std::u32string_view text) {
-    std::string bytes;
-    for (char32_t c : text) bytes += static_cast<char>(UnicodeToCp1250(c));
-    return bytes;
-}
-
-std::vector<std::string> Lines(const TBedEditStringList& list) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
-
-class DocumentLoaderTest : public ::testing::Test {
+class DocumentLoaderTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "bedload.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Make(const std::string& name, const std::string& bytes) const {
-        const std::string path = (dir_ / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
     // Counts the openings, so that a test sees the file opened once per load.
     int opened = 0;
     TBedFileOpener CountingOpener() {
         return [this](const std::string& name) {
             ++opened;
             return ReadFileContents(name);
-        };
-    }
-
-    fs::path dir_;
-};
-
-struct Asker {
-    TBedT602Mode answer;
-    int asked = 0;
-    T602Session::AskUser operator()() {
-        return [this] {
-            ++asked;
-            return answer;
         };
     }
 };

@@ -1,41 +1,21 @@
 // Documents go out through one writer: encoded a chunk at a time, written atomically.
-#include "BedEditStringList.h"
 #include "CodePages.h"
 #include "DocumentLoader.h"
+#include "DocumentTestHelpers.h"
 #include "DocumentWriter.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentWriterTest : public ::testing::Test {
+class DocumentWriterTest : public TempDirTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "bedwrite.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    std::string Contents(const std::string& name) const {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
     std::string Written(const std::vector<std::string>& text, int codePage, bool unix) {
         TBedEditStringList lines;
         lines.AddStrings(text);
         WriteDocument(Path("out.txt"), lines, codePage, unix);
         return Contents("out.txt");
     }
-
-    fs::path dir_;
 };
 
 }  // namespace

@@ -1,10 +1,7 @@
-#include "BedEditStringList.h"
 #include "BedEditTypes.h"
 #include "CodePages.h"
 #include "DocumentLoader.h"
-#include "T602Session.h"
-
-#include <gtest/gtest.h>
+#include "DocumentTestHelpers.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -120,12 +117,6 @@ std::vector<std::string> GoldenLines(const std::string& name) {
     return lines;
 }
 
-std::vector<std::string> Lines(const TBedEditStringList& list) {
-    std::vector<std::string> lines;
-    for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
-    return lines;
-}
-
 // The load of a document in the given code page, as the main window runs it.
 std::vector<std::string> Load(T602Session& session, int codePage, const std::string& fileName,
                               const T602Session::AskUser& ask = {}) {
@@ -133,17 +124,6 @@ std::vector<std::string> Load(T602Session& session, int codePage, const std::str
     LoadDocument(ReadDocumentFile(fileName), codePage, session, ask, list);
     return Lines(list);
 }
-
-struct Asker {
-    TBedT602Mode answer;
-    int asked = 0;
-    T602Session::AskUser operator()() {
-        return [this] {
-            ++asked;
-            return answer;
-        };
-    }
-};
 
 }  // namespace
 
