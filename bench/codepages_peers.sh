@@ -5,8 +5,7 @@
 #   ninja -C build/release bench_codepages
 # Peers (Debian packages cstocs, recode, libc-bin for iconv) are installed when missing.
 # The peers' figures include reading the file and process start-up; ours are conversion in
-# memory, line by line, as the editor does it while loading. When build/release/bed exists,
-# the whole program is timed too: "bed FILE.kam K=W C=Q" (load Kamenický, write CP 1250, quit).
+# memory, line by line.
 set -eu
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -63,28 +62,4 @@ row "recode KOI-8_CS2..CP1250/"      Decode/koi  czech.koi  recode -f KOI-8_CS2.
 row "iconv -f CP852 -t CP1250"       Decode/pcl2 czech.pcl2 iconv -c -f CP852 -t CP1250
 row "iconv -f ISO-8859-2 -t CP1250"  Decode/iso  czech.iso  iconv -c -f ISO-8859-2 -t CP1250
 echo "plain table-lookup loop (ours, in memory): $(ours TableLookup) MB/s"
-
-bed=$build/bed
-if [ -x "$bed" ]; then
-    echo
-    work=$(mktemp -d)
-    cp "$dir/czech.kam" "$work/batch.kam"
-    start=$(now)
-    QT_QPA_PLATFORM=offscreen "$bed" "$work/batch.kam" K=W C=Q
-    end=$(now)
-    bedRate=$(awk -v s="$start" -v e="$end" -v n="$size" 'BEGIN { printf "%.1f", n / 1e6 / (e - s) }')
-    start=$(now)
-    cstocs kam 1250 <"$dir/czech.kam" >"$work/cstocs.txt"
-    end=$(now)
-    cstocsRate=$(awk -v s="$start" -v e="$end" -v n="$size" 'BEGIN { printf "%.1f", n / 1e6 / (e - s) }')
-    printf '%-34s %10s MB/s\n' "bed FILE.kam K=W C=Q" "$bedRate" "cstocs kam 1250 (to a file)" "$cstocsRate"
-    echo "bed/cstocs: $(awk -v a="$bedRate" -v b="$cstocsRate" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }')"
-    if cmp -s "$work/batch.kam" "$dir/czech.cp1250"; then
-        echo "bed's output equals the CP 1250 original byte for byte"
-    else
-        echo "bed's output DIFFERS from the CP 1250 original"
-    fi
-    rm -rf "$work"
-else
-    echo "(no $bed yet: whole-program comparison skipped)"
-fi
+echo "(the whole program against these peers: bench/batch_peers.sh)"

@@ -1,5 +1,7 @@
 #include "BedEditFiles.h"
 
+#include "BedEditMemory.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -86,6 +88,7 @@ TBedEditBlock TBedEditFileReader::ReadAll() {
     // Sized for the file as it was opened; a file that grows since is still read whole.
     size_t capacity = size_t(std::max<int64_t>(identity_.size, 0));
     TBedEditBlock block{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    AdviseHugePages(block.bytes.get(), capacity);
     char probe[4096];
     for (;;) {
         // A full block reads on into the probe, so a file of the expected size needs no growing.

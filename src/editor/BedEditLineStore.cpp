@@ -1,5 +1,7 @@
 #include "BedEditLineStore.h"
 
+#include "BedEditMemory.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -32,10 +34,12 @@ void Resize(T*& items, int from, int to) {
         items = nullptr;
         return;
     }
-    if (void* resized = std::realloc(items, size_t(to) * sizeof(T)))
+    if (void* resized = std::realloc(items, size_t(to) * sizeof(T))) {
         items = static_cast<T*>(resized);
-    else if (to > from)
+        if (to > from) AdviseHugePages(items, size_t(to) * sizeof(T));
+    } else if (to > from) {
         throw std::bad_alloc();
+    }
 }
 
 }  // namespace
