@@ -1,7 +1,7 @@
 // The main window's desktop integration: help texts in further windows of the editor, a second
 // window, the document in its associated application, the associations dialog, the about box.
 #include "MainWindow.h"
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include "AssociationDialog.h"
 #include "HelpTexts.h"

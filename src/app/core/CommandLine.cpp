@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "BedTextLetters.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -20,8 +22,7 @@ TCommandLineParam ClassifyParam(const std::string& param) {
 
 char ValueLetter(const std::string& value) {
     if (value.empty()) return 0;
-    const char c = value[0];
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+    return BedAsciiUpper(value[0]);
 }
 
 int ParseNumericOption(const std::string& value) {

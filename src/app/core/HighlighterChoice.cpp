@@ -1,6 +1,7 @@
 #include "HighlighterChoice.h"
 
 #include "BedHighlighterList.h"
+#include "BedTextLetters.h"
 
 namespace {
 
@@ -35,10 +36,7 @@ int ItemForFileName(const std::string& path) {
         --pos;
     if (pos <= 1 || path[pos - 1] != '.')
         return 0;
-    std::string ext = path.substr(pos - 1);
-    for (char& c : ext)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+    const std::string ext = BedAsciiUpperCase(path.substr(pos - 1));
     const auto& items = HighlighterMenuItems();
     for (size_t i = 1; i < items.size(); ++i)
         if (ListHolds(items[i].instance->extensions, ext))

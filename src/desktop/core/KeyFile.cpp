@@ -1,6 +1,6 @@
 #include "KeyFile.h"
 
-#include "BedEditFiles.h"
+#include "BedTextLines.h"
 
 namespace {
 
