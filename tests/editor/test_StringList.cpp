@@ -233,6 +233,13 @@ TEST(StringList, TextJoinsWithCrLfAndSetTextSplitsEveryStyle) {
     list.SetText("");
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.Text(), "");
+
+    // The list's own text: read before the old lines go.
+    list.SetText("first\r\nsecond");
+    list.SetText(list.Get(1));
+    EXPECT_EQ(Lines(list), (std::vector<std::string>{"second"}));
+    list.SetText(list.Text());
+    EXPECT_EQ(Lines(list), (std::vector<std::string>{"second"}));
 }
 
 TEST(StringList, AddStringsAndAssignCopyTextsAndObjects) {

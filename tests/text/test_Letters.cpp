@@ -37,9 +37,15 @@ TEST(Letters, CaseTablesAreConsistentForEveryByte) {
         EXPECT_EQ(BedCp1250Upper(upper), upper) << c;
         EXPECT_EQ(BedCp1250Lower(lower), lower) << c;
         EXPECT_FALSE(upper != b && lower != b) << c;  // no byte is both
-        if (upper != b) EXPECT_EQ(BedCp1250Lower(upper), b) << c;
-        if (lower != b) EXPECT_EQ(BedCp1250Upper(lower), b) << c;
-        if (upper != b || lower != b) EXPECT_TRUE(BedIsLetter(b)) << c;
+        if (upper != b) {
+            EXPECT_EQ(BedCp1250Lower(upper), b) << c;
+        }
+        if (lower != b) {
+            EXPECT_EQ(BedCp1250Upper(lower), b) << c;
+        }
+        if (upper != b || lower != b) {
+            EXPECT_TRUE(BedIsLetter(b)) << c;
+        }
     }
 }
 
