@@ -35,6 +35,8 @@ public:
     TModalResult SavePrompt() override { return TModalResult::No; }
     int T602Prompt() override { return 3; }
     bool OptionsDialog(TOptionsValues&) override { return false; }
+    void AboutBox() override {}
+    void HelpJoke() override {}
     void StartProgram(const QString&, const QStringList&) override {}
     void ShellOpen(const QString&) override {}
 };
