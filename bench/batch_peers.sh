@@ -16,15 +16,8 @@ dir=${BED_CORPUS_DIR:-/tmp/bed_cp_corpus}
 runs=${BED_RUNS:-5}
 bed=$build/bed
 
-missing=""
-for tool in cstocs iconv; do
-    command -v "$tool" >/dev/null 2>&1 || missing="$missing $tool"
-done
-if [ -n "$missing" ]; then
-    pkgs=$(echo "$missing" | sed 's/iconv/libc-bin/')
-    echo "installing:$pkgs"
-    if [ "$(id -u)" = 0 ]; then apt-get install -y $pkgs >/dev/null; else sudo apt-get install -y $pkgs >/dev/null; fi
-fi
+. "$root/bench/peer_tools.sh"
+install_missing cstocs:cstocs iconv:libc-bin
 for program in "$bed" "$build/bench/bench_codepages"; do
     [ -x "$program" ] || { echo "no $program: build it first (see the top of this script)" >&2; exit 1; }
 done
