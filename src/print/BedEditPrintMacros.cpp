@@ -1,6 +1,6 @@
 #include "BedEditPrintMacros.h"
 
-#include "BedHighlighterCp1250.h"
+#include "BedTextLetters.h"
 
 #include <algorithm>
 #include <optional>

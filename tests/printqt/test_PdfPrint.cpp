@@ -3,7 +3,7 @@
 #include "BedEditPrintQt.h"
 #include "BedEditPrintQtCanvas.h"
 #include "BedHighlighterPas.h"
-#include "Cp1250.h"
+#include "BedTextCp1250.h"
 #include "PdfTools.h"
 
 #include <QPrinter>

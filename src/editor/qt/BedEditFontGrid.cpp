@@ -96,3 +96,8 @@ QFont DefaultEditorFont() {
     f.setFixedPitch(true);
     return f;
 }
+
+TFontStyles FontStylesOf(const QFont& font) {
+    return TFontStyles((font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
+                       (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0));
+}

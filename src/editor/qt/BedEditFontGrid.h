@@ -55,6 +55,9 @@ private:
     int ascent_ = 12;
 };
 
+// The font's own style as the style bits of highlighted tokens.
+TFontStyles FontStylesOf(const QFont& font);
+
 bool IsFixedPitch(const QFont& font);
 // The font the editor takes when asked for `requested`: itself when fixed-pitch, otherwise
 // the current family with the requested size and style.

@@ -25,11 +25,7 @@ TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
 
 }  // namespace
 
-int TBedEdit::FontStyle() const {
-    const QFont& f = grid_.BaseFont();
-    return (f.bold() ? fsBold : 0) | (f.italic() ? fsItalic : 0) |
-           (f.underline() ? fsUnderline : 0) | (f.strikeOut() ? fsStrikeOut : 0);
-}
+int TBedEdit::FontStyle() const { return FontStylesOf(grid_.BaseFont()); }
 
 QColor TBedEdit::Background() const {
     if (TBedCustomHighlighter* hl = Highlighter())

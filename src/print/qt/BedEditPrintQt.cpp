@@ -10,8 +10,7 @@ TBedPrintFont PrintFontOf(const QFont& font, int32_t color) {
     TBedPrintFont f;
     f.Name = font.family().toStdString();
     f.Size = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-    f.Style = TFontStyles((font.bold() ? fsBold : 0) | (font.italic() ? fsItalic : 0) |
-                          (font.underline() ? fsUnderline : 0) | (font.strikeOut() ? fsStrikeOut : 0));
+    f.Style = FontStylesOf(font);
     const bool plainRgb = color != clNone && (uint32_t(color) & 0xFF000000u) == 0;
     f.Color = plainRgb ? color : clBlack;
     return f;
