@@ -4,6 +4,7 @@
 // are read once and split into lines pointing into the block; only the decoding differs.
 #include "BenchCzechText.h"
 #include "CodePages.h"
+#include "HeadlessUiServices.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -21,25 +22,6 @@ const std::string kFile = kDir + "czech_100MB.txt";
 const std::string kKamenickyFile = kDir + "czech_100MB.kam";
 std::map<std::string, double> seconds;  // mean wall time per benchmark
 
-// Every dialog is answered as cancelled: start-up must not ask anything.
-class SilentUi : public UiServices {
-public:
-    void ErrorBox(const QString& text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    TModalResult MessageBox(const QString&, const QString&, bool) override { return TModalResult::Cancel; }
-    void InformationBox(const QString&) override {}
-    QString InputBox(const QString&, const QString&, const QString& preset) override { return preset; }
-    bool OpenDialog(TFileDialogRequest&) override { return false; }
-    bool SaveDialog(TFileDialogRequest&) override { return false; }
-    bool FontDialog(QFont&, bool) override { return false; }
-    bool PrintDialog(TPrintDialogRequest&) override { return false; }
-    TModalResult SavePrompt() override { return TModalResult::No; }
-    int T602Prompt() override { return 3; }
-    bool OptionsDialog(TOptionsValues&) override { return false; }
-    void AboutBox() override {}
-    void HelpJoke() override {}
-    void StartProgram(const QString&, const QStringList&) override {}
-    void ShellOpen(const QString&) override {}
-};
 
 template <class F>
 void Timed(benchmark::State& state, const std::string& name, F&& body) {
@@ -57,7 +39,7 @@ void PlainRead(benchmark::State& state) {
 }
 
 void Start(benchmark::State& state, const std::string& name, const QStringList& params) {
-    SilentUi ui;
+    HeadlessUiServices ui;  // start-up must not ask anything; if it does, stderr says so
     Timed(state, name, [&] {
         TForm1 form(ui, kDir, params);
         form.show();

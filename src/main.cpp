@@ -1,37 +1,31 @@
 #include "AppIcon.h"
+#include "BatchRun.h"
 #include "BedEditCore.h"
 #include "BedEditSystemClipboard.h"
-#include "CommandLine.h"
+#include "CommandLineHelp.h"
+#include "HeadlessUiServices.h"
 #include "Installation.h"
-#include "QtUiServices.h"
 #include "MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStringList>
 
-#include <cstdlib>
-
-namespace {
-
-// "bed FILE K=W C=Q" converts a file and ends without showing the window; it must also run
-// where there is no display, as in a script.
-bool BatchRun(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const TCommandLineParam p = ClassifyParam(argv[i]);
-        if (p.isOption && p.letter == 'C' && ValueLetter(p.value) == 'Q') return true;
-    }
-    return false;
-}
-
-}  // namespace
+#include <csignal>
+#include <cstdio>
 
 int main(int argc, char** argv) {
-    if (BatchRun(argc, argv) && !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
-        !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    switch (FindInfoRequest(argc, argv)) {
+        case TInfoRequest::Help: std::fputs(UsageText().data(), stdout); return kExitSuccess;
+        case TInfoRequest::Version: std::fputs(VersionText().c_str(), stdout); return kExitSuccess;
+        case TInfoRequest::None: break;
+    }
+    // A save beyond the file-size limit must fail with an error box, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    PrepareForEnvironment();
     QApplication app(argc, argv);
     app.setApplicationName("bed");
+    const bool headless = SettleHeadless(QGuiApplication::platformName());
     app.setWindowIcon(BedAppIcon());
     app.setDesktopFileName(kBedAppId);
     TBedEditSystemClipboard clipboard;
@@ -40,10 +34,16 @@ int main(int argc, char** argv) {
     params.removeFirst();
     std::string programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
     if (programDir.empty() || programDir.back() != '/') programDir += '/';
+    if (headless) {
+        HeadlessUiServices ui;
+        const TForm1 form(ui, programDir, params);
+        return FinishHeadlessRun(form, ui);
+    }
     QtUiServices ui(nullptr);
     TForm1 form(ui, programDir, params);
-    if (form.Terminated()) return 0;
+    if (form.Terminated()) return ExitStatus(ui);
     ui.SetParent(&form);
     form.show();
-    return app.exec();
+    const int status = app.exec();
+    return status != kExitSuccess ? status : ExitStatus(ui);
 }

@@ -228,6 +228,8 @@ void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked(
 void TForm1::dos2unixClick() {
     unixLineEnds = !unixLineEnds;
     ShowLineEndMode();
+    // The next save writes other bytes: closing without asking would lose the change.
+    SetModified(true);
 }
 
 void TForm1::ApplyGutterVisibility() { Memo1->Gutter().SetVisible(Action("PomListaL")->isChecked()); }

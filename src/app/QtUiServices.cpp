@@ -47,8 +47,8 @@ bool RunFileDialog(QWidget* parent, TFileDialogRequest& r, QFileDialog::AcceptMo
 
 }  // namespace
 
-void QtUiServices::ErrorBox(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, "Chyba", text, QMessageBox::Ok, parent_);
+void QtUiServices::ShowErrorBox(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, kErrorBoxCaption, text, QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -68,7 +68,7 @@ TModalResult QtUiServices::MessageBox(const QString& text, const QString& captio
 }
 
 void QtUiServices::InformationBox(const QString& text) {
-    QMessageBox box(QMessageBox::Information, "Information", text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Information, kInformationBoxCaption, text, QMessageBox::Ok, parent_);
     box.exec();
 }
 

@@ -10,7 +10,6 @@ public:
     // Dialogs shown while the main window is being created have no parent yet.
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    void ErrorBox(const QString& text) override;
     TModalResult MessageBox(const QString& text, const QString& caption, bool yesNoCancel) override;
     void InformationBox(const QString& text) override;
     QString InputBox(const QString& caption, const QString& prompt, const QString& preset) override;
@@ -25,6 +24,9 @@ public:
     void HelpJoke() override;
     void StartProgram(const QString& program, const QStringList& arguments) override;
     void ShellOpen(const QString& fileName) override;
+
+protected:
+    void ShowErrorBox(const QString& text) override;
 
 private:
     QWidget* parent_;

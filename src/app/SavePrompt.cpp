@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 TForm5::TForm5(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Chcete uložit změny?");
+    setWindowTitle(kSavePromptCaption);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel("Soubor byl změněn, ale změny nebyly uloženy. Uložit soubor?", this);
+    auto* label = new QLabel(kSavePromptText, this);
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     auto* buttons = new QHBoxLayout;

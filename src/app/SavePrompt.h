@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+inline constexpr const char* kSavePromptCaption = "Chcete uložit změny?";
+inline constexpr const char* kSavePromptText = "Soubor byl změněn, ale změny nebyly uloženy. Uložit soubor?";
+
 class TForm5 : public QDialog {
     Q_OBJECT
 public:

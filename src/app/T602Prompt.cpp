@@ -5,10 +5,9 @@
 #include <QVBoxLayout>
 
 Ttesestka::Ttesestka(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Soubor je v T602");
+    setWindowTitle(kT602PromptCaption);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Hmm... vypadá to, že tento soubor je napsán v T602.", this));
-    layout->addWidget(new QLabel("Jak ho chcete otevřít?", this));
+    for (const char* line : kT602PromptQuestion) layout->addWidget(new QLabel(line, this));
     const struct { const char* name; const char* caption; int mode; } kButtons[] = {
         {"dohtml", "Konvertovat do HTML", 2},
         {"dotextu", "Konvertovat do čistého textu", 1},

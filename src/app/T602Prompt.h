@@ -2,6 +2,10 @@
 // The T602 prompt "Soubor je v T602".
 #include <QDialog>
 
+inline constexpr const char* kT602PromptCaption = "Soubor je v T602";
+inline constexpr const char* kT602PromptQuestion[] = {"Hmm... vypadá to, že tento soubor je napsán v T602.",
+                                                      "Jak ho chcete otevřít?"};
+
 class Ttesestka : public QDialog {
     Q_OBJECT
 public:

@@ -41,13 +41,22 @@ struct TOptionsValues {
 
 enum class TModalResult { Yes, No, Cancel, Ok };
 
+inline constexpr const char* kErrorBoxCaption = "Chyba";
+inline constexpr const char* kInformationBoxCaption = "Information";
+
 class QPrinter;
 
 class UiServices {
 public:
     virtual ~UiServices() = default;
 
-    virtual void ErrorBox(const QString& text) = 0;
+    // Shows the error box. The run then ends with a failure status, however it ends.
+    void ErrorBox(const QString& text) {
+        errorShown_ = true;
+        ShowErrorBox(text);
+    }
+    bool ErrorShown() const { return errorShown_; }
+
     virtual TModalResult MessageBox(const QString& text, const QString& caption, bool yesNoCancel) = 0;
     virtual void InformationBox(const QString& text) = 0;
     // The text entered, or the preset text when cancelled.
@@ -73,4 +82,10 @@ public:
     virtual void StartProgram(const QString& program, const QStringList& arguments) = 0;
     // Opens a file in its associated application; the result is not checked.
     virtual void ShellOpen(const QString& fileName) = 0;
+
+protected:
+    virtual void ShowErrorBox(const QString& text) = 0;
+
+private:
+    bool errorShown_ = false;
 };

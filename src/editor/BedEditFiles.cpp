@@ -35,6 +35,17 @@ bool ResolveLinks(std::string& path) {
     return false;
 }
 
+// The message a user sees for a failed file operation, naming the file and the reason.
+std::string FileErrorMessage(EBedFileError::Kind kind, const std::string& fileName, const std::string& reason) {
+    switch (kind) {
+        case EBedFileError::Open:
+        case EBedFileError::Read: return "Soubor " + fileName + " nelze přečíst: " + reason;
+        case EBedFileError::Create: return "Soubor nelze vytvořit: " + fileName + " (" + reason + ")";
+        case EBedFileError::Write: break;
+    }
+    return "Do souboru nelze zapsat: " + fileName + " (" + reason + ")";
+}
+
 mode_t CurrentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -42,6 +53,26 @@ mode_t CurrentUmask() {
 }
 
 }  // namespace
+
+std::string FileErrorReason(int error) {
+    switch (error) {
+        case ENOENT: return "soubor nebo adresář neexistuje";
+        case EACCES:
+        case EPERM: return "přístup odepřen";
+        case EISDIR: return "je to adresář";
+        case ENOTDIR: return "část cesty není adresář";
+        case ENOSPC: return "na disku není místo";
+        case EDQUOT: return "překročena disková kvóta";
+        case EFBIG: return "soubor by byl větší, než systém dovolí";
+        case EROFS: return "systém souborů je jen pro čtení";
+        case ENAMETOOLONG: return "jméno je příliš dlouhé";
+        case ELOOP: return "příliš mnoho symbolických odkazů";
+        case EIO: return "chyba vstupu a výstupu zařízení";
+        case EMFILE:
+        case ENFILE: return "příliš mnoho otevřených souborů";
+        default: return std::strerror(error);
+    }
+}
 
 // ---- TBedEditFiler ----------------------------------------------------------------------------
 
@@ -55,26 +86,22 @@ void TBedEditFiler::CloseFile() {
 }
 
 void TBedEditFiler::Fail(EBedFileError::Kind kind, int error) const {
-    const std::string reason = std::strerror(error);
-    std::string message;
-    switch (kind) {
-        case EBedFileError::Open:
-        case EBedFileError::Read:
-            message = "Soubor " + fileName_ + " nelze přečíst: " + reason;
-            break;
-        case EBedFileError::Create:
-            message = "Soubor nelze vytvořit: " + fileName_ + " (" + reason + ")";
-            break;
-        case EBedFileError::Write:
-            message = "Do souboru nelze zapsat: " + fileName_ + " (" + reason + ")";
-            break;
-    }
-    throw EBedFileError(kind, fileName_, message);
+    throw EBedFileError(kind, fileName_, FileErrorMessage(kind, fileName_, FileErrorReason(error)));
+}
+
+void RefuseNonRegularFile(const std::string& fileName) {
+    struct stat st;
+    if (::stat(fileName.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return;
+    throw EBedFileError(EBedFileError::Open, fileName,
+                        FileErrorMessage(EBedFileError::Open, fileName,
+                                         S_ISDIR(st.st_mode) ? FileErrorReason(EISDIR)
+                                                             : "není to obyčejný soubor, ale roura nebo zařízení"));
 }
 
 // ---- TBedEditFileReader -----------------------------------------------------------------------
 
 TBedEditFileReader::TBedEditFileReader(const std::string& fileName) : TBedEditFiler(fileName) {
+    RefuseNonRegularFile(fileName);
     fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) Fail(EBedFileError::Open, errno);
     struct stat st;

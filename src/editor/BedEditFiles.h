@@ -31,6 +31,15 @@ struct TBedFileIdentity {
     int64_t modifiedNs = 0;  // modification time, nanoseconds since the epoch
 };
 
+// The system's reason for a failed file operation, in Czech for the errors a user meets with
+// files (missing, no permission, disk full…), else as the system words it.
+std::string FileErrorReason(int error);
+
+// Reading a pipe or a device could wait for ever or never end, so only regular files are read:
+// raises EBedFileError (Open) for a directory, pipe, socket or device. Checked before opening,
+// as opening a pipe blocks until someone writes to it. A missing file is left to the open.
+void RefuseNonRegularFile(const std::string& fileName);
+
 // The part shared by the reader and the writer: the file and its name.
 class TBedEditFiler {
 public:

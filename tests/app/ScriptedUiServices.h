@@ -23,10 +23,6 @@ public:
     std::deque<QString> inputAnswers;
     bool expectErrors = false;  // error boxes are recorded instead of failing the test
 
-    void ErrorBox(const QString& text) override {
-        shown << "error: " + text;
-        if (!expectErrors) ADD_FAILURE() << "unexpected error box: " << text.toStdString();
-    }
     TModalResult MessageBox(const QString& text, const QString&, bool) override {
         shown << "message: " + text;
         return TModalResult::Ok;
@@ -83,6 +79,12 @@ public:
         shown << "start: " + program + " " + args.join(' ');
     }
     void ShellOpen(const QString& fileName) override { shown << "shellOpen: " + fileName; }
+
+protected:
+    void ShowErrorBox(const QString& text) override {
+        shown << "error: " + text;
+        if (!expectErrors) ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+    }
 
 private:
     template <class T>

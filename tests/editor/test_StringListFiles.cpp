@@ -124,7 +124,7 @@ TEST_F(FileTest, LoadOfAMissingFileOrDirectoryRaisesAndKeepsTheLines) {
         } catch (const EBedFileError& e) {
             EXPECT_EQ(e.kind(), EBedFileError::Open);
             EXPECT_EQ(e.fileName(), path);
-            const std::string reason = std::strerror(path == dir_ ? EISDIR : ENOENT);
+            const std::string reason = FileErrorReason(path == dir_ ? EISDIR : ENOENT);
             EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
         }
         EXPECT_EQ(Lines(list), std::vector<std::string>{"kept"});
@@ -205,7 +205,7 @@ TEST_F(FileTest, FailedWriteLeavesTheOriginalByteForByte) {
         } catch (const EBedFileError& e) {
             const std::string message = e.what();
             const bool reported = e.kind() == EBedFileError::Write &&
-                                  message.find(std::strerror(EFBIG)) != std::string::npos;
+                                  message.find(FileErrorReason(EFBIG)) != std::string::npos;
             ::_exit(reported ? 0 : 2);
         }
         ::_exit(1);
@@ -235,7 +235,7 @@ TEST_F(FileTest, UnwritableTargetsRaiseCreateAndStayUntouched) {
             list.SaveToFile(path);
         } catch (const EBedFileError& e) {
             return e.kind() == EBedFileError::Create &&
-                   std::string(e.what()).find(std::strerror(EACCES)) != std::string::npos;
+                   std::string(e.what()).find(FileErrorReason(EACCES)) != std::string::npos;
         }
         return false;
     };

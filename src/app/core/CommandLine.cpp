@@ -26,7 +26,7 @@ char ValueLetter(const std::string& value) {
 }
 
 int ParseNumericOption(const std::string& value) {
-    const std::string message = "'" + value + "' is not a valid integer value";
+    const std::string message = "Hodnota '" + value + "' není celé číslo.";
     size_t i = value.find_first_not_of(' ');
     if (i == std::string::npos) throw EConvertError(message);
     errno = 0;

@@ -1,0 +1,75 @@
+#include "HeadlessUiServices.h"
+
+#include "SavePrompt.h"
+#include "T602.h"
+#include "T602Prompt.h"
+
+void HeadlessUiServices::Report(const QString& caption, const QString& text) {
+    QString line = "bed: ";
+    if (!caption.isEmpty()) line += caption + (caption.endsWith('?') ? " " : ": ");
+    // One line per box, so a script can grep or count them.
+    line += QString(text).replace('\n', ' ').replace('\r', ' ') + '\n';
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out_);
+    std::fflush(out_);
+}
+
+void HeadlessUiServices::Cancelled(const QString& caption, const QString& text, const QString& answer) {
+    Report(caption, text + " (odpověď: " + answer + ')');
+}
+
+void HeadlessUiServices::ShowErrorBox(const QString& text) { Report(kErrorBoxCaption, text); }
+
+TModalResult HeadlessUiServices::MessageBox(const QString& text, const QString& caption, bool yesNoCancel) {
+    if (!yesNoCancel) {
+        Report(caption, text);
+        return TModalResult::Ok;
+    }
+    Cancelled(caption, text);
+    return TModalResult::Cancel;
+}
+
+void HeadlessUiServices::InformationBox(const QString& text) { Report(kInformationBoxCaption, text); }
+
+QString HeadlessUiServices::InputBox(const QString& caption, const QString& prompt, const QString& preset) {
+    Cancelled(caption, prompt);
+    return preset;
+}
+
+bool HeadlessUiServices::OpenDialog(TFileDialogRequest& request) {
+    Cancelled(request.title, "bez obrazovky nelze vybrat soubor");
+    return false;
+}
+
+bool HeadlessUiServices::SaveDialog(TFileDialogRequest& request) {
+    Cancelled(request.title, "bez obrazovky nelze zvolit jméno souboru");
+    return false;
+}
+
+bool HeadlessUiServices::FontDialog(QFont&, bool) {
+    Cancelled("Písmo", "bez obrazovky nelze vybrat písmo");
+    return false;
+}
+
+bool HeadlessUiServices::PrintDialog(TPrintDialogRequest&, QPrinter&) {
+    Cancelled("Tisk", "bez obrazovky nelze zvolit tiskárnu");
+    return false;
+}
+
+TModalResult HeadlessUiServices::SavePrompt() {
+    Cancelled(kSavePromptCaption, kSavePromptText);
+    return TModalResult::Cancel;
+}
+
+int HeadlessUiServices::T602Prompt() {
+    QStringList question;
+    for (const char* line : kT602PromptQuestion) question << QString::fromUtf8(line);
+    Cancelled(kT602PromptCaption, question.join(' '),
+              "zavřeno, soubor se otevře tak, jak je na disku");
+    return t602Ask;  // as when closed by its frame
+}
+
+bool HeadlessUiServices::OptionsDialog(TOptionsValues&) {
+    Cancelled("Volby", "bez obrazovky nelze volby měnit");
+    return false;
+}
