@@ -78,6 +78,11 @@ TEST_F(TCommandLine, LineEndToggleNameAndWindowOptions) {
            "N=" + QString::fromStdString(Path("other.txt")), "Q=unknown"});
     EXPECT_FALSE(form->unixLineEnds);
     EXPECT_EQ(form->PanelText(4), "DOS");
+    // The toggle changes what a save writes: closing must ask about it.
+    EXPECT_TRUE(form->modified);
+    EXPECT_EQ(form->PanelText(0), "modifikace");
+    ui.savePromptAnswers.push_back(TModalResult::Cancel);
+    EXPECT_FALSE(Close());
     EXPECT_EQ(form->size(), QSize(300, 200));
     EXPECT_EQ(form->pos(), QPoint(7, 8));
     EXPECT_EQ(form->FileName(), QString::fromStdString(Path("other.txt")));

@@ -1,6 +1,7 @@
 #include "BedEditTypes.h"
 #include "BedTextLetters.h"
 #include "CommandLine.h"
+#include "CommandLineHelp.h"
 #include "FileHistory.h"
 
 #include <gtest/gtest.h>
@@ -61,4 +62,18 @@ TEST(FileHistory, InsertsBehindThePositionAndKeepsThirty) {
     EXPECT_EQ(full.Entry(1).name, "f1");
     EXPECT_EQ(full.Entry(30).name, "f30");
     EXPECT_EQ(TFileHistory().Position(), 0);
+}
+
+TEST(CommandLineHelp, OnlyTheExactConventionalWordsCount) {
+    const auto find = [](std::vector<const char*> args) {
+        args.insert(args.begin(), "bed");
+        return FindInfoRequest(int(args.size()), args.data());
+    };
+    EXPECT_EQ(find({"--help"}), TInfoRequest::Help);
+    EXPECT_EQ(find({"a.txt", "-h", "C=Q"}), TInfoRequest::Help);
+    EXPECT_EQ(find({"--version", "--help"}), TInfoRequest::Version);
+    EXPECT_EQ(find({}), TInfoRequest::None);
+    // File names and options that merely look alike keep their meaning.
+    EXPECT_EQ(find({"./--help", "--HELP", "-help", "--help=1", "-H", "--version2"}), TInfoRequest::None);
+    EXPECT_NE(VersionText().find("10.4"), std::string::npos);
 }
