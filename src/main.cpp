@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     switch (FindInfoRequest(argc, argv)) {
@@ -37,7 +38,11 @@ int main(int argc, char** argv) {
     if (headless) {
         HeadlessUiServices ui;
         const TForm1 form(ui, programDir, params);
-        return FinishHeadlessRun(form, ui);
+        // Nothing left needs tearing down (the files are written and closed), and taking the
+        // window and Qt apart would cost a batch run a good part of its time.
+        const int status = FinishHeadlessRun(form, ui);
+        std::fflush(nullptr);
+        std::_Exit(status);
     }
     QtUiServices ui(nullptr);
     TForm1 form(ui, programDir, params);

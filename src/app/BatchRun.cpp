@@ -29,8 +29,10 @@ bool IsHeadlessPlatform(const QString& platformName) {
 }
 
 void PrepareForEnvironment() {
+    // Of the platforms without a screen, "minimal" starts fastest: it reads no font configuration,
+    // and a run without a display never draws.
     if (!Set("DISPLAY") && !Set("WAYLAND_DISPLAY") && !Set("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("QT_QPA_PLATFORM", "minimal", 1);
     // Whoever asks Qt for its diagnostics gets them.
     if (Set("QT_LOGGING_RULES")) return;
     quietQt = IsHeadlessPlatform(QString::fromLocal8Bit(std::getenv("QT_QPA_PLATFORM")));

@@ -12,8 +12,8 @@ constexpr int kExitSuccess = 0;
 // An error box was shown, or changes were left unsaved where nobody could be asked.
 constexpr int kExitFailure = 1;
 
-// Call before the application object exists: picks the offscreen platform when the environment
-// names neither a display nor a platform, and keeps Qt's warnings off stderr when the run will
+// Call before the application object exists: picks a platform without a screen when the
+// environment names neither a display nor a platform, and keeps Qt's warnings off stderr when the run will
 // have no display.
 void PrepareForEnvironment();
 // Call once the application object exists (a "-platform" argument may have changed the choice).
