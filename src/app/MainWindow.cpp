@@ -301,12 +301,14 @@ void TForm1::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName("StatusBar1");
     bar->setSizeGripEnabled(false);
+    // Set once on the bar, the font reaches every panel (and a status message) without each
+    // panel resolving it again.
     QFont font("Courier New");
     font.setPixelSize(13);
+    bar->setFont(font);
     static constexpr int kWidths[7] = {90, 75, 100, 26, 50, 45, 50};
     for (int i = 0; i < 7; ++i) {
         auto* label = new QLabel(bar);
-        label->setFont(font);
         label->setFixedWidth(kWidths[i]);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);

@@ -1,5 +1,6 @@
 #include "ToolIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -138,11 +139,40 @@ QPixmap Render(TToolGlyph g, bool enabled) {
     return pixmap;
 }
 
-}  // namespace
-
-QIcon ToolIcon(TToolGlyph glyph) {
+QIcon Drawn(TToolGlyph glyph) {
     QIcon icon;
     icon.addPixmap(Render(glyph, true), QIcon::Normal);
     icon.addPixmap(Render(glyph, false), QIcon::Disabled);
     return icon;
 }
+
+// Draws the glyph when the icon is first shown: a run that never shows the panel (without a
+// display) does not pay for drawing 32 pixmaps.
+class LazyToolIcon : public QIconEngine {
+public:
+    explicit LazyToolIcon(TToolGlyph glyph) : glyph_(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Icon().actualSize(size, mode, state);
+    }
+    QIconEngine* clone() const override { return new LazyToolIcon(glyph_); }
+
+private:
+    const QIcon& Icon() {
+        if (icon_.isNull()) icon_ = Drawn(glyph_);
+        return icon_;
+    }
+
+    TToolGlyph glyph_;
+    QIcon icon_;
+};
+
+}  // namespace
+
+QIcon ToolIcon(TToolGlyph glyph) { return QIcon(new LazyToolIcon(glyph)); }
