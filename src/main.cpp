@@ -28,8 +28,6 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName("bed");
     QApplication app(argc, argv);
     const bool headless = SettleHeadless(QGuiApplication::platformName());
-    app.setWindowIcon(BedAppIcon());
-    app.setDesktopFileName(kBedAppId);
     TBedEditSystemClipboard clipboard;
     TCustomBedEdit::SetDefaultClipboard(&clipboard);
     QStringList params = app.arguments();
@@ -45,6 +43,8 @@ int main(int argc, char** argv) {
         std::fflush(nullptr);
         std::_Exit(status);
     }
+    app.setWindowIcon(BedAppIcon());
+    app.setDesktopFileName(kBedAppId);
     QtUiServices ui(nullptr);
     TForm1 form(ui, programDir, params);
     if (form.Terminated()) return ExitStatus(ui);

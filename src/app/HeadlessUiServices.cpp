@@ -1,5 +1,8 @@
 #include "HeadlessUiServices.h"
 
+#include "AboutBox.h"
+#include "CommandLineHelp.h"
+#include "HelpJokeDialog.h"
 #include "SavePrompt.h"
 #include "T602.h"
 #include "T602Prompt.h"
@@ -68,6 +71,12 @@ int HeadlessUiServices::T602Prompt() {
               "zavřeno, soubor se otevře tak, jak je na disku");
     return t602Ask;  // as when closed by its frame
 }
+
+void HeadlessUiServices::AboutBox() {
+    Report(kAboutBoxCaption, QString::fromStdString(VersionText()).trimmed());
+}
+
+void HeadlessUiServices::HelpJoke() { Report(kHelpJokeCaption, kHelpJokeText); }
 
 bool HeadlessUiServices::OptionsDialog(TOptionsValues&) {
     Cancelled("Volby", "bez obrazovky nelze volby měnit");

@@ -24,6 +24,8 @@ public:
     TModalResult SavePrompt() override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;
+    void AboutBox() override;
+    void HelpJoke() override;
 
 protected:
     void ShowErrorBox(const QString& text) override;

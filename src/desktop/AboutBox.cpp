@@ -24,7 +24,7 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const c
 
 TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     setObjectName("Form2");
-    setWindowTitle("BROUSEK EDITOR");
+    setWindowTitle(kAboutBoxCaption);
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     setPalette(silver);

@@ -2,6 +2,8 @@
 // "BROUSEK EDITOR" (TForm2): the about box.
 #include <QDialog>
 
+inline constexpr const char* kAboutBoxCaption = "BROUSEK EDITOR";
+
 class TForm2 : public QDialog {
     Q_OBJECT
 public:

@@ -6,8 +6,8 @@
 
 Theeee::Theeee(QWidget* parent) : QDialog(parent) {
     setObjectName("heeee");
-    setWindowTitle("he?");
-    auto* label = new QLabel(QString::fromUtf8("Vždyť  už přece v nápovědě _jsi_, ne?"), this);
+    setWindowTitle(kHelpJokeCaption);
+    auto* label = new QLabel(kHelpJokeText, this);
     label->setObjectName("Label1");
     auto* button = new QPushButton("aha!", this);
     button->setObjectName("Button1");

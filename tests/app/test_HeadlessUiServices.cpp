@@ -48,9 +48,10 @@ TEST_F(HeadlessUi, PromptsAndDialogsAreCancelledWithALineEach) {
     TOptionsValues options;
     EXPECT_FALSE(ui.OptionsDialog(options));
     ui.InformationBox("Počet řádků: 3");
+    ui.AboutBox();
 
     const QStringList lines = Lines();
-    ASSERT_EQ(lines.size(), 11);
+    ASSERT_EQ(lines.size(), 12);
     EXPECT_EQ(lines[0],
               "bed: Chcete uložit změny? Soubor byl změněn, ale změny nebyly uloženy. Uložit soubor? "
               "(odpověď: Zrušit)");
@@ -61,6 +62,7 @@ TEST_F(HeadlessUi, PromptsAndDialogsAreCancelledWithALineEach) {
     EXPECT_TRUE(lines[5].startsWith("bed: Uložit soubor: "));
     EXPECT_TRUE(lines[6].startsWith("bed: Otevřít soubor: "));
     EXPECT_EQ(lines[10], "bed: Information: Počet řádků: 3");
+    EXPECT_EQ(lines[11], "bed: BROUSEK EDITOR: Brousek editor 10.4");
     EXPECT_FALSE(ui.ErrorShown());  // nothing above is a failure of the run
 }
 

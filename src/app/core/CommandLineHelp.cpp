@@ -69,7 +69,8 @@ Návratový kód:
      hodnotu), nebo bez obrazovky zůstaly neuložené změny
 
 Nastavení je v souboru bed.ini vedle programu, nebo v adresáři, který jmenuje klíč cesta
-v sekci [bed] souboru bedpath.ini vedle programu.
+v sekci [bed] souboru bedpath.ini vedle programu. Nainstalovaný program, do jehož adresáře
+uživatel nesmí zapisovat, má nastavení v ~/.config/bed/.
 )";
 }
 
