@@ -22,7 +22,7 @@ Kódování souborů jmenovaných dál (K=):
   K=W, K=C     CP 1250
   K=2, K=I     ISO-8859-2
   K=L, K=P     PC Latin 2
-  K=K          Kamenických
+  K=K          kód Kamenických
   K=8          KOI8 ČS
   Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...).
 Dokumenty T602 (6=):
