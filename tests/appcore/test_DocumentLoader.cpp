@@ -102,7 +102,7 @@ TEST_F(DocumentLoaderTest, AFileThatCannotBeReadIsReportedByName) {
         } catch (const EBedFileError& e) {
             EXPECT_EQ(e.kind(), EBedFileError::Open);
             EXPECT_EQ(std::string(e.what()),
-                      "Soubor " + name + " nelze přečíst: " + std::strerror(name == dir_ ? EISDIR : ENOENT));
+                      "Soubor " + name + " nelze přečíst: " + FileErrorReason(name == dir_ ? EISDIR : ENOENT));
         }
     }
     EXPECT_EQ(opened, 2);
