@@ -67,10 +67,18 @@ row "bed FILE.koi K=W C=Q" "$koi" 1
 row "bed FILE.win K=W C=Q (CP 1250)" "$win" 1
 echo "(peer / bed: the fastest peer's time over bed's, so 2 means bed takes half as long)"
 
-# Resident memory of the window (on the display when there is one) once the Kamenický file is
-# loaded and the program idles.
+# Resident memory of the window once the Kamenický file is loaded and the program idles. Without
+# a display bed is a batch tool and ends at once, so the window gets a virtual display (Xvfb).
 cp "$dir/czech.kam" "$work/window.kam"
-if [ -n "${DISPLAY:-}" ]; then unset QT_QPA_PLATFORM; fi
+if [ -z "${DISPLAY:-}" ]; then
+    install_missing Xvfb:xvfb
+    Xvfb :88 -screen 0 1280x900x24 >/dev/null 2>&1 &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+    export DISPLAY=:88
+    sleep 1
+fi
+unset QT_QPA_PLATFORM
 "$bed" "$work/window.kam" 2>/dev/null &
 pid=$!
 cpu=-1
@@ -83,4 +91,4 @@ done
 rss=$(awk '/VmRSS/ { print $2 }' /proc/$pid/status)
 kill $pid
 echo
-awk -v r="$rss" -v n="$size" -v on="${QT_QPA_PLATFORM:-display $DISPLAY}" 'BEGIN { printf "resident memory after opening the Kamenický file (%s): %.0f MB = %.2f × the file\n", on, r / 1024, r * 1024 / n }'
+awk -v r="$rss" -v n="$size" -v on="display $DISPLAY" 'BEGIN { printf "resident memory after opening the Kamenický file (%s): %.0f MB = %.2f × the file\n", on, r / 1024, r * 1024 / n }'
