@@ -1,6 +1,7 @@
 #include "BedHighlighter.h"
 
 #include "BedTextLetters.h"
+#include "BedTextLines.h"
 
 #include <algorithm>
 #include <array>
@@ -21,6 +22,20 @@ TColor IdeColour(long index) {
 
 bool IdeTrue(const std::string& value) {
     return BedAsciiUpperCase(value) != "FALSE" && value != "0";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+std::vector<std::string> KeywordLines(const std::string& text) {
+    std::vector<std::string> lines;
+    SplitLines(text.data(), text.data() + text.size(),
+               [&](const char* begin, const char* end) { lines.emplace_back(begin, end); });
+    return lines;
 }
 
 }  // namespace
@@ -293,4 +308,25 @@ bool TBedCustomHighlighter::SaveAttributesToOpenKey(TBedSettingsStore& store) {
         store.OpenKey(parent, false);
     }
     return true;
+}
+
+bool TBedCustomHighlighter::LoadKeyWordsAndAttributes(
+    TBedSettingsStore& store, TBedRootKey root, const std::string& key,
+    const std::function<void(std::vector<std::string>)>& setKeyWords) {
+    store.SetRootKey(root);
+    if (!store.OpenKeyReadOnly(key))
+        return false;
+    if (auto words = store.ReadString("KeyWords"))
+        setKeyWords(KeywordLines(*words));
+    return LoadAttributesFromOpenKey(store);
+}
+
+bool TBedCustomHighlighter::SaveKeyWordsAndAttributes(TBedSettingsStore& store, TBedRootKey root,
+                                                      const std::string& key,
+                                                      const std::vector<std::string>& keyWords) {
+    store.SetRootKey(root);
+    if (!store.OpenKey(key, true))
+        return false;
+    store.WriteString("KeyWords", JoinLines(keyWords));
+    return SaveAttributesToOpenKey(store);
 }

@@ -13,6 +13,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -157,6 +158,15 @@ protected:
     // The attribute part of the registry operations, on the key the store has open.
     bool LoadAttributesFromOpenKey(TBedSettingsStore& store);
     bool SaveAttributesToOpenKey(TBedSettingsStore& store);
+    // The registry operations of a highlighter that keeps a keyword list beside its
+    // attributes, one word per line in the string value "KeyWords" of the key; loading hands
+    // the stored words (when there are any) to setKeyWords before the attributes load.
+    bool LoadKeyWordsAndAttributes(
+        TBedSettingsStore& store, TBedRootKey root, const std::string& key,
+        const std::function<void(std::vector<std::string>)>& setKeyWords);
+    bool SaveKeyWordsAndAttributes(TBedSettingsStore& store, TBedRootKey root,
+                                   const std::string& key,
+                                   const std::vector<std::string>& keyWords);
 
     std::string defaultFilter_;
 

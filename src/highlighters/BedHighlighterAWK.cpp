@@ -1,5 +1,9 @@
 #include "BedHighlighterAWK.h"
 
+#include <string_view>
+
+namespace {
+
 constexpr TBedAttributeSpec kAttributes[] = {
     {"CommentAttri", "Comment", 0, 0xFF0000}, {"IdentifierAttri", "Identifier"},
     {"InterFuncAttri", "Internal function", fsBold, 0x408080},
@@ -7,8 +11,121 @@ constexpr TBedAttributeSpec kAttributes[] = {
     {"SpaceAttri", "Space"}, {"StringAttri", "String", 0, 0x808000},
     {"SymbolAttri", "Symbol", fsBold}, {"SysVarAttri", "System value", fsBold, 0x0080FF}};
 
+constexpr const char* kSystemValues[] = {
+    "ARGC", "ARGIND", "ARGV", "CONVFMT", "ENVIRON", "ERRNO", "FIELDWIDTH", "FILENAME", "FNR",
+    "FS", "IGNORECASE", "NF", "NR", "OFMT", "OFS", "ORS", "RLENGTH", "RS", "RSTART", "SUBSEP"};
+// "atan2" never matches: the digit ends the word before it.
+constexpr const char* kInternalFunctions[] = {
+    "atan2", "close", "cos", "delete", "exp", "gsub", "index", "int", "jindex", "jlength",
+    "jsubstr", "length", "log", "match", "printf", "rand", "sin", "split", "sprintf", "sqrt",
+    "srand", "strftime", "sub", "substr", "system", "systime", "tolower", "toupper"};
+constexpr const char* kReservedWords[] = {
+    "BEGIN", "break", "continue", "do", "else", "END", "exit", "for", "function", "getline",
+    "if", "print", "return", "while"};
+
+constexpr TBedCharFlags kAlphanumerics = BedCharFlags("0-9A-Za-z");
+constexpr TBedCharFlags kBeforeFile = [] {
+    TBedCharFlags t{};
+    for (int c = 0; c < '!'; ++c)
+        t[c] = true;
+    t[';'] = true;
+    return t;
+}();
+
+}  // namespace
+
 constinit const TBedLanguage kBedAWKLanguage = {
-    .className = "TAWKHighlighter", .create = nullptr,
+    .className = "TAWKHighlighter", .create = &BedCreate<TAWKHighlighter>,
     .languageName = "AWK Script", .attributes = kAttributes,
     .defaultFilter = "AWK Script (*.awk)|*.awk", .wordCharacters = "0-9A-Za-z",
     .mainWindow = {"hl_awk", "AWK1", "AWK", ".AWK", kBedNumberBlueStringRedItalic}};
+
+TAWKHighlighter::TAWKHighlighter(void*) : TBedScannerHighlighter(kBedAWKLanguage, tkNull) {
+    BindAttributes(*this);
+    BindAttributes({{&InterFuncAttri, "InterFuncAttri"}, {&SysVarAttri, "SysVarAttri"}});
+    SetKindAttributes({CommentAttri, IdentifierAttri, InterFuncAttri, KeyAttri, nullptr,
+                       NumberAttri, SpaceAttri, StringAttri, SymbolAttri, SysVarAttri});
+    HookAttributeChanges();
+
+    std::vector<std::pair<std::string, int>> words{{"next", tkNext}};
+    auto add = [&words](std::span<const char* const> list, int kind) {
+        for (const char* w : list)
+            words.emplace_back(w, kind);
+    };
+    add(kSystemValues, tkSysVar);
+    add(kInternalFunctions, tkInterFunc);
+    add(kReservedWords, tkKey);
+    for (const auto& [w, kind] : words)
+        lengthsByFirst_[static_cast<unsigned char>(w[0])] |= 1u << w.size();
+    words_.Assign(std::move(words));
+
+    FillProcs(&TAWKHighlighter::SymbolProc);
+    SetBlankProcs(tkSpace);
+    SetProc('#', &TAWKHighlighter::CommentProc);
+    SetProcs("\"'", &TAWKHighlighter::StringProc);
+    SetProc('$', &TAWKHighlighter::DollarProc);
+    SetProcs("0-9", &TAWKHighlighter::NumberProc);
+    SetProcs("A-Za-z", &TAWKHighlighter::WordProc);
+    SetProcs("()[]", &TAWKHighlighter::IdentProc);
+    SetOperators(tkSymbol, {"++", "+=", "+", "--", "-=", "-", "%=", "%", "*=", "*", "/=", "/",
+                            "<=", "<", "==", "=", ">=", ">", "^=", "^", "!=", "!~", "!"});
+    SetProc('?', &TAWKHighlighter::QuestionProc);
+    SetProcs("|&", &TAWKHighlighter::DoubledProc);
+}
+
+TBedHighlighterAttributes* TAWKHighlighter::StandardAttribute(int kind) const {
+    switch (kind) {
+    case 0: return CommentAttri;
+    case 2: return KeyAttri;
+    case 4: return SpaceAttri;
+    default: return nullptr;
+    }
+}
+
+// A "'" opens a string but never closes one; a control character or the line's end before the
+// closing quote leaves an unfinished string drawn as an identifier.
+void TAWKHighlighter::StringProc() {
+    for (++run_;; ++run_) {
+        const unsigned char c = Ch();
+        if (c < ' ') {
+            kind_ = tkIdentifier;
+            return;
+        }
+        if (c == '"' && Ch(-1) != '\\') {
+            Token(tkString, 1);
+            return;
+        }
+    }
+}
+
+// "$1" is a field; "$12" or "$NF" is a "$" and what follows it.
+void TAWKHighlighter::DollarProc() {
+    if (kBedDigits[Ch(1)] && !kAlphanumerics[Ch(2)])
+        Token(tkSymbol, 2);
+    else
+        Token(tkIdentifier, 1);
+}
+
+void TAWKHighlighter::WordProc() {
+    const int start = run_;
+    SkipWhile(kBedLetters);
+    const int length = run_ - start;
+    const int kind = length < 32 && (lengthsByFirst_[p_[start]] >> length & 1)
+                         ? words_.Find(std::string_view(line_).substr(
+                               static_cast<size_t>(start), static_cast<size_t>(length)))
+                         : -1;
+    if (kind != tkNext) {
+        kind_ = kind < 0 ? tkIdentifier : kind;
+        return;
+    }
+    // "next", blanks (spaces only), "file" and then a control character, a blank or a ";"
+    // make one reserved word.
+    kind_ = tkKey;
+    const int end = run_;
+    while (Ch() == ' ')
+        ++run_;
+    if (run_ > end && LookingAt("file") && kBeforeFile[Ch(4)])
+        run_ += 4;
+    else
+        run_ = end;
+}

@@ -1,7 +1,6 @@
 #include "BedHighlighterGeneral.h"
 
 #include "BedTextLetters.h"
-#include "BedTextLines.h"
 
 #include <algorithm>
 
@@ -16,21 +15,6 @@ constexpr TBedCharFlags kIdentChars = [] {
         t[c] = true;
     return t;
 }();
-
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
-
-std::vector<std::string> KeywordLines(const std::string& text) {
-    std::vector<std::string> lines;
-    SplitLines(text.data(), text.data() + text.size(),
-               [&](const char* begin, const char* end) { lines.emplace_back(begin, end); });
-    return lines;
-}
 
 constexpr TBedAttributeSpec kAttributes[] = {
     {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
@@ -293,19 +277,12 @@ void TGeneralHighlighter::SemicolonProc() {
 
 bool TGeneralHighlighter::LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
                                                      const std::string& key) {
-    store.SetRootKey(root);
-    if (!store.OpenKeyReadOnly(key))
-        return false;
-    if (auto words = store.ReadString("KeyWords"))
-        SetKeyWordList(KeywordLines(*words));
-    return LoadAttributesFromOpenKey(store);
+    return LoadKeyWordsAndAttributes(store, root, key, [this](std::vector<std::string> words) {
+        SetKeyWordList(std::move(words));
+    });
 }
 
 bool TGeneralHighlighter::SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
                                                    const std::string& key) {
-    store.SetRootKey(root);
-    if (!store.OpenKey(key, true))
-        return false;
-    store.WriteString("KeyWords", JoinLines(keyWords_));
-    return SaveAttributesToOpenKey(store);
+    return SaveKeyWordsAndAttributes(store, root, key, keyWords_);
 }

@@ -1,5 +1,65 @@
 #include "BedHighlighterHTML.h"
 
+#include "BedTextLetters.h"
+
+namespace {
+
+// Tag names hash up to 243 ("/BLOCKQUOTE"); a longer sum is taken as an attribute name.
+constexpr int kKeywordSlots = 244;
+
+// "!" and "/" have values of their own, letters 1 ... 26 in either case, digits 0 (they add
+// their own value to the hash instead).
+constexpr TBedCharValues kTagValues = [] {
+    TBedCharValues v = kBedLetterValues;
+    v['!'] = 123;
+    v['/'] = 122;
+    return v;
+}();
+constexpr TBedCharFlags kTagChars = BedCharFlags("!/A-Za-z");
+
+// A tab starts a space token but does not continue one.
+constexpr TBedCharFlags kSpaceRunChars = [] {
+    TBedCharFlags t = kBedSpaceChars;
+    t['\t'] = false;
+    return t;
+}();
+// What text runs over: everything but control characters, "<" and "&".
+constexpr TBedCharFlags kTextChars = [] {
+    TBedCharFlags t{};
+    for (int c = 32; c < 256; ++c)
+        t[c] = c != '<' && c != '&';
+    return t;
+}();
+// An attribute name ends at a blank or control character, a double quote, "=" or ">"; an
+// unquoted value at a blank or control character or ">".
+constexpr TBedCharFlags kNameChars = [] {
+    TBedCharFlags t{};
+    for (int c = 33; c < 256; ++c)
+        t[c] = c != '"' && c != '=' && c != '>';
+    return t;
+}();
+constexpr TBedCharFlags kValueChars = [] {
+    TBedCharFlags t{};
+    for (int c = 33; c < 256; ++c)
+        t[c] = c != '>';
+    return t;
+}();
+
+// The hash of the tag name at text (the run of "!", "/" and letters and the digits after
+// it), past the slots once it is too large to be a known name; its length goes to *length.
+int TagNameHash(const unsigned char* text, int* length) {
+    int hash = 0;
+    int i = 0;
+    for (; kTagChars[text[i]]; ++i)
+        if (hash < kKeywordSlots)
+            hash += kTagValues[text[i]];
+    for (; kBedDigits[text[i]]; ++i)
+        if (hash < kKeywordSlots)
+            hash += text[i] - '0';
+    *length = i;
+    return hash;
+}
+
 constexpr TBedAttributeSpec kAttributes[] = {
     {"ASPAttri", "Asp", 0, 0x000000, 0x00FFFF}, {"CommentAttri", "Comment"},
     {"IdentifierAttri", "Identifier", fsBold}, {"KeyAttri", "Reserved word"},
@@ -10,8 +70,193 @@ constexpr TBedAttributeSpec kAttributes[] = {
 constexpr TBedAttributeSetting kMainWindowColours[] = {
     {.property = "CommentAttri", .style = fsItalic}};
 
+}  // namespace
+
 constinit const TBedLanguage kBedHTMLLanguage = {
-    .className = "THTMLHighlighter", .create = nullptr,
+    .className = "THTMLHighlighter", .create = &BedCreate<THTMLHighlighter>,
     .languageName = "HTML Document", .attributes = kAttributes, .initialRange = 5,
     .defaultFilter = "HTML Document (*.htm,*.html)|*.htm;*.html", .wordCharacters = "0-9A-Za-z",
     .mainWindow = {"hl_html", "HTML1", "HTML", ".HTML .HTM", kMainWindowColours}};
+
+THTMLHighlighter::THTMLHighlighter(void*)
+    : TBedScannerHighlighter(kBedHTMLLanguage, tkNull),
+      keywords_(kTagValues, kKeywordSlots, false) {
+    BindAttributes({{&AndAttri, "AndAttri"}, {&ASPAttri, "ASPAttri"},
+                    {&CommentAttri, "CommentAttri"}, {&IdentifierAttri, "IdentifierAttri"},
+                    {&KeyAttri, "KeyAttri"}, {&SpaceAttri, "SpaceAttri"},
+                    {&SymbolAttri, "SymbolAttri"}, {&TextAttri, "TextAttri"},
+                    {&UndefKeyAttri, "UndefKeyAttri"}, {&ValueAttri, "ValueAttri"}});
+    SetKindAttributes({AndAttri, ASPAttri, CommentAttri, IdentifierAttri, KeyAttri, nullptr,
+                       SpaceAttri, ValueAttri, SymbolAttri, TextAttri, UndefKeyAttri,
+                       ValueAttri});
+    HookAttributeChanges();
+
+    for (const char* tag : BedHTMLTags()) {
+        int length;
+        const int hash = TagNameHash(reinterpret_cast<const unsigned char*>(tag), &length);
+        keywords_.AddAt(hash, tag, 0);
+    }
+
+    FillProcs(&THTMLHighlighter::WordProc);
+    SetBlankProcs(tkSpace);
+    SetProcs(kBedSpaceChars, &THTMLHighlighter::SpaceProc);
+    SetProc('"', &THTMLHighlighter::StringProc);
+    SetProc('&', &THTMLHighlighter::AmpersandProc);
+    SetProc('<', &THTMLHighlighter::BraceOpenProc);
+    SetProc('=', &THTMLHighlighter::EqualProc);
+    SetProc('>', &THTMLHighlighter::BraceCloseProc);
+}
+
+void THTMLHighlighter::NextToken() {
+    Start();
+    switch (range_) {
+    case rsASP: BlockProc(tkASP, "%"); break;
+    case rsComment: BlockProc(tkComment, "--"); break;
+    case rsText: TextProc(); break;
+    default: Dispatch();
+    }
+}
+
+// A comment or "<%" block continued to the first ">" that has `before` right in front of it
+// in this line, or to the end of the line.
+void THTMLHighlighter::BlockProc(int kind, std::string_view before) {
+    if (AtLineBreak()) {
+        Dispatch();
+        return;
+    }
+    kind_ = kind;
+    const int n = static_cast<int>(before.size());
+    for (;;) {
+        const unsigned char c = Ch();
+        if (kBedLineEndChars[c])
+            return;
+        ++run_;
+        if (c == '>' && run_ - 1 - n >= 0 &&
+            std::string_view(line_).substr(static_cast<size_t>(run_ - 1 - n), before.size()) ==
+                before) {
+            range_ = rsText;
+            return;
+        }
+    }
+}
+
+// Text up to a control character, a "<" or an entity, which the next token takes.
+void THTMLHighlighter::TextProc() {
+    if (Ch() < 32 || Ch() == '<') {
+        Dispatch();
+        return;
+    }
+    kind_ = tkText;
+    for (;;) {
+        SkipWhile(kTextChars);
+        if (Ch() != '&')
+            return;
+        const int entity = EntityAt();
+        if (entity < 0) {
+            ++run_;  // a bare "&" is text
+            continue;
+        }
+        pendingEntity_ = entity;
+        range_ = rsAmpersand;
+        if (run_ == tokenPos_)
+            AmpersandProc();  // the entity itself, rather than an empty text before it
+        return;
+    }
+}
+
+// The index of the entity that the text at the position starts with, ignoring case; -1.
+int THTMLHighlighter::EntityAt() const {
+    const unsigned char* text = p_ + run_;
+    const std::span<const std::string_view> entities = BedHTMLEntities();
+    for (size_t e = 0; e < entities.size(); ++e) {
+        const std::string_view entity = entities[e];
+        size_t i = 1;  // both start with "&"; the line's NUL ends a partial match
+        while (i < entity.size() &&
+               BedCp1250Lower(text[i]) == BedCp1250Lower(static_cast<unsigned char>(entity[i])))
+            ++i;
+        if (i == entity.size())
+            return static_cast<int>(e);
+    }
+    return -1;
+}
+
+// The entity the text announced; any other "&" goes back to text, which takes it.
+void THTMLHighlighter::AmpersandProc() {
+    const int entity = pendingEntity_;
+    pendingEntity_ = -1;
+    range_ = rsText;
+    if (entity >= 0)
+        Token(tkAmpersand, static_cast<int>(BedHTMLEntities()[static_cast<size_t>(entity)].size()));
+    else
+        TextProc();
+}
+
+void THTMLHighlighter::SpaceProc() {
+    ++run_;
+    SkipWhile(kSpaceRunChars);
+    kind_ = tkSpace;
+}
+
+void THTMLHighlighter::StringProc() {
+    if (range_ == rsValue) {
+        range_ = rsParam;
+        kind_ = tkValue;
+    } else {
+        kind_ = tkString;
+    }
+    ++run_;
+    SkipPast("\"");
+}
+
+void THTMLHighlighter::BraceOpenProc() {
+    if (LookingAt("<!--")) {
+        Token(tkComment, 4);
+        range_ = rsComment;
+    } else if (Ch(1) == '%') {
+        Token(tkASP, 2);
+        range_ = rsASP;
+    } else {
+        Token(tkSymbol, 1);
+        range_ = rsKey;
+    }
+}
+
+void THTMLHighlighter::EqualProc() {
+    Token(tkSymbol, 1);
+    range_ = rsValue;
+}
+
+void THTMLHighlighter::BraceCloseProc() {
+    Token(tkSymbol, 1);
+    range_ = rsText;
+}
+
+// A tag name after "<", an unquoted value after "=", an attribute name elsewhere.
+void THTMLHighlighter::WordProc() {
+    switch (range_) {
+    case rsKey: TagNameProc(); break;
+    case rsValue:
+        range_ = rsParam;
+        kind_ = tkValue;
+        SkipWhile(kValueChars);
+        break;
+    default:
+        kind_ = tkIdentifier;
+        SkipWhile(kNameChars);
+    }
+}
+
+void THTMLHighlighter::TagNameProc() {
+    range_ = rsParam;
+    int length;
+    const int hash = TagNameHash(p_ + run_, &length);
+    if (length == 0) {
+        WordProc();  // no name, as in "<?xml": what follows is scanned as inside the tag
+        return;
+    }
+    run_ += length;
+    if (hash >= kKeywordSlots)
+        kind_ = tkIdentifier;
+    else
+        kind_ = keywords_.Find(hash, p_ + tokenPos_, length) >= 0 ? tkKey : tkUndefKey;
+}

@@ -7,38 +7,25 @@ TBedSumHashKeywords::TBedSumHashKeywords(const TBedCharValues& values, int slots
     : values_(values), exact_(exact), slots_(static_cast<size_t>(slots)) {}
 
 int TBedSumHashKeywords::Hash(const unsigned char* text, int length) const {
+    // Past the last slot no keyword can match any more: stopping there keeps a run of any
+    // length from overflowing the sum.
+    const int last = Slots() - 1;
     int hash = 0;
-    for (int i = 0; i < length; ++i)
+    for (int i = 0; i < length && hash <= last; ++i)
         hash += values_[text[i]];
     return hash;
 }
 
 void TBedSumHashKeywords::Add(std::string_view keyword, int tag) {
-    const int hash = Hash(reinterpret_cast<const unsigned char*>(keyword.data()),
-                          static_cast<int>(keyword.size()));
-    if (hash >= Slots())
-        throw std::logic_error("keyword " + std::string(keyword) + " hashes beyond the table");
-    slots_[static_cast<size_t>(hash)].push_back({std::string(keyword), tag});
+    AddAt(Hash(reinterpret_cast<const unsigned char*>(keyword.data()),
+               static_cast<int>(keyword.size())),
+          keyword, tag);
 }
 
-int TBedSumHashKeywords::Find(int hash, const unsigned char* text, int length) const {
+void TBedSumHashKeywords::AddAt(int hash, std::string_view keyword, int tag) {
     if (hash < 0 || hash >= Slots())
-        return -1;
-    for (const Entry& e : slots_[static_cast<size_t>(hash)]) {
-        if (static_cast<int>(e.word.size()) != length)
-            continue;
-        int i = 0;
-        if (exact_) {
-            while (i < length && text[i] == static_cast<unsigned char>(e.word[i]))
-                ++i;
-        } else {
-            while (i < length && values_[text[i]] == values_[static_cast<unsigned char>(e.word[i])])
-                ++i;
-        }
-        if (i == length)
-            return e.tag;
-    }
-    return -1;
+        throw std::logic_error("keyword " + std::string(keyword) + " hashes beyond the table");
+    slots_[static_cast<size_t>(hash)].push_back({std::string(keyword), tag});
 }
 
 void TBedHashedKeywords::AddKeyword(const std::string& word, int kind) {
@@ -54,10 +41,26 @@ void TBedSortedKeywords::Assign(std::vector<std::pair<std::string, int>> words) 
                             [](const auto& a, const auto& b) { return a.first == b.first; }),
                 words.end());
     words_ = std::move(words);
+    byFirst_.fill({0, 0});
+    for (size_t i = words_.size(); i-- > 0;) {
+        if (words_[i].first.empty())
+            continue;
+        auto& range = byFirst_[static_cast<unsigned char>(words_[i].first[0])];
+        range.first = static_cast<uint32_t>(i);
+        if (range.second == 0)
+            range.second = static_cast<uint32_t>(i + 1);
+    }
 }
 
 int TBedSortedKeywords::Find(std::string_view word) const {
-    auto it = std::lower_bound(words_.begin(), words_.end(), word,
+    auto first = words_.begin();
+    auto last = words_.end();
+    if (!word.empty()) {
+        const auto& range = byFirst_[static_cast<unsigned char>(word[0])];
+        first += range.first;
+        last = words_.begin() + range.second;
+    }
+    auto it = std::lower_bound(first, last, word,
                                [](const auto& e, std::string_view w) { return e.first < w; });
-    return it != words_.end() && it->first == word ? it->second : -1;
+    return it != last && it->first == word ? it->second : -1;
 }

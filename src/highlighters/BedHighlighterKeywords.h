@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,22 @@ constexpr TBedCharValues kBedLetterValues = [] {
     return v;
 }();
 
+// A-Z = 1 ... 26, a-z = 2 ... 27, everything else 0: for lists compared in their exact case.
+constexpr TBedCharValues kBedCaseLetterValues = [] {
+    TBedCharValues v{};
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        v[c] = static_cast<uint8_t>(c - 'A' + 1);
+        v[c + 32] = static_cast<uint8_t>(c - 'A' + 2);
+    }
+    return v;
+}();
+
+// Words that a language's keyword table gives one token kind.
+struct TBedKeywordList {
+    int kind;
+    std::span<const char* const> words;
+};
+
 class TBedSumHashKeywords {
 public:
     // slots: hash values 0..slots-1 can hold keywords; exact: compare the characters
@@ -30,10 +47,42 @@ public:
     TBedSumHashKeywords(const TBedCharValues& values, int slots, bool exact);
     // Raises std::logic_error when the keyword's hash falls outside the slots.
     void Add(std::string_view keyword, int tag);
+    void Add(std::span<const TBedKeywordList> lists) {
+        for (const TBedKeywordList& list : lists)
+            for (const char* word : list.words)
+                Add(word, list.kind);
+    }
+    // The same at a hash the language computes its own way.
+    void AddAt(int hash, std::string_view keyword, int tag);
+    // The sum, or some value beyond the last slot once the sum gets there.
     int Hash(const unsigned char* text, int length) const;
     // The tag of the first keyword of the hash's slot equal to text[0..length), or -1.
-    int Find(int hash, const unsigned char* text, int length) const;
+    // Inline: it runs for every word that a language scans.
+    int Find(int hash, const unsigned char* text, int length) const {
+        if (hash < 0 || hash >= Slots())
+            return -1;
+        for (const Entry& e : slots_[static_cast<size_t>(hash)]) {
+            if (static_cast<int>(e.word.size()) != length)
+                continue;
+            int i = 0;
+            if (exact_) {
+                while (i < length && text[i] == static_cast<unsigned char>(e.word[i]))
+                    ++i;
+            } else {
+                while (i < length && values_[text[i]] == values_[static_cast<unsigned char>(e.word[i])])
+                    ++i;
+            }
+            if (i == length)
+                return e.tag;
+        }
+        return -1;
+    }
+    // The tag of the keyword text[0..length) is, or -1.
+    int Find(const unsigned char* text, int length) const {
+        return Find(Hash(text, length), text, length);
+    }
     int Slots() const { return static_cast<int>(slots_.size()); }
+    const TBedCharValues& Values() const { return values_; }
 
 private:
     struct Entry {
@@ -83,4 +132,6 @@ public:
 
 private:
     std::vector<std::pair<std::string, int>> words_;
+    // The words that start with each character: a search looks only among them.
+    std::array<std::pair<uint32_t, uint32_t>, 256> byFirst_{};
 };

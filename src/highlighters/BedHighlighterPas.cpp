@@ -178,7 +178,7 @@ void TPasHighlighter::NumberProc() {
 }
 
 void TPasHighlighter::StringProc() {
-    SkipQuoted('\'', true);
+    SkipString('\'', {.doubledInside = true});
     kind_ = tkString;
 }
 
@@ -199,17 +199,15 @@ void TPasHighlighter::SemicolonProc() {
 
 void TPasHighlighter::IdentProc() {
     kind_ = IdentKind();
-    SkipWhile(kBedWordChars);
+    SkipWhile(kBedWordChars);  // the rest of the word after the letters IdentKind took
 }
 
 int TPasHighlighter::IdentKind() {
     // The candidate is the run of letters; a digit or "_" right after it makes it one longer,
     // so that "End1" or "End_" cannot equal "End".
     const unsigned char* text = p_ + run_;
-    int length = 0;
-    int hash = 0;
-    while (kBedLetters[text[length]])
-        hash += kBedLetterValues[text[length++]];
+    const int hash = SkipSumming(kBedLetters, kBedLetterValues, kKeywordSlots);
+    int length = static_cast<int>(p_ + run_ - text);
     if (kBedDigits[text[length]] || text[length] == '_')
         ++length;
     const int tag = keywords_.Find(hash, text, length);

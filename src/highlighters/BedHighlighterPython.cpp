@@ -1,5 +1,12 @@
 #include "BedHighlighterPython.h"
 
+namespace {
+
+// Keyword hashes run up to 101 ("Continue").
+constexpr int kKeywordSlots = 102;
+
+constexpr TBedCharFlags kNumberChars = BedCharFlags(".0-9Ee");
+
 constexpr TBedAttributeSpec kAttributes[] = {
     {"CommentAttri", "Comment", 0, 0x808000}, {"IdentifierAttri", "Identifier"},
     {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number", 0, 0xFF0000},
@@ -8,8 +15,72 @@ constexpr TBedAttributeSpec kAttributes[] = {
 constexpr TBedAttributeSetting kMainWindowColours[] = {
     {.property = "StringAttri", .foreground = clRed, .style = fsItalic}};
 
+// "and", "or" and "not" are not among them.
+constexpr const char* kKeywords[] = {
+    "Def", "If", "Del", "In", "Len", "Elif", "Lambda", "Break", "Exec", "For", "Else",
+    "Range", "Global", "Raise", "From", "Class", "Pass", "While", "Try", "Except", "Print",
+    "Finally", "Import", "Return", "Continue"};
+constexpr TBedKeywordList kWords[] = {{TPythonHighlighter::tkKey, kKeywords}};
+
+}  // namespace
+
+std::span<const TBedKeywordList> BedPythonKeywords() { return kWords; }
+
 constinit const TBedLanguage kBedPythonLanguage = {
-    .className = "TPythonHighlighter", .create = nullptr,
+    .className = "TPythonHighlighter", .create = &BedCreate<TPythonHighlighter>,
     .languageName = "Python", .attributes = kAttributes,
     .defaultFilter = "Python files (*.py)|*.py",
     .mainWindow = {"hl_py", "Python1", "Python", ".PY", kMainWindowColours}};
+
+TPythonHighlighter::TPythonHighlighter(void*)
+    : TBedScannerHighlighter(kBedPythonLanguage, tkNull),
+      keywords_(kBedLetterValues, kKeywordSlots, false) {
+    BindAttributes(*this);
+    SetKindAttributes({CommentAttri, IdentifierAttri, KeyAttri, nullptr, NumberAttri, SpaceAttri,
+                       StringAttri, SymbolAttri, SymbolAttri});
+    HookAttributeChanges();
+
+    keywords_.Add(BedPythonKeywords());
+
+    FillProcs(&TPythonHighlighter::SymbolProc);
+    SetBlankProcs(tkSpace);
+    SetOperators(tkSymbol, {".)", "..", ".", "<=", "<>", "<", ">=", ">"});
+    SetProcs("!%?\\`|~\x7F-\xFF", &TPythonHighlighter::UnknownProc);
+    SetProcs("\"'", &TPythonHighlighter::StringProc);
+    SetProc('#', &TPythonHighlighter::CommentProc);
+    SetProc('$', &TPythonHighlighter::HexProc);
+    SetProcs("0-9", &TPythonHighlighter::NumberProc);
+    SetProcs("A-Z_a-z", &TPythonHighlighter::IdentProc);
+}
+
+void TPythonHighlighter::NextToken() {
+    Start();
+    Dispatch();
+}
+
+// No escapes: a string ends at the next quote of its kind; a tripled opening quote is taken
+// whole, but the string still ends with its line.
+void TPythonHighlighter::StringProc() {
+    SkipString(Ch(), {.tripleOpener = true});
+    kind_ = tkString;
+}
+
+void TPythonHighlighter::CommentProc() {
+    SkipToLineEnd();
+    kind_ = tkComment;
+}
+
+void TPythonHighlighter::HexProc() {
+    ++run_;
+    SkipWhile(kBedHexDigits);
+    kind_ = tkNumber;
+}
+
+void TPythonHighlighter::NumberProc() {
+    ScanNumber(tkNumber, kNumberChars);
+}
+
+void TPythonHighlighter::IdentProc() {
+    SkipWhile(kBedWordChars);
+    kind_ = keywords_.Find(p_ + tokenPos_, run_ - tokenPos_) == tkKey ? tkKey : tkIdentifier;
+}

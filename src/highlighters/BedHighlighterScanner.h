@@ -6,10 +6,16 @@
 //   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind; binds its
 //     attribute members with BindAttributes; maps kinds to attributes with SetKindAttributes;
 //     calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
-//   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es.
+//   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es; a
+//     language with nothing to continue keeps the one given here.
+// SetBlankProcs fills the entries for NUL, blanks, LF and CR of a language that gives them
+// no meaning of their own; SetOperators those of its operators. TBedStandardAttributeMembers
+// are the members of the standard seven attributes.
 #include "BedHighlighter.h"
+#include "BedHighlighterKeywords.h"
 #include "BedHighlighterLanguage.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <string>
@@ -43,11 +49,39 @@ constexpr TBedCharFlags kBedSpaceChars = [] {
         t[c] = c != 10 && c != 13;
     return t;
 }();
+// Those and NUL, LF and CR: every code from 0 to 32.
+constexpr TBedCharFlags kBedBlankChars = [] {
+    TBedCharFlags t{};
+    for (int c = 0; c <= 32; ++c)
+        t[c] = true;
+    return t;
+}();
 constexpr TBedCharFlags kBedLineEndChars = BedCharFlags(std::string_view("\0\n\r", 3));
 constexpr TBedCharFlags kBedDigits = BedCharFlags("0-9");
 constexpr TBedCharFlags kBedHexDigits = BedCharFlags("0-9A-Fa-f");
 constexpr TBedCharFlags kBedLetters = BedCharFlags("A-Za-z");
 constexpr TBedCharFlags kBedWordChars = BedCharFlags("0-9A-Z_a-z");
+
+// The published attributes of a language with the standard seven.
+struct TBedStandardAttributeMembers {
+    TBedHighlighterAttributes* CommentAttri = nullptr;
+    TBedHighlighterAttributes* IdentifierAttri = nullptr;
+    TBedHighlighterAttributes* KeyAttri = nullptr;
+    TBedHighlighterAttributes* NumberAttri = nullptr;
+    TBedHighlighterAttributes* SpaceAttri = nullptr;
+    TBedHighlighterAttributes* StringAttri = nullptr;
+    TBedHighlighterAttributes* SymbolAttri = nullptr;
+};
+
+// How a language's strings end, for SkipString.
+struct TBedStringRules {
+    bool tripleOpener = false;   // two more delimiters right after the opener belong to it
+    unsigned char escape = 0;    // a delimiter right after this character stays inside
+    bool escapedEscape = false;  // and so does a second escape ("\\" then the quote closes)
+    bool doubledInside = false;  // a doubled delimiter stays inside
+};
+// The backslash escapes of the C family.
+constexpr TBedStringRules kBedBackslashEscapes{.escape = '\\', .escapedEscape = true};
 
 template <class Derived>
 class TBedScannerHighlighter : public TBedCustomHighlighter {
@@ -83,6 +117,11 @@ public:
                    : nullptr;
     }
     TBedCharSet WordCharacters() const override { return wordCharacters_; }
+
+    void NextToken() override {
+        Start();
+        Dispatch();
+    }
 
     void StartLine(std::string_view text, int lineIndex) override {
         line_.assign(text);  // keeps its capacity: no allocation per line once warmed up
@@ -126,6 +165,13 @@ protected:
         for (const auto& [member, property] : members)
             *member = Attr(property);
     }
+    // The standard seven members, each bound to the attribute of its property.
+    void BindAttributes(TBedStandardAttributeMembers& m) {
+        BindAttributes({{&m.CommentAttri, "CommentAttri"}, {&m.IdentifierAttri, "IdentifierAttri"},
+                        {&m.KeyAttri, "KeyAttri"}, {&m.NumberAttri, "NumberAttri"},
+                        {&m.SpaceAttri, "SpaceAttri"}, {&m.StringAttri, "StringAttri"},
+                        {&m.SymbolAttri, "SymbolAttri"}});
+    }
     // Attribute per token kind, indexed by the kind's ordinal (null: no attribute).
     void SetKindAttributes(std::vector<TBedHighlighterAttributes*> map) {
         kindAttributes_ = std::move(map);
@@ -146,7 +192,51 @@ protected:
                 procs_[static_cast<size_t>(c)] = proc;
     }
     void SetProc(unsigned char c, TScanProc proc) { procs_[c] = proc; }
+    // A procedure of a dialect: a class derived from the one whose table this is.
+    template <class Dialect>
+    void SetProc(unsigned char c, void (Dialect::*proc)()) {
+        procs_[c] = static_cast<TScanProc>(proc);
+    }
+    template <class Dialect>
+    void SetProcs(std::string_view ranges, void (Dialect::*proc)()) {
+        SetProcs(ranges, static_cast<TScanProc>(proc));
+    }
     void FillProcs(TScanProc proc) { procs_.fill(proc); }
+    // The language's operators, one-character ones included: each character that starts one
+    // becomes a token of the kind, the longest form the text starts with.
+    void SetOperators(int kind, std::initializer_list<std::string_view> forms) {
+        operatorKind_ = kind;
+        std::array<bool, 256> replaced{};  // a dialect's forms replace those of its base
+        for (std::string_view form : forms) {
+            const auto first = static_cast<unsigned char>(form[0]);
+            std::vector<std::string_view>& list = operators_[first];
+            if (!replaced[first])
+                list.clear();
+            replaced[first] = true;
+            list.insert(std::find_if(list.begin(), list.end(),
+                                     [&](std::string_view f) { return f.size() < form.size(); }),
+                        form);
+            procs_[first] = &TBedScannerHighlighter::OperatorProc;
+        }
+    }
+    // What most languages do with NUL (the end of the line), blanks and control characters
+    // (one run of spaceKind), LF and CR (a CR with the LF after it).
+    void SetBlankProcs(int spaceKind) {
+        spaceKind_ = spaceKind;
+        procs_[0] = &TBedScannerHighlighter::LineEndProc;
+        SetProcs(kBedSpaceChars, &TBedScannerHighlighter::SpacesProc);
+        procs_['\n'] = &TBedScannerHighlighter::LineFeedProc;
+        procs_['\r'] = &TBedScannerHighlighter::CarriageReturnProc;
+    }
+    // The operator the text at the position starts with, of the kind SetOperators gave.
+    void OperatorProc() {
+        for (std::string_view form : operators_[p_[run_]])
+            if (LookingAt(form)) {
+                Token(operatorKind_, static_cast<int>(form.size()));
+                return;
+            }
+        Token(operatorKind_, 1);
+    }
 
     unsigned char Ch(int offset = 0) const { return p_[run_ + offset]; }
     bool AtLineBreak() const { return kBedLineEndChars[p_[run_]]; }
@@ -171,8 +261,65 @@ protected:
         SkipWhile(kBedSpaceChars);
         kind_ = spaceKind;
     }
+    // The rest of a construct that may span lines, from the position: of the kind, up to and
+    // including the closer, after which the range becomes `after`; at the end of the line the
+    // range stays.
+    void ScanBlock(int kind, std::string_view closer, TBedRange after) {
+        kind_ = kind;
+        if (SkipPast(closer))
+            range_ = after;
+    }
+    // The same continued at the start of a token: a line break gives its own token first, so
+    // that the scan always moves on.
+    void ContinueBlock(int kind, std::string_view closer, TBedRange after) {
+        if (!ScanLineBreak())
+            ScanBlock(kind, closer, after);
+    }
+    // At "/": "//" comments to the end of the line, "/*" opens a comment that takes the range
+    // until "*/" and then `after`; any other is the operator.
+    void ScanSlash(int commentKind, TBedRange blockRange, TBedRange after) {
+        switch (p_[run_ + 1]) {
+        case '*':
+            range_ = blockRange;
+            run_ += 2;
+            ScanBlock(commentKind, "*/", after);
+            break;
+        case '/': ScanRestOfLine(commentKind); break;
+        default: OperatorProc();
+        }
+    }
+    // A lead character and the run of chars after it, e.g. "$FF".
+    void ScanRun(int kind, const TBedCharFlags& chars) {
+        ++run_;
+        SkipWhile(chars);
+        kind_ = kind;
+    }
+    // A number: the character at the position and the run of chars after it, in which a "."
+    // followed by another "." ends it, so that ranges such as "1..10" stay apart.
+    void ScanNumber(int kind, const TBedCharFlags& chars) {
+        const unsigned char* p = p_;
+        int run = run_ + 1;
+        while (chars[p[run]] && !(p[run] == '.' && p[run + 1] == '.'))
+            ++run;
+        run_ = run;
+        kind_ = kind;
+    }
+    // Everything up to the end of the line, e.g. a line comment.
+    void ScanRestOfLine(int kind) {
+        SkipToLineEnd();
+        kind_ = kind;
+    }
     void ScanLF(int spaceKind) { Token(spaceKind, 1); }
     void ScanCR(int spaceKind) { Token(spaceKind, p_[run_ + 1] == '\n' ? 2 : 1); }
+    // At the end of the line or a line break, its token as the language's table makes it,
+    // and true; false elsewhere. For a construct carried over from an earlier line, which
+    // lets these go first so that the scan always moves on.
+    bool ScanLineBreak() {
+        if (!AtLineBreak())
+            return false;
+        Dispatch();
+        return true;
+    }
     // The loops work on locals: the position member would otherwise be stored on every step.
     void SkipWhile(const TBedCharFlags& table) {
         const unsigned char* p = p_;
@@ -196,6 +343,8 @@ protected:
         int run = run_;
         for (;; ++run) {
             const unsigned char c = p[run];
+            if (c != first && !kBedLineEndChars[c])
+                continue;
             if (c == 0 || (!nulOnly && (c == '\n' || c == '\r'))) {
                 run_ = run;
                 return false;
@@ -212,20 +361,74 @@ protected:
             }
         }
     }
-    // From the opening delimiter to the closing one (included) or the end of the line; with
-    // doubledInside a doubled delimiter does not close the string.
-    bool SkipQuoted(unsigned char delim, bool doubledInside) {
-        ++run_;
-        for (;;) {
-            while (!kBedLineEndChars[p_[run_]] && p_[run_] != delim)
-                ++run_;
-            if (p_[run_] != delim)
-                return false;
-            ++run_;
-            if (!doubledInside || p_[run_] != delim)
-                return true;
-            ++run_;
+    // Takes the run of chars and returns the sum of their values, which stops growing at
+    // limit: a keyword table of limit slots needs no more, and no run can overflow it.
+    int SkipSumming(const TBedCharFlags& chars, const TBedCharValues& values, int limit) {
+        const unsigned char* p = p_;
+        int run = run_;
+        int sum = 0;
+        while (chars[p[run]]) {
+            sum = std::min(sum + values[p[run]], limit);
+            ++run;
         }
+        run_ = run;
+        return sum;
+    }
+    // The run of chars at the token's start; keyKind when the keywords know the word, else
+    // identKind. The hash is summed in the same pass.
+    void ScanWord(const TBedCharFlags& chars, const TBedSumHashKeywords& keywords, int keyKind,
+                  int identKind) {
+        const int hash = SkipSumming(chars, keywords.Values(), keywords.Slots());
+        kind_ = keywords.Find(hash, p_ + tokenPos_, run_ - tokenPos_) >= 0 ? keyKind : identKind;
+    }
+    // A string from its opening delimiter at the position past the closing one (true) or to
+    // the end of the line (false).
+    bool SkipString(unsigned char delim, TBedStringRules rules = {}) {
+        run_ += rules.tripleOpener && Ch(1) == delim && Ch(2) == delim ? 3 : 1;
+        return SkipStringRest(delim, rules);
+    }
+    // The same from inside the string, as on a line that continues it. Each character is
+    // tested before the one after it, so the scan never reads past the line's end.
+    bool SkipStringRest(unsigned char delim, TBedStringRules rules) {
+        const unsigned char* p = p_;
+        int run = run_;
+        for (;;) {
+            const unsigned char c = p[run];
+            if (kBedLineEndChars[c]) {
+                run_ = run;
+                return false;
+            }
+            if (c == delim) {
+                if (!rules.doubledInside || p[run + 1] != delim) {
+                    run_ = run + 1;
+                    return true;
+                }
+                run += 2;
+            } else if (rules.escape && c == rules.escape &&
+                       (p[run + 1] == delim || (rules.escapedEscape && p[run + 1] == c))) {
+                run += 2;
+            } else {
+                ++run;
+            }
+        }
+    }
+    // Whether the text at the position starts with s, ASCII letters in either case.
+    bool LookingAtIgnoringCase(std::string_view s) const {
+        for (size_t i = 0; i < s.size(); ++i) {
+            const unsigned char c = p_[run_ + static_cast<int>(i)];
+            const auto w = static_cast<unsigned char>(s[i]);
+            if (c != w && !(kBedLetters[w] && (c | 0x20) == (w | 0x20)))
+                return false;  // a NUL never matches: no read past the line's end
+        }
+        return true;
+    }
+    // The length of the first word the text at the position starts with, letters in either
+    // case; 0 when none does.
+    int MatchedLength(std::initializer_list<std::string_view> words) const {
+        for (std::string_view w : words)
+            if (LookingAtIgnoringCase(w))
+                return static_cast<int>(w.size());
+        return 0;
     }
 
     const TBedLanguage& language_;
@@ -239,8 +442,16 @@ protected:
     TBedRange range_ = 0;
 
 private:
+    void LineEndProc() { ScanLineEnd(eolKind_); }
+    void SpacesProc() { ScanSpaces(spaceKind_); }
+    void LineFeedProc() { ScanLF(spaceKind_); }
+    void CarriageReturnProc() { ScanCR(spaceKind_); }
+
+    int spaceKind_ = 0;
     TBedCharSet wordCharacters_ = BedNonBlankCharacters();
     TDispatchTable procs_;
+    std::array<std::vector<std::string_view>, 256> operators_;  // longest first
+    int operatorKind_ = 0;
     std::array<TBedHighlighterAttributes*, 5> standard_{};  // comment ... whitespace
     std::vector<TBedHighlighterAttributes*> kindAttributes_;
 };

@@ -1,6 +1,14 @@
 #pragma once
-// Visual Basic; keywords found by the sum of their letter values, case ignored.
-// The scanner is not built yet.
-#include "BedHighlighterLanguage.h"
+// Visual Basic: the VBScript scanner with the 213 reserved words of Visual Basic ("Rem" is not
+// one of them), and its own kind for characters without a scanner of their own.
+#include "BedHighlighterVBScript.h"
 
 extern const TBedLanguage kBedVBLanguage;
+
+class TVBHighlighter : public TVBScriptHighlighter {
+public:
+    explicit TVBHighlighter(void* owner = nullptr);
+    const char* ClassName() const override { return "TVBHighlighter"; }
+
+    static std::span<const char* const> Keywords();
+};

@@ -61,9 +61,14 @@ TEST(HighlighterChoice, MenuItemsAndInstances) {
         EXPECT_EQ(items[i].visible, i != 7) << items[i].component;  // DFM1 is hidden
 
     const TMainWindowHighlighters hls = CreateMainWindowHighlighters();
+    // Every language is built: each entry past "none" has its instance.
+    for (size_t i = 1; i < items.size(); ++i)
+        EXPECT_NE(hls.ForItem(static_cast<int>(i)), nullptr) << items[i].component;
     for (const char* name : {"hl_pas", "hl_Mailbox", "hl_shell", "hl_cz"})
         ASSERT_NE(hls.Instance(name), nullptr) << name;
-    EXPECT_EQ(hls.Instance("hl_C"), nullptr);  // not built yet
+    ASSERT_NE(hls.Instance("hl_C"), nullptr);
+    EXPECT_EQ(hls.ForItem(ItemForFileName("x.cpp")), hls.Instance("hl_C"));
+    EXPECT_EQ(hls.ForItem(ItemForFileName("x.htm")), hls.Instance("hl_html"));
     EXPECT_EQ(hls.Instance("hl_none"), nullptr);
     EXPECT_EQ(hls.ForItem(0), nullptr);
     EXPECT_EQ(hls.ForItem(static_cast<int>(items.size())), nullptr);

@@ -1,9 +1,12 @@
 #include "HighlighterTestUtil.h"
 
+#include "BedTextLetters.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string& line,
@@ -21,18 +24,114 @@ std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string
 
 std::vector<std::string> Texts(TBedCustomHighlighter& hl, const std::string& line) {
     hl.ClearRange();
+    return TextsFromRange(hl, line);
+}
+
+std::vector<std::string> TextsFromRange(TBedCustomHighlighter& hl, const std::string& line) {
     std::vector<std::string> texts;
     for (const TScannedToken& t : ScanLine(hl, line))
         texts.push_back(t.text);
     return texts;
 }
 
+namespace {
+
+std::vector<std::string> V1(const std::string& text, int kind) {
+    return {text + "/" + std::to_string(kind)};
+}
+
+}  // namespace
+
 std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string& line) {
     hl.ClearRange();
+    return TextKindsFrom(hl, hl.CurrentRange(), line);
+}
+
+std::vector<std::string> TextKindsFrom(TBedCustomHighlighter& hl, TBedRange range,
+                                       const std::string& line) {
+    hl.RestoreRange(range);
     std::vector<std::string> out;
     for (const TScannedToken& t : ScanLine(hl, line))
         out.push_back(t.text + "/" + std::to_string(t.kind));
     return out;
+}
+
+int WordKind(TBedCustomHighlighter& hl, const std::string& word) {
+    hl.ClearRange();
+    const std::vector<TScannedToken> tokens = ScanLine(hl, word);
+    return tokens.size() == 1 ? tokens[0].kind : -1;
+}
+
+std::string OneLetterOff(std::string word) {
+    word.back() = word.back() == '_' ? 'Q' : '_';
+    return word;
+}
+
+std::string SwapCase(std::string word) {
+    for (char& c : word)
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+            c = static_cast<char>(c ^ 0x20);
+    return word;
+}
+
+namespace {
+
+std::vector<std::string> SpellingsOneLetterOff(const std::string& w) {
+    std::vector<std::string> off;
+    for (size_t i = 0; i + 1 < w.size(); ++i)
+        if (w[i] != w[i + 1]) {
+            std::string swapped = w;
+            std::swap(swapped[i], swapped[i + 1]);
+            off.push_back(swapped);
+            break;
+        }
+    std::string changed = w;
+    changed.back() = changed.back() == 'q' ? 'x' : 'q';
+    off.push_back(changed);
+    off.push_back(w + "k");
+    return off;
+}
+
+}  // namespace
+
+void ExpectKeywordList(TBedCustomHighlighter& hl,
+                       const std::vector<std::pair<std::string, int>>& words, bool caseIgnored,
+                       const std::string& before) {
+    auto key = [&](const std::string& w) { return caseIgnored ? BedAsciiUpperCase(w) : w; };
+    auto scan = [&](const std::string& w) {
+        hl.ClearRange();
+        std::vector<std::string> out;
+        for (const TScannedToken& t : ScanLine(hl, before + w))
+            if (t.start >= static_cast<int>(before.size()))
+                out.push_back(t.text + "/" + std::to_string(t.kind));
+        return out;
+    };
+    std::set<std::string> known;
+    for (const auto& [w, kind] : words)
+        known.insert(key(w));
+    for (const auto& [w, kind] : words) {
+        EXPECT_EQ(scan(w), V1(w, kind)) << w;
+        for (const std::string& spelling : {BedAsciiUpperCase(w), BedCp1250LowerCase(w)}) {
+            if (caseIgnored) {
+                EXPECT_EQ(scan(spelling), V1(spelling, kind)) << spelling;
+            } else if (!known.count(spelling)) {
+                EXPECT_NE(scan(spelling), V1(spelling, kind)) << spelling;
+            }
+        }
+        for (const std::string& off : SpellingsOneLetterOff(w)) {
+            if (!known.count(key(off))) {
+                EXPECT_NE(scan(off), V1(off, kind)) << w << " -> " << off;
+            }
+        }
+    }
+}
+
+void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const char* const> words, int kind,
+                       bool caseIgnored, const std::string& before) {
+    std::vector<std::pair<std::string, int>> list;
+    for (const char* w : words)
+        list.emplace_back(w, kind);
+    ExpectKeywordList(hl, list, caseIgnored, before);
 }
 
 namespace {

@@ -220,3 +220,32 @@ TEST(HashEntries, MultiplyingHashFindsWordsInEitherCase) {
     const std::string longWord(40, 'z');
     EXPECT_LT(words.Hash(reinterpret_cast<const unsigned char*>(longWord.data()), 40), 1024);
 }
+
+TEST(SortedKeywords, ExactWordsFoundAmongThoseOfTheirFirstCharacter) {
+    TBedSortedKeywords words;
+    words.Assign({{"b", 1}, {"ab", 2}, {"a", 3}, {"abc", 4}, {"B", 5}, {"ab", 6}, {"", 7}});
+    EXPECT_EQ(words.Find("a"), 3);
+    EXPECT_EQ(words.Find("ab"), 2);  // the first of two equal words stays
+    EXPECT_EQ(words.Find("abc"), 4);
+    EXPECT_EQ(words.Find("b"), 1);
+    EXPECT_EQ(words.Find("B"), 5);
+    EXPECT_EQ(words.Find(""), 7);
+    for (const char* absent : {"abd", "aa", "A", "c", "bb", "\xE8"})
+        EXPECT_EQ(words.Find(absent), -1) << absent;
+    words.Assign({{"x", 8}});
+    EXPECT_EQ(words.Find("a"), -1);
+    EXPECT_EQ(words.Find("x"), 8);
+}
+
+// A sum past the last slot can name no keyword: it stops there, so a run of any length neither
+// overflows nor wraps round to a slot.
+TEST(SumHashKeywords, SumsStopPastTheLastSlot) {
+    TBedSumHashKeywords table(kBedLetterValues, 10, false);
+    table.Add("ab", 1);
+    const std::string huge(1'000'000, '_');
+    const auto* z = reinterpret_cast<const unsigned char*>(huge.data());
+    EXPECT_EQ(table.Hash(z, static_cast<int>(huge.size())), 31);  // the first sum past 9
+    EXPECT_EQ(table.Find(z, static_cast<int>(huge.size())), -1);
+    EXPECT_EQ(table.Find(reinterpret_cast<const unsigned char*>("AB"), 2), 1);
+    EXPECT_THROW(table.Add("zz", 2), std::logic_error);
+}

@@ -7,7 +7,10 @@
 TEST(Rescan, EveryBuiltClassTilesItsLinesFromAnyStartState) {
     const std::vector<std::string> samples = {
         "", "begin end;", "{ a (* b", "*) } x", "'open \"str", "#include <a.h> // c /* d",
-        "a\tb\x01\x7F\xFF\xE8", "\r\n", "x\ry", "<!-- <% %> -->", "1..2 0x1F $FF 1.5e-3"};
+        "a\tb\x01\x7F\xFF\xE8", "\r\n", "x\ry", "<!-- <% %> -->", "1..2 0x1F $FF 1.5e-3",
+        "\"", "\"\"\"", "C x", "* &&", "{ '' } }", "$1 next  file", "object end.", "#1/1#",
+        "<?xml?>", "< * >", "a & b &amp;c &divide", "#define X /* c */ \\",
+        std::string(100000, 'z') + " if"};
     for (const TBedLanguage* cls : BedHighlighterClasses()) {
         if (!cls->create)
             continue;
