@@ -49,6 +49,7 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     layout->insertWidget(0, Panel1);
     BuildStatusBar();
     Memo1->OnChange = [this] { Memo1Change(); };
+    ConnectTyping();
     Memo1->OnPasteUnrepresentable = [this](TCustomBedEdit&) {
         statusBar()->showMessage(
             "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
@@ -165,9 +166,9 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, nullptr);
     AddItem(upravy, "RadkoveBloky", "Řá&dkové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_R, nullptr);
     upravy->addSeparator();
-    AddItem(upravy, "Velka", "Velká písmena", none, nullptr);
-    AddItem(upravy, "Mala", "Malá písmena", none, nullptr);
-    AddItem(upravy, "Prohozen1", "Prohození", none, nullptr);
+    AddItem(upravy, "Velka", "Velká písmena", none, &TForm1::VelkaClick);
+    AddItem(upravy, "Mala", "Malá písmena", none, &TForm1::MalaClick);
+    AddItem(upravy, "Prohozen1", "Prohození", none, &TForm1::Prohozen1Click);
     upravy->addSeparator();
     AddItem(upravy, "ZptCtrlZ1", "&Undo (Zpět)", Qt::CTRL | Qt::Key_U, nullptr);
     AddItem(upravy, "Vybervse", "Vy&ber vše", Qt::CTRL | Qt::Key_A, nullptr);
@@ -186,8 +187,8 @@ void TForm1::BuildMenus() {
     AddItem(format, "smazradek", "&Smaž řádek", Qt::ALT | Qt::Key_Delete, nullptr);
     AddItem(format, "zackonradku", "&Přidej na začátek/konec řádku...", none, nullptr);
     format->addSeparator();
-    AddItem(format, "Provedkovzlom1", "Proveď řádkový zlom (respektující slova)", Qt::CTRL | Qt::ALT | Qt::Key_Z, nullptr);
-    AddItem(format, "Dlkadkupidkovmzlomu1", "Délka řádku při řádkovém zlomu...", none, nullptr);
+    AddItem(format, "Provedkovzlom1", "Proveď řádkový zlom (respektující slova)", Qt::CTRL | Qt::ALT | Qt::Key_Z, &TForm1::Provedkovzlom1Click);
+    AddItem(format, "Dlkadkupidkovmzlomu1", "Délka řádku při řádkovém zlomu...", none, &TForm1::Dlkadkupidkovmzlomu1Click);
     AddToggle(format, "uhz1", "Ukaž hranici zlomu", none, false, &TForm1::uhz1Click);
     AddToggle(format, "AutoZalam", "Lámat řádky při psaní", Qt::ALT | Qt::Key_L, true, &TForm1::ShowWrapWhileTyping);
     AddToggle(format, "Zalamovani", "&Automaticky provádět řádkový zlom při nahrávání", none, false, nullptr);
@@ -211,10 +212,10 @@ void TForm1::BuildMenus() {
     AddItem(cestina, "Ukldatnahrvatv1", "Ukládat / nahrávat v :", none, nullptr);  // a label
     BuildCodePageMenu(cestina);
     cestina->addSeparator();
-    AddItem(cestina, "odstran_diakritiku", "&Odstraň diakritiku", none, nullptr);
-    AddItem(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, nullptr);
-    AddItem(cestina, "Vloz_uu", "&Vlož Ů (velké U s kroužkem)", Qt::CTRL | Qt::ALT | Qt::Key_U, nullptr);
-    AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D, nullptr);
+    AddItem(cestina, "odstran_diakritiku", "&Odstraň diakritiku", none, &TForm1::odstran_diakritikuClick);
+    AddToggle(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, false, &TForm1::YxZClick);
+    AddItem(cestina, "Vloz_uu", "&Vlož Ů (velké U s kroužkem)", Qt::CTRL | Qt::ALT | Qt::Key_U, &TForm1::Vloz_uuClick);
+    AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D, &TForm1::Dalznakjinouklvesnic1Click);
     cestina->addSeparator();
     AddToggle(cestina, "autokod", "&Automatická změna kódování", none, true, &TForm1::autokodClick);
 
@@ -321,6 +322,10 @@ void TForm1::BuildStatusBar() {
 void TForm1::SetModified(bool value) {
     modified = value;
     SetPanel(0, value ? "modifikace" : "");
+}
+
+TBedTextToolEdit TForm1::TextToolEdit() {
+    return TBedTextToolEdit(*Memo1, [this] { SetModified(true); });
 }
 
 void TForm1::ShowLineEndMode() { SetPanel(4, unixLineEnds ? "UNIX" : "DOS"); }

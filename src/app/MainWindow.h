@@ -2,11 +2,13 @@
 // The main window: one document in the editing component Memo1, menus, tool panel, status bar,
 // settings, command line.
 #include "BedEditPrint.h"
+#include "CzechTextTools.h"
 #include "DocumentLoader.h"
 #include "FileHistory.h"
 #include "HighlighterChoice.h"
 #include "Settings.h"
 #include "T602Session.h"
+#include "TextToolEdit.h"
 #include "UiServices.h"
 
 #include <QMainWindow>
@@ -101,6 +103,26 @@ public:
     void Memo1DropFiles(const std::vector<std::string>& files);
     void readonlyClick();
 
+    // Czech text tools and typing: case of the block, diacritics, the y/z swap, Ů, the other
+    // keyboard (MainWindowCzech.cpp).
+    void VelkaClick();
+    void MalaClick();
+    void Prohozen1Click();
+    void odstran_diakritikuClick();
+    void YxZClick();
+    void Vloz_uuClick();
+    void Dalznakjinouklvesnic1Click();
+    // Every typed character passes here before the component inserts it.
+    void Memo1KeyPress(char& ch);
+    void Memo1KeyDown(uint16_t& key);
+    bool otherKeyboardNext = false;  // the next character comes from the other keyboard
+    // Line wrapping (MainWindowWrap.cpp).
+    void Provedkovzlom1Click();
+    void Dlkadkupidkovmzlomu1Click();
+    // Every text tool that writes lines directly runs inside one of these: it refuses a
+    // read-only document and flags the document as modified when a line changed.
+    TBedTextToolEdit TextToolEdit();
+
     // Desktop integration: help windows, a second window, the associated application, the
     // associations dialog, the about box (MainWindowDesktop.cpp).
     void ObsahClick();
@@ -170,6 +192,10 @@ private:
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);
+    // The main window's part in typing: the typed-character handler, the other keyboard for
+    // input-method text, wrapping after a typed character.
+    void ConnectTyping();
+    void ChangeCase(TBedCaseChange change);
     // Runs a command; an error it doesn't catch is shown in the error box and the window
     // stays usable.
     void Guard(const std::function<void()>& command);

@@ -151,6 +151,10 @@ void TForm1::RunOption(char letter, const std::string& value) {
                 dos2unixClick();
             } else if (v == 'Z') {
                 Action("Zalamovani")->trigger();
+            } else if (v == 'O') {
+                odstran_diakritikuClick();
+            } else if (v == 'Y') {
+                Action("YxZ")->trigger();
             }
             break;
         case 'K':

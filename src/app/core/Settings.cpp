@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "IniFile.h"
+#include "LineWrap.h"
 #include "XdgDirs.h"
 
 #include <cstdlib>
@@ -33,7 +34,9 @@ TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir) {
     s.escKonci = ini.ReadBool(kBed, "escKonci", s.escKonci);
     s.autoZalam = ini.ReadBool(kBed, "autoZalam", s.autoZalam);
     s.ukazHraniciZlomu = ini.ReadBool(kBed, "ukazHraniciZlomu", s.ukazHraniciZlomu);
-    s.hraniceZlomu = ini.ReadInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
+    // A width no wrap can use is taken like a value that is not a number.
+    const int width = ini.ReadInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
+    if (IsWrapWidth(width)) s.hraniceZlomu = width;
     for (int k = 1; k <= 5; ++k) {
         TSouborMenu& r = s.recent[k - 1];
         r.name = ini.ReadString(RecentSection(k), "jmeno", "");

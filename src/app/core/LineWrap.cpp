@@ -1,0 +1,92 @@
+#include "LineWrap.h"
+
+#include "BedEditCore.h"
+#include "CommandLine.h"
+#include "TextToolEdit.h"
+
+#include <algorithm>
+
+int ParseWrapWidth(const std::string& text) {
+    const int width = ParseNumericOption(text);
+    if (!IsWrapWidth(width)) throw EConvertError("'" + text + "' is not a valid integer value");
+    return width;
+}
+
+int BreakPosition(std::string_view s, int width) {
+    const size_t n = std::min(s.size(), size_t(std::max(width, 0)));
+    const size_t space = s.substr(0, n).rfind(' ');
+    return space == std::string_view::npos ? 0 : int(space) + 1;
+}
+
+namespace {
+
+std::string_view TrimmedOfBlanks(std::string_view s) {
+    auto blank = [](char c) { return uint8_t(c) <= 0x20; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+void WrapLines(TBedTextToolEdit& edit, int width, int first, int last) {
+    if (edit.Refused() || !IsWrapWidth(width) || edit.Count() == 0) return;
+    if (last < 0 || last >= edit.Count()) last = edit.Count() - 1;
+    const size_t w = size_t(width);
+    for (int i = std::max(first, 0); i < last; ++i) {
+        const std::string_view line = edit.Get(i);
+        if (line.size() <= w) continue;
+        const std::string_view s = TrimmedOfBlanks(line);
+        if (s.size() <= w) {
+            edit.Put(i, std::string(s));
+            continue;
+        }
+        const int p = BreakPosition(s, width);
+        if (p == 0) continue;  // a word longer than the width: moving it down would not help
+        std::string next = std::string(s.substr(size_t(p))) + ' ';
+        next += edit.Get(i + 1);
+        edit.Put(i, std::string(s.substr(0, size_t(p))));
+        edit.Put(i + 1, std::move(next));
+    }
+    // The last line is split as it is, untrimmed, into as many lines as it takes.
+    const std::string whole(edit.Get(last));
+    std::string_view rest = whole;
+    int k = last;
+    while (rest.size() > w) {
+        const int p = BreakPosition(rest, width);
+        if (p == 0) break;
+        if (k == last)
+            edit.Put(k, std::string(rest.substr(0, size_t(p))));
+        else
+            edit.Insert(k, std::string(rest.substr(0, size_t(p))));
+        rest.remove_prefix(size_t(p));
+        ++k;
+    }
+    if (k > last) edit.Insert(k, std::string(rest));
+}
+
+bool BreakTypedLine(TCustomBedEdit& editor, int width) {
+    const TBedPoint caret = editor.CaretXY();
+    if (editor.ReadOnly() || !IsWrapWidth(width) || caret.X != width + 2) return false;
+    const TBedEditUndoItem* typed = editor.UndoList().Peek();
+    if (!typed || typed->End != caret) return false;
+    TBedEditStringList& lines = editor.Lines();
+    const std::string line = lines.Get(caret.Y - 1);
+    const int p = BreakPosition(line, width);
+    if (p == 0) return false;
+    const std::string rest = line.substr(size_t(p));
+    {
+        TBedLinesUpdate update(lines);
+        lines.Put(caret.Y - 1, line.substr(0, size_t(p)));
+        lines.Insert(caret.Y, rest);
+    }
+    // Recorded as the insertion of a line break after the space: undoing it joins the lines.
+    TBedEditUndoList& undo = editor.UndoList();
+    const int32_t group = undo.CurrentGroup();
+    undo.SetCurrentGroup(typed->Group);
+    undo.Add(crInsert, {p + 1, caret.Y}, {1, caret.Y + 1}, {}, smNormal);
+    undo.SetCurrentGroup(group);
+    editor.SetCaretXY({int(rest.size()) + 1, caret.Y + 1});
+    editor.ScrollCaretIntoView();
+    return true;
+}
