@@ -13,6 +13,15 @@
 #include <fstream>
 #include <memory>
 
+// QTest types only ASCII; Czech letters come as the key events a Czech keyboard sends.
+inline void TypeKeys(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Press, w, key, QString(c), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, w, key, QString(c), Qt::NoModifier);
+    }
+}
+
 class FormTest : public ::testing::Test {
 protected:
     std::filesystem::path dir;

@@ -7,23 +7,12 @@
 
 using TKeyboard = FormTest;
 
-namespace {
-// QTest types only ASCII; Czech letters come as the key events a Czech keyboard sends.
-void Type(QWidget* w, const QString& text) {
-    for (const QChar c : text) {
-        const auto key = Qt::Key(c.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Press, w, key, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, w, key, QString(c), Qt::NoModifier);
-    }
-}
-}  // namespace
-
 TEST_F(TKeyboard, TypingEditsTheDocumentAndMarksItModified) {
     Start();
     ShowFocused();
-    Type(form->Memo1, QString::fromUtf8("Žluťoučký"));
+    TypeKeys(form->Memo1, QString::fromUtf8("Žluťoučký"));
     QTest::keyClick(form->Memo1, Qt::Key_Return);
-    Type(form->Memo1, "kun");
+    TypeKeys(form->Memo1, "kun");
     QTest::keyClick(form->Memo1, Qt::Key_Backspace);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"\x8Elu\x9Dou\xE8k\xFD", "ku"}));
     EXPECT_TRUE(form->modified);
@@ -35,7 +24,7 @@ TEST_F(TKeyboard, TypingEditsTheDocumentAndMarksItModified) {
 TEST_F(TKeyboard, MenuShortcutsComeBeforeTheComponentsKeys) {
     Start();
     ShowFocused();
-    Type(form->Memo1, "text");
+    TypeKeys(form->Memo1, "text");
     ui.savePromptAnswers.push_back(TModalResult::No);
     // Ctrl+N is the component's ecInsertLine, but the menu's "Nový" takes it.
     QTest::keyClick(form->Memo1, Qt::Key_N, Qt::ControlModifier);
