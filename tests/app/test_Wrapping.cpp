@@ -66,10 +66,10 @@ TEST_F(TWrapping, TheWidthDialogAcceptsOnlyWidths) {
     EXPECT_EQ(form->Memo1->RightEdge(), 60);
     EXPECT_EQ(ui.shown,
               (QStringList{"input: zadejte počet znaků", "input: zadejte počet znaků",
-                           "input: zadejte počet znaků", "error: 'abc' is not a valid integer value",
-                           "input: zadejte počet znaků", "error: '0' is not a valid integer value",
-                           "input: zadejte počet znaků", "error: '-3' is not a valid integer value",
-                           "input: zadejte počet znaků", "error: '40000' is not a valid integer value"}));
+                           "input: zadejte počet znaků", "error: Hodnota 'abc' není celé číslo.",
+                           "input: zadejte počet znaků", "error: Hodnota '0' není celé číslo.",
+                           "input: zadejte počet znaků", "error: Hodnota '-3' není celé číslo.",
+                           "input: zadejte počet znaků", "error: Hodnota '40000' není celé číslo."}));
     form->close();
     EXPECT_NE(ReadFile("bed.ini").find("hraniceZlomu=60"), std::string::npos);
 }

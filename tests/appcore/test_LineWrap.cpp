@@ -41,6 +41,9 @@ TEST_F(WrapTest, OverflowIsCarriedIntoTheNextLineWhichWrapsInTurn) {
     EXPECT_EQ(Wrap({"aaa bbb ccc ddd", "eee"}, 10), (Lines{"aaa bbb ", "ccc ddd ", "eee"}));
     // The empty line between paragraphs is filled, as it always was.
     EXPECT_EQ(Wrap({"aaa bbb ccc", "", "ddd"}, 10), (Lines{"aaa bbb ", "ccc ", "ddd"}));
+    // Lines longer than the width on average: the overflow flows on into the last line.
+    EXPECT_EQ(Wrap({"aaa bbb ccc", "ddd eee fff", "ggg hhh iii"}, 10),
+              (Lines{"aaa bbb ", "ccc ddd ", "eee fff ", "ggg hhh ", "iii"}));
     // The last line is split without trimming.
     EXPECT_EQ(Wrap({"aaa bbb ccc ddd eee"}, 10), (Lines{"aaa bbb ", "ccc ddd ", "eee"}));
 }
@@ -81,7 +84,7 @@ TEST_F(WrapTest, WidthsOutsideTheRangeAreRefused) {
             ParseWrapWidth(bad);
             ADD_FAILURE() << bad;
         } catch (const EConvertError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+            EXPECT_EQ(e.what(), NotANumberMessage(bad));
         }
     }
 }

@@ -25,8 +25,12 @@ char ValueLetter(const std::string& value) {
     return BedAsciiUpper(value[0]);
 }
 
+std::string NotANumberMessage(const std::string& value) {
+    return "Hodnota '" + value + "' není celé číslo.";
+}
+
 int ParseNumericOption(const std::string& value) {
-    const std::string message = "Hodnota '" + value + "' není celé číslo.";
+    const std::string message = NotANumberMessage(value);
     size_t i = value.find_first_not_of(' ');
     if (i == std::string::npos) throw EConvertError(message);
     errno = 0;

@@ -19,6 +19,8 @@ char ValueLetter(const std::string& value);
 
 // A decimal option value (L, S, V, X, Y); throws EConvertError when it isn't a number.
 int ParseNumericOption(const std::string& value);
+// What EConvertError says of a value that is not a whole number.
+std::string NotANumberMessage(const std::string& value);
 
 class EConvertError : public std::runtime_error {
 public:

@@ -8,7 +8,7 @@
 
 int ParseWrapWidth(const std::string& text) {
     const int width = ParseNumericOption(text);
-    if (!IsWrapWidth(width)) throw EConvertError("'" + text + "' is not a valid integer value");
+    if (!IsWrapWidth(width)) throw EConvertError(NotANumberMessage(text));
     return width;
 }
 
@@ -20,12 +20,7 @@ int BreakPosition(std::string_view s, int width) {
 
 namespace {
 
-std::string_view TrimmedOfBlanks(std::string_view s) {
-    auto blank = [](char c) { return uint8_t(c) <= 0x20; };
-    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-    return s;
-}
+bool Blank(char c) { return uint8_t(c) <= 0x20; }
 
 }  // namespace
 
@@ -33,23 +28,44 @@ void WrapLines(TBedTextToolEdit& edit, int width, int first, int last) {
     if (edit.Refused() || !IsWrapWidth(width) || edit.Count() == 0) return;
     if (last < 0 || last >= edit.Count()) last = edit.Count() - 1;
     const size_t w = size_t(width);
+    // The text of the current line is text[pos..]. What a line carries into the next one can
+    // grow through the whole document (when lines are longer than the width on average, all
+    // the overflow ends in the last line), so it is never copied whole: the next line is
+    // appended behind it and only the front that is written out is taken away.
+    std::string text;
+    size_t pos = 0;
+    bool carried = false;  // the current line holds overflow and is not written yet
     for (int i = std::max(first, 0); i < last; ++i) {
-        const std::string_view line = edit.Get(i);
-        if (line.size() <= w) continue;
-        const std::string_view s = TrimmedOfBlanks(line);
-        if (s.size() <= w) {
-            edit.Put(i, std::string(s));
+        if (!carried) {
+            const std::string_view line = edit.Get(i);
+            if (line.size() <= w) continue;
+            text.assign(line);
+            pos = 0;
+        }
+        if (text.size() - pos > w) {
+            while (pos < text.size() && Blank(text[pos])) ++pos;
+            while (text.size() > pos && Blank(text.back())) text.pop_back();
+        }
+        const std::string_view s = std::string_view(text).substr(pos);
+        const int p = s.size() > w ? BreakPosition(s, width) : 0;
+        if (p == 0) {
+            // Short enough, or a word longer than the width: moving it down would not help.
+            if (carried || s.size() <= w) edit.Put(i, std::string(s));
+            carried = false;
             continue;
         }
-        const int p = BreakPosition(s, width);
-        if (p == 0) continue;  // a word longer than the width: moving it down would not help
-        std::string next = std::string(s.substr(size_t(p))) + ' ';
-        next += edit.Get(i + 1);
         edit.Put(i, std::string(s.substr(0, size_t(p))));
-        edit.Put(i + 1, std::move(next));
+        pos += size_t(p);
+        text += ' ';
+        text += edit.Get(i + 1);
+        carried = true;
+        if (pos > 4096 && pos > text.size() / 2) {
+            text.erase(0, pos);
+            pos = 0;
+        }
     }
     // The last line is split as it is, untrimmed, into as many lines as it takes.
-    const std::string whole(edit.Get(last));
+    const std::string whole = carried ? text.substr(pos) : std::string(edit.Get(last));
     std::string_view rest = whole;
     int k = last;
     while (rest.size() > w) {
@@ -62,7 +78,10 @@ void WrapLines(TBedTextToolEdit& edit, int width, int first, int last) {
         rest.remove_prefix(size_t(p));
         ++k;
     }
-    if (k > last) edit.Insert(k, std::string(rest));
+    if (k == last)
+        edit.Put(k, std::string(rest));
+    else
+        edit.Insert(k, std::string(rest));
 }
 
 bool BreakTypedLine(TCustomBedEdit& editor, int width) {

@@ -12,8 +12,8 @@ constexpr int kBedMinWrapWidth = 1;
 constexpr int kBedMaxWrapWidth = 32767;
 constexpr bool IsWrapWidth(long long w) { return w >= kBedMinWrapWidth && w <= kBedMaxWrapWidth; }
 
-// The width typed into the width dialog. Throws EConvertError ("'%s' is not a valid integer
-// value") for text that is not a number or not a width.
+// The width typed into the width dialog. Throws EConvertError for text that is not a number or
+// not a width.
 int ParseWrapWidth(const std::string& text);
 
 // The largest p in 1..width with a space (0x20) at character p of s; 0 when there is none.
