@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace {
@@ -62,8 +63,9 @@ void BM_TableLoop(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes.size()));
 }
 
-// Each run needs the accents back, so the document is loaded again outside the timing.
-void BM_RemoveDiacritics(benchmark::State& state) {
+// Each run needs the original text back, so the document is loaded again outside the timing.
+template <typename Tool>
+void RunOnFreshDocument(benchmark::State& state, Tool tool) {
     const std::string path = CorpusFile(int(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
@@ -72,7 +74,7 @@ void BM_RemoveDiacritics(benchmark::State& state) {
         state.ResumeTiming();
         {
             TBedTextToolEdit edit(*editor, nullptr);
-            RemoveDiacritics(edit);
+            tool(edit);
         }
         state.PauseTiming();
         editor.reset();
@@ -81,22 +83,12 @@ void BM_RemoveDiacritics(benchmark::State& state) {
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(std::filesystem::file_size(path)));
 }
 
+void BM_RemoveDiacritics(benchmark::State& state) {
+    RunOnFreshDocument(state, [](TBedTextToolEdit& edit) { RemoveDiacritics(edit); });
+}
+
 void BM_WrapDocument(benchmark::State& state) {
-    const std::string path = CorpusFile(int(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto editor = std::make_unique<TCustomBedEdit>();
-        Load(*editor, path);
-        state.ResumeTiming();
-        {
-            TBedTextToolEdit edit(*editor, nullptr);
-            WrapLines(edit, 60);
-        }
-        state.PauseTiming();
-        editor.reset();
-        state.ResumeTiming();
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(std::filesystem::file_size(path)));
+    RunOnFreshDocument(state, [](TBedTextToolEdit& edit) { WrapLines(edit, 60); });
 }
 
 // Lines of 60 characters ending with a word; typing one more character at column 61 breaks
