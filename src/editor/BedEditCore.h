@@ -7,12 +7,14 @@
 // line-buffer reactions), BedEditCoreSelection.cpp, BedEditCoreUndo.cpp, BedEditCoreCommands.cpp
 // (processor, dispatch table and key translation), BedEditCoreMovement.cpp,
 // BedEditCoreEditing.cpp, BedEditCoreClipboard.cpp (copy, cut, paste, drop),
-// BedEditCoreBookmarks.cpp, BedEditCoreHighlighting.cpp. Undo records: BedEditUndoList.h;
+// BedEditCoreBookmarks.cpp, BedEditCoreHighlighting.cpp, BedEditCoreSearch.cpp (search and
+// replace; the per-line engine is BedEditSearch.h). Undo records: BedEditUndoList.h;
 // clipboard interface: BedEditClipboard.h.
 #include "BedEditClipboard.h"
 #include "BedEditKeyStrokes.h"
 #include "BedEditMarkList.h"
 #include "BedEditOptions.h"
+#include "BedEditSearch.h"
 #include "BedEditStringList.h"
 #include "BedEditTypes.h"
 #include "BedEditUndoList.h"
@@ -21,6 +23,7 @@
 #include <bitset>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -167,6 +170,18 @@ public:
     // Fired once per paste whose text held characters the code page cannot represent.
     std::function<void(TCustomBedEdit&)> OnPasteUnrepresentable;
 
+    // ---- Search and replace (BedEditCoreSearch.cpp) -------------------------------------
+    // Finds search from the caret, in the whole text or in the selection, selects the match
+    // and replaces it (or every one) as the option bits say. Returns the number of matches
+    // found, replaced or not: 0 when there was none or search is empty. A read-only component
+    // is searched but never changed.
+    int SearchReplace(const std::string& search, const std::string& replace,
+                      TBedSearchOptions options);
+    // Asked before each replacement when prompting: (sender, search, replace, line, column).
+    std::function<TBedReplaceAction(TCustomBedEdit&, const std::string&, const std::string&,
+                                    int, int)>
+        OnReplaceText;
+
     // ---- Bookmarks ----------------------------------------------------------------------
     void PlaceBookmark(int n, int x, int y);
     void JumpToBookmark(int n);
@@ -309,6 +324,21 @@ private:
     int LeadingBlanks(const std::string& line) const;
     void ScrollRightAfterTyping();
 
+    // Search.cpp
+    struct TSearchRange;
+    TSearchRange SearchRange(TBedSearchOptions options) const;
+    std::optional<TBedPoint> ReplaceAllInLine(int y, const TSearchRange& range,
+                                              const std::string& replace, bool backwards,
+                                              int& count);
+    // Replaces the text between two points exactly (no trimming, no padding); returns the end
+    // of the new text.
+    TBedPoint ReplaceRegionRaw(TBedPoint from, TBedPoint to, const std::string& text);
+    std::string TextBetween(TBedPoint from, TBedPoint to) const;
+    // One replacement as one undo step; returns the end of the new text.
+    TBedPoint ReplaceRecorded(TBedPoint at, int length, const std::string& text);
+    // Undoes or redoes a replacement record, handing its inverse to the other list.
+    void SwapReplacement(const TBedEditUndoItem& item, TBedEditUndoList& to, bool undoing);
+
     // Bookmarks.cpp
     void MarksFollowInsertion(int index, int count);
     void MarksFollowDeletion(int index, int count);
@@ -331,6 +361,7 @@ private:
     TBedEditClipboard* clipboard_ = nullptr;
     TBedCustomHighlighter* highlighter_ = nullptr;
     std::bitset<256> wordChars_;
+    TBedEditSearch search_;
 
     TBedPoint caret_;
     int lastCaretX_ = 1;

@@ -82,6 +82,7 @@ void TCustomBedEdit::UndoItem() {
     case crSelDelete:
     case crDeleteBefore:
     case crDeleteAfter: UndoDeletion(item); break;
+    case crReplace: SwapReplacement(item, redoList_, true); break;
     }
 }
 
@@ -106,6 +107,7 @@ void TCustomBedEdit::RedoItem() {
     case crSelDelete:
     case crDeleteBefore:
     case crDeleteAfter: RedoDeletion(item); break;
+    case crReplace: SwapReplacement(item, undoList_, false); break;
     }
 }
 

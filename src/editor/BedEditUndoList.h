@@ -20,6 +20,7 @@ enum TBedChangeReason : uint8_t {
     crUnindent = 7,
     crDeleteBefore = 8,    // deleted left of the caret
     crDeleteAfter = 9,     // deleted right of the caret
+    crReplace = 10,        // a match replaced by search and replace: Text is the old match
 };
 
 struct TBedEditUndoItem {

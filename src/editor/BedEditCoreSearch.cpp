@@ -1,0 +1,211 @@
+// Search and replace over the lines, on top of the per-line engine.
+#include "BedEditCoreInternal.h"
+
+#include <algorithm>
+#include <optional>
+
+using namespace bededit;
+
+// Where matches count: between two points, and with a column selection also between its
+// columns on every line. Positions are those of the text before any replacement.
+struct TCustomBedEdit::TSearchRange {
+    TBedPoint start;
+    TBedPoint end;
+    bool columns = false;
+
+    bool Leaves(int y, int x, int length) const {
+        if (columns) return x < start.X || x + length > end.X;
+        return (y == start.Y && x < start.X) || (y == end.Y && x + length > end.X);
+    }
+};
+
+TCustomBedEdit::TSearchRange TCustomBedEdit::SearchRange(TBedSearchOptions options) const {
+    const int count = lines_.Count();
+    TSearchRange range{{1, 1}, {int(lines_.GetView(count - 1).size()) + 1, count}};
+    if ((options & ssoSelectedOnly) && HasSelection()) {
+        range.start = SelFrom();
+        range.end = SelTo();
+        if (selectionMode_ == smLine) {
+            range.start.X = 1;
+            range.end.X = int(lines_.GetView(range.end.Y - 1).size()) + 1;
+        } else if (selectionMode_ == smColumn) {
+            // Only a real column block limits the columns; the mode alone does not.
+            range.columns = true;
+            if (range.end.X < range.start.X) std::swap(range.start.X, range.end.X);
+        }
+    } else if (!(options & ssoEntireScope)) {
+        (options & ssoBackwards ? range.end : range.start) = caret_;
+    }
+    return range;
+}
+
+int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& replace,
+                                  TBedSearchOptions options) {
+    if (search.empty() || lines_.Count() == 0) return 0;
+    const bool backwards = options & ssoBackwards;
+    const bool replacing = !readOnly_ && (options & (ssoReplace | ssoReplaceAll));
+    bool replaceAll = replacing && (options & ssoReplaceAll);
+    bool prompt = replacing && (options & ssoPrompt) && OnReplaceText;
+    const TSearchRange range = SearchRange(options);
+    search_.SetSensitive(options & ssoMatchCase);
+    search_.SetWhole(options & ssoWholeWord);
+    search_.SetPattern(search);
+    std::optional<TBedPaintLock> lock;
+    if (replaceAll) lock.emplace(*this);
+    // A replacement with line breaks moves the rest of its line down; the range is judged in
+    // the lines as they were.
+    const bool breaks = replace.find_first_of("\r\n") != std::string::npos;
+    const int length = int(search.size());
+    int count = 0;
+    int added = 0;  // lines the replacements added so far (forward only)
+    std::optional<TBedPoint> caretAfter;  // where whole-line replacements leave the caret
+    // The caret is placed once after all lines, not after each of them.
+    auto placeCaret = [&] {
+        if (!caretAfter) return;
+        SetCaretXY(*caretAfter);
+        SetSelFrom(caret_);
+        caretAfter.reset();
+    };
+    for (int y0 = backwards ? range.end.Y : range.start.Y;
+         backwards ? y0 >= range.start.Y : y0 <= range.end.Y; y0 += backwards ? -1 : 1) {
+        int y = y0 + added;
+        if (replaceAll && !prompt && !breaks) {
+            if (const auto caret = ReplaceAllInLine(y, range, replace, backwards, count))
+                caretAfter = caret;
+            continue;
+        }
+        const int found = search_.FindAll(lines_.GetView(y - 1));
+        int drift = 0;  // original position minus the current one, for later matches
+        for (int i = backwards ? found - 1 : 0; backwards ? i >= 0 : i < found; i += backwards ? -1 : 1) {
+            const int x = search_.Results(i);
+            if (range.Leaves(y0, x + drift, length)) continue;
+            ++count;
+            placeCaret();
+            const TBedPoint from{x, y}, to{x + length, y};
+            SetCaretAndSelection(backwards ? from : to, from, to);
+            if (!replacing) return count;
+            TBedReplaceAction action = raReplace;
+            if (prompt) {
+                action = OnReplaceText(*this, search, replace, y, x);
+                if (action == raCancel) return count;
+            }
+            if (action != raSkip) {
+                if (action == raReplaceAll) {
+                    replaceAll = true;
+                    prompt = false;
+                    if (!lock) lock.emplace(*this);
+                }
+                const TBedPoint end = ReplaceRecorded(from, length, replace);
+                SetCaretXY(backwards ? from : end);
+                SetSelFrom(caret_);
+                if (!backwards) {
+                    const int delta = x + length - end.X;
+                    search_.FixResults(x, delta);
+                    drift += delta;
+                    added += end.Y - y;
+                    y = end.Y;
+                }
+            }
+            if (!replaceAll) return count;
+        }
+    }
+    placeCaret();
+    return count;
+}
+
+// Every match of one line replaced with a single write of the line; each replacement is still
+// an undo step of its own. Returns where the caret goes when the line changed: after the last
+// replacement, or before it when going backwards.
+std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRange& range, const std::string& replace,
+                                      bool backwards, int& count) {
+    const std::string_view line = lines_.GetView(y - 1);
+    const int found = search_.FindAll(line);
+    if (found == 0) return std::nullopt;
+    const int length = int(search_.Pattern().size()), newLength = int(replace.size());
+    std::string result;
+    std::vector<TBedEditUndoItem> records;
+    size_t copied = 0;
+    int shift = 0;  // how far the replacements so far moved the rest of the line
+    for (int i = 0; i < found; ++i) {
+        const int x = search_.Results(i);
+        if (range.Leaves(y, x, length)) continue;
+        ++count;
+        if (records.empty()) result.reserve(line.size() + size_t(found) * size_t(newLength));
+        result.append(line.substr(copied, size_t(x - 1) - copied)).append(replace);
+        copied = size_t(x - 1 + length);
+        TBedEditUndoItem& record = records.emplace_back();
+        record.Reason = crReplace;
+        // Backwards the matches are replaced from the right, so each keeps its place.
+        record.Start = {backwards ? x : x + shift, y};
+        record.End = {record.Start.X + newLength, y};
+        record.Text = line.substr(size_t(x - 1), size_t(length));
+        shift += newLength - length;
+    }
+    if (records.empty()) return std::nullopt;
+    result.append(line.substr(copied));
+    lines_.Put(y - 1, std::move(result));
+    if (backwards) std::reverse(records.begin(), records.end());
+    const TBedPoint caret = backwards ? records.back().Start : records.back().End;
+    for (auto& record : records) undoList_.AddItem(std::move(record));
+    return caret;
+}
+
+std::string TCustomBedEdit::TextBetween(TBedPoint from, TBedPoint to) const {
+    const std::string_view first = lines_.GetView(from.Y - 1);
+    auto piece = [](std::string_view line, int begin, int end) {
+        begin = std::clamp(begin, 0, int(line.size()));
+        end = std::clamp(end, begin, int(line.size()));
+        return std::string(line.substr(size_t(begin), size_t(end - begin)));
+    };
+    if (from.Y == to.Y) return piece(first, from.X - 1, to.X - 1);
+    std::string text = piece(first, from.X - 1, INT32_MAX);
+    for (int y = from.Y + 1; y < to.Y; ++y) text.append(kLineBreak).append(lines_.GetView(y - 1));
+    return text.append(kLineBreak).append(piece(lines_.GetView(to.Y - 1), 0, to.X - 1));
+}
+
+TBedPoint TCustomBedEdit::ReplaceRegionRaw(TBedPoint from, TBedPoint to, const std::string& text) {
+    TBedLinesUpdate update(lines_);
+    const std::string_view first = lines_.GetView(from.Y - 1), last = lines_.GetView(to.Y - 1);
+    const size_t head = size_t(std::clamp(from.X - 1, 0, int(first.size())));
+    const size_t tail = size_t(std::clamp(to.X - 1, 0, int(last.size())));
+    std::string joined;
+    joined.reserve(head + text.size() + last.size() - tail);
+    joined.append(first.substr(0, head)).append(text).append(last.substr(tail));
+    const int oldLines = to.Y - from.Y + 1;
+    if (text.find_first_of("\r\n") == std::string::npos) {
+        lines_.Put(from.Y - 1, std::move(joined));
+        if (oldLines > 1) lines_.DeleteLines(from.Y, oldLines - 1);
+    } else {
+        std::vector<std::string> pieces = SplitPieces(joined);
+        const int newLines = int(pieces.size());
+        if (newLines > oldLines) lines_.InsertEmptyLines(to.Y, newLines - oldLines);
+        if (newLines < oldLines) lines_.DeleteLines(from.Y - 1 + newLines, oldLines - newLines);
+        for (int i = 0; i < newLines; ++i) lines_.Put(from.Y - 1 + i, std::move(pieces[size_t(i)]));
+    }
+    return PointAfter({int(head) + 1, from.Y}, text);
+}
+
+TBedPoint TCustomBedEdit::ReplaceRecorded(TBedPoint at, int length, const std::string& text) {
+    TBedEditUndoItem record;
+    record.Reason = crReplace;
+    record.Start = at;
+    record.Text = TextBetween(at, {at.X + length, at.Y});
+    record.End = ReplaceRegionRaw(at, {at.X + length, at.Y}, text);
+    const TBedPoint end = record.End;
+    undoList_.AddItem(std::move(record));
+    return end;
+}
+
+void TCustomBedEdit::SwapReplacement(const TBedEditUndoItem& item, TBedEditUndoList& to,
+                                     bool undoing) {
+    TBedEditUndoItem inverse = item;
+    inverse.Text = TextBetween(item.Start, item.End);
+    inverse.End = ReplaceRegionRaw(item.Start, item.End, item.Text);
+    const TBedPoint end = inverse.End;
+    to.AddItem(std::move(inverse));
+    // Undo shows the old text selected; redo leaves the caret after the new one.
+    if (undoing)
+        SetCaretAndSelection(item.Start, item.Start, end);
+    else
+        SetCaretAndSelection(end, end, end);
+}
