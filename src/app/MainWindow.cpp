@@ -152,8 +152,8 @@ void TForm1::BuildMenus() {
     AddItem(nullptr, "Konec1", "Konec", Qt::Key_Escape, &TForm1::Konec1Click);
     AddItem(nullptr, "Otevrit1", "Otevrit", Qt::CTRL | Qt::Key_O, &TForm1::OtevritClick);
     AddItem(nullptr, "Ulozit1", "Ulozit", Qt::CTRL | Qt::Key_S, &TForm1::UlozitClick);
-    AddItem(nullptr, "Najit1", "Najit", Qt::CTRL | Qt::Key_F, nullptr);
-    AddItem(nullptr, "Nahradit1", "Nahradit", Qt::CTRL | Qt::Key_R, nullptr);
+    AddItem(nullptr, "Najit1", "Najit", Qt::CTRL | Qt::Key_F, &TForm1::Hledej1Click);
+    AddItem(nullptr, "Nahradit1", "Nahradit", Qt::CTRL | Qt::Key_R, &TForm1::NahradClick);
 
     QMenu* upravy = bar->addMenu("Ú&pravy");
     upravy->setObjectName("Upravy");
@@ -221,10 +221,10 @@ void TForm1::BuildMenus() {
 
     QMenu* hledej = bar->addMenu("&Hledej");
     hledej->setObjectName("Hledej");
-    AddItem(hledej, "Hledej1", "&Hledej...", Qt::Key_F7, nullptr);
-    AddItem(hledej, "HlDalsi", "Hledej další", Qt::ALT | Qt::Key_F7, nullptr);
-    AddItem(hledej, "Nahrad", "&Nahraď...", Qt::SHIFT | Qt::Key_F7, nullptr);
-    AddItem(hledej, "NahrDalsi", "Nahraď další", Qt::SHIFT | Qt::ALT | Qt::Key_F7, nullptr);
+    AddItem(hledej, "Hledej1", "&Hledej...", Qt::Key_F7, &TForm1::Hledej1Click);
+    AddItem(hledej, "HlDalsi", "Hledej další", Qt::ALT | Qt::Key_F7, &TForm1::HlDalsiClick);
+    AddItem(hledej, "Nahrad", "&Nahraď...", Qt::SHIFT | Qt::Key_F7, &TForm1::NahradClick);
+    AddItem(hledej, "NahrDalsi", "Nahraď další", Qt::SHIFT | Qt::ALT | Qt::Key_F7, &TForm1::NahrDalsiClick);
 
     QMenu* jdi = bar->addMenu("&Jdi na...");
     jdi->setObjectName("Jdina1");

@@ -26,6 +26,8 @@ class QMenu;
 class QPrinter;
 class TBedEdit;
 class TForm7;
+class TForm8;
+class TForm9;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -122,6 +124,14 @@ public:
     // Every text tool that writes lines directly runs inside one of these: it refuses a
     // read-only document and flags the document as modified when a line changed.
     TBedTextToolEdit TextToolEdit();
+    // Find and replace (MainWindowSearch.cpp).
+    void Hledej1Click();
+    void HlDalsiClick();
+    void NahradClick();
+    void NahrDalsiClick();
+    // The find and replace dialogs, made when first needed; they keep their contents.
+    TForm8& Form8();
+    TForm9& Form9();
 
     // Desktop integration: help windows, a second window, the associated application, the
     // associations dialog, the about box (MainWindowDesktop.cpp).
@@ -167,6 +177,9 @@ private:
     void RunOption(char letter, const std::string& value);
     void EnterHelpMode();
     void LaunchHelpWindow(const char* file);
+    void FindFromCommandLine(const std::string& value);
+    // Replaces every match from the caret on, then saves.
+    void ReplaceFromCommandLine(const std::string& value);
 
     void BuildMenus();
     void BuildToolPanel();
@@ -215,4 +228,6 @@ private:
     std::shared_ptr<QPrinter> printer_;
     TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
+    TForm8* form8_ = nullptr;
+    TForm9* form9_ = nullptr;
 };

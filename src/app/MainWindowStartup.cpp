@@ -157,6 +157,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
                 Action("YxZ")->trigger();
             }
             break;
+        case 'F': FindFromCommandLine(value); break;
         case 'K':
             if (v == '2' || v == 'I') SelectCodePage(cpISO88592);
             else if (v == '8') SelectCodePage(cpKOI8CS);
@@ -173,6 +174,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
             break;
         }
         case 'N': SetFileName(QString::fromStdString(value)); break;
+        case 'R': ReplaceFromCommandLine(value); break;
         case 'S': resize(ParseNumericOption(value), height()); break;
         case 'V': resize(width(), ParseNumericOption(value)); break;
         case 'X': move(ParseNumericOption(value), y()); break;

@@ -23,8 +23,10 @@ public:
     std::deque<QString> inputAnswers;
     bool expectErrors = false;  // error boxes are recorded instead of failing the test
 
-    TModalResult MessageBox(const QString& text, const QString&, bool) override {
+    QStringList messageCaptions;  // the captions of the message boxes, in order
+    TModalResult MessageBox(const QString& text, const QString& caption, bool) override {
         shown << "message: " + text;
+        messageCaptions << caption;
         return TModalResult::Ok;
     }
     void InformationBox(const QString& text) override { shown << "information: " + text; }
