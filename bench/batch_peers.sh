@@ -26,19 +26,6 @@ size=$(stat -c %s "$dir/czech.cp1250")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-now() { date +%s.%N; }
-# Best wall time in seconds of BED_RUNS runs of a shell command; $prepare runs before each.
-best() {
-    prepare=$1; command=$2; result=999
-    for run in $(seq "$runs"); do
-        sh -c "$prepare"
-        start=$(now)
-        sh -c "$command"
-        end=$(now)
-        result=$(awk -v s="$start" -v e="$end" -v b="$result" 'BEGIN { t = e - s; printf "%.3f", (t < b ? t : b) }')
-    done
-    echo "$result"
-}
 rate() { awk -v t="$1" -v n="$size" 'BEGIN { printf "%.0f", n / 1e6 / t }'; }
 
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
