@@ -6,6 +6,7 @@
 #include "BedEditFiles.h"
 #include "BedEditSearch.h"
 #include "BedTextLetters.h"
+#include "../tests/editor/PlainSearch.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,28 +18,6 @@ namespace {
 
 void Check(bool ok) {
     if (!ok) std::abort();
-}
-
-std::vector<int> PlainFind(std::string_view line, const std::string& pattern, bool sensitive, bool whole) {
-    auto same = [&](unsigned char a, unsigned char b) {
-        return sensitive ? a == b : BedCp1250Lower(a) == BedCp1250Lower(b);
-    };
-    auto delimiterAt = [&](int i) {
-        return i < 0 || i >= int(line.size()) || !BedIsAlphaNumeric(uint8_t(line[size_t(i)]));
-    };
-    std::vector<int> result;
-    const int m = int(pattern.size());
-    for (int i = 0; i + m <= int(line.size());) {
-        bool match = true;
-        for (int j = 0; j < m && match; ++j) match = same(line[size_t(i + j)], pattern[size_t(j)]);
-        if (match && (!whole || (delimiterAt(i - 1) && delimiterAt(i + m)))) {
-            result.push_back(i + 1);
-            i += m;
-        } else {
-            ++i;
-        }
-    }
-    return result;
 }
 
 std::vector<std::string> Text(const TCustomBedEdit& e) {

@@ -1,6 +1,7 @@
 // The per-line search engine and the component's search and replace, against a plain
 // reference over random texts.
 #include "CoreTestHelpers.h"
+#include "PlainSearch.h"
 
 #include "BedEditSearch.h"
 #include "BedTextLetters.h"
@@ -272,27 +273,6 @@ TEST(SearchReplace, ReadOnlyIsSearchedButNotChanged) {
 // ---- Against a plain reference ------------------------------------------------------------
 
 namespace {
-
-std::vector<int> PlainFind(const std::string& line, const std::string& pattern, bool sensitive,
-                           bool whole) {
-    auto same = [&](unsigned char a, unsigned char b) {
-        return sensitive ? a == b : BedCp1250Lower(a) == BedCp1250Lower(b);
-    };
-    auto delimiterAt = [&](int i) { return i < 0 || i >= int(line.size()) || !BedIsAlphaNumeric(line[size_t(i)]); };
-    std::vector<int> result;
-    const int m = int(pattern.size());
-    for (int i = 0; i + m <= int(line.size());) {
-        bool match = true;
-        for (int j = 0; j < m && match; ++j) match = same(line[size_t(i + j)], pattern[size_t(j)]);
-        if (match && (!whole || (delimiterAt(i - 1) && delimiterAt(i + m)))) {
-            result.push_back(i + 1);
-            i += m;
-        } else {
-            ++i;
-        }
-    }
-    return result;
-}
 
 struct TExpected {
     int count = 0;
