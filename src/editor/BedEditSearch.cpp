@@ -72,11 +72,11 @@ int TBedEditSearch::Next() {
     const int n = length_, m = int(pattern_.size());
     const unsigned char last = uint8_t(mappedPattern_.back());
     run_ += m;
-    while (run_ <= n) {
-        if (map[t[run_ - 1]] != last) {
-            run_ += shift_[At(t, n, run_ + 1)];
-            continue;
-        }
+    for (;;) {
+        // The skip by the character after the window; it stands inside the line here.
+        while (run_ < n && map[t[run_ - 1]] != last) run_ += shift_[t[run_]];
+        // At the line's end that character is none: any skip leaves the line.
+        if (run_ > n || map[t[run_ - 1]] != last) return 0;
         const int start = run_ - m + 1;  // 1-based
         int j = 0;
         while (j < m - 1 && map[t[start - 1 + j]] == uint8_t(mappedPattern_[size_t(j)])) ++j;
@@ -86,10 +86,9 @@ int TBedEditSearch::Next() {
             return start;
         }
         run_ += lookAt_;
-        if (run_ > n) break;
+        if (run_ > n) return 0;
         run_ += shift_[t[run_ - 1]] - 1;
     }
-    return 0;
 }
 
 int TBedEditSearch::Results(int index) const {
