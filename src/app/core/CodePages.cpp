@@ -58,27 +58,49 @@ constexpr TBedByteMap Identity() {
     return map;
 }
 
-// A file byte decodes to the first CP 1250 value whose entry holds it; the letters' values are
-// distinct within a table, so filling from the top down leaves exactly that first value.
+// Decoding and encoding are inverse permutations of 0x80-0xFF, so that any file comes back
+// byte for byte whatever it holds (an old DOS table beside the text, say). The letters convert as
+// the table says; a byte that is neither a letter's file byte nor a letter's CP 1250 value stays;
+// the file bytes that collide with a letter's CP 1250 value take, in ascending order, the
+// CP 1250 values that the letters' file bytes left free, likewise ascending.
+constexpr TBedByteMap BuildDecodeMap(int cp) {
+    TBedByteMap map = Identity();
+    std::array<bool, 256> isFileByte{}, isLetter{};
+    for (const auto& letter : kCodePageLetters) {
+        isFileByte[letter.inFile[cp]] = true;
+        isLetter[letter.cp1250] = true;
+        map[letter.inFile[cp]] = letter.cp1250;
+    }
+    int freeValue = 0x80;  // the next letter file byte that is no letter value
+    for (int b = 0x80; b < 256; ++b) {
+        if (isFileByte[b] || !isLetter[b]) continue;
+        while (!isFileByte[freeValue] || isLetter[freeValue]) ++freeValue;
+        map[b] = static_cast<uint8_t>(freeValue++);
+    }
+    return map;
+}
+
+constexpr TBedByteMap Inverse(const TBedByteMap& map) {
+    TBedByteMap inverse{};
+    for (int b = 0; b < 256; ++b) inverse[map[b]] = static_cast<uint8_t>(b);
+    return inverse;
+}
+
 constexpr std::array<TBedByteMap, kCodePageCount> BuildDecodeMaps() {
     std::array<TBedByteMap, kCodePageCount> maps{};
-    for (auto& map : maps) map = Identity();
-    for (int cp = 0; cp < 4; ++cp)
-        for (int j = int(kConversionTableSize) - 1; j >= 0; --j)
-            if (kTables[cp][j] != 0) maps[cp][kTables[cp][j]] = static_cast<uint8_t>(0x80 + j);
+    for (int cp = 0; cp < kCodePageCount; ++cp) maps[cp] = cp < 4 ? BuildDecodeMap(cp) : Identity();
     return maps;
 }
 
-constexpr std::array<TBedByteMap, kCodePageCount> BuildEncodeMaps() {
+constexpr std::array<TBedByteMap, kCodePageCount> BuildEncodeMaps(
+    const std::array<TBedByteMap, kCodePageCount>& decodeMaps) {
     std::array<TBedByteMap, kCodePageCount> maps{};
-    for (auto& map : maps) map = Identity();
-    for (int cp = 0; cp < 4; ++cp)
-        for (const auto& letter : kCodePageLetters) maps[cp][letter.cp1250] = letter.inFile[cp];
+    for (int cp = 0; cp < kCodePageCount; ++cp) maps[cp] = Inverse(decodeMaps[cp]);
     return maps;
 }
 
 constexpr auto kDecodeMaps = BuildDecodeMaps();
-constexpr auto kEncodeMaps = BuildEncodeMaps();
+constexpr auto kEncodeMaps = BuildEncodeMaps(kDecodeMaps);
 
 int Checked(int codePage) { return IsCodePage(codePage) ? codePage : cpCP1250; }
 
@@ -90,6 +112,15 @@ constexpr bool AsciiStays(const std::array<TBedByteMap, kCodePageCount>& maps) {
     return true;
 }
 static_assert(AsciiStays(kDecodeMaps) && AsciiStays(kEncodeMaps));
+
+constexpr bool AreInverse(const std::array<TBedByteMap, kCodePageCount>& a,
+                          const std::array<TBedByteMap, kCodePageCount>& b) {
+    for (int cp = 0; cp < kCodePageCount; ++cp)
+        for (int x = 0; x < 256; ++x)
+            if (b[cp][a[cp][x]] != x || a[cp][b[cp][x]] != x) return false;
+    return true;
+}
+static_assert(AreInverse(kDecodeMaps, kEncodeMaps));
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 // The five 8-bit code pages the editor reads and writes. The text inside the editor is always
-// CP 1250; only the 32 Czech and Slovak accented letters differ between the code pages, every
-// other byte passes through unchanged. Qt-free.
+// CP 1250; the 32 Czech and Slovak accented letters convert between the code pages, and every
+// file byte comes back unchanged when it is read and written in the same code page. Qt-free.
 #include "ByteMap.h"
 
 #include <array>
@@ -44,8 +44,9 @@ const TBedByteMap& DecodeMap(int codePage);  // file byte -> CP 1250
 const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte
 
 // Decode: every byte of the code page that stands for one of the letters becomes that letter's
-// CP 1250 value; any other byte is kept. Encode: every CP 1250 letter becomes the code page's
-// value; any other byte is kept. In place; CP 1250 leaves the line untouched.
+// CP 1250 value; a byte that would be mistaken for a letter takes a CP 1250 value no letter's
+// file byte needs; any other byte is kept. Encode is the exact inverse. In place; CP 1250 leaves
+// the line untouched.
 void Decode(int codePage, std::string& line);
 void Encode(int codePage, std::string& line);
 // The same over a raw range, for callers that hold the bytes of a whole file. Decoding returns
