@@ -32,7 +32,7 @@ struct Corpus {
 };
 Corpus* corpus = nullptr;
 
-constexpr const char* kFileSuffix[kCodePageCount] = {"kam", "iso", "koi", "pcl2", "cp1250"};
+constexpr const char* kFileSuffix[kCodePageCount] = {"kam", "iso", "koi", "pcl2", "cp1250", "utf8"};
 
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;

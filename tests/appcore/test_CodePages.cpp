@@ -76,8 +76,9 @@ TEST(CodePages, OnlyLettersAndTheBytesTheyCollideWithMove) {
     for (int cp = 0; cp < 4; ++cp) {
         std::array<bool, 256> moves{};
         for (const auto& letter : kCodePageLetters) moves[letter.cp1250] = moves[letter.inFile[cp]] = true;
-        for (int b = 0; b < 256; ++b)
+        for (int b = 0; b < 256; ++b) {
             if (!moves[b]) EXPECT_EQ(DecodeMap(cp)[b], b) << "code page " << cp << " byte " << b;
+        }
     }
 }
 

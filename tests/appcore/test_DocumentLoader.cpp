@@ -38,7 +38,7 @@ TEST_F(DocumentLoaderTest, EveryCodePageEveryLineEndWithAndWithoutT602) {
     };
     const LineEnd lineEnds[] = {{"\r\n", false}, {"\n", true}, {"\r", true}};
 
-    for (int cp = 0; cp < kCodePageCount; ++cp)
+    for (int cp = 0; IsByteCodePage(cp); ++cp)
         for (const LineEnd& lineEnd : lineEnds)
             for (const bool t602 : {false, true}) {
                 std::vector<std::string> written = text;

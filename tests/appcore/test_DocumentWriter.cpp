@@ -51,7 +51,7 @@ TEST_F(DocumentWriterTest, WhatTheLoaderReadsTheWriterWritesBack) {
     for (int b = 1; b < 256; ++b)
         if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
     bytes += "\r\n\r\nlast\r\n";
-    for (int cp = 0; cp < kCodePageCount; ++cp) {
+    for (int cp = 0; IsByteCodePage(cp); ++cp) {
         std::ofstream(Path("in.txt"), std::ios::binary) << bytes;
         TBedEditStringList lines;
         T602Session session;

@@ -88,7 +88,7 @@ constexpr TBedByteMap Inverse(const TBedByteMap& map) {
 
 constexpr std::array<TBedByteMap, kCodePageCount> BuildDecodeMaps() {
     std::array<TBedByteMap, kCodePageCount> maps{};
-    for (int cp = 0; cp < kCodePageCount; ++cp) maps[cp] = cp < 4 ? BuildDecodeMap(cp) : Identity();
+    for (int cp = 0; cp < kCodePageCount; ++cp) maps[cp] = cp < cpCP1250 ? BuildDecodeMap(cp) : Identity();
     return maps;
 }
 
@@ -103,6 +103,7 @@ constexpr auto kDecodeMaps = BuildDecodeMaps();
 constexpr auto kEncodeMaps = BuildEncodeMaps(kDecodeMaps);
 
 int Checked(int codePage) { return IsCodePage(codePage) ? codePage : cpCP1250; }
+bool Converts(int codePage) { return IsByteCodePage(codePage) && codePage != cpCP1250; }
 
 // TranslateBytes looks up only the bytes from 0x80: the letters are all up there.
 constexpr bool AsciiStays(const std::array<TBedByteMap, kCodePageCount>& maps) {
@@ -125,20 +126,19 @@ static_assert(AreInverse(kDecodeMaps, kEncodeMaps));
 }  // namespace
 
 std::span<const uint8_t> ConversionTable(int codePage) {
-    if (!IsCodePage(codePage) || codePage == cpCP1250) return {};
+    if (!Converts(codePage)) return {};
     return kTables[codePage];
 }
 
 const TBedByteMap& DecodeMap(int codePage) { return kDecodeMaps[Checked(codePage)]; }
 const TBedByteMap& EncodeMap(int codePage) { return kEncodeMaps[Checked(codePage)]; }
 
-std::size_t DecodeBytes(int codePage, char* data, std::size_t size) {
-    if (Checked(codePage) != cpCP1250) TranslateBytes(kDecodeMaps[codePage], data, size);
-    return size;
+void DecodeBytes(int codePage, char* data, std::size_t size) {
+    if (Converts(codePage)) TranslateBytes(kDecodeMaps[codePage], data, size);
 }
 
 void EncodeBytes(int codePage, char* data, std::size_t size) {
-    if (Checked(codePage) != cpCP1250) TranslateBytes(kEncodeMaps[codePage], data, size);
+    if (Converts(codePage)) TranslateBytes(kEncodeMaps[codePage], data, size);
 }
 
 void Decode(int codePage, std::string& line) { DecodeBytes(codePage, line.data(), line.size()); }
@@ -146,7 +146,7 @@ void Encode(int codePage, std::string& line) { EncodeBytes(codePage, line.data()
 
 namespace {
 constexpr std::array<std::string_view, kCodePageCount> kNames = {
-    "Kamenických", "ISO-8859-2", "KOI8 ČS", "PC Latin 2", "CP1250"};
+    "Kamenických", "ISO-8859-2", "KOI8 ČS", "PC Latin 2", "CP1250", "UTF-8"};
 }
 
 std::string_view CodePageName(int codePage) { return kNames[Checked(codePage)]; }
@@ -156,12 +156,13 @@ std::string CodePageTitleSuffix(int codePage) {
     return " v kódování " + std::string(kNames[codePage]);
 }
 
-const std::array<TBedCodePageMenuItem, 5> kCodePageMenuItems = {{
+const std::array<TBedCodePageMenuItem, kCodePageCount> kCodePageMenuItems = {{
     {cpCP1250, "CP1250W", "&CP 1250 (Win)"},
     {cpISO88592, "ISO8859", "&ISO-8859-2 (Unix)"},
     {cpPCLatin2, "PCLatin2", "&PC Latin 2 (DOS,OS/2)"},
     {cpKamenicky, "Kamenicti1", "&Kameničtí (DOS)"},
     {cpKOI8CS, "koi8cs", "KOI&8 ČS (Amiga)"},
+    {cpUTF8, "UTF8", "&UTF-8"},
 }};
 const std::string_view kCodePageMenuLabel = "Ukládat / nahrávat v :";
 const std::string_view kAutoCodePageCaption = "&Automatická změna kódování";
@@ -183,18 +184,22 @@ constexpr std::array<ExtensionRule, 5> kExtensionRules = {{
 
 }  // namespace
 
-TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current, bool automatic) {
-    if (!automatic) return current;
+std::optional<TBedCodePage> CodePageNamedBy(std::string_view fileName) {
     // Only the file's own name: on this platform directories such as ~/.wine or ~/.kamil are
     // common and must not choose the code page of the files inside them.
     const auto slash = fileName.rfind('/');
     const std::string name =
         BedAsciiUpperCase(std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1)));
-    TBedCodePage chosen = current;
+    std::optional<TBedCodePage> chosen;
     for (const auto& rule : kExtensionRules)
         if (std::any_of(rule.texts.begin(), rule.texts.end(), [&](std::string_view t) {
                 return !t.empty() && name.find(t) != std::string::npos;
             }))
             chosen = rule.codePage;
     return chosen;
+}
+
+TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current, bool automatic) {
+    if (!automatic) return current;
+    return CodePageNamedBy(fileName).value_or(current);
 }

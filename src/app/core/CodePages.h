@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,12 +19,15 @@ enum TBedCodePage : uint8_t {
     cpKOI8CS = 2,
     cpPCLatin2 = 3,
     cpCP1250 = 4,
+    cpUTF8 = 5,  // converted by Utf8.h; the byte conversions below leave it alone
 };
-constexpr int kCodePageCount = 5;
+constexpr int kCodePageCount = 6;
 
-// True for 0..4. Anything else (a damaged bed.ini, say) is treated as CP 1250 by every
+// True for 0..5. Anything else (a damaged bed.ini, say) is treated as CP 1250 by every
 // function below.
 constexpr bool IsCodePage(int codePage) { return codePage >= 0 && codePage < kCodePageCount; }
+// The code pages of one byte a character, which the 256-entry maps below convert.
+constexpr bool IsByteCodePage(int codePage) { return codePage >= 0 && codePage <= cpCP1250; }
 
 // The 32 letters in their CP 1250 byte values, and the value each code page 0..3 gives them.
 struct TBedCodePageLetter {
@@ -38,20 +42,19 @@ constexpr std::size_t kConversionTableSize = 126;
 std::span<const uint8_t> ConversionTable(int codePage);
 
 // Both directions as one 256-byte translation table per code page, so converting is one
-// lookup per byte; bytes 0x00-0x7F map to themselves. Code page 4 (and any invalid number) gives
-// the identity.
+// lookup per byte; bytes 0x00-0x7F map to themselves. Code pages 4 and 5 (and any invalid
+// number) give the identity.
 const TBedByteMap& DecodeMap(int codePage);  // file byte -> CP 1250
 const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte
 
 // Decode: every byte of the code page that stands for one of the letters becomes that letter's
 // CP 1250 value; a byte that would be mistaken for a letter takes a CP 1250 value no letter's
-// file byte needs; any other byte is kept. Encode is the exact inverse. In place; CP 1250 leaves
-// the line untouched.
+// file byte needs; any other byte is kept. Encode is the exact inverse. In place; CP 1250 and
+// UTF-8 leave the line untouched.
 void Decode(int codePage, std::string& line);
 void Encode(int codePage, std::string& line);
-// The same over a raw range, for callers that hold the bytes of a whole file. Decoding returns
-// the size of the result, which a code page of several bytes a letter would make shorter.
-std::size_t DecodeBytes(int codePage, char* data, std::size_t size);
+// The same over a raw range, for callers that hold the bytes of a whole file.
+void DecodeBytes(int codePage, char* data, std::size_t size);
 void EncodeBytes(int codePage, char* data, std::size_t size);
 
 // UTF-8 texts for the user interface.
@@ -65,10 +68,13 @@ struct TBedCodePageMenuItem {
     std::string_view objectName;  // "CP1250W", "ISO8859", ...
     std::string_view caption;     // with its '&' access key
 };
-extern const std::array<TBedCodePageMenuItem, 5> kCodePageMenuItems;
+extern const std::array<TBedCodePageMenuItem, kCodePageCount> kCodePageMenuItems;
 extern const std::string_view kCodePageMenuLabel;      // "Ukládat / nahrávat v :"
 extern const std::string_view kAutoCodePageCaption;    // caption of the `autokod` item
 
+// The code page the extension-like texts in a file's name (see the .cpp) ask for, a later rule
+// overriding an earlier one; none when nothing matches.
+std::optional<TBedCodePage> CodePageNamedBy(std::string_view fileName);
 // The code page a file name asks for: when `automatic` is on, the extension-like texts found
 // in the file's name (see the .cpp) choose it, a later rule overriding an earlier one;
 // otherwise, or when nothing matches, `current` stays.

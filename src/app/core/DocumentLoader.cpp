@@ -60,13 +60,38 @@ TBedDocumentFile ReadDocumentFile(const std::string& fileName, const TBedFileOpe
     return file;
 }
 
-void LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
-                  const T602Session::AskUser& askUser, TBedEditStringList& lines) {
+namespace {
+
+TBedLoadOutcome LoadUtf8(TBedEditBlock block, TBedEditStringList& lines) {
+    TBedLoadOutcome outcome;
+    std::string_view bytes(block.bytes.get(), block.size);
+    outcome.byteOrderMark = bytes.starts_with(kUtf8ByteOrderMark);
+    if (outcome.byteOrderMark) bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    TBedEditBlock text{std::make_unique_for_overwrite<char[]>(bytes.size()), 0};
+    outcome.misfit = DecodeUtf8(bytes, text.bytes.get(), text.size);
+    if (outcome.misfit) {
+        outcome.byteOrderMark = false;
+        lines.LoadFromBlock(std::move(block));
+        return outcome;
+    }
+    lines.LoadFromBlock(std::move(text));
+    return outcome;
+}
+
+}  // namespace
+
+TBedLoadOutcome LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
+                             const T602Session::AskUser& askUser, TBedEditStringList& lines) {
     TBedEditBlock& block = file.contents.bytes;
+    if (codePage == cpUTF8) return LoadUtf8(std::move(block), lines);
     const char* begin = block.bytes.get();
     const std::string_view firstLine(begin, size_t(FindLineBreak(begin, begin + block.size) - begin));
     T602Session::Load t602Load(t602, codePage, firstLine, askUser);
-    if (t602Load.Converting()) return LoadConvertedT602(block, codePage, t602Load, lines);
-    block.size = DecodeBytes(codePage, block.bytes.get(), block.size);
+    if (t602Load.Converting()) {
+        LoadConvertedT602(block, codePage, t602Load, lines);
+        return {};
+    }
+    DecodeBytes(codePage, block.bytes.get(), block.size);
     lines.LoadFromBlock(std::move(block));
+    return {};
 }

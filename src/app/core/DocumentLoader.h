@@ -5,8 +5,10 @@
 // lines pointing into the block. Qt-free.
 #include "BedEditFiles.h"
 #include "T602Session.h"
+#include "Utf8.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +40,16 @@ bool DetectUnixLineEnds(std::string_view bytes);
 TBedDocumentFile ReadDocumentFile(const std::string& fileName,
                                   const TBedFileOpener& open = ReadFileContents);
 
+// What loading found out besides the text.
+struct TBedLoadOutcome {
+    bool byteOrderMark = false;  // a UTF-8 file began with one (not part of the text)
+    // A UTF-8 file that CP 1250 can't hold: its bytes were taken unconverted, the byte-order mark
+    // too, so that writing them in CP 1250 gives the file back.
+    std::optional<TBedUtf8Misfit> misfit;
+};
+
 // Replaces the lines by the document. In a DOS code page the first line may show a T602
 // document (the session may ask the user); a converted document loses its leading dot-command
 // lines. The lines are then decoded from the code page to CP 1250.
-void LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
-                  const T602Session::AskUser& askUser, TBedEditStringList& lines);
+TBedLoadOutcome LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
+                             const T602Session::AskUser& askUser, TBedEditStringList& lines);

@@ -3,6 +3,7 @@
 #include "BedEditFiles.h"
 #include "BedEditStringList.h"
 #include "CodePages.h"
+#include "Utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,8 +28,14 @@ public:
         }
     }
     void Flush() {
-        EncodeBytes(codePage_, chunk_.get(), used_);
-        writer_.Write(std::string_view(chunk_.get(), used_));
+        if (codePage_ == cpUTF8) {
+            if (!wide_) wide_ = std::make_unique_for_overwrite<char[]>(kChunkSize * kUtf8MaxBytesPerCp1250Byte);
+            const size_t n = EncodeUtf8(std::string_view(chunk_.get(), used_), wide_.get());
+            writer_.Write(std::string_view(wide_.get(), n));
+        } else {
+            EncodeBytes(codePage_, chunk_.get(), used_);
+            writer_.Write(std::string_view(chunk_.get(), used_));
+        }
         used_ = 0;
     }
 
@@ -37,14 +44,16 @@ private:
     TBedEditFileWriter& writer_;
     int codePage_;
     std::unique_ptr<char[]> chunk_ = std::make_unique_for_overwrite<char[]>(kChunkSize);
+    std::unique_ptr<char[]> wide_;  // a chunk encoded in UTF-8
     size_t used_ = 0;
 };
 
 }  // namespace
 
 void WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
-                   bool unixLineEnds) {
+                   bool unixLineEnds, bool byteOrderMark) {
     TBedEditFileWriter writer(fileName);
+    if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
     TChunkedEncoder out(writer, codePage);
     const std::string_view lineEnd = unixLineEnds ? "\n" : "\r\n";
     const int count = lines.Count();

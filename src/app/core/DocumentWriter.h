@@ -8,6 +8,7 @@ class TBedEditStringList;
 
 // Every line ends with CR LF (DOS) or LF (UNIX); a line's own trailing LF is dropped first. An
 // empty last line (or one beginning with LF) adds nothing, so an empty document gives an empty
-// file. Raises EBedFileError (Create, Write); the file on disk is then as it was.
+// file. In UTF-8 a byte-order mark goes first when asked for (the file had one). Raises
+// EBedFileError (Create, Write); the file on disk is then as it was.
 void WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
-                   bool unixLineEnds);
+                   bool unixLineEnds, bool byteOrderMark = false);
