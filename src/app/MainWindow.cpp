@@ -218,6 +218,7 @@ void TForm1::BuildMenus() {
     AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D, &TForm1::Dalznakjinouklvesnic1Click);
     cestina->addSeparator();
     AddToggle(cestina, "autokod", "&Automatická změna kódování", none, true, &TForm1::autokodClick);
+    AddToggle(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, true, &TForm1::rozpoznatClick);
 
     QMenu* hledej = bar->addMenu("&Hledej");
     hledej->setObjectName("Hledej");

@@ -60,6 +60,8 @@ public:
     int currentCodePage = 4;
     int defaultCodePage = 4;
     bool autoCodePage = true;
+    bool recogniseCodePage = true;  // part of the automatic code page: by content
+    bool byteOrderMark = false;     // the document's UTF-8 file began with one
     bool escQuits = true;
     bool modified = false;
     bool quitWithoutSaving = false;
@@ -94,6 +96,10 @@ public:
     void ApplyGutterVisibility();
     void autokodClick();
     void ChooseCodePageByExtension(const std::string& fileName);
+    // On opening: the automatic code page by the file's name, else by its content
+    // (MainWindowEncoding.cpp).
+    void ChooseCodePageForFile(const TBedDocumentFile& file);
+    void rozpoznatClick();
     void OpenRecentFile(int k);
     void PredchoziSouborClick();
     void DalsiSouborClick();
@@ -201,7 +207,11 @@ private:
     void StepHistory(int direction);
     // The steps of loading after the highlighter is chosen: the file into the lines (with the
     // wrap on load), the caret to the first line.
-    void FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage);
+    // False when a UTF-8 file could not be converted for a helper editor (then told and empty).
+    bool FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage);
+    // The document keeps its byte-order mark; a UTF-8 file that CP 1250 can't hold is shown
+    // unconverted and read-only, and said so, until another file loads.
+    void TakeLoadOutcome(const TBedLoadOutcome& outcome);
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);
@@ -222,6 +232,8 @@ private:
     TFileDialogRequest saveRequest_;   // the save dialog "Sejf"
     QString applicationTitle_ = "BED";
     bool terminated_ = false;
+    bool codePageFromCommandLine_ = false;  // K= chose the code page of the files after it
+    bool readOnlyForMisfit_ = false;        // read-only was set by ShowUnconverted
     int fontCharset_ = 1;
     TFileHistory history_;
     // The printer and its settings, kept from one print to the next; made at the first print.

@@ -91,8 +91,7 @@ bool TForm1::Load(const std::string& fileName, TBedEdit& editor, int codePage) {
             "nebo není-li špatně sdílen přes síť.");
         return false;
     }
-    FillEditor(std::move(file), editor, codePage);
-    return true;
+    return FillEditor(std::move(file), editor, codePage);
 }
 
 void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
@@ -100,18 +99,26 @@ void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
     FillEditor(std::move(file), editor, codePage);
 }
 
-void TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
+bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
+    TBedLoadOutcome outcome;
     {
         TBedLinesUpdate update(editor.Lines());
-        LoadDocument(std::move(file), codePage, t602,
-                     [this] { return TBedT602Mode(ui_.T602Prompt()); }, editor.Lines());
+        outcome = LoadDocument(std::move(file), codePage, t602,
+                               [this] { return TBedT602Mode(ui_.T602Prompt()); }, editor.Lines());
+        if (outcome.misfit && &editor != Memo1) {
+            editor.Lines().Clear();
+            ui_.ErrorBox(Utf8(Utf8MisfitReason(*outcome.misfit) + " Soubor se nevložil."));
+            return false;
+        }
         WrapAfterLoad();
     }
+    if (&editor == Memo1) TakeLoadOutcome(outcome);
     if (&editor == Memo1) {
         Memo1->setFocus();
         Memo1->viewport()->update();
     }
     editor.SetCaretY(1);
+    return true;
 }
 
 void TForm1::WrapAfterLoad() {
@@ -139,6 +146,7 @@ void TForm1::NovyClick() {
     applicationTitle_ = "BED";
     setWindowIconText(applicationTitle_);
     Memo1->Lines().Clear();
+    byteOrderMark = false;
     SetFileName(kUntitled);
     RefreshHistoryMenu();
     SetModified(false);
@@ -159,7 +167,7 @@ void TForm1::OtevritClick() {
     openRequest_.filterIndex = request.filterIndex;
     const std::string name = request.fileName.toStdString();
     TBedDocumentFile file = ReadDocument(name);
-    ChooseCodePageByExtension(name);
+    ChooseCodePageForFile(file);
     Load(std::move(file), *Memo1, currentCodePage);
     SetFileName(request.fileName);
     SetModified(false);
@@ -177,7 +185,7 @@ void TForm1::UlozitClick() {
         return;
     }
     const std::string name = FileName().toStdString();
-    WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds);
+    WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryOf(name);
@@ -229,7 +237,7 @@ void TForm1::ulNaDisketuClick() {
         return;
     }
     WriteDocument(medium + FilePart(FileName().toStdString()), Memo1->Lines(), currentCodePage,
-                  unixLineEnds);
+                  unixLineEnds, byteOrderMark);
 }
 
 void TForm1::ZnovuNacistClick() {
@@ -263,7 +271,7 @@ void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
     if (files.empty()) return;
     const std::string& name = files.front();
     TBedDocumentFile file = ReadDocument(name);
-    ChooseCodePageByExtension(name);
+    ChooseCodePageForFile(file);
     Load(std::move(file), *Memo1, currentCodePage);
     SetFileName(QString::fromStdString(name));
     SetModified(false);

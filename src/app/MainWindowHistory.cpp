@@ -36,7 +36,7 @@ void TForm1::OpenRecentFile(int k) {
     UpdateRecentCaret();
     const TSouborMenu record = recentFiles[k - 1];
     TBedDocumentFile file = ReadDocument(record.name);
-    ChooseCodePageByExtension(record.name);
+    ChooseCodePageForFile(file);
     Load(std::move(file), *Memo1, currentCodePage);
     SetFileName(QString::fromStdString(record.name));
     SetModified(false);

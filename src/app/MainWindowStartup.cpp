@@ -38,6 +38,7 @@ void TForm1::FormCreate(const QStringList& params) {
     SetFileName(kUntitled);
 
     ProcessCommandLine(params);
+    codePageFromCommandLine_ = false;
     SetPanel(2, QString::fromUtf8(CodePageName(currentCodePage).data(),
                                   int(CodePageName(currentCodePage).size())));
 }
@@ -52,6 +53,8 @@ void TForm1::ApplySettings(const TBedSettings& s) {
     fontCharset_ = s.fontCharset;
     autoCodePage = s.autokodovani;
     Action("autokod")->setChecked(autoCodePage);
+    recogniseCodePage = s.rozpoznatKodovani;
+    Action("rozpoznat")->setChecked(recogniseCodePage);
     saveDir = s.ukladaciCesta;
     loadDir = s.nahravaciCesta;
     openRequest_.filterIndex = s.filterIndex;
@@ -86,6 +89,7 @@ TBedSettings TForm1::CollectSettings() const {
     s.podlePripony = Action("PodlePripony")->isChecked();
     s.pomListaL = Action("PomListaL")->isChecked();
     s.autokodovani = autoCodePage;
+    s.rozpoznatKodovani = recogniseCodePage;
     s.zalamovani = Action("Zalamovani")->isChecked();
     s.ukazHraniciZlomu = Action("uhz1")->isChecked();
     s.escKonci = escQuits;
@@ -112,7 +116,7 @@ void TForm1::OpenFileFromCommandLine(const std::string& fileName) {
     SetFileName(QString::fromStdString(fileName));
     try {
         TBedDocumentFile file = ReadDocument(fileName);
-        ChooseCodePageByExtension(fileName);
+        ChooseCodePageForFile(file);
         Load(std::move(file), *Memo1, currentCodePage);
     } catch (...) {
         // The document did not become that file: a later save must not go there.
@@ -141,7 +145,8 @@ void TForm1::RunOption(char letter, const std::string& value) {
             break;
         case 'C':
             if (v == 'Q') {
-                WriteDocument(FileName().toStdString(), Memo1->Lines(), currentCodePage, unixLineEnds);
+                WriteDocument(FileName().toStdString(), Memo1->Lines(), currentCodePage, unixLineEnds,
+                              byteOrderMark);
                 terminated_ = true;
             } else if (v == 'H') {
                 zhtmlClick();
@@ -159,11 +164,13 @@ void TForm1::RunOption(char letter, const std::string& value) {
             break;
         case 'F': FindFromCommandLine(value); break;
         case 'K':
+            codePageFromCommandLine_ = true;
             if (v == '2' || v == 'I') SelectCodePage(cpISO88592);
             else if (v == '8') SelectCodePage(cpKOI8CS);
             else if (v == 'C' || v == 'W') SelectCodePage(cpCP1250);
             else if (v == 'K') SelectCodePage(cpKamenicky);
             else if (v == 'L' || v == 'P') SelectCodePage(cpPCLatin2);
+            else if (v == 'U') SelectCodePage(cpUTF8);
             break;
         case 'L': {
             const int n = ParseNumericOption(value);

@@ -31,7 +31,7 @@ TForm10::TForm10(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     ComboKod = new QComboBox(this);
-    ComboKod->addItems({"CP 1250", "ISO-8859-2", "PC Latin 2", "Kamenických", "KOI8 ČS"});
+    ComboKod->addItems({"CP 1250", "ISO-8859-2", "PC Latin 2", "Kamenických", "KOI8 ČS", "UTF-8"});
     form->addRow("Implicitní kódování:", ComboKod);
     layout->addLayout(form);
     auto check = [&](const char* caption) {

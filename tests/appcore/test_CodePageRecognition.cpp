@@ -87,4 +87,8 @@ TEST(CodePageRecognition, LargeFilesAreJudgedBySamples) {
     std::string large;
     while (large.size() < (std::size_t(1) << 22)) large += kam;
     EXPECT_EQ(RecogniseCodePage(large, cpCP1250), cpKamenicky);
+    // Dense text too: a pangram has half its letters accented.
+    std::string pangram = "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2 \xFA\xE8\xE1 \xE9\xEC\xED\r\n";
+    for (int i = 0; i < 4; ++i) pangram += pangram;
+    EXPECT_EQ(RecogniseCodePage(InCodePage(pangram, cpKamenicky), cpCP1250), cpKamenicky);
 }

@@ -111,8 +111,8 @@ struct Model {
 constexpr float kCapitalAfterSmall = -6.0f;
 // How far the best code page must lead the next one that reads the sample differently.
 constexpr float kMinLead = 5.0f;
-// Czech text has a few accented letters among many plain ones, nearly all of them letters.
-constexpr double kMaxHighShare = 0.4;
+// Even a pangram has more plain letters than accented ones; nearly all of them are letters.
+constexpr double kMaxHighShare = 0.6;
 constexpr double kMinLetterShare = 0.6;
 constexpr std::size_t kSampleSize = 1 << 15;
 

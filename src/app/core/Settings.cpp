@@ -24,6 +24,7 @@ TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir) {
     s.velikostFontu = ini.ReadInteger(kBed, "velikostFontu", s.velikostFontu);
     s.fontCharset = ini.ReadInteger(kBed, "fontCharset", s.fontCharset);
     s.autokodovani = ini.ReadBool(kBed, "autokodovani", s.autokodovani);
+    s.rozpoznatKodovani = ini.ReadBool(kBed, "rozpoznatKodovani", s.rozpoznatKodovani);
     s.ukladaciCesta = ini.ReadString(kBed, "ukladaciCesta", programDir);
     s.nahravaciCesta = ini.ReadString(kBed, "nahravaciCesta", programDir);
     s.filterIndex = ini.ReadInteger(kBed, "filterIndex", s.filterIndex);
@@ -61,6 +62,7 @@ void WriteSettings(TIniFile& ini, const TBedSettings& s) {
     ini.WriteBool(kBed, "podlePripony", s.podlePripony);
     ini.WriteBool(kBed, "pomListaL", s.pomListaL);
     ini.WriteBool(kBed, "autokodovani", s.autokodovani);
+    ini.WriteBool(kBed, "rozpoznatKodovani", s.rozpoznatKodovani);
     ini.WriteBool(kBed, "zalamovani", s.zalamovani);
     ini.WriteBool(kBed, "ukazHraniciZlomu", s.ukazHraniciZlomu);
     ini.WriteBool(kBed, "escKonci", s.escKonci);

@@ -23,6 +23,7 @@ struct TBedSettings {
     int velikostFontu = 10;       // points
     int fontCharset = 1;
     bool autokodovani = true;     // code page chosen by the file name's extension
+    bool rozpoznatKodovani = true;  // and, where the name doesn't tell, by the file's content
     std::string ukladaciCesta;    // save directory
     std::string nahravaciCesta;   // load directory
     int filterIndex = 1;

@@ -117,7 +117,7 @@ TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk) {
     return shape;
 }
 
-std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit) {
+std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit) {
     char where[64];
     std::string text;
     if (misfit.malformed) {
@@ -133,5 +133,10 @@ std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit) {
             text += "„" + std::string(bytes, PutCodePoint(misfit.codePoint, bytes)) + "“ ";
         }
     }
-    return text + where + " Soubor je zobrazen nepřevedený a jen pro čtení; uložením se jeho bajty nezmění.";
+    return text + where;
+}
+
+std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit) {
+    return Utf8MisfitReason(misfit) +
+           " Soubor je zobrazen nepřevedený a jen pro čtení; uložením se jeho bajty nezmění.";
 }

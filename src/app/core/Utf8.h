@@ -35,5 +35,7 @@ struct TBedUtf8Shape {
 };
 TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk = false);
 
-// The user's message for a file shown unconverted (UTF-8 text for the user interface).
+// What does not fit, and where (UTF-8 text for the user interface).
+std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit);
+// The user's message for a file shown unconverted.
 std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit);
