@@ -24,7 +24,9 @@ Kódování souborů jmenovaných dál (K=):
   K=L, K=P     PC Latin 2
   K=K          kód Kamenických
   K=8          KOI8 ČS
-  Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...).
+  K=U          UTF-8 (soubor se znaky, které CP 1250 nemá, zůstane nepřevedený a jen pro čtení)
+  Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...),
+  a když ta nic neříká a volba K= před souborem nestojí, pozná se kódování podle obsahu.
 Dokumenty T602 (6=):
   6=?          zeptat se, jak dokument otevřít
   6=T, 6=C     převést na čistý text
@@ -56,6 +58,8 @@ Příklady:
       převede dopis.txt z PC Latin 2 do ISO-8859-2
   bed dopis.txt R=Praha,Brno
       nahradí v dopis.txt každé "Praha" slovem "Brno" a uloží
+  bed stary.txt K=W C=Q
+      převede stary.txt z kódování poznaného podle obsahu do CP 1250
   for f in *.kam; do bed "$f" K=W C=Q || echo "$f"; done
       převede všechny soubory .kam a vypíše ty, které se nepodařilo převést
 
