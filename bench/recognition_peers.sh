@@ -11,7 +11,8 @@ dir=$(mktemp -d /tmp/bed_recognition.XXXXXX)
 trap 'rm -rf "$dir"' EXIT
 "$build/bench/bench_recognition" --write-samples "$dir"
 cut -d' ' -f1 "$dir/manifest" | while read -r f; do
-    echo "$f $(enca -L cs -i "$dir/$f" 2>/dev/null || echo '???')"
+    # enca's own names: iconv has no name for Kamenický or KOI8-ČS
+    echo "$f $(enca -L cs -e "$dir/$f" 2>/dev/null | cut -d/ -f1 || echo '???')"
 done > "$dir/enca.answers"
 cut -d' ' -f1 "$dir/manifest" | while read -r f; do
     echo "$f $(uchardet "$dir/$f" 2>/dev/null || echo unknown)"

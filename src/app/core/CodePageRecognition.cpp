@@ -95,22 +95,34 @@ constexpr Counts CountPairs() {
 }
 constexpr Counts kPairCounts = CountPairs();
 
-// log P(class | previous class), smoothed so that a pair never seen is unlikely, not impossible.
+// log P(class | previous class), mixed with how common the class is on its own: the model text
+// is small, and a pair it lacks is then as likely as its letter is common (ž, not ľ, after ě).
 struct Model {
     std::array<std::array<float, kClasses>, kClasses> logP{};
     Model() {
+        std::array<double, kClasses> single{};
+        double all = 0;
+        for (int a = 0; a < kClasses; ++a)
+            for (int b = 0; b < kClasses; ++b) single[b] += kPairCounts[a][b], all += kPairCounts[a][b];
+        for (double& p : single) p = (p + 0.5) / (all + 0.5 * kClasses);
         for (int a = 0; a < kClasses; ++a) {
             double total = 0;
             for (int b = 0; b < kClasses; ++b) total += kPairCounts[a][b];
-            for (int b = 0; b < kClasses; ++b)
-                logP[a][b] = float(std::log((kPairCounts[a][b] + 0.1) / (total + 0.1 * kClasses)));
+            for (int b = 0; b < kClasses; ++b) {
+                const double pair = total > 0 ? kPairCounts[a][b] / total : 0;
+                logP[a][b] = float(std::log(kPairWeight * pair + (1 - kPairWeight) * single[b]));
+            }
         }
     }
+    static constexpr double kPairWeight = 0.8;
 };
 
 constexpr float kCapitalAfterSmall = -6.0f;
-// How far the best code page must lead the next one that reads the sample differently.
-constexpr float kMinLead = 5.0f;
+// How far the best code page must lead the next one that reads the sample differently, and how
+// many different bytes from 0x80 it takes to judge at all: one kind alone is no evidence (0xA0
+// is "á" in two DOS code pages and the no-break space of CP 1250).
+constexpr float kMinLead = 1.0f;
+constexpr std::size_t kMinDistinctHighBytes = 2;
 // Even a pangram has more plain letters than accented ones; nearly all of them are letters.
 constexpr double kMaxHighShare = 0.6;
 constexpr double kMinLetterShare = 0.6;
@@ -199,7 +211,8 @@ std::optional<TBedCodePage> RecogniseCodePage(std::string_view bytes, TBedCodePa
         if (present[x] && kCp1250Classes[DecodeMap(best)[x]].cls != kNoLetter) ++letters;
     std::size_t distinct = 0;
     for (int x = 0x80; x < 256; ++x) distinct += present[x];
-    if (double(letters) < kMinLetterShare * double(distinct)) return std::nullopt;
+    if (distinct < kMinDistinctHighBytes || double(letters) < kMinLetterShare * double(distinct))
+        return std::nullopt;
 
     for (int cp = 0; cp <= cpCP1250; ++cp)
         if (!ReadAlike(present, cp, best) && scores[best] - scores[cp] < kMinLead) return std::nullopt;
