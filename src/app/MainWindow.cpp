@@ -50,6 +50,7 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     BuildStatusBar();
     Memo1->OnChange = [this] { Memo1Change(); };
     ConnectTyping();
+    ConnectNavigation();
     Memo1->OnPasteUnrepresentable = [this](TCustomBedEdit&) {
         statusBar()->showMessage(
             "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
@@ -148,7 +149,7 @@ void TForm1::BuildMenus() {
     connect(altZ, &QShortcut::activated, this, [bar, soubor] { bar->setActiveAction(soubor->menuAction()); });
 
     // "Skryte": never shown, its items exist for their shortcuts.
-    AddItem(nullptr, "Prilep1", "Prilep", Qt::CTRL | Qt::Key_V, nullptr);
+    AddItem(nullptr, "Prilep1", "Prilep", Qt::CTRL | Qt::Key_V, &TForm1::PrilepClick);
     AddItem(nullptr, "Konec1", "Konec", Qt::Key_Escape, &TForm1::Konec1Click);
     AddItem(nullptr, "Otevrit1", "Otevrit", Qt::CTRL | Qt::Key_O, &TForm1::OtevritClick);
     AddItem(nullptr, "Ulozit1", "Ulozit", Qt::CTRL | Qt::Key_S, &TForm1::UlozitClick);
@@ -157,35 +158,37 @@ void TForm1::BuildMenus() {
 
     QMenu* upravy = bar->addMenu("Ú&pravy");
     upravy->setObjectName("Upravy");
-    AddItem(upravy, "Kopiruj", "&Kopírovat", Qt::CTRL | Qt::Key_Insert, nullptr);
-    AddItem(upravy, "Vystrihni", "&Vyjmout", Qt::SHIFT | Qt::Key_Delete, nullptr);
-    AddItem(upravy, "pridej", "Při&dat", Qt::ALT | Qt::Key_Insert, nullptr);
-    AddItem(upravy, "Prilep", "V&ložit", Qt::SHIFT | Qt::Key_Insert, nullptr);
+    AddItem(upravy, "Kopiruj", "&Kopírovat", Qt::CTRL | Qt::Key_Insert, &TForm1::KopirujClick);
+    AddItem(upravy, "Vystrihni", "&Vyjmout", Qt::SHIFT | Qt::Key_Delete, &TForm1::VystrihniClick);
+    AddItem(upravy, "pridej", "Při&dat", Qt::ALT | Qt::Key_Insert, &TForm1::pridejClick);
+    AddItem(upravy, "Prilep", "V&ložit", Qt::SHIFT | Qt::Key_Insert, &TForm1::PrilepClick);
     AddItem(upravy, "Pilepzesouboru1", "Vložit ze &souboru...", none, &TForm1::Pilepzesouboru1Click);
     upravy->addSeparator();
-    AddItem(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, nullptr);
-    AddItem(upravy, "RadkoveBloky", "Řá&dkové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_R, nullptr);
+    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, false, &TForm1::Sloupcovbloky1Click);
+    // Shift+Ctrl+R reloads (Soubor comes first); the key stands in the caption only, as Qt
+    // would run neither of two items sharing it.
+    AddToggle(upravy, "RadkoveBloky", "Řá&dkové bloky\tShift+Ctrl+R", none, false, &TForm1::RadkoveBlokyClick);
     upravy->addSeparator();
     AddItem(upravy, "Velka", "Velká písmena", none, &TForm1::VelkaClick);
     AddItem(upravy, "Mala", "Malá písmena", none, &TForm1::MalaClick);
     AddItem(upravy, "Prohozen1", "Prohození", none, &TForm1::Prohozen1Click);
     upravy->addSeparator();
-    AddItem(upravy, "ZptCtrlZ1", "&Undo (Zpět)", Qt::CTRL | Qt::Key_U, nullptr);
-    AddItem(upravy, "Vybervse", "Vy&ber vše", Qt::CTRL | Qt::Key_A, nullptr);
-    AddItem(upravy, "zacatekvyberu", "&Začátek SuperVýběru", Qt::CTRL | Qt::Key_B, nullptr);
-    AddItem(upravy, "konecvyberu", "Ko&nec SuperVýběru", Qt::CTRL | Qt::Key_E, nullptr);
-    AddItem(upravy, "VysvtitSuperVbr1", "O&bnovit SuperVýběr", Qt::CTRL | Qt::Key_L, nullptr);
+    AddItem(upravy, "ZptCtrlZ1", "&Undo (Zpět)", Qt::CTRL | Qt::Key_U, &TForm1::ZptCtrlZ1Click);
+    AddItem(upravy, "Vybervse", "Vy&ber vše", Qt::CTRL | Qt::Key_A, &TForm1::VybervseClick);
+    AddItem(upravy, "zacatekvyberu", "&Začátek SuperVýběru", Qt::CTRL | Qt::Key_B, &TForm1::zacatekvyberuClick);
+    AddItem(upravy, "konecvyberu", "Ko&nec SuperVýběru", Qt::CTRL | Qt::Key_E, &TForm1::konecvyberuClick);
+    AddItem(upravy, "VysvtitSuperVbr1", "O&bnovit SuperVýběr", Qt::CTRL | Qt::Key_L, &TForm1::VysvtitSuperVbr1Click);
     upravy->addSeparator();
     AddToggle(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, false, &TForm1::readonlyClick);
 
     QMenu* format = bar->addMenu("&Formát");
     format->setObjectName("Formt1");
-    AddItem(format, "odsadblok", "Posuň blok do&prava", Qt::CTRL | Qt::ALT | Qt::Key_Right, nullptr);
-    AddItem(format, "ododsad", "Posuň blok do&leva", Qt::CTRL | Qt::ALT | Qt::Key_Left, nullptr);
-    AddItem(format, "srovnejblok", "Srovnej &blok", Qt::CTRL | Qt::ALT | Qt::Key_S, nullptr);
+    AddItem(format, "odsadblok", "Posuň blok do&prava", Qt::CTRL | Qt::ALT | Qt::Key_Right, &TForm1::odsadblokClick);
+    AddItem(format, "ododsad", "Posuň blok do&leva", Qt::CTRL | Qt::ALT | Qt::Key_Left, &TForm1::ododsadClick);
+    AddItem(format, "srovnejblok", "Srovnej &blok", Qt::CTRL | Qt::ALT | Qt::Key_S, &TForm1::srovnejblokClick);
     format->addSeparator();
-    AddItem(format, "smazradek", "&Smaž řádek", Qt::ALT | Qt::Key_Delete, nullptr);
-    AddItem(format, "zackonradku", "&Přidej na začátek/konec řádku...", none, nullptr);
+    AddItem(format, "smazradek", "&Smaž řádek", Qt::ALT | Qt::Key_Delete, &TForm1::smazradekClick);
+    AddItem(format, "zackonradku", "&Přidej na začátek/konec řádku...", none, &TForm1::zackonradkuClick);
     format->addSeparator();
     AddItem(format, "Provedkovzlom1", "Proveď řádkový zlom (respektující slova)", Qt::CTRL | Qt::ALT | Qt::Key_Z, &TForm1::Provedkovzlom1Click);
     AddItem(format, "Dlkadkupidkovmzlomu1", "Délka řádku při řádkovém zlomu...", none, &TForm1::Dlkadkupidkovmzlomu1Click);
@@ -193,11 +196,11 @@ void TForm1::BuildMenus() {
     AddToggle(format, "AutoZalam", "Lámat řádky při psaní", Qt::ALT | Qt::Key_L, true, &TForm1::ShowWrapWhileTyping);
     AddToggle(format, "Zalamovani", "&Automaticky provádět řádkový zlom při nahrávání", none, false, nullptr);
     format->addSeparator();
-    AddItem(format, "inshtml", "&Vlož standardní hlavičku HTML", Qt::CTRL | Qt::Key_H, nullptr);
+    AddItem(format, "inshtml", "&Vlož standardní hlavičku HTML", Qt::CTRL | Qt::Key_H, &TForm1::inshtmlClick);
     AddItem(format, "dos2unix", "&Dos <---> Unix", Qt::ALT | Qt::Key_U, &TForm1::dos2unixClick);
     format->addSeparator();
     AddToggle(format, "PomListaL", "Z&obraz nalevo pomocnou lištu", none, false, &TForm1::ApplyGutterVisibility);
-    AddItem(format, "Font1", "&Font...", none, nullptr);
+    AddItem(format, "Font1", "&Font...", none, &TForm1::Font1Click);
 
     QMenu* syntaxe = bar->addMenu("S&yntaxe");
     syntaxe->setObjectName("Syntaxe");
@@ -205,7 +208,7 @@ void TForm1::BuildMenus() {
     vyber->setObjectName("Vyberzvraznn1");
     BuildHighlighterMenu(vyber);
     AddToggle(syntaxe, "PodlePripony", "Určovat zvýraznění podle přípony", none, true, nullptr);
-    AddItem(syntaxe, "Kontrolujzvorky1", "s&koč na odpovídající závorku", Qt::CTRL | Qt::Key_K, nullptr);
+    AddItem(syntaxe, "Kontrolujzvorky1", "s&koč na odpovídající závorku", Qt::CTRL | Qt::Key_K, &TForm1::Kontrolujzvorky1Click);
 
     QMenu* cestina = bar->addMenu("Č&eština");
     cestina->setObjectName("cestina");
@@ -229,9 +232,9 @@ void TForm1::BuildMenus() {
 
     QMenu* jdi = bar->addMenu("&Jdi na...");
     jdi->setObjectName("Jdina1");
-    AddItem(jdi, "Zateksouboru1", "&Začátek souboru", Qt::CTRL | Qt::Key_Home, nullptr);
-    AddItem(jdi, "Konecsouboru1", "&Konec souboru", Qt::CTRL | Qt::Key_End, nullptr);
-    AddItem(jdi, "dekslo1", "Řáde&k číslo...", Qt::ALT | Qt::Key_R, nullptr);
+    AddItem(jdi, "Zateksouboru1", "&Začátek souboru", Qt::CTRL | Qt::Key_Home, &TForm1::Zateksouboru1Click);
+    AddItem(jdi, "Konecsouboru1", "&Konec souboru", Qt::CTRL | Qt::Key_End, &TForm1::Konecsouboru1Click);
+    AddItem(jdi, "dekslo1", "Řáde&k číslo...", Qt::ALT | Qt::Key_R, &TForm1::dekslo1Click);
     AddItem(jdi, "PredchoziSoubor", "&Předchozí soubor", Qt::ALT | Qt::Key_Left, &TForm1::PredchoziSouborClick)
         ->setEnabled(false);
     AddItem(jdi, "DalsiSoubor", "&Další soubor", Qt::ALT | Qt::Key_Right, &TForm1::DalsiSouborClick)
@@ -239,9 +242,9 @@ void TForm1::BuildMenus() {
 
     QMenu* zobraz = bar->addMenu("Z&obraz...");
     zobraz->setObjectName("Zobraz1");
-    AddItem(zobraz, "Poetdkvtextu1", "Počet řá&dků v textu", none, nullptr);
-    AddItem(zobraz, "pocetslov", "Počet &slov v textu", none, nullptr);
-    AddItem(zobraz, "Poetznakvtextu1", "Počet &znaků v textu", none, nullptr);
+    AddItem(zobraz, "Poetdkvtextu1", "Počet řá&dků v textu", none, &TForm1::Poetdkvtextu1Click);
+    AddItem(zobraz, "pocetslov", "Počet &slov v textu", none, &TForm1::pocetslovClick);
+    AddItem(zobraz, "Poetznakvtextu1", "Počet &znaků v textu", none, &TForm1::Poetznakvtextu1Click);
     zobraz->addSeparator();
     AddItem(zobraz, "zhtml", "Soubor v &asociované aplikaci", Qt::ALT | Qt::Key_A, &TForm1::zhtmlClick);
 

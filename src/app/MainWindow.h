@@ -1,6 +1,7 @@
 #pragma once
 // The main window: one document in the editing component Memo1, menus, tool panel, status bar,
 // settings, command line.
+#include "BedEditKeyStrokes.h"
 #include "BedEditPrint.h"
 #include "CzechTextTools.h"
 #include "DocumentLoader.h"
@@ -25,6 +26,7 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class TBedEdit;
+class TForm6;
 class TForm7;
 class TForm8;
 class TForm9;
@@ -139,6 +141,41 @@ public:
     TForm8& Form8();
     TForm9& Form9();
 
+    // Block and line formatting (MainWindowBlocks.cpp).
+    void odsadblokClick();
+    void ododsadClick();
+    void srovnejblokClick();
+    void smazradekClick();
+    void zackonradkuClick();
+    void inshtmlClick();
+
+    // Navigation, selection and counts (MainWindowNavigation.cpp).
+    void KopirujClick();
+    void VystrihniClick();
+    void pridejClick();
+    void PrilepClick();
+    void Sloupcovbloky1Click();
+    void RadkoveBlokyClick();
+    void ZptCtrlZ1Click();
+    void VybervseClick();
+    void zacatekvyberuClick();
+    void konecvyberuClick();
+    void VysvtitSuperVbr1Click();
+    void Font1Click();
+    void Kontrolujzvorky1Click();
+    void Zateksouboru1Click();
+    void Konecsouboru1Click();
+    void dekslo1Click();
+    void Poetdkvtextu1Click();
+    void pocetslovClick();
+    void Poetznakvtextu1Click();
+    // Enable the clipboard items by the selection and the clipboard as their menu opens.
+    void UpravyClick();
+    void PopupMenu1Popup();
+    // Shows the caret's line in panel 5; the timer Timer1 runs it every 300 ms.
+    void Timer1Timer();
+    QMenu* PopupMenu1 = nullptr;  // the context menu of Memo1
+
     // Desktop integration: help windows, a second window, the associated application, the
     // associations dialog, the about box (MainWindowDesktop.cpp).
     void ObsahClick();
@@ -223,6 +260,15 @@ private:
     // stays usable.
     void Guard(const std::function<void()>& command);
     bool FormCloseQuery();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shifts the block lines (the columns of the selection stay selected).
+    void ShiftBlock(void (*shift)(TBedTextToolEdit&, int, int));
+    // The context menu, the menu-opening handlers, the keypad bookmarks, the timer.
+    void ConnectNavigation();
+    // Alt+keypad n places bookmark n at the caret, Ctrl+keypad n jumps to it.
+    void KeypadBookmark(uint16_t key, TBedShiftState shift);
+    void EnableClipboardItems(const char* copy, const char* cut, const char* append, const char* paste);
+    void ShowCount(int64_t count, const char* what);
     void ShowOpenedDocument();
 
     UiServices& ui_;
@@ -239,6 +285,10 @@ private:
     // The printer and its settings, kept from one print to the next; made at the first print.
     std::shared_ptr<QPrinter> printer_;
     TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
+    TForm6* form6_ = nullptr;  // the add-to-lines dialog, kept for the run once made
+    TBedPoint superStart_{0, 0};  // the SuperVýběr points
+    TBedPoint superEnd_{0, 0};
+    QFont fontDialogFont_{"Courier New", 10};  // what the font dialog shows next
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;

@@ -34,6 +34,8 @@ void TForm1::UpdateRecentCaret() {
 
 void TForm1::OpenRecentFile(int k) {
     UpdateRecentCaret();
+    // Unsaved work is asked about, as by every other open.
+    if (!SavePrompt()) return;
     const TSouborMenu record = recentFiles[k - 1];
     TBedDocumentFile file = ReadDocument(record.name);
     ChooseCodePageForFile(file);
@@ -65,6 +67,8 @@ void TForm1::StoreHistoryCodePage() {
 void TForm1::StepHistory(int direction) {
     if (!SavePrompt()) return;
     const int former = history_.Position();
+    const int formerCodePage = currentCodePage;
+    const bool formerUnixLineEnds = unixLineEnds;
     history_.Step(direction);
     RefreshHistoryMenu();
     const TFileHistoryEntry entry = history_.Current();
@@ -72,8 +76,12 @@ void TForm1::StepHistory(int direction) {
     ShowLineEndMode();
     SelectCodePage(entry.codePage);
     if (!Load(entry.name, *Memo1, currentCodePage)) {
+        // The document stays: so do the encoding and line ends its next save writes.
         history_.Step(former - history_.Position());
         RefreshHistoryMenu();
+        unixLineEnds = formerUnixLineEnds;
+        ShowLineEndMode();
+        SelectCodePage(formerCodePage);
         return;
     }
     SetFileName(QString::fromStdString(entry.name));

@@ -52,8 +52,14 @@ TEST(FileHistory, InsertsBehindThePositionAndKeepsThirty) {
     std::vector<std::string> names;
     for (int i = 1; i <= h.Count(); ++i) names.push_back(h.Entry(i).name);
     EXPECT_EQ(names, (std::vector<std::string>{"a", "d", "b", "c"}));
-    EXPECT_FALSE(h.Add("B", 4, false));  // already there, compared in upper case
+    EXPECT_FALSE(h.Add("b", 4, false));  // already there
     EXPECT_EQ(h.Position(), 2);
+    // Names are case-sensitive, and kept whole however long.
+    EXPECT_TRUE(h.Add("B", 4, false));
+    const std::string longName = "/" + std::string(300, 'x') + "/\xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD.txt";
+    EXPECT_TRUE(h.Add(longName, 4, false));
+    EXPECT_EQ(h.Current().name, longName);
+    EXPECT_FALSE(h.Add(longName, 4, false));
 
     TFileHistory full;
     for (int i = 0; i < 31; ++i) full.Add("f" + std::to_string(i), 4, false);

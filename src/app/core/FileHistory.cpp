@@ -1,15 +1,13 @@
 #include "FileHistory.h"
 
-#include "BedTextLetters.h"
-
 void TFileHistory::Refresh() {
     if (position_ == 0) position_ = 1;
 }
 
 bool TFileHistory::Contains(const std::string& name) const {
-    const std::string upper = BedAsciiUpperCase(name);
+    // File names are case-sensitive here: two names differing in case are two files.
     for (int i = 0; i < count_; ++i)
-        if (BedAsciiUpperCase(entries_[i].name) == upper) return true;
+        if (entries_[i].name == name) return true;
     return false;
 }
 
@@ -23,7 +21,7 @@ bool TFileHistory::Add(const std::string& name, int codePage, bool unixLineEnds)
     }
     // The new entry goes right behind the previous position; the ones after it move up.
     for (int i = kCapacity - 1; i >= position_; --i) entries_[i] = entries_[i - 1];
-    entries_[position_ - 1] = {name.substr(0, 200), codePage, unixLineEnds};
+    entries_[position_ - 1] = {name, codePage, unixLineEnds};
     if (count_ < position_) count_ = position_;
     Refresh();
     return true;

@@ -5,7 +5,7 @@
 #include <string>
 
 struct TFileHistoryEntry {
-    std::string name;  // at most 200 characters
+    std::string name;  // the whole name
     int codePage = 4;
     bool unixLineEnds = false;
 };
