@@ -295,10 +295,10 @@ void TForm1::BuildToolPanel() {
         button->setIcon(ToolIcon(b.glyph));
         button->setToolTip(QString::fromUtf8(b.hint));
         QAction* action = Action(b.action);
-        // The button runs the menu command of the same name, enabled as long as it is.
+        // The button runs the handler of the menu command of the same name, also while the
+        // item is greyed because its menu last opened without a selection.
         button->setEnabled(action->isEnabled());
-        connect(action, &QAction::enabledChanged, button, &QToolButton::setEnabled);
-        connect(button, &QToolButton::clicked, action, &QAction::trigger);
+        connect(button, &QToolButton::clicked, action, [action] { emit action->triggered(); });
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolButton>
 
 #include <set>
 
@@ -98,6 +99,9 @@ TEST_F(TNavigation, DisabledClipboardItemsSwallowTheirKeysUntilTheMenuOpensAgain
     EXPECT_EQ(Lines(), Text{"abc"});
     Key(Qt::Key_C, Qt::ControlModifier);  // the component's own key still works
     EXPECT_EQ(ClipboardText(), "ab");
+    form->Memo1->SetCaretAndSelection({2, 1}, {1, 1}, {2, 1});
+    form->findChild<QToolButton*>("SpeedButton4")->click();  // so does the tool button
+    EXPECT_EQ(ClipboardText(), "a");
     form->UpravyClick();
     EXPECT_TRUE(form->Action("Kopiruj")->isEnabled());
 
