@@ -57,6 +57,11 @@ protected:
         for (int i = 0; i < form->Memo1->Lines().Count(); ++i) result.push_back(form->Memo1->Lines().Get(i));
         return result;
     }
+    // Puts lines straight into the buffer: no undo record, no change event.
+    void SetText(const std::vector<std::string>& lines) {
+        form->Memo1->Lines().Clear();
+        for (const auto& line : lines) form->Memo1->Lines().Add(line);
+    }
     // Window shortcuts need the window to be the active one.
     void ShowFocused() {
         form->show();

@@ -16,6 +16,16 @@ protected:
     }
     void Back() { QTest::keyClick(form->Memo1, Qt::Key_Left, Qt::AltModifier); }
     void Forward() { QTest::keyClick(form->Memo1, Qt::Key_Right, Qt::AltModifier); }
+    // koi.txt read in KOI8-ČS with DOS line ends, then win.txt in CP 1250 with UNIX ones.
+    void OpenKoiThenWin() {
+        WriteFile("koi.txt", Zlut(cpKOI8CS) + "\r\n");
+        WriteFile("win.txt", Zlut(cpCP1250) + "\n");
+        Start();
+        form->SelectCodePage(cpKOI8CS);
+        Open("koi.txt");
+        form->SelectCodePage(cpCP1250);
+        Open("win.txt");
+    }
     // "žluť" in the code page's bytes.
     static std::string Zlut(int codePage) {
         std::string s = "\x9Elu\x9D";
@@ -27,13 +37,7 @@ protected:
 }  // namespace
 
 TEST_F(TFileHistoryForm, StepsReadEachFileInItsOwnCodePageAndLineEnds) {
-    WriteFile("koi.txt", Zlut(cpKOI8CS) + "\r\n");
-    WriteFile("win.txt", Zlut(cpCP1250) + "\n");
-    Start();
-    form->SelectCodePage(cpKOI8CS);
-    Open("koi.txt");
-    form->SelectCodePage(cpCP1250);
-    Open("win.txt");
+    OpenKoiThenWin();
     EXPECT_EQ(form->PanelText(4), "UNIX");
     ShowFocused();
     Back();
@@ -50,13 +54,7 @@ TEST_F(TFileHistoryForm, StepsReadEachFileInItsOwnCodePageAndLineEnds) {
 }
 
 TEST_F(TFileHistoryForm, AFailedStepKeepsTheDocumentsEncodingAndLineEnds) {
-    WriteFile("koi.txt", Zlut(cpKOI8CS) + "\r\n");
-    WriteFile("win.txt", Zlut(cpCP1250) + "\n");
-    Start();
-    form->SelectCodePage(cpKOI8CS);
-    Open("koi.txt");
-    form->SelectCodePage(cpCP1250);
-    Open("win.txt");
+    OpenKoiThenWin();
     std::filesystem::remove(dir / "koi.txt");
     ui.expectErrors = true;
     ShowFocused();

@@ -21,9 +21,8 @@ protected:
         Start();
         ShowFocused();
     }
-    void SetText(const Text& lines) {
-        form->Memo1->Lines().Clear();
-        for (const auto& line : lines) form->Memo1->Lines().Add(line);
+    void SetUnmodifiedText(const Text& lines) {
+        SetText(lines);
         form->SetModified(false);
     }
     void Select(TBedPoint from, TBedPoint to) { form->Memo1->SetCaretAndSelection(to, from, to); }
@@ -43,7 +42,7 @@ constexpr auto kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 }  // namespace
 
 TEST_F(TFormatting, ShiftingTheBlockKeepsTheSelectedColumnsAndMarksTheDocument) {
-    SetText({"  a", "b", "", "c"});
+    SetUnmodifiedText({"  a", "b", "", "c"});
     form->Memo1->SetCaretXY({2, 4});
     form->Memo1->SetSelectedText("x");  // an undo record, which the tool must clear
     ASSERT_TRUE(form->Memo1->CanUndo());
@@ -65,7 +64,7 @@ TEST_F(TFormatting, ShiftingTheBlockKeepsTheSelectedColumnsAndMarksTheDocument) 
 }
 
 TEST_F(TFormatting, AligningAndDeletingLines) {
-    SetText({"a", "  b", "    c", "d"});
+    SetUnmodifiedText({"a", "  b", "    c", "d"});
     Select({1, 1}, {2, 3});
     Key(Qt::Key_S, kCtrlAlt);
     EXPECT_EQ(Lines(), (Text{"     a", "     b", "     c", "d"}));
@@ -84,7 +83,7 @@ TEST_F(TFormatting, DeletingALineOfAnEmptyDocumentDoesNothing) {
 }
 
 TEST_F(TFormatting, TheHtmlSkeletonGoesAtTheEndWhereverTheCaretIs) {
-    SetText({"", "x"});
+    SetUnmodifiedText({"", "x"});
     form->Memo1->SetCaretXY({1, 1});
     Key(Qt::Key_H, Qt::ControlModifier);
     ASSERT_EQ(form->Memo1->Lines().Count(), 10);
@@ -94,7 +93,7 @@ TEST_F(TFormatting, TheHtmlSkeletonGoesAtTheEndWhereverTheCaretIs) {
 }
 
 TEST_F(TFormatting, ReadOnlyRefusesTheFormatCommands) {
-    SetText({"a"});
+    SetUnmodifiedText({"a"});
     Key(Qt::Key_R, kCtrlAlt);
     Key(Qt::Key_Right, kCtrlAlt);
     Key(Qt::Key_H, Qt::ControlModifier);
@@ -121,7 +120,7 @@ TEST_F(TFormatting, TheLineEndToggleMarksTheDocumentSoClosingAsks) {
 }
 
 TEST_F(TFormatting, AddToLinesDialogOnTheWholeTextAndOnTheBlock) {
-    SetText({"a", "b", "c"});
+    SetUnmodifiedText({"a", "b", "c"});
     AnswerForm6([](TForm6& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Přidat na začátek či konec každého řádku"));
         EXPECT_TRUE(d.zacatek->isChecked());

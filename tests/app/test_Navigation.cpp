@@ -22,10 +22,6 @@ protected:
         Start();
         ShowFocused();
     }
-    void SetText(const Text& lines) {
-        form->Memo1->Lines().Clear();
-        for (const auto& line : lines) form->Memo1->Lines().Add(line);
-    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(form->Memo1, key, modifiers);
     }
