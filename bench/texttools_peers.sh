@@ -27,19 +27,6 @@ size=$(stat -c %s "$text")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-now() { date +%s.%N; }
-best() {
-    prepare=$1; command=$2; result=999
-    for run in $(seq "$runs"); do
-        sh -c "$prepare"
-        start=$(now)
-        sh -c "$command"
-        end=$(now)
-        result=$(awk -v s="$start" -v e="$end" -v b="$result" 'BEGIN { t = e - s; printf "%.3f", (t < b ? t : b) }')
-    done
-    echo "$result"
-}
-
 # The thirty letters in CP 1250 and their plain letters, for sed's y command (bytes, C locale).
 marked=$(printf '\212\232\215\235\216\236\301\341\310\350\311\351\314\354\315\355\317\357\322\362\323\363\330\370\331\371\332\372\335\375')
 plain=SsTtZzAaCcEeEeIiDdNnOoRrUuUuYy
