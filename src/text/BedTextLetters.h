@@ -76,6 +76,11 @@ inline constexpr bedtext::TByteTable kBedCp1250Classes =
 
 constexpr unsigned char BedCp1250Upper(unsigned char c) { return kBedCp1250Upper[c]; }
 constexpr unsigned char BedCp1250Lower(unsigned char c) { return kBedCp1250Lower[c]; }
+// The other case of a letter; anything else as it is.
+constexpr unsigned char BedCp1250SwapCase(unsigned char c) {
+    const unsigned char upper = BedCp1250Upper(c);
+    return upper != c ? upper : BedCp1250Lower(c);
+}
 constexpr bool BedIsLetter(unsigned char c) { return kBedCp1250Classes[c] == bedtext::kLetter; }
 constexpr bool BedIsDigit(unsigned char c) { return kBedCp1250Classes[c] == bedtext::kDigit; }
 constexpr bool BedIsAlphaNumeric(unsigned char c) { return kBedCp1250Classes[c] != 0; }

@@ -1,3 +1,4 @@
+#include "BedTextLetters.h"
 #include "CzechTextTools.h"
 #include "EditorTestHelpers.h"
 #include "KeyboardLayout.h"

@@ -7,11 +7,6 @@
 #include <algorithm>
 #include <string>
 
-unsigned char BedCp1250SwapCase(unsigned char c) {
-    const unsigned char upper = BedCp1250Upper(c);
-    return upper != c ? upper : BedCp1250Lower(c);
-}
-
 namespace {
 
 unsigned char Changed(unsigned char c, TBedCaseChange change) {

@@ -7,9 +7,6 @@ class TBedTextToolEdit;
 
 enum class TBedCaseChange { Upper, Lower, Swap };
 
-// The swapped case of a CP 1250 byte: its capital when it has one, else its small letter.
-unsigned char BedCp1250SwapCase(unsigned char c);
-
 // Changes the case of the columns from.X .. to.X - 1 on every line from from.Y to to.Y (the
 // block is taken as a rectangle in every selection mode: of a normal selection over several
 // lines only that band changes). A column block may have been dragged leftwards, so its two
