@@ -1,11 +1,13 @@
 #include "AppIcon.h"
 #include "BatchRun.h"
 #include "BedEditCore.h"
+#include "BedEditSaveJournal.h"
 #include "BedEditSystemClipboard.h"
 #include "CommandLineHelp.h"
 #include "HeadlessUiServices.h"
 #include "Installation.h"
 #include "MainWindow.h"
+#include "XdgDirs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +25,12 @@ int main(int argc, char** argv) {
     }
     // A save beyond the file-size limit must fail with an error box, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Saves that a crash or a kill interrupted are cleaned up before anything is opened.
+    const TXdgDirs dirs = XdgDirsFromEnvironment(std::getenv);
+    if (!dirs.stateHome.empty()) {
+        SetSaveJournalDirectory(dirs.stateHome + "/bed/saves");
+        RecoverInterruptedSaves();
+    }
     PrepareForEnvironment();
     // Named before the application object exists: naming it afterwards costs a batch run time.
     QCoreApplication::setApplicationName("bed");

@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "CommandLineHelp.h"
 #include "HelpJokeDialog.h"
+#include "ChangedOnDiskPrompt.h"
 #include "SavePrompt.h"
 #include "T602.h"
 #include "T602Prompt.h"
@@ -62,6 +63,14 @@ bool HeadlessUiServices::PrintDialog(TPrintDialogRequest&, QPrinter&) {
 TModalResult HeadlessUiServices::SavePrompt() {
     Cancelled(kSavePromptCaption, kSavePromptText);
     return TModalResult::Cancel;
+}
+
+TDiskChangeAnswer HeadlessUiServices::ChangedOnDiskPrompt(const QString& fileName) {
+    // Another program's work is never overwritten unasked: the document is not saved, and the
+    // run fails.
+    ErrorBox(QString::fromUtf8(kChangedOnDiskCaption) + ": " + ChangedOnDiskText(fileName) +
+             " (odpověď: Zrušit)");
+    return TDiskChangeAnswer::Cancel;
 }
 
 int HeadlessUiServices::T602Prompt() {

@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -249,9 +250,19 @@ private:
     // The document keeps its byte-order mark; a UTF-8 file that CP 1250 can't hold is shown
     // unconverted and read-only, and said so, until another file loads.
     void TakeLoadOutcome(const TBedLoadOutcome& outcome);
+    // Writes the document to a file. Before overwriting the file the document was read from or
+    // last written to, asks when another program has changed it since; false when nothing was
+    // written.
+    bool WriteDocumentFile(const std::string& fileName);
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);
+    // The document's file as it was read or last written, to notice another program's change.
+    struct TDiskFile {
+        std::string name;
+        TBedFileIdentity identity;
+    };
+    std::optional<TDiskFile> diskFile_;
     // The main window's part in typing: the typed-character handler, the other keyboard for
     // input-method text, wrapping after a typed character.
     void ConnectTyping();

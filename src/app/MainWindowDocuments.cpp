@@ -100,6 +100,7 @@ void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
 }
 
 bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
+    if (&editor == Memo1) diskFile_ = TDiskFile{file.fileName, file.contents.identity};
     TBedLoadOutcome outcome;
     {
         TBedLinesUpdate update(editor.Lines());
@@ -146,6 +147,7 @@ void TForm1::NovyClick() {
     applicationTitle_ = "BED";
     setWindowIconText(applicationTitle_);
     Memo1->Lines().Clear();
+    diskFile_.reset();
     byteOrderMark = false;
     SetFileName(kUntitled);
     RefreshHistoryMenu();
@@ -185,7 +187,7 @@ void TForm1::UlozitClick() {
         return;
     }
     const std::string name = FileName().toStdString();
-    WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
+    if (!WriteDocumentFile(name)) return;
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryOf(name);
@@ -202,6 +204,24 @@ void TForm1::UlozitJakoClick() {
     UlozitClick();
     PushRecentFile();
     SetTitles();
+}
+
+bool TForm1::WriteDocumentFile(const std::string& fileName) {
+    if (diskFile_ && diskFile_->name == fileName) {
+        // A file deleted meanwhile is simply written again.
+        const std::optional<TBedFileIdentity> now = FileIdentityOnDisk(fileName);
+        if (now && *now != diskFile_->identity) {
+            switch (ui_.ChangedOnDiskPrompt(QString::fromStdString(fileName))) {
+                case TDiskChangeAnswer::Overwrite: break;
+                case TDiskChangeAnswer::Reload: ZnovuNacistClick(); return false;
+                case TDiskChangeAnswer::Cancel: return false;
+            }
+        }
+    }
+    const TBedFileIdentity written =
+        WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
+    diskFile_ = TDiskFile{fileName, written};
+    return true;
 }
 
 std::string TForm1::RemovableMediumDirectory() {

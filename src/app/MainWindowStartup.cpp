@@ -145,8 +145,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
             break;
         case 'C':
             if (v == 'Q') {
-                WriteDocument(FileName().toStdString(), Memo1->Lines(), currentCodePage, unixLineEnds,
-                              byteOrderMark);
+                WriteDocumentFile(FileName().toStdString());
                 terminated_ = true;
             } else if (v == 'H') {
                 zhtmlClick();
@@ -241,6 +240,8 @@ void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked(
 void TForm1::dos2unixClick() {
     unixLineEnds = !unixLineEnds;
     ShowLineEndMode();
+    // Every line takes the chosen break, also those that had another in the file.
+    Memo1->Lines().ForgetLineBreaks();
     // The next save writes other bytes: closing without asking would lose the change.
     SetModified(true);
 }

@@ -4,6 +4,7 @@
 #include "HelpJokeDialog.h"
 #include "OptionsDialog.h"
 #include "T602Prompt.h"
+#include "ChangedOnDiskPrompt.h"
 #include "SavePrompt.h"
 
 #include <QDesktopServices>
@@ -117,6 +118,10 @@ bool QtUiServices::PrintDialog(TPrintDialogRequest& request, QPrinter& printer) 
 TModalResult QtUiServices::SavePrompt() {
     TForm5 form(parent_);
     return form.Ask();
+}
+
+TDiskChangeAnswer QtUiServices::ChangedOnDiskPrompt(const QString& fileName) {
+    return AskChangedOnDisk(parent_, fileName);
 }
 
 int QtUiServices::T602Prompt() {

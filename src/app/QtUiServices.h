@@ -18,6 +18,7 @@ public:
     bool FontDialog(QFont& font, bool fixedPitchOnly) override;
     bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) override;
     TModalResult SavePrompt() override;
+    TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;
     void AboutBox() override;

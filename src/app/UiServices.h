@@ -40,6 +40,7 @@ struct TOptionsValues {
 };
 
 enum class TModalResult { Yes, No, Cancel, Ok };
+enum class TDiskChangeAnswer { Overwrite, Reload, Cancel };
 
 inline constexpr const char* kErrorBoxCaption = "Chyba";
 inline constexpr const char* kInformationBoxCaption = "Information";
@@ -69,6 +70,9 @@ public:
 
     // "Chcete uložit změny?": Yes, No or Cancel (also when closed by the frame).
     virtual TModalResult SavePrompt() = 0;
+    // "Soubor se změnil na disku": another program changed the document's file since it was
+    // opened or saved; asked before a save would overwrite that.
+    virtual TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) = 0;
     // "Soubor je v T602": the chosen T602 mode 0..2, or 3 when closed by the frame.
     virtual int T602Prompt() = 0;
     // "Volby Brousek Editoru": true when confirmed with OK (values then hold the new state).

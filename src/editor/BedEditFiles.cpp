@@ -1,5 +1,6 @@
 #include "BedEditFiles.h"
 
+#include "BedEditFileCopy.h"
 #include "BedEditMemory.h"
 
 #include <algorithm>
@@ -46,6 +47,24 @@ std::string FileErrorMessage(EBedFileError::Kind kind, const std::string& fileNa
     return "Do souboru nelze zapsat: " + fileName + " (" + reason + ")";
 }
 
+TBedFileIdentity IdentityOf(const struct stat& st) {
+    return {uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
+            int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+// Makes renames and removals in the file's directory durable; the file's contents are already
+// safe without it.
+void SyncDirectory(const std::string& file) {
+    const std::string dir = DirectoryPrefix(file);
+    const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+}
+
+std::string Megabytes(uint64_t bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
+
 mode_t CurrentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -89,26 +108,46 @@ void TBedEditFiler::Fail(EBedFileError::Kind kind, int error) const {
     throw EBedFileError(kind, fileName_, FileErrorMessage(kind, fileName_, FileErrorReason(error)));
 }
 
+std::optional<TBedFileIdentity> FileIdentityOnDisk(const std::string& fileName) {
+    struct stat st;
+    if (::stat(fileName.c_str(), &st) != 0) return std::nullopt;
+    return IdentityOf(st);
+}
+
 void RefuseNonRegularFile(const std::string& fileName) {
     struct stat st;
     if (::stat(fileName.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return;
+    const std::string reason = S_ISDIR(st.st_mode)    ? FileErrorReason(EISDIR)
+                               : S_ISFIFO(st.st_mode) ? "není to obyčejný soubor, ale roura"
+                               : S_ISSOCK(st.st_mode) ? "není to obyčejný soubor, ale soket"
+                                                      : "není to obyčejný soubor, ale zařízení";
     throw EBedFileError(EBedFileError::Open, fileName,
-                        FileErrorMessage(EBedFileError::Open, fileName,
-                                         S_ISDIR(st.st_mode) ? FileErrorReason(EISDIR)
-                                                             : "není to obyčejný soubor, ale roura nebo zařízení"));
+                        FileErrorMessage(EBedFileError::Open, fileName, reason));
 }
 
 // ---- TBedEditFileReader -----------------------------------------------------------------------
 
 TBedEditFileReader::TBedEditFileReader(const std::string& fileName) : TBedEditFiler(fileName) {
     RefuseNonRegularFile(fileName);
-    fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking, in case a pipe took the file's place since it was looked at.
+    fd_ = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) Fail(EBedFileError::Open, errno);
     struct stat st;
     if (::fstat(fd_, &st) != 0) Fail(EBedFileError::Open, errno);
-    if (S_ISDIR(st.st_mode)) Fail(EBedFileError::Open, EISDIR);
-    identity_ = {uint64_t(st.st_dev), uint64_t(st.st_ino), int64_t(st.st_size),
-                 int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    if (!S_ISREG(st.st_mode)) {
+        CloseFile();
+        RefuseNonRegularFile(fileName);
+        Fail(EBedFileError::Open, EISDIR);
+    }
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+    identity_ = IdentityOf(st);
+    // Refused before a byte is read: reading it would fail half way, or make the system swap.
+    const uint64_t available = AvailableMemoryBytes();
+    if (uint64_t(st.st_size) > available)
+        throw EBedFileError(EBedFileError::Open, fileName,
+                            FileErrorMessage(EBedFileError::Open, fileName,
+                                             "soubor je větší než volná paměť (" + Megabytes(uint64_t(st.st_size)) +
+                                                 ", volných je " + Megabytes(available) + ")"));
 }
 
 TBedEditBlock TBedEditFileReader::ReadAll() {
@@ -146,6 +185,7 @@ TBedEditFileWriter::TBedEditFileWriter(const std::string& fileName, size_t buffe
     : TBedEditFiler(fileName), buffer_(std::max<size_t>(bufferSize, 2)), target_(fileName) {
     if (!ResolveLinks(target_)) Fail(EBedFileError::Create, errno);
     struct stat st;
+    bool hardLinked = false;
     if (::stat(target_.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) Fail(EBedFileError::Create, EISDIR);
         // A file the user may not write stays as it is, even in a writable directory.
@@ -154,23 +194,52 @@ TBedEditFileWriter::TBedEditFileWriter(const std::string& fileName, size_t buffe
         targetMode_ = st.st_mode & 07777;
         targetUid_ = st.st_uid;
         targetGid_ = st.st_gid;
+        hardLinked = S_ISREG(st.st_mode) && st.st_nlink > 1;
     } else if (errno != ENOENT) {
         Fail(EBedFileError::Create, errno);
     }
-    const size_t slash = target_.rfind('/');
-    const std::string base = target_.substr(slash == std::string::npos ? 0 : slash + 1);
-    // Keeps the temporary name within the file system's name limit.
-    tempName_ = DirectoryPrefix(target_) + "." + base.substr(0, 200) + ".XXXXXX";
+    journal_.emplace(target_);
+    tempName_ = SaveTempPrefix(target_, long(::getpid())) + "XXXXXX";
     fd_ = ::mkostemp(tempName_.data(), O_CLOEXEC);
     if (fd_ < 0) {
         const int error = errno;
         tempName_.clear();
         Fail(EBedFileError::Create, error);
     }
+    if (hardLinked) OpenInPlace();
+}
+
+void TBedEditFileWriter::OpenInPlace() {
+    // The temporary file becomes the backup; only a complete one gets the backup's name.
+    const int target = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool copied = target >= 0 && CopyFileBytes(target, fd_);
+    int error = errno;
+    if (target >= 0) ::close(target);
+    const std::string backup = SaveBackupName(target_, long(::getpid()));
+    if (copied && ::rename(tempName_.c_str(), backup.c_str()) == 0) {
+        tempName_.clear();
+        backupName_ = backup;
+        CloseFile();
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd_ >= 0) return;
+        error = errno;
+        ::unlink(backupName_.c_str());
+        backupName_.clear();
+    } else if (copied) {
+        error = errno;
+    }
+    CloseFile();
+    if (!tempName_.empty()) ::unlink(tempName_.c_str());
+    tempName_.clear();
+    Fail(EBedFileError::Create, error);
 }
 
 TBedEditFileWriter::~TBedEditFileWriter() {
     if (committed_) return;
+    if (!backupName_.empty()) {
+        // The save failed part way through the target: its old bytes go back.
+        if (fd_ < 0 || !RestoreFromBackup(backupName_, fd_)) return;  // the backup stays for the next start
+    }
     CloseFile();
     if (!tempName_.empty()) ::unlink(tempName_.c_str());
 }
@@ -201,15 +270,23 @@ void TBedEditFileWriter::WriteAll(const char* data, size_t size) {
         if (written == 0) Fail(EBedFileError::Write, ENOSPC);
         data += written;
         size -= size_t(written);
+        written_ += uint64_t(written);
     }
 }
 
 void TBedEditFileWriter::Commit() {
     Flush();
+    if (!backupName_.empty()) return CommitInPlace();
     if (::fsync(fd_) != 0) Fail(EBedFileError::Write, errno);
-    if (targetExists_ && (targetUid_ != ::geteuid() || targetGid_ != ::getegid())) {
+    struct stat written;
+    if (::fstat(fd_, &written) != 0) Fail(EBedFileError::Write, errno);
+    identity_ = IdentityOf(written);
+    if (targetExists_) {
+        CopyExtendedAttributes(target_.c_str(), fd_);
         // Best effort: only a privileged user may give the file back to its owner.
-        [[maybe_unused]] const int ignored = ::fchown(fd_, targetUid_, targetGid_);
+        if (targetUid_ != ::geteuid() || targetGid_ != ::getegid()) {
+            [[maybe_unused]] const int ignored = ::fchown(fd_, targetUid_, targetGid_);
+        }
     }
     const mode_t mode = targetExists_ ? mode_t(targetMode_) : (0666 & ~CurrentUmask());
     if (::fchmod(fd_, mode) != 0) Fail(EBedFileError::Write, errno);
@@ -218,11 +295,16 @@ void TBedEditFileWriter::Commit() {
     if (::close(fd) != 0) Fail(EBedFileError::Write, errno);
     if (::rename(tempName_.c_str(), target_.c_str()) != 0) Fail(EBedFileError::Write, errno);
     committed_ = true;
-    // Makes the rename itself durable; the new contents are already safe without it.
-    const std::string dir = DirectoryPrefix(target_);
-    const int dirFd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    SyncDirectory(target_);
+}
+
+void TBedEditFileWriter::CommitInPlace() {
+    if (::ftruncate(fd_, off_t(written_)) != 0 || ::fsync(fd_) != 0) Fail(EBedFileError::Write, errno);
+    struct stat written;
+    if (::fstat(fd_, &written) != 0) Fail(EBedFileError::Write, errno);
+    identity_ = IdentityOf(written);
+    committed_ = true;
+    CloseFile();
+    ::unlink(backupName_.c_str());
+    SyncDirectory(target_);
 }

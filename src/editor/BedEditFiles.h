@@ -1,12 +1,14 @@
 #pragma once
 // Reading a file whole and writing one safely: the line buffer's files and the documents' files
 // go through here. Qt-free, POSIX.
+#include "BedEditSaveJournal.h"
 #include "BedEditTypes.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,7 +31,11 @@ struct TBedFileIdentity {
     uint64_t inode = 0;
     int64_t size = 0;
     int64_t modifiedNs = 0;  // modification time, nanoseconds since the epoch
+    friend bool operator==(const TBedFileIdentity&, const TBedFileIdentity&) = default;
 };
+
+// The file as it is on disk now (following symbolic links), or nothing when there is none.
+std::optional<TBedFileIdentity> FileIdentityOnDisk(const std::string& fileName);
 
 // The system's reason for a failed file operation, in Czech for the errors a user meets with
 // files (missing, no permission, disk full…), else as the system words it.
@@ -77,9 +83,13 @@ private:
     TBedFileIdentity identity_;
 };
 
-// Writes a file so that the old contents survive any failure: the text goes to a temporary file
-// beside the target, which replaces the target only once it is complete and on disk. A symbolic
-// link is followed, so the file it points to is replaced, not the link.
+// Writes a file so that the old contents survive any failure. The text goes to a temporary file
+// beside the target, which replaces the target only once it is complete and on disk, with the
+// target's permissions, owner and extended attributes. A file with several hard links can't be
+// replaced without parting it from its other names: it is written in place, after a backup of its
+// old bytes beside it, which is put back when the save fails (or, after a crash, at the next start)
+// and removed once the new text is on disk. A symbolic link is followed, so the file it points to
+// is written, not the link.
 class TBedEditFileWriter : public TBedEditFiler {
 public:
     // Raises EBedFileError (Create) when the temporary file can't be created or the target
@@ -97,21 +107,30 @@ public:
         used_ += bytes.size();
     }
     // Flushes, syncs and renames over the target (keeping its permission bits, or the umask
-    // default for a new file). Raises EBedFileError (Write).
+    // default for a new file) or, in place, cuts the target to the new length. Raises
+    // EBedFileError (Write).
     void Commit();
+    // The file as written, once committed.
+    const TBedFileIdentity& Identity() const { return identity_; }
 
 private:
+    void OpenInPlace();
+    void CommitInPlace();
     void WriteAround(std::string_view bytes);
     void Flush();
     void WriteAll(const char* data, size_t size);
 
     std::vector<char> buffer_;
     std::string target_;
+    std::optional<TBedSaveJournalEntry> journal_;
     std::string tempName_;
+    std::string backupName_;  // written in place: the old bytes, until the new ones are on disk
+    uint64_t written_ = 0;
     bool targetExists_ = false;
     uint32_t targetMode_ = 0;
     uint32_t targetUid_ = 0;
     uint32_t targetGid_ = 0;
     size_t used_ = 0;
     bool committed_ = false;
+    TBedFileIdentity identity_;
 };

@@ -1,6 +1,7 @@
 #include "BedEditStringList.h"
 
 #include "BedEditFiles.h"
+#include "BedEditLineBreaks.h"
 #include "BedEditLineStore.h"
 #include "BedEditTabs.h"
 #include "BedTextLines.h"
@@ -16,6 +17,7 @@ struct TBedEditStringList::Impl {
     TBedTabExpander expandTabs = TabExpanderFor(8);
     int longestLine = -1;
     int updateCount = 0;
+    TBedEditLineBreaks breaks;
 
     bool Valid(int index) const { return index >= 0 && index < lines.Count(); }
     void Check(int index) const;
@@ -26,6 +28,11 @@ struct TBedEditStringList::Impl {
     void InsertLine(int index, std::string&& text);
     // Replaces all lines by the n lines that split(addLine) passes to addLine(begin, end), all
     // pointing into the block; one Cleared and one Inserted notification.
+    // The breaks follow the change before the owner hears of it.
+    void Notify(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
+        breaks.Follow({kind, first, count});
+        if (list.OnLinesChange) list.OnLinesChange({kind, first, count});
+    }
     template <typename Split>
     void LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n, Split split);
 };
@@ -34,10 +41,6 @@ namespace {
 
 void Fire(const std::function<void()>& notify) {
     if (notify) notify();
-}
-
-void Fire(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
-    if (list.OnLinesChange) list.OnLinesChange({kind, first, count});
 }
 
 }  // namespace
@@ -93,7 +96,7 @@ void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock
     }
     lines.ReleaseBlock(text);
     longestLine = -1;
-    if (lines.Count() > 0) Fire(list, TBedLinesChangeKind::Inserted, 0, lines.Count());
+    if (lines.Count() > 0) Notify(list, TBedLinesChangeKind::Inserted, 0, lines.Count());
 }
 
 TBedEditStringList::TBedEditStringList() : d(std::make_unique<Impl>()) {}
@@ -160,7 +163,7 @@ void TBedEditStringList::Put(int index, std::string text) {
     d->lines.SetText(record, std::move(text));
     record.flags = lfLengthUnknown;
     d->longestLine = -1;
-    Fire(*this, TBedLinesChangeKind::Replaced, index, 1);
+    d->Notify(*this, TBedLinesChangeKind::Replaced, index, 1);
 }
 
 void TBedEditStringList::PutObject(int index, void* object) {
@@ -185,9 +188,9 @@ namespace {
 
 // Appends n lines taken from a source through textAt(i)/objectAt(i): one allocation, one
 // notification, and on failure none of the new lines remain.
-template <typename TextAt, typename ObjectAt>
+template <typename TextAt, typename ObjectAt, typename Notify>
 void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longestLine, int n,
-                 TextAt textAt, ObjectAt objectAt) {
+                 TextAt textAt, ObjectAt objectAt, Notify notifyInserted) {
     if (n <= 0) return;
     TBedLinesUpdate update(list);
     const int first = lines.Count();
@@ -206,7 +209,7 @@ void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longes
         throw;
     }
     longestLine = -1;
-    Fire(list, TBedLinesChangeKind::Inserted, first, n);
+    notifyInserted(first, n);
 }
 
 }  // namespace
@@ -216,21 +219,23 @@ void TBedEditStringList::AddStrings(const TBedEditStringList& source) {
     AppendLines(
         *this, d->lines, d->longestLine, source.Count(),
         [&](int i) { return source.GetView(i); },
-        [&](int i) { return source.GetObject(i); });
+        [&](int i) { return source.GetObject(i); },
+        [&](int first, int n) { d->Notify(*this, TBedLinesChangeKind::Inserted, first, n); });
 }
 
 void TBedEditStringList::AddStrings(const std::vector<std::string>& source) {
     AppendLines(
         *this, d->lines, d->longestLine, int(source.size()),
         [&](int i) -> const std::string& { return source[size_t(i)]; },
-        [](int) -> void* { return nullptr; });
+        [](int) -> void* { return nullptr; },
+        [&](int first, int n) { d->Notify(*this, TBedLinesChangeKind::Inserted, first, n); });
 }
 
 void TBedEditStringList::Insert(int index, std::string text) {
     if (index != Count()) d->Check(index);
     TBedLinesUpdate update(*this);
     d->InsertLine(index, std::move(text));
-    Fire(*this, TBedLinesChangeKind::Inserted, index, 1);
+    d->Notify(*this, TBedLinesChangeKind::Inserted, index, 1);
 }
 
 void TBedEditStringList::InsertEmptyLines(int index, int count) {
@@ -243,7 +248,7 @@ void TBedEditStringList::InsertEmptyLines(int index, int count) {
     std::fill_n(records, count, kBedBlankLineRecord);
     for (int i = index; i < index + count; ++i) d->lines.SetRange(i, 0);
     d->longestLine = -1;
-    Fire(*this, TBedLinesChangeKind::Inserted, index, count);
+    d->Notify(*this, TBedLinesChangeKind::Inserted, index, count);
 }
 
 void TBedEditStringList::Delete(int index) { DeleteLines(index, 1); }
@@ -255,7 +260,7 @@ void TBedEditStringList::DeleteLines(int index, int count) {
     count = std::min(count, Count() - index);
     d->lines.Erase(index, count);
     d->longestLine = -1;
-    Fire(*this, TBedLinesChangeKind::Deleted, index, count);
+    d->Notify(*this, TBedLinesChangeKind::Deleted, index, count);
 }
 
 void TBedEditStringList::Exchange(int index1, int index2) {
@@ -275,7 +280,7 @@ void TBedEditStringList::Clear() {
     if (count == 0) return;
     TBedLinesUpdate update(*this);
     d->lines.Clear();
-    Fire(*this, TBedLinesChangeKind::Cleared, 0, count);
+    d->Notify(*this, TBedLinesChangeKind::Cleared, 0, count);
 }
 
 int TBedEditStringList::Capacity() const { return d->lines.Capacity(); }
@@ -295,6 +300,10 @@ void TBedEditStringList::SetTabWidth(int width) {
     });
 }
 
+const TBedEditLineBreaks& TBedEditStringList::LineBreaks() const { return d->breaks; }
+
+void TBedEditStringList::ForgetLineBreaks() { d->breaks.Clear(); }
+
 int TBedEditStringList::LineBreakStyle() const { return d->lineBreakStyle; }
 
 void TBedEditStringList::SetLineBreakStyle(int style) {
@@ -306,12 +315,29 @@ void TBedEditStringList::LoadFromFile(const std::string& fileName) {
     LoadFromBlock(TBedEditFileReader(fileName).ReadAll());
 }
 
+namespace {
+
+TBedLineBreak BreakAt(const char* lineEnd, const char* end) {
+    if (lineEnd == end) return TBedLineBreak::None;
+    if (*lineEnd == '\n') return TBedLineBreak::LF;
+    return lineEnd + 1 < end && lineEnd[1] == '\n' ? TBedLineBreak::CRLF : TBedLineBreak::CR;
+}
+
+}  // namespace
+
 void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
     const char* begin = block.bytes.get();
     const char* end = begin + block.size;
     bool sawCR = false;
-    d->LoadLines(*this, std::move(block), CountLines(begin, end),
-                 [&](const auto& addLine) { sawCR = SplitLines(begin, end, addLine); });
+    // Recorded aside: loading the lines clears the breaks of the lines before.
+    TBedEditLineBreaks breaks;
+    d->LoadLines(*this, std::move(block), CountLines(begin, end), [&](const auto& addLine) {
+        sawCR = SplitLines(begin, end, [&](const char* lineBegin, const char* lineEnd) {
+            addLine(lineBegin, lineEnd);
+            breaks.Append(BreakAt(lineEnd, end));
+        });
+    });
+    d->breaks = std::move(breaks);
     d->lineBreakStyle = sawCR ? kLineBreakCRLF : kLineBreakLF;
 }
 

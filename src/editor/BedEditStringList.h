@@ -17,6 +17,7 @@ public:
 
 struct TBedEditBlock;
 class TBedEditFileWriter;
+class TBedEditLineBreaks;
 
 // What one change did to the lines: `count` lines from index `first` were inserted (also at the
 // end), deleted or given new text; or all `count` lines were cleared away (first is 0).
@@ -68,6 +69,12 @@ public:
     // 0 = LF only, 1 = CR LF. Detected by LoadFromFile and LoadFromBlock, used by SaveToFile.
     int LineBreakStyle() const;
     void SetLineBreakStyle(int style);
+
+    // The break each line ended with in the block it was loaded from (LoadFromBlock without
+    // lines cut beforehand); lines added since have none.
+    const TBedEditLineBreaks& LineBreaks() const;
+    // From now on every line takes the break of the document's line-end mode.
+    void ForgetLineBreaks();
 
     // Raises EBedFileError (Open, Read) when the file can't be read; the list is then unchanged.
     void LoadFromFile(const std::string& fileName);

@@ -16,6 +16,7 @@ public:
     QStringList shown;
 
     std::deque<TModalResult> savePromptAnswers;
+    std::deque<TDiskChangeAnswer> diskChangeAnswers;
     std::deque<int> t602Answers;
     std::deque<std::optional<QString>> openAnswers;  // nullopt = cancel
     std::deque<std::optional<QString>> saveAnswers;
@@ -70,6 +71,10 @@ public:
     TModalResult SavePrompt() override {
         shown << "savePrompt";
         return Take(savePromptAnswers, "save prompt", TModalResult::Cancel);
+    }
+    TDiskChangeAnswer ChangedOnDiskPrompt(const QString&) override {
+        shown << "changedOnDiskPrompt";
+        return Take(diskChangeAnswers, "changed-on-disk prompt", TDiskChangeAnswer::Cancel);
     }
     int T602Prompt() override {
         shown << "t602Prompt";

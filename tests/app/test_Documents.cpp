@@ -7,16 +7,20 @@
 
 using TDocuments = FormTest;
 
-TEST_F(TDocuments, LoadAndWriteAreByteExactForEveryLineEndStyle) {
+TEST_F(TDocuments, AnUnchangedDocumentIsWrittenBackByteForByte) {
     const std::string nul("a\0b\nc\0\n", 7);
+    std::string everyByte;
+    for (int c = 0; c < 256; ++c) everyByte += char(c);
     const std::vector<std::tuple<std::string, std::string, bool>> cases = {
         {"a\r\nb\r\n", "a\r\nb\r\n", false},
         {"a\nb\n", "a\nb\n", true},
-        {"a\r\nb", "a\r\nb\r\n", false},  // every written line ends with a break
-        {"a\rb\r", "a\nb\n", true},       // lone CRs end lines; without any LF it reads as UNIX
+        {"a\r\nb", "a\r\nb", false},  // no break after the last line, none added
+        {"a\rb\r", "a\rb\r", true},   // lone CRs end lines; without any LF it reads as UNIX
+        {"a\r\nb\nc\rd\n\re", "a\r\nb\nc\rd\n\re", false},  // mixed, kept line by line
         {nul, nul, true},
+        {everyByte, everyByte, true},
         {"", "", false},
-        {"x\r\n\r\n", "x\r\n", false},  // an empty last line adds nothing
+        {"x\r\n\r\n", "x\r\n\r\n", false},  // an empty last line read from the file stays
     };
     Start();
     for (const auto& [bytes, written, unix] : cases) {

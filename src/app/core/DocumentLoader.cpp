@@ -80,8 +80,10 @@ TBedLoadOutcome LoadUtf8(TBedEditBlock block, TBedEditStringList& lines) {
 
 }  // namespace
 
-TBedLoadOutcome LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
-                             const T602Session::AskUser& askUser, TBedEditStringList& lines) {
+namespace {
+
+TBedLoadOutcome LoadBlock(TBedDocumentFile& file, int codePage, T602Session& t602,
+                          const T602Session::AskUser& askUser, TBedEditStringList& lines) {
     TBedEditBlock& block = file.contents.bytes;
     if (codePage == cpUTF8) return LoadUtf8(std::move(block), lines);
     const char* begin = block.bytes.get();
@@ -94,4 +96,18 @@ TBedLoadOutcome LoadDocument(TBedDocumentFile file, int codePage, T602Session& t
     DecodeBytes(codePage, block.bytes.get(), block.size);
     lines.LoadFromBlock(std::move(block));
     return {};
+}
+
+}  // namespace
+
+TBedLoadOutcome LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
+                             const T602Session::AskUser& askUser, TBedEditStringList& lines) {
+    try {
+        return LoadBlock(file, codePage, t602, askUser, lines);
+    } catch (const std::bad_alloc&) {
+        // More lines than the line buffer counts, or the memory ran out on the way.
+        throw EBedFileError(EBedFileError::Read, file.fileName,
+                            "Soubor " + file.fileName +
+                                " nelze přečíst: nevejde se do paměti (je příliš velký nebo má příliš mnoho řádků)");
+    }
 }

@@ -50,6 +50,7 @@ struct TBedLoadOutcome {
 
 // Replaces the lines by the document. In a DOS code page the first line may show a T602
 // document (the session may ask the user); a converted document loses its leading dot-command
-// lines. The lines are then decoded from the code page to CP 1250.
+// lines. The lines are then decoded from the code page to CP 1250. Raises EBedFileError (Read)
+// when the document does not fit in memory.
 TBedLoadOutcome LoadDocument(TBedDocumentFile file, int codePage, T602Session& t602,
                              const T602Session::AskUser& askUser, TBedEditStringList& lines);

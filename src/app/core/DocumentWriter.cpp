@@ -1,6 +1,7 @@
 #include "DocumentWriter.h"
 
 #include "BedEditFiles.h"
+#include "BedEditLineBreaks.h"
 #include "BedEditStringList.h"
 #include "CodePages.h"
 #include "Utf8.h"
@@ -50,21 +51,46 @@ private:
 
 }  // namespace
 
-void WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
+namespace {
+
+std::string_view BreakBytes(TBedLineBreak lineBreak, std::string_view modeBreak) {
+    switch (lineBreak) {
+        case TBedLineBreak::LF: return "\n";
+        case TBedLineBreak::CRLF: return "\r\n";
+        case TBedLineBreak::CR: return "\r";
+        case TBedLineBreak::Unknown:
+        case TBedLineBreak::None: break;
+    }
+    return modeBreak;
+}
+
+}  // namespace
+
+TBedFileIdentity WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
                    bool unixLineEnds, bool byteOrderMark) {
     TBedEditFileWriter writer(fileName);
     if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
     TChunkedEncoder out(writer, codePage);
-    const std::string_view lineEnd = unixLineEnds ? "\n" : "\r\n";
+    const std::string_view modeBreak = unixLineEnds ? "\n" : "\r\n";
+    TBedEditLineBreaks::TReader breaks(lines.LineBreaks());
     const int count = lines.Count();
     for (int i = 0; i < count; ++i) {
         std::string_view line = lines.GetView(i);
-        // Every written line already ends with a break.
-        if (i == count - 1 && (line.empty() || line.front() == '\n')) break;
+        const TBedLineBreak lineBreak = breaks.At(i);
+        if (i == count - 1) {
+            // The last line as read: with its own break, even when empty, or without one.
+            if (lineBreak == TBedLineBreak::None) {
+                out.Append(line);
+                break;
+            }
+            // Every written line already ends with a break.
+            if (lineBreak == TBedLineBreak::Unknown && (line.empty() || line.front() == '\n')) break;
+        }
         if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
         out.Append(line);
-        out.Append(lineEnd);
+        out.Append(BreakBytes(lineBreak, modeBreak));
     }
     out.Flush();
     writer.Commit();
+    return writer.Identity();
 }

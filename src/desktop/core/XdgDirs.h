@@ -7,6 +7,7 @@ struct TXdgDirs {
     std::string dataHome;    // $XDG_DATA_HOME, else ~/.local/share; empty when unknown
     std::string configHome;  // $XDG_CONFIG_HOME, else ~/.config
     std::string desktop;     // $XDG_DESKTOP_DIR, else user-dirs.dirs, else ~/Desktop
+    std::string stateHome;   // $XDG_STATE_HOME, else ~/.local/state
 
     // Where desktop entries of the user's applications live; empty when unknown.
     std::string Applications() const { return dataHome.empty() ? "" : dataHome + "/applications"; }
