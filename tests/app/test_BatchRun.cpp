@@ -13,6 +13,7 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -53,9 +54,12 @@ protected:
         for (const auto& entry : fs::recursive_directory_iterator(dir))
             if (entry.is_directory()) ::chmod(entry.path().c_str(), 0755);
         fs::remove_all(dir);
+        fs::remove_all(StateHome());
     }
 
     std::string Path(const std::string& name) const { return (dir / name).string(); }
+    // Beside the directory of documents, so that its notes don't show among them.
+    std::string StateHome() const { return dir.string() + ".state"; }
     void WriteFile(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir / name, std::ios::binary) << bytes;
     }
@@ -81,6 +85,7 @@ protected:
                                  "QT_LOGGING_RULES"})
             env.remove(name);
         if (callerChoosesPlatform) env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_STATE_HOME", QString::fromStdString(StateHome()));
         bed.setProcessEnvironment(env);
         bed.setWorkingDirectory(QString::fromStdString(dir.string()));
         if (inChild) bed.setChildProcessModifier(inChild);
@@ -243,4 +248,22 @@ TEST_F(BatchRun, HelpAndVersionAnswerOnStdoutAndOnlyTheExactWordsCount) {
     run = Run({"--HELP"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errLines.size(), 1);
+}
+
+TEST_F(BatchRun, StartingCleansUpAfterASaveThatWasKilled) {
+    WriteFile("doc.txt", "half writ");
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string journal = StateHome() + "/bed/saves";
+    fs::create_directories(journal);
+    std::ofstream(journal + "/" + std::to_string(dead)) << Path("doc.txt");
+    WriteFile(".doc.txt.bed-" + std::to_string(dead) + "-Xy12Zq", "part of a new text");
+    WriteFile(".doc.txt.bed-" + std::to_string(dead) + ".backup", "the old text\n");
+    const TBedRun run = Run({"doc.txt", "C=Q"});
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 0) << run.Err().toStdString();
+    EXPECT_EQ(ReadFile("doc.txt"), "the old text\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"doc.txt"});
+    EXPECT_TRUE(fs::is_empty(journal));
 }
