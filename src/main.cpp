@@ -6,6 +6,7 @@
 #include "CommandLineHelp.h"
 #include "HeadlessUiServices.h"
 #include "Installation.h"
+#include "KeyboardFocus.h"
 #include "MainWindow.h"
 #include "XdgDirs.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     if (form.Terminated()) return ExitStatus(ui);
     ui.SetParent(&form);
     form.show();
+    KeepKeyboardWithWindow(&form);
     const int status = app.exec();
     return status != kExitSuccess ? status : ExitStatus(ui);
 }

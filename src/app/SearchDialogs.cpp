@@ -102,10 +102,7 @@ void TForm8::SetTabOrder(std::initializer_list<QWidget*> widgets) {
 bool TForm8::Run() {
     Edit1->selectAll();
     Edit1->setFocus();
-    const bool ok = exec() == QDialog::Accepted;
-    // Without a window manager nobody gives the keyboard back to the editor's window.
-    if (QWidget* owner = parentWidget()) owner->activateWindow();
-    return ok;
+    return exec() == QDialog::Accepted;
 }
 
 std::string TForm8::SearchText() const {
