@@ -69,6 +69,7 @@ void TCustomBedEdit::SetTabWidth(int value) {
     if (value == tabWidth_) return;
     tabWidth_ = value;
     lines_.SetTabWidth(value);
+    checkpoints_.Clear();
     InvalidateLines(-1, -1);
 }
 
@@ -163,9 +164,17 @@ void TCustomBedEdit::SetFirstVisibleLine(int value) {
     StatusChanged(scTopLine);
 }
 
+int TCustomBedEdit::RoomPastEnd() const { return std::max(1, charsInWindow_); }
+
+int TCustomBedEdit::WidestColumn() {
+    const int longest = lines_.LongestLineLength();
+    // Room past the ends of lines, never less than the longest line needs.
+    return options_.Contains(eoScrollPastEol) ? std::max(maxLeftChar_, longest + RoomPastEnd())
+                                              : longest;
+}
+
 void TCustomBedEdit::SetFirstVisibleChar(int value) {
-    const int widest =
-        options_.Contains(eoScrollPastEol) ? maxLeftChar_ : lines_.LongestLineLength();
+    const int widest = WidestColumn();
     value = std::clamp(value, 1, std::max(1, widest - charsInWindow_ + 1));
     if (value == leftChar_) return;
     leftChar_ = value;
@@ -203,6 +212,12 @@ void TCustomBedEdit::HookLineBuffer() {
 // Whoever made the change, the component itself or a caller writing through Lines: bookmarks,
 // highlighter states and the picture follow it here.
 void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
+    if (change.kind != TBedLinesChangeKind::Replaced)
+        checkpoints_.Clear();
+    else
+        for (int i = change.first; i < change.first + change.count; ++i)
+            checkpoints_.LineChanged(
+                i, lines_.DisplayColumn(i, change.from + 1) - 1);
     switch (change.kind) {
         case TBedLinesChangeKind::Cleared:
             LinesCleared();

@@ -12,6 +12,7 @@
 // clipboard interface: BedEditClipboard.h.
 #include "BedEditClipboard.h"
 #include "BedEditKeyStrokes.h"
+#include "BedEditLineCheckpoints.h"
 #include "BedEditMarkList.h"
 #include "BedEditOptions.h"
 #include "BedEditSearch.h"
@@ -87,6 +88,9 @@ public:
     void SetTabWidth(int value);
     int MaxLeftChar() const { return maxLeftChar_; }
     void SetMaxLeftChar(int value);
+    // The last column the view scrolls to: MaxLeftChar with eoScrollPastEol (or, when the
+    // longest line is longer, a window past its end), else the longest line.
+    int WidestColumn();
     int RightEdge() const { return rightEdge_; }
     void SetRightEdge(int value);
     bool WantTabs() const { return wantTabs_; }
@@ -203,6 +207,8 @@ public:
     std::function<void(int, int, const std::vector<std::string>&)> OnDropFiles;
 
 protected:
+    // Where the highlighter stood inside the long lines painted so far.
+    TBedLineCheckpoints& Checkpoints() { return checkpoints_; }
     // View hooks, overridden by the widget. Lines are 1-based; (-1, -1) means all.
     virtual void InvalidateLines(int first, int last) {}
     virtual void InvalidateGutterLines(int first, int last) {}
@@ -245,6 +251,8 @@ private:
     TBedPoint ClampBlockPoint(TBedPoint p) const;
     std::string SelectedText(bool padColumns) const;
     int MaxCaretX(int y) const;
+    // How far past the end of a line longer than MaxLeftChar the caret may go.
+    int RoomPastEnd() const;
     // Deletes the selection and inserts text in mode; returns where the insertion started.
     TBedPoint ReplaceSelectionRaw(TBedSelectionMode mode, const std::string& text);
     void DeleteSelectionRaw();
@@ -253,6 +261,10 @@ private:
     void InsertLineMode(const std::vector<std::string>& pieces);
     void InsertColumn(const std::vector<std::string>& pieces);
     std::string Trimmed(std::string line) const;
+    // Replaces `count` bytes at offset `at` of line y by text in place; an offset past the end
+    // pads with blanks. With trim, the trailing blanks of the result go as Trimmed would take
+    // them. Returns the offset right after the inserted text, within the line.
+    int SpliceLine(int y, int at, int count, std::string_view text, bool trim);
     void PadLineRecorded(TBedPoint p);
     // Records the selection (reason 3 when it runs backwards and backwardsAsDelete) and
     // deletes it without further records. Returns the insertion point.
@@ -321,7 +333,7 @@ private:
     void CmdUndoRedo(const TCommandArgs& a);
     void CmdClipboard(const TCommandArgs& a);
     void CmdNothing(const TCommandArgs& a) {}
-    int LeadingBlanks(const std::string& line) const;
+    int LeadingBlanks(std::string_view line) const;
     void ScrollRightAfterTyping();
 
     // Search.cpp
@@ -347,6 +359,7 @@ private:
     void HighlighterChanged(void* sender);
     void HighlighterFreed();
     void RescanAll();
+    void ScanLine(int index);
     int ScanFrom(int index, int through = -1);
     int RescanFrom(int index);
     void UpdateWordChars();
@@ -360,6 +373,7 @@ private:
     TBedBookMarkOpt bookMarkOptions_;
     TBedEditClipboard* clipboard_ = nullptr;
     TBedCustomHighlighter* highlighter_ = nullptr;
+    TBedLineCheckpoints checkpoints_;
     std::bitset<256> wordChars_;
     TBedEditSearch search_;
 

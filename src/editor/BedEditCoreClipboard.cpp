@@ -63,7 +63,7 @@ void TCustomBedEdit::AppendLinesRecorded(int lastLine) {
     const int count = lines_.Count();
     if (lastLine <= count) return;
     const TBedPoint caret = caret_;
-    const TBedPoint from{int(lines_.Get(count - 1).size()) + 1, count};
+    const TBedPoint from{int(lines_.GetView(count - 1).size()) + 1, count};
     {
         TBedLinesUpdate update(lines_);
         for (int i = count; i < lastLine; ++i) lines_.Add({});

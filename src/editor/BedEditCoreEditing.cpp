@@ -14,7 +14,7 @@ std::string Padded(std::string line, int length) {
 
 }  // namespace
 
-int TCustomBedEdit::LeadingBlanks(const std::string& line) const {
+int TCustomBedEdit::LeadingBlanks(std::string_view line) const {
     int n = 0;
     while (n < int(line.size()) && static_cast<unsigned char>(line[size_t(n)]) - 1u < 32u) ++n;
     return n;
@@ -49,19 +49,15 @@ void TCustomBedEdit::TypeText(const std::string& text) {
     const TBedPoint old = caret_;
     if (lines_.Count() == 0) lines_.Add({});
     PadLineRecorded(old);
-    std::string line = lines_.Get(old.Y - 1);
-    const int originalLength = int(line.size());
     std::string replaced;
-    line = Padded(std::move(line), old.X - 1);
-    if (insertMode_) {
-        line.insert(size_t(old.X - 1), text);
-    } else {
+    int n = 0;
+    if (!insertMode_) {
         // Only characters that were there before are given back by undo, not the padding.
-        const int n = std::min(int(text.size()), std::max(0, originalLength - (old.X - 1)));
-        replaced = line.substr(size_t(old.X - 1), size_t(n));
-        line.replace(size_t(old.X - 1), size_t(n), text);
+        const std::string_view line = lines_.GetView(old.Y - 1);
+        n = std::min(int(text.size()), std::max(0, int(line.size()) - (old.X - 1)));
+        if (n > 0) replaced = line.substr(size_t(old.X - 1), size_t(n));
     }
-    lines_.Put(old.Y - 1, Trimmed(std::move(line)));
+    SpliceLine(old.Y, old.X - 1, n, text, true);
     SetCaretX(old.X + int(text.size()));
     undoList_.Add(crInsert, old, caret_, std::move(replaced), smNormal);
     ScrollRightAfterTyping();
@@ -75,7 +71,7 @@ void TCustomBedEdit::CmdDeleteLastChar(const TCommandArgs&) {
         return;
     }
     const TBedPoint old = caret_;
-    std::string line = lines_.Get(old.Y - 1);
+    const std::string_view line = lines_.GetView(old.Y - 1);
     const int len = int(line.size());
     if (old.X > len + 1) {
         SetCaretX(old.X - 1);
@@ -85,7 +81,7 @@ void TCustomBedEdit::CmdDeleteLastChar(const TCommandArgs&) {
         if (old.Y == 1) return;
         std::string joined = lines_.Get(old.Y - 2);
         const TBedPoint joint{int(joined.size()) + 1, old.Y - 1};
-        joined += Trimmed(line);
+        joined += Trimmed(std::string(line));
         JoinWithLinesBelow(old.Y - 2, 1, std::move(joined));
         SetCaretXY(joint);
         lastCaretX_ = caret_.X;
@@ -107,9 +103,8 @@ void TCustomBedEdit::CmdDeleteLastChar(const TCommandArgs&) {
         remove = blanks - indent;
     }
     // The blanks right before the caret go, so that undo puts back exactly these.
-    const std::string removed = line.substr(size_t(old.X - 1 - remove), size_t(remove));
-    line.erase(size_t(old.X - 1 - remove), size_t(remove));
-    lines_.Put(old.Y - 1, std::move(line));
+    const std::string removed(line.substr(size_t(old.X - 1 - remove), size_t(remove)));
+    lines_.Splice(old.Y - 1, old.X - 1 - remove, remove, {});
     SetCaretX(old.X - remove);
     undoList_.Add(crDeleteBefore, caret_, old, removed, smNormal);
 }
@@ -120,19 +115,19 @@ void TCustomBedEdit::CmdDeleteChar(const TCommandArgs&) {
         return;
     }
     const TBedPoint at = caret_;
-    std::string line = lines_.Get(at.Y - 1);
+    const std::string_view line = lines_.GetView(at.Y - 1);
     if (at.X > int(line.size())) {
         if (at.Y >= lines_.Count()) return;
         TBedUndoGroup group(undoList_);
+        std::string joined = Padded(std::string(line), at.X - 1);
         PadLineRecorded(at);
-        JoinWithLinesBelow(at.Y - 1, 1, Padded(std::move(line), at.X - 1) + lines_.Get(at.Y));
+        JoinWithLinesBelow(at.Y - 1, 1, std::move(joined) + lines_.Get(at.Y));
         SetCaretXY(at);
         undoList_.Add(crDeleteAfter, at, {1, at.Y + 1}, kLineBreak, smNormal);
         return;
     }
     const std::string removed(1, line[size_t(at.X - 1)]);
-    line.erase(size_t(at.X - 1), 1);
-    lines_.Put(at.Y - 1, std::move(line));
+    lines_.Splice(at.Y - 1, at.X - 1, 1, {});
     undoList_.Add(crDeleteAfter, at, {at.X + 1, at.Y}, removed, smNormal);
 }
 
@@ -146,7 +141,7 @@ void TCustomBedEdit::DeleteRangeRecorded(TBedPoint from, TBedPoint to, TBedChang
 }
 
 void TCustomBedEdit::CmdDeleteWordOrEol(const TCommandArgs& a) {
-    const int len = int(lines_.Get(caret_.Y - 1).size());
+    const int len = int(lines_.GetView(caret_.Y - 1).size());
     if (a.command == ecDeleteWord && caret_.X > len + 1) SetCaretX(len + 1);
     const TBedPoint at = caret_;
     const TBedPoint end = a.command == ecDeleteWord ? NextWordPos() : TBedPoint{len + 1, at.Y};
@@ -174,7 +169,7 @@ void TCustomBedEdit::CmdDeleteLine(const TCommandArgs&) {
         lines_.Put(0, {});
     } else if (y == count) {
         // The last line has no break after it: take the one before it.
-        const TBedPoint from{int(lines_.Get(y - 2).size()) + 1, y - 1};
+        const TBedPoint from{int(lines_.GetView(y - 2).size()) + 1, y - 1};
         undoList_.Add(crDelete, from, {int(line.size()) + 1, y}, kLineBreak + line, smNormal);
         lines_.Delete(y - 1);
     } else {

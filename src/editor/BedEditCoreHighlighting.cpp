@@ -2,6 +2,8 @@
 #include "BedEditCoreInternal.h"
 #include "BedHighlighter.h"
 
+#include <climits>
+
 void TCustomBedEdit::SetHighlighter(TBedCustomHighlighter* highlighter) {
     if (highlighter == highlighter_) return;
     const auto handler = TBedNotifyEvent::Of<&TCustomBedEdit::HighlighterChanged>(this);
@@ -10,6 +12,7 @@ void TCustomBedEdit::SetHighlighter(TBedCustomHighlighter* highlighter) {
         highlighter_->RemoveFreeNotification(this);
     }
     highlighter_ = highlighter;
+    checkpoints_.Clear();
     if (highlighter_) {
         highlighter_->AddChangeHandler(handler);
         highlighter_->AddFreeNotification(this, [this] { HighlighterFreed(); });
@@ -27,6 +30,7 @@ void TCustomBedEdit::HighlighterChanged(void*) { HighlighterMetricsChanged(); }
 
 void TCustomBedEdit::HighlighterFreed() {
     highlighter_ = nullptr;
+    checkpoints_.Clear();
     UpdateWordChars();
     HighlighterMetricsChanged();
     InvalidateLines(-1, -1);
@@ -41,9 +45,21 @@ void TCustomBedEdit::RescanAll() {
     highlighter_->ClearRange();
     for (int i = 0; i < lines_.Count(); ++i) {
         lines_.PutRange(i, highlighter_->CurrentRange());
-        highlighter_->StartLine(lines_.GetView(i), i);
-        highlighter_->ScanToLineEnd();
+        ScanLine(i);
     }
+}
+
+// Scans line i to its end from its stored start state. A long line without tabs (where the
+// offsets are those painting uses) goes on from its last checkpoint and leaves new ones.
+void TCustomBedEdit::ScanLine(int i) {
+    const std::string_view text = lines_.GetView(i);
+    if (text.size() <= size_t(2 * TBedLineCheckpoints::kSpacing) || lines_.HasTabs(i)) {
+        highlighter_->StartLine(text, i);
+        highlighter_->ScanToLineEnd();
+        return;
+    }
+    checkpoints_.Start(*highlighter_, text, i, lines_.GetRange(i), INT_MAX);
+    for (; !highlighter_->AtLineEnd(); highlighter_->NextToken()) checkpoints_.Passed(*highlighter_);
 }
 
 // After lines were inserted, added or deleted at index.
@@ -63,15 +79,13 @@ int TCustomBedEdit::RescanFrom(int index) {
 int TCustomBedEdit::ScanFrom(int s, int through) {
     const int count = lines_.Count();
     if (s >= count - 1) return s;
-    highlighter_->StartLine(lines_.GetView(s), s);
-    highlighter_->ScanToLineEnd();
+    ScanLine(s);
     int t = s + 1;
     for (; t < count; ++t) {
         const TBedRange range = highlighter_->CurrentRange();
         if (t > through && range == lines_.GetRange(t)) break;
         lines_.PutRange(t, range);
-        highlighter_->StartLine(lines_.GetView(t), t);
-        highlighter_->ScanToLineEnd();
+        ScanLine(t);
     }
     return t - 1;
 }

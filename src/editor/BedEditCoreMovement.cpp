@@ -17,11 +17,11 @@ void TCustomBedEdit::MoveCaretAndSelection(TBedPoint from, TBedPoint to, bool se
 
 void TCustomBedEdit::MoveCaretHorz(int delta, bool selecting) {
     TBedPoint to = caret_;
-    const int len = int(lines_.Get(caret_.Y - 1).size());
+    const int len = int(lines_.GetView(caret_.Y - 1).size());
     if (options_.Contains(eoScrollPastEol)) {
         to.X = std::max(1, to.X + delta);
     } else if (delta < 0 && to.X == 1 && to.Y >= 2) {
-        to = {int(lines_.Get(to.Y - 2).size()) + 1, to.Y - 1};
+        to = {int(lines_.GetView(to.Y - 2).size()) + 1, to.Y - 1};
     } else if (delta > 0 && to.X > len && to.Y < lines_.Count()) {
         to = {1, to.Y + 1};
     } else {
@@ -61,7 +61,7 @@ void TCustomBedEdit::CmdWord(const TCommandArgs& a) {
 }
 
 void TCustomBedEdit::CmdLineStartEnd(const TCommandArgs& a) {
-    const int x = a.command % 100 == ecLineStart ? 1 : int(lines_.Get(caret_.Y - 1).size()) + 1;
+    const int x = a.command % 100 == ecLineStart ? 1 : int(lines_.GetView(caret_.Y - 1).size()) + 1;
     MoveCaretAndSelection(caret_, {x, caret_.Y}, a.selecting);
     lastCaretX_ = caret_.X;
 }
@@ -86,7 +86,7 @@ void TCustomBedEdit::CmdPageTopBottom(const TCommandArgs& a) {
 void TCustomBedEdit::CmdEditorTopBottom(const TCommandArgs& a) {
     TBedPoint to{1, 1};
     if (a.command % 100 == ecEditorBottom && lines_.Count() > 0)
-        to = {int(lines_.Get(lines_.Count() - 1).size()) + 1, lines_.Count()};
+        to = {int(lines_.GetView(lines_.Count() - 1).size()) + 1, lines_.Count()};
     MoveCaretAndSelection(caret_, to, a.selecting);
     lastCaretX_ = caret_.X;
 }
@@ -102,7 +102,7 @@ void TCustomBedEdit::CmdSelectAll(const TCommandArgs&) { SelectAll(); }
 void TCustomBedEdit::SelectAll() {
     TBedPaintLock lock(*this);
     TBedPoint end{1, 1};
-    if (lines_.Count() > 0) end = {int(lines_.Get(lines_.Count() - 1).size()) + 1, lines_.Count()};
+    if (lines_.Count() > 0) end = {int(lines_.GetView(lines_.Count() - 1).size()) + 1, lines_.Count()};
     SetCaretAndSelection(end, {1, 1}, end);
     StatusChanged(scSelection);
 }
@@ -168,7 +168,7 @@ bool TCustomBedEdit::FindMatchingBracket(TBedPoint& result) const {
             }
         }
         y += forward ? 1 : -1;
-        x = forward ? 0 : int(lines_.Get(y - 1).size()) - 1;
+        x = forward ? 0 : int(lines_.GetView(y - 1).size()) - 1;
     }
     return false;
 }

@@ -46,8 +46,9 @@ TCharClass ClassOf(unsigned char c) {
 // ---- Caret --------------------------------------------------------------------------------
 
 int TCustomBedEdit::MaxCaretX(int y) const {
-    if (options_.Contains(eoScrollPastEol)) return maxLeftChar_;
-    return lines_.Count() == 0 ? 1 : int(lines_.Get(y - 1).size()) + 1;
+    const int end = lines_.Count() == 0 ? 1 : int(lines_.GetView(y - 1).size()) + 1;
+    // A line longer than MaxLeftChar stays reachable to its end and a window past it.
+    return options_.Contains(eoScrollPastEol) ? std::max(maxLeftChar_, end + RoomPastEnd()) : end;
 }
 
 void TCustomBedEdit::SetCaretX(int x) {
@@ -90,10 +91,10 @@ bool TCustomBedEdit::HasSelection() const {
 }
 
 TBedPoint TCustomBedEdit::ClampBlockPoint(TBedPoint p) const {
-    p.X = std::clamp(p.X, 1, maxLeftChar_);
     p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
+    p.X = std::clamp(p.X, 1, std::max(maxLeftChar_, MaxCaretX(p.Y)));
     if (selectionMode_ == smNormal) {
-        const int len = p.Y <= lines_.Count() ? int(lines_.Get(p.Y - 1).size()) : 0;
+        const int len = p.Y <= lines_.Count() ? int(lines_.GetView(p.Y - 1).size()) : 0;
         p.X = std::min(p.X, len + 1);
     }
     return p;
@@ -219,9 +220,28 @@ std::string TCustomBedEdit::Trimmed(std::string line) const {
 
 // Without trimming, the blanks that fill a line up to a caret past its end stay in the text;
 // they are recorded as an insertion of their own so that undo takes them away again.
+int TCustomBedEdit::SpliceLine(int y, int at, int count, std::string_view text, bool trim) {
+    TBedLinesUpdate update(lines_);
+    const int length = int(lines_.GetView(y - 1).size());
+    const int pad = std::max(0, at - length);
+    at = std::min(at, length);
+    if (pad > 0)
+        lines_.Splice(y - 1, at, 0, std::string(size_t(pad), ' ').append(text));
+    else
+        lines_.Splice(y - 1, at, count, text);
+    const int end = at + pad + int(text.size());
+    if (trim && options_.Contains(eoTrimTrailingSpaces)) {
+        const std::string_view line = lines_.GetView(y - 1);
+        const size_t kept = line.find_last_not_of(' ') + 1;  // npos + 1 == 0: all blanks
+        if (kept < line.size()) lines_.Splice(y - 1, int(kept), int(line.size() - kept), {});
+        return std::min(end, int(kept));
+    }
+    return end;
+}
+
 void TCustomBedEdit::PadLineRecorded(TBedPoint p) {
     if (options_.Contains(eoTrimTrailingSpaces) || p.Y > lines_.Count()) return;
-    const int len = int(lines_.Get(p.Y - 1).size());
+    const int len = int(lines_.GetView(p.Y - 1).size());
     if (len >= p.X - 1) return;
     PadLineTo(p);
     undoList_.Add(crInsert, {len + 1, p.Y}, p, {}, smNormal);
@@ -245,6 +265,13 @@ void TCustomBedEdit::DeleteSelectionRaw() {
     switch (selectionMode_) {
     case smNormal: {
         if (lines_.Count() == 0) break;
+        if (b.Y == e.Y) {
+            const int length = int(lines_.GetView(b.Y - 1).size());
+            const int from = std::min(b.X - 1, length);
+            SpliceLine(b.Y, from, std::min(e.X - 1, length) - from, {},
+                       options_.Contains(eoScrollPastEol));
+            break;
+        }
         const std::string& last = lines_.Get(e.Y - 1);
         std::string joined = Substr(lines_.Get(b.Y - 1), 0, b.X - 1) +
                              Substr(last, e.X - 1, INT32_MAX);
@@ -291,6 +318,10 @@ void TCustomBedEdit::InsertTextRaw(TBedSelectionMode mode, const std::string& te
 void TCustomBedEdit::InsertNormal(const std::vector<std::string>& pieces) {
     const int y = caret_.Y;
     if (lines_.Count() == 0) lines_.Add({});
+    if (pieces.size() == 1) {
+        SetCaretXY({SpliceLine(y, caret_.X - 1, 0, pieces[0], true) + 1, y});
+        return;
+    }
     const std::string& line = lines_.Get(y - 1);
     std::string head = Substr(line, 0, caret_.X - 1);
     head.resize(size_t(caret_.X - 1), ' ');
@@ -389,14 +420,14 @@ TBedPoint TCustomBedEdit::PrevWordPos() const {
     }
     // Only a caret that stood at the start of its line (or before every word of it) goes up.
     if ((x == 0 || startX <= 1) && caret_.Y > 1)
-        return {int(lines_.Get(caret_.Y - 2).size()) + 1, caret_.Y - 1};
+        return {int(lines_.GetView(caret_.Y - 2).size()) + 1, caret_.Y - 1};
     return {std::max(x, 1), caret_.Y};
 }
 
 void TCustomBedEdit::SelectWordAt(TBedPoint p) {
     TBedPaintLock lock(*this);
-    p.X = std::clamp(p.X, 1, maxLeftChar_);
     p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
+    p.X = std::clamp(p.X, 1, std::max(maxLeftChar_, MaxCaretX(p.Y)));
     const std::string& line = lines_.Get(p.Y - 1);
     const int len = int(line.size());
     if (p.X > len) {

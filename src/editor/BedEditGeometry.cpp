@@ -13,16 +13,21 @@ int TBedGridMetrics::LinesInWindow(int clientHeight) const {
 int CharPosToDisplayColumn(std::string_view line, int x, int tabWidth) {
     tabWidth = std::max(1, tabWidth);
     const int inLine = std::clamp(x - 1, 0, int(line.size()));
-    int col = 0;
-    for (int i = 0; i < inLine; ++i) col += line[i] == '\t' ? tabWidth - col % tabWidth : 1;
+    // Up to the first tab every character is one column: a caret at the end of a line of
+    // millions of characters costs one memchr, not a loop over them.
+    const size_t tab = line.substr(0, size_t(inLine)).find('\t');
+    int col = tab == std::string_view::npos ? inLine : int(tab);
+    for (int i = col; i < inLine; ++i) col += line[i] == '\t' ? tabWidth - col % tabWidth : 1;
     return col + std::max(0, x - 1 - inLine) + 1;
 }
 
 int ColumnCountToCharPos(std::string_view line, int n, int tabWidth) {
     tabWidth = std::max(1, tabWidth);
-    int used = 0;
-    int pos = 1;
-    for (size_t i = 0; i < line.size() && used < n; ++i, ++pos)
+    const size_t before = std::min(line.size(), size_t(std::max(0, n)));
+    const size_t tab = line.substr(0, before).find('\t');
+    int used = int(tab == std::string_view::npos ? before : tab);
+    int pos = used + 1;
+    for (size_t i = size_t(used); i < line.size() && used < n; ++i, ++pos)
         used += line[i] == '\t' ? tabWidth - used % tabWidth : 1;
     if (used < n) pos += n - used;
     return pos;

@@ -27,7 +27,9 @@ struct TBedGridMetrics {
     int TextLeft() const { return gutterWidth + 2; }
     // The x of display column 1 (negative once scrolled to the right).
     int TextOffset() const { return TextLeft() - (firstVisibleChar - 1) * charWidth; }
-    int ColumnX(int column) const { return (column - 1) * charWidth + TextOffset(); }
+    // Relative to the first visible column, so that a column millions of cells to the right
+    // does not overflow on the way.
+    int ColumnX(int column) const { return (column - firstVisibleChar) * charWidth + TextLeft(); }
     int LineTop(int line) const { return (line - firstVisibleLine) * lineHeight; }
     int VisibleColumns(int clientWidth) const;
     int LinesInWindow(int clientHeight) const;

@@ -99,6 +99,12 @@ public:
         return record.text ? std::string_view(*record.text) : std::string_view();
     }
     void SetText(TBedEditLineRecord& record, std::string&& text);
+    // The line's own string to change in place, made first if need be. Raises std::bad_alloc.
+    std::string& MutableText(TBedEditLineRecord& record) {
+        if (record.viewLength) OwnText(record);
+        if (!record.text) record.text = NewText({});
+        return *record.text;
+    }
 
     // Takes over a block of bytes that lines will point into through SetView; returns its start.
     // The block is held, whatever happens to the lines, until ReleaseBlock.

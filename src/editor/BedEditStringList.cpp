@@ -1,6 +1,7 @@
 #include "BedEditStringList.h"
 
 #include "BedEditFiles.h"
+#include "BedEditGeometry.h"
 #include "BedEditLineBreaks.h"
 #include "BedEditLineStore.h"
 #include "BedEditTabs.h"
@@ -15,7 +16,8 @@ struct TBedEditStringList::Impl {
     int lineBreakStyle = kLineBreakCRLF;
     int tabWidth = 8;
     TBedTabExpander expandTabs = TabExpanderFor(8);
-    int longestLine = -1;
+    int longestLine = -1;  // -1: to be found by a walk over all lines
+    int longestLength = 0;
     int updateCount = 0;
     TBedEditLineBreaks breaks;
 
@@ -23,15 +25,23 @@ struct TBedEditStringList::Impl {
     void Check(int index) const;
     // Stores the line's expanded length and tab flags; the expanded text goes to `out` if given.
     void Measure(TBedEditLineRecord& record, std::string* out) const;
+    // After the text of a line changed: measures it and keeps the longest line known without
+    // a walk over all lines, unless the longest one got shorter.
+    void Remeasure(int index);
+    // Lines inserted (n > 0) or deleted (n < 0) at index move the longest line's index.
+    void LongestMoved(int index, int n);
     // Opens one new line at index, growing the capacity by the list's rule when it is full, and
     // gives it the text.
     void InsertLine(int index, std::string&& text);
     // Replaces all lines by the n lines that split(addLine) passes to addLine(begin, end), all
     // pointing into the block; one Cleared and one Inserted notification.
     // The breaks follow the change before the owner hears of it.
+    void Notify(const TBedEditStringList& list, const TBedLinesChange& change) {
+        breaks.Follow(change);
+        if (list.OnLinesChange) list.OnLinesChange(change);
+    }
     void Notify(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
-        breaks.Follow({kind, first, count});
-        if (list.OnLinesChange) list.OnLinesChange({kind, first, count});
+        Notify(list, {kind, first, count});
     }
     template <typename Split>
     void LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n, Split split);
@@ -59,6 +69,26 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
     record.flags = hasTabs ? lfHasTabs : lfHasNoTabs;
 }
 
+void TBedEditStringList::Impl::Remeasure(int index) {
+    TBedEditLineRecord& record = lines[index];
+    if (record.flags & lfLengthUnknown) Measure(record, nullptr);
+    if (longestLine < 0) return;
+    if (index == longestLine && record.expandedLength < longestLength)
+        longestLine = -1;
+    else if (index == longestLine || record.expandedLength > longestLength) {
+        longestLine = index;
+        longestLength = record.expandedLength;
+    }
+}
+
+void TBedEditStringList::Impl::LongestMoved(int index, int n) {
+    if (longestLine < index) return;
+    if (n < 0 && longestLine < index - n)
+        longestLine = -1;
+    else
+        longestLine += n;
+}
+
 void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
     const int capacity = lines.Capacity();
     if (lines.Count() == capacity)
@@ -71,7 +101,8 @@ void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
         lines.Erase(index, 1);
         throw;
     }
-    longestLine = -1;
+    LongestMoved(index, 1);
+    Remeasure(index);
 }
 
 template <typename Split>
@@ -137,6 +168,36 @@ std::string TBedEditStringList::ExpandedLine(int index) {
     return std::string(TBedEditLineStore::View(record));
 }
 
+std::string_view TBedEditStringList::ExpandedView(int index, int columns, std::string& buffer) {
+    if (!d->Valid(index)) return {};
+    TBedEditLineRecord& record = d->lines[index];
+    const std::string_view text = TBedEditLineStore::View(record);
+    if (record.flags & lfLengthUnknown) d->Measure(record, nullptr);
+    if (record.flags & lfHasNoTabs) return text;
+    // Each byte takes at least one column: the first `columns` bytes hold the columns asked for.
+    size_t length = 0;
+    if (!d->expandTabs(text.substr(0, size_t(std::max(0, columns))), d->tabWidth, &buffer, length))
+        return text;
+    return buffer;
+}
+
+bool TBedEditStringList::HasTabs(int index) const {
+    if (!d->Valid(index)) return false;
+    TBedEditLineRecord& record = d->lines[index];
+    if (record.flags & lfLengthUnknown) d->Measure(record, nullptr);
+    return !(record.flags & lfHasNoTabs);
+}
+
+int TBedEditStringList::DisplayColumn(int index, int x) const {
+    if (!HasTabs(index)) return std::max(1, x);
+    return CharPosToDisplayColumn(GetView(index), x, d->tabWidth);
+}
+
+int TBedEditStringList::CharPosAtColumns(int index, int n) const {
+    if (!HasTabs(index)) return std::max(0, n) + 1;
+    return ColumnCountToCharPos(GetView(index), n, d->tabWidth);
+}
+
 int TBedEditStringList::LongestLineLength() {
     if (d->longestLine < 0) {
         int longest = -1, index = 0;
@@ -148,8 +209,9 @@ int TBedEditStringList::LongestLineLength() {
             }
             ++index;
         });
+        d->longestLength = std::max(0, longest);
     }
-    return d->Valid(d->longestLine) ? d->lines[d->longestLine].expandedLength : 0;
+    return d->Valid(d->longestLine) ? d->longestLength : 0;
 }
 
 void TBedEditStringList::Put(int index, std::string text) {
@@ -162,8 +224,24 @@ void TBedEditStringList::Put(int index, std::string text) {
     TBedEditLineRecord& record = d->lines[index];
     d->lines.SetText(record, std::move(text));
     record.flags = lfLengthUnknown;
-    d->longestLine = -1;
+    d->Remeasure(index);
     d->Notify(*this, TBedLinesChangeKind::Replaced, index, 1);
+}
+
+void TBedEditStringList::Splice(int index, int at, int count, std::string_view text) {
+    d->Check(index);
+    TBedLinesUpdate update(*this);
+    TBedEditLineRecord& record = d->lines[index];
+    std::string& line = d->lines.MutableText(record);
+    const size_t from = std::min(line.size(), size_t(std::max(0, at)));
+    line.replace(from, std::min(line.size() - from, size_t(std::max(0, count))), text);
+    // A line without tabs that gets none keeps its flags; only its length changes.
+    if ((record.flags & lfHasNoTabs) && text.find('\t') == std::string_view::npos)
+        record.expandedLength = int32_t(std::min<size_t>(line.size(), INT32_MAX));
+    else
+        record.flags = lfLengthUnknown;
+    d->Remeasure(index);
+    d->Notify(*this, {TBedLinesChangeKind::Replaced, index, 1, int(from)});
 }
 
 void TBedEditStringList::PutObject(int index, void* object) {
@@ -247,7 +325,7 @@ void TBedEditStringList::InsertEmptyLines(int index, int count) {
     TBedEditLineRecord* records = d->lines.Open(index, count);
     std::fill_n(records, count, kBedBlankLineRecord);
     for (int i = index; i < index + count; ++i) d->lines.SetRange(i, 0);
-    d->longestLine = -1;
+    d->LongestMoved(index, count);
     d->Notify(*this, TBedLinesChangeKind::Inserted, index, count);
 }
 
@@ -259,7 +337,7 @@ void TBedEditStringList::DeleteLines(int index, int count) {
     TBedLinesUpdate update(*this);
     count = std::min(count, Count() - index);
     d->lines.Erase(index, count);
-    d->longestLine = -1;
+    d->LongestMoved(index, -count);
     d->Notify(*this, TBedLinesChangeKind::Deleted, index, count);
 }
 

@@ -20,12 +20,14 @@ class TBedEditFileWriter;
 class TBedEditLineBreaks;
 
 // What one change did to the lines: `count` lines from index `first` were inserted (also at the
-// end), deleted or given new text; or all `count` lines were cleared away (first is 0).
+// end), deleted or given new text; or all `count` lines were cleared away (first is 0). Of a
+// replaced line, the bytes before `from` stayed as they were.
 enum class TBedLinesChangeKind : uint8_t { Inserted, Deleted, Replaced, Cleared };
 struct TBedLinesChange {
     TBedLinesChangeKind kind;
     int first;
     int count;
+    int from = 0;
     friend bool operator==(const TBedLinesChange&, const TBedLinesChange&) = default;
 };
 
@@ -46,10 +48,21 @@ public:
     void* GetObject(int index) const;
     TBedRange GetRange(int index) const;
     std::string ExpandedLine(int index);
+    // The tab-expanded line, at least its first `columns` columns: the stored bytes themselves
+    // when the line holds no tab, else expanded into `buffer`. Valid as GetView is.
+    std::string_view ExpandedView(int index, int columns, std::string& buffer);
     int LongestLineLength();
+    // CharPosToDisplayColumn and ColumnCountToCharPos over a line with the list's tab width;
+    // at once for a line known to hold no tab, however long.
+    bool HasTabs(int index) const;
+    int DisplayColumn(int index, int x) const;
+    int CharPosAtColumns(int index, int n) const;
 
     // Writing raises EBedEditStringList("Invalid stringlist index %d") for a bad index.
     void Put(int index, std::string text);
+    // Replaces `count` bytes at offset `at` of the line by `text` in place (both clamped to the
+    // line), so that typing into a line of millions of bytes moves only what follows.
+    void Splice(int index, int at, int count, std::string_view text);
     void PutObject(int index, void* object);
     void PutRange(int index, TBedRange range);
     int Add(std::string text);

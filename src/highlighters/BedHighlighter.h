@@ -118,6 +118,8 @@ public:
     virtual bool AtLineEnd() const = 0;
     virtual TBedRange CurrentRange() const { return 0; }
     virtual std::string TokenText() const = 0;
+    // The length of TokenText, without copying it.
+    virtual int TokenLength() const { return static_cast<int>(TokenText().size()); }
     // Null: the token is drawn with the editor's own colours and font style.
     virtual TBedHighlighterAttributes* TokenAttribute() const = 0;
     virtual int TokenKind() const = 0;
@@ -127,6 +129,13 @@ public:
     virtual void NextToken() = 0;
     // Takes the text, starts at offset 0 and scans the first token.
     virtual void StartLine(std::string_view text, int lineIndex) = 0;
+    // Takes the text and scans the token at offset `at`, where a scan of the line from its
+    // start ended a token with CurrentRange() == range; the tokens from there on are those of
+    // that scan. False, with nothing done, where more than the range passes from one token to
+    // the next: such a highlighter scans a line only from its start.
+    virtual bool ResumeLine(std::string_view text, int lineIndex, int at, TBedRange range) {
+        return false;
+    }
     virtual void RestoreRange(TBedRange value) {}
     virtual void ClearRange() {}
     virtual bool ApplyIdeColours(int index) { return false; }

@@ -17,6 +17,7 @@ public:
     // SymbolAttri is the "Symbol" attribute, which the class registers but does not publish.
     explicit TDfmHighlighter(void* owner = nullptr);
     const char* ClassName() const override { return "TDfmHighlighter"; }
+    static constexpr bool kResumesMidLine = true;
 
     void NextToken() override;
 

@@ -20,6 +20,7 @@ public:
 
     explicit TJScriptHighlighter(void* owner = nullptr);
     const char* ClassName() const override { return "TJScriptHighlighter"; }
+    static constexpr bool kResumesMidLine = true;
 
 
     void NextToken() override;

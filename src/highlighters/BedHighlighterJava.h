@@ -21,6 +21,7 @@ public:
 
     explicit TJavaHighlighter(void* owner = nullptr);
     const char* ClassName() const override { return "TJavaHighlighter"; }
+    static constexpr bool kResumesMidLine = true;
 
     TBedHighlighterAttributes* DocumentAttri;
     TBedHighlighterAttributes* InvalidAttri;

@@ -21,6 +21,7 @@ public:
 
     explicit TPHPHighlighter(void* owner = nullptr);
     const char* ClassName() const override { return "TPHPHighlighter"; }
+    static constexpr bool kResumesMidLine = true;
 
     TBedHighlighterAttributes* InvalidSymbolAttri;
     TBedHighlighterAttributes* VariableAttri;

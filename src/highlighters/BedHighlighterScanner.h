@@ -94,7 +94,7 @@ public:
         return line_.substr(static_cast<size_t>(tokenPos_), static_cast<size_t>(run_ - tokenPos_));
     }
     int TokenStart() const override { return tokenPos_; }
-    int TokenLength() const { return run_ - tokenPos_; }
+    int TokenLength() const override { return run_ - tokenPos_; }
     int TokenKind() const override { return kind_; }
     TBedHighlighterAttributes* TokenAttribute() const override {
         const int kind = TokenKind();
@@ -129,6 +129,22 @@ public:
         lineIndex_ = lineIndex;
         run_ = 0;
         NextToken();
+    }
+    // A language whose procedures look neither behind the token nor at members other than the
+    // range declares `static constexpr bool kResumesMidLine = true;`.
+    static constexpr bool kResumesMidLine = false;
+    bool ResumeLine(std::string_view text, int lineIndex, int at, TBedRange range) override {
+        if constexpr (!Derived::kResumesMidLine) {
+            return false;
+        } else {
+            line_.assign(text);
+            p_ = reinterpret_cast<const unsigned char*>(line_.c_str());
+            lineIndex_ = lineIndex;
+            run_ = std::clamp(at, 0, static_cast<int>(line_.size()));
+            RestoreRange(range);
+            NextToken();
+            return true;
+        }
     }
 
 protected:

@@ -159,14 +159,11 @@ bool TBedEdit::InTextArea(const QPoint& p) const { return p.x() >= metrics_.Text
 
 TBedPoint TBedEdit::PixelsToPosition(int x, int y) const {
     const int row = PixelToRow(metrics_, y, viewport()->height());
-    return {ColumnCountToCharPos(Lines().Get(row - 1), PixelToColumnCount(metrics_, x),
-                                 TabWidth()),
-            row};
+    return {Lines().CharPosAtColumns(row - 1, PixelToColumnCount(metrics_, x)), row};
 }
 
 QPoint TBedEdit::PositionToPixels(TBedPoint p) const {
-    return {metrics_.ColumnX(CharPosToDisplayColumn(Lines().Get(p.Y - 1), p.X, TabWidth())),
-            metrics_.LineTop(p.Y)};
+    return {metrics_.ColumnX(Lines().DisplayColumn(p.Y - 1, p.X)), metrics_.LineTop(p.Y)};
 }
 
 void TBedEdit::InvalidateLines(int first, int last) {

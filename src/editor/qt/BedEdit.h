@@ -125,7 +125,7 @@ private:
     // Painting
     void PaintText(QPainter& p, const QRect& clip);
     void PaintGutterArea(QPainter& p, const QRect& clip);
-    void CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+    void CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text,
                        int firstColumn, int lastColumn, const TBedLineColors& colors,
                        bool special, std::vector<TBedPaintToken>& tokens);
     QColor Background() const;

@@ -96,9 +96,7 @@ void TBedEdit::AutoScrollTick() {
                                           : FirstVisibleLine() + std::max(1, LinesInWindow()) - 1;
         metrics_.firstVisibleLine = FirstVisibleLine();
         metrics_.firstVisibleChar = FirstVisibleChar();
-        SetCaretXY({ColumnCountToCharPos(Lines().Get(line - 1), PixelToColumnCount(metrics_, pos.x()),
-                                         TabWidth()),
-                    line});
+        SetCaretXY({Lines().CharPosAtColumns(line - 1, PixelToColumnCount(metrics_, pos.x())), line});
     }
     SetSelTo(CaretXY());
 }

@@ -9,7 +9,7 @@
 namespace {
 
 // The selection in display columns, or inactive when nothing is to be shown.
-TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
+TBedSelectionColumns SelectionColumns(TCustomBedEdit& e, bool show) {
     TBedSelectionColumns s;
     if (!show || !e.HasSelection()) return s;
     const TBedPoint from = e.SelFrom();
@@ -17,8 +17,8 @@ TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
     s.mode = e.SelectionMode();
     s.fromLine = from.Y;
     s.toLine = to.Y;
-    s.fromColumn = CharPosToDisplayColumn(e.Lines().Get(from.Y - 1), from.X, e.TabWidth());
-    s.toColumn = CharPosToDisplayColumn(e.Lines().Get(to.Y - 1), to.X, e.TabWidth());
+    s.fromColumn = e.Lines().DisplayColumn(from.Y - 1, from.X);
+    s.toColumn = e.Lines().DisplayColumn(to.Y - 1, to.X);
     s.active = true;
     return s;
 }
@@ -66,17 +66,18 @@ void TBedEdit::PaintGutterArea(QPainter& p, const QRect& clip) {
     PaintGutter(p, grid_, paint, clip.intersected(QRect(0, 0, metrics_.gutterWidth, viewport()->height())));
 }
 
-void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, const std::string& text,
+void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text,
                              int firstColumn, int lastColumn, const TBedLineColors& colors,
                              bool special, std::vector<TBedPaintToken>& tokens) {
     const int fontStyle = FontStyle();
-    int scanned = 1;  // the first column no token has covered yet
-    hl.RestoreRange(Lines().GetRange(line - 1));
-    hl.StartLine(text, line - 1);
+    // A long line is scanned from its last checkpoint before the window, not from its start.
+    int scanned = 1 + Checkpoints().Start(hl, text, line - 1, Lines().GetRange(line - 1),
+                                          firstColumn - 1);  // the first column not yet covered
     for (; !hl.AtLineEnd(); hl.NextToken()) {
         const int start = hl.TokenStart() + 1;
         if (start > lastColumn) return;
-        const int length = int(hl.TokenText().size());
+        const int length = hl.TokenLength();
+        Checkpoints().Passed(hl);
         scanned = std::max(scanned, start + length);
         if (start + length <= firstColumn) continue;
         TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
@@ -116,8 +117,12 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
     TBedCustomHighlighter* hl = Highlighter();
     TBedTextPainter painter(p, grid_, g, firstColumn, lastColumn);
     std::vector<TBedPaintToken> tokens;
+    std::string expanded;
     for (int line = firstLine; line <= lastLine; ++line) {
-        const std::string text = Lines().ExpandedLine(line - 1);
+        // Only the columns up to the window's right edge, unless the highlighter needs the
+        // whole line to tell its tokens apart.
+        const std::string_view text =
+            Lines().ExpandedView(line - 1, hl ? INT_MAX : lastColumn, expanded);
         TBedLineColors colors = normal;
         int32_t specialFg = 0, specialBg = 0;
         const bool special = OnSpecialLineColors && OnSpecialLineColors(line, specialFg, specialBg);

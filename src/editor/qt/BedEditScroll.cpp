@@ -23,8 +23,7 @@ int TBedEdit::PageLines() const {
 void TBedEdit::UpdateScrollBars() {
     if (scrollBars_ == TBedScrollStyle::ssNone) return;
     settingScrollBars_ = true;
-    const int longest = HasOption(eoScrollPastEol) ? MaxLeftChar() : Lines().LongestLineLength();
-    SetBar(horizontalScrollBar(), ScrollRange(longest, CharsInWindow()), FirstVisibleChar());
+    SetBar(horizontalScrollBar(), ScrollRange(WidestColumn(), CharsInWindow()), FirstVisibleChar());
     // Qt's ranges are 32-bit: every line has its own thumb position, no scaling needed.
     int total = Lines().Count();
     if (HasOption(eoScrollPastEof)) total += LinesInWindow() - 1;
@@ -50,7 +49,7 @@ void TBedEdit::ScrollBarAction(Qt::Orientation o, int action) {
             bar->setSliderPosition(current - page);
             break;
         case QAbstractSlider::SliderToMaximum:
-            bar->setSliderPosition(o == Qt::Horizontal ? MaxLeftChar() : Lines().Count());
+            bar->setSliderPosition(o == Qt::Horizontal ? WidestColumn() : Lines().Count());
             break;
         case QAbstractSlider::SliderMove:
             if (o == Qt::Vertical) ShowScrollHint(true);
