@@ -3,6 +3,7 @@
 #include "BedEditFiles.h"
 #include "BedEditGeometry.h"
 #include "BedEditLineBreaks.h"
+#include "BedEditLineLengths.h"
 #include "BedEditLineStore.h"
 #include "BedEditTabs.h"
 #include "BedTextLines.h"
@@ -16,8 +17,7 @@ struct TBedEditStringList::Impl {
     int lineBreakStyle = kLineBreakCRLF;
     int tabWidth = 8;
     TBedTabExpander expandTabs = TabExpanderFor(8);
-    int longestLine = -1;  // -1: to be found by a walk over all lines
-    int longestLength = 0;
+    TBedLineLengths lengths;
     int updateCount = 0;
     TBedEditLineBreaks breaks;
 
@@ -25,11 +25,10 @@ struct TBedEditStringList::Impl {
     void Check(int index) const;
     // Stores the line's expanded length and tab flags; the expanded text goes to `out` if given.
     void Measure(TBedEditLineRecord& record, std::string* out) const;
-    // After the text of a line changed: measures it and keeps the longest line known without
-    // a walk over all lines, unless the longest one got shorter.
-    void Remeasure(int index);
-    // Lines inserted (n > 0) or deleted (n < 0) at index move the longest line's index.
-    void LongestMoved(int index, int n);
+    // Around a change of a line's text: its old length goes from the counts, the new one,
+    // measured at once, comes.
+    void Uncount(int index) { lengths.Add(lines[index].expandedLength, -1); }
+    void Recount(int index);
     // Opens one new line at index, growing the capacity by the list's rule when it is full, and
     // gives it the text.
     void InsertLine(int index, std::string&& text);
@@ -69,24 +68,10 @@ void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* 
     record.flags = hasTabs ? lfHasTabs : lfHasNoTabs;
 }
 
-void TBedEditStringList::Impl::Remeasure(int index) {
+void TBedEditStringList::Impl::Recount(int index) {
     TBedEditLineRecord& record = lines[index];
     if (record.flags & lfLengthUnknown) Measure(record, nullptr);
-    if (longestLine < 0) return;
-    if (index == longestLine && record.expandedLength < longestLength)
-        longestLine = -1;
-    else if (index == longestLine || record.expandedLength > longestLength) {
-        longestLine = index;
-        longestLength = record.expandedLength;
-    }
-}
-
-void TBedEditStringList::Impl::LongestMoved(int index, int n) {
-    if (longestLine < index) return;
-    if (n < 0 && longestLine < index - n)
-        longestLine = -1;
-    else
-        longestLine += n;
+    lengths.Add(record.expandedLength, 1);
 }
 
 void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
@@ -101,8 +86,7 @@ void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
         lines.Erase(index, 1);
         throw;
     }
-    LongestMoved(index, 1);
-    Remeasure(index);
+    Recount(index);
 }
 
 template <typename Split>
@@ -126,7 +110,7 @@ void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock
         throw;
     }
     lines.ReleaseBlock(text);
-    longestLine = -1;
+    lengths.Forget();
     if (lines.Count() > 0) Notify(list, TBedLinesChangeKind::Inserted, 0, lines.Count());
 }
 
@@ -199,19 +183,14 @@ int TBedEditStringList::CharPosAtColumns(int index, int n) const {
 }
 
 int TBedEditStringList::LongestLineLength() {
-    if (d->longestLine < 0) {
-        int longest = -1, index = 0;
+    if (!d->lengths.Known()) {
+        d->lengths.StartCounting();
         d->lines.ForEach([&](TBedEditLineRecord& record) {
             if (record.flags & lfLengthUnknown) d->Measure(record, nullptr);
-            if (record.expandedLength > longest) {
-                longest = record.expandedLength;
-                d->longestLine = index;
-            }
-            ++index;
+            d->lengths.Add(record.expandedLength, 1);
         });
-        d->longestLength = std::max(0, longest);
     }
-    return d->Valid(d->longestLine) ? d->longestLength : 0;
+    return d->lengths.Longest();
 }
 
 void TBedEditStringList::Put(int index, std::string text) {
@@ -223,8 +202,9 @@ void TBedEditStringList::Put(int index, std::string text) {
     TBedLinesUpdate update(*this);
     TBedEditLineRecord& record = d->lines[index];
     d->lines.SetText(record, std::move(text));
+    d->Uncount(index);
     record.flags = lfLengthUnknown;
-    d->Remeasure(index);
+    d->Recount(index);
     d->Notify(*this, TBedLinesChangeKind::Replaced, index, 1);
 }
 
@@ -233,6 +213,7 @@ void TBedEditStringList::Splice(int index, int at, int count, std::string_view t
     TBedLinesUpdate update(*this);
     TBedEditLineRecord& record = d->lines[index];
     std::string& line = d->lines.MutableText(record);
+    d->Uncount(index);
     const size_t from = std::min(line.size(), size_t(std::max(0, at)));
     line.replace(from, std::min(line.size() - from, size_t(std::max(0, count))), text);
     // A line without tabs that gets none keeps its flags; only its length changes.
@@ -240,7 +221,7 @@ void TBedEditStringList::Splice(int index, int at, int count, std::string_view t
         record.expandedLength = int32_t(std::min<size_t>(line.size(), INT32_MAX));
     else
         record.flags = lfLengthUnknown;
-    d->Remeasure(index);
+    d->Recount(index);
     d->Notify(*this, {TBedLinesChangeKind::Replaced, index, 1, int(from)});
 }
 
@@ -267,7 +248,7 @@ namespace {
 // Appends n lines taken from a source through textAt(i)/objectAt(i): one allocation, one
 // notification, and on failure none of the new lines remain.
 template <typename TextAt, typename ObjectAt, typename Notify>
-void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longestLine, int n,
+void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, TBedLineLengths& lengths, int n,
                  TextAt textAt, ObjectAt objectAt, Notify notifyInserted) {
     if (n <= 0) return;
     TBedLinesUpdate update(list);
@@ -286,7 +267,7 @@ void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longes
         lines.Erase(first, lines.Count() - first);
         throw;
     }
-    longestLine = -1;
+    lengths.Forget();  // many lines at once: counted again when asked for
     notifyInserted(first, n);
 }
 
@@ -295,7 +276,7 @@ void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, int& longes
 void TBedEditStringList::AddStrings(const TBedEditStringList& source) {
     // Reading by index stays valid when the source is this list: lines are only appended.
     AppendLines(
-        *this, d->lines, d->longestLine, source.Count(),
+        *this, d->lines, d->lengths, source.Count(),
         [&](int i) { return source.GetView(i); },
         [&](int i) { return source.GetObject(i); },
         [&](int first, int n) { d->Notify(*this, TBedLinesChangeKind::Inserted, first, n); });
@@ -303,7 +284,7 @@ void TBedEditStringList::AddStrings(const TBedEditStringList& source) {
 
 void TBedEditStringList::AddStrings(const std::vector<std::string>& source) {
     AppendLines(
-        *this, d->lines, d->longestLine, int(source.size()),
+        *this, d->lines, d->lengths, int(source.size()),
         [&](int i) -> const std::string& { return source[size_t(i)]; },
         [](int) -> void* { return nullptr; },
         [&](int first, int n) { d->Notify(*this, TBedLinesChangeKind::Inserted, first, n); });
@@ -325,7 +306,7 @@ void TBedEditStringList::InsertEmptyLines(int index, int count) {
     TBedEditLineRecord* records = d->lines.Open(index, count);
     std::fill_n(records, count, kBedBlankLineRecord);
     for (int i = index; i < index + count; ++i) d->lines.SetRange(i, 0);
-    d->LongestMoved(index, count);
+    d->lengths.Add(0, count);
     d->Notify(*this, TBedLinesChangeKind::Inserted, index, count);
 }
 
@@ -336,8 +317,8 @@ void TBedEditStringList::DeleteLines(int index, int count) {
     d->Check(index);
     TBedLinesUpdate update(*this);
     count = std::min(count, Count() - index);
+    for (int i = index; i < index + count; ++i) d->Uncount(i);
     d->lines.Erase(index, count);
-    d->LongestMoved(index, -count);
     d->Notify(*this, TBedLinesChangeKind::Deleted, index, count);
 }
 
@@ -346,14 +327,10 @@ void TBedEditStringList::Exchange(int index1, int index2) {
     d->Check(index2);
     TBedLinesUpdate update(*this);
     d->lines.Swap(index1, index2);
-    if (d->longestLine == index1)
-        d->longestLine = index2;
-    else if (d->longestLine == index2)
-        d->longestLine = index1;
 }
 
 void TBedEditStringList::Clear() {
-    d->longestLine = -1;
+    d->lengths.Forget();
     const int count = Count();
     if (count == 0) return;
     TBedLinesUpdate update(*this);
@@ -371,7 +348,7 @@ void TBedEditStringList::SetTabWidth(int width) {
     if (width == d->tabWidth) return;
     d->tabWidth = width;
     d->expandTabs = TabExpanderFor(width);
-    d->longestLine = -1;
+    d->lengths.Forget();
     d->lines.ForEach([](TBedEditLineRecord& record) {
         record.expandedLength = -1;
         record.flags = uint8_t((record.flags & ~lfHasNoTabs) | lfLengthUnknown);
