@@ -215,9 +215,15 @@ void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
     if (change.kind != TBedLinesChangeKind::Replaced)
         checkpoints_.Clear();
     else
-        for (int i = change.first; i < change.first + change.count; ++i)
-            checkpoints_.LineChanged(
-                i, lines_.DisplayColumn(i, change.from + 1) - 1);
+        for (int i = change.first; i < change.first + change.count; ++i) {
+            // Checkpoints count in expanded columns: after a tab the kept end moves unevenly.
+            const int length = int(lines_.GetView(i).size());
+            if (lines_.HasTabs(i))
+                checkpoints_.LineChanged(i, lines_.DisplayColumn(i, change.from + 1) - 1, 0,
+                                         lines_.DisplayColumn(i, length + 1) - 1);
+            else
+                checkpoints_.LineChanged(i, change.from, change.kept, length);
+        }
     switch (change.kind) {
         case TBedLinesChangeKind::Cleared:
             LinesCleared();

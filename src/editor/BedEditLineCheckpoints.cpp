@@ -6,7 +6,7 @@
 
 namespace {
 
-// A token's kind may depend on a few bytes after it: a change that close to a checkpoint
+// A token's kind may depend on a few bytes after it: a change that close after a checkpoint
 // takes the checkpoint with it.
 constexpr int kLookAhead = 1024;
 
@@ -18,19 +18,59 @@ TBedLineCheckpoints::Line* TBedLineCheckpoints::Find(int index) {
     return nullptr;
 }
 
+bool TBedLineCheckpoints::StartAtLast(TBedCustomHighlighter& hl, std::string_view text,
+                                      Line& line) {
+    if (line.points.empty()) {
+        hl.RestoreRange(line.start);
+        hl.StartLine(text, line.index);
+        return true;
+    }
+    const Point& p = line.points.back();
+    if (hl.ResumeLine(text, line.index, p.offset, p.range)) return true;
+    line.points.clear();  // this highlighter can't resume: keep none
+    line.pending.clear();
+    return false;
+}
+
+void TBedLineCheckpoints::Record(Line& line, const TBedCustomHighlighter& hl) {
+    const int end = hl.TokenStart() + hl.TokenLength();
+    const int last = line.points.empty() ? 0 : line.points.back().offset;
+    if (end - last >= kSpacing) line.points.push_back({end, hl.CurrentRange()});
+}
+
+void TBedLineCheckpoints::Confirm(TBedCustomHighlighter& hl, std::string_view text, Line& line) {
+    std::vector<Point> pending;
+    pending.swap(line.pending);
+    if (!StartAtLast(hl, text, line)) return;
+    size_t next = 0;  // the first pending checkpoint the scan has not passed
+    for (; !hl.AtLineEnd(); hl.NextToken()) {
+        const int end = hl.TokenStart() + hl.TokenLength();
+        while (next < pending.size() && pending[next].offset < end) ++next;
+        if (next == pending.size()) return;
+        if (pending[next].offset == end && pending[next].range == hl.CurrentRange()) {
+            line.points.insert(line.points.end(), pending.begin() + long(next), pending.end());
+            return;
+        }
+        Record(line, hl);
+    }
+}
+
 int TBedLineCheckpoints::Start(TBedCustomHighlighter& hl, std::string_view text, int index,
                                TBedRange start, int from) {
     recording_ = nullptr;
-    Line* line = text.size() > size_t(2 * kSpacing) ? Find(index) : nullptr;
-    if (line && line->start != start) {  // the line starts in another state now
-        line->points.clear();
+    const bool longLine = text.size() > size_t(2 * kSpacing);
+    Line* line = longLine ? Find(index) : nullptr;
+    if (line && (line->start != start || line->length != int(text.size()))) {
+        line->points.clear();  // the line starts otherwise, or changed unannounced
+        line->pending.clear();
         line->start = start;
+        line->length = int(text.size());
     }
-    if (!line && text.size() > size_t(2 * kSpacing)) {
+    if (!line && longLine) {
         if (lines_.size() == kMaxLines)
             lines_.erase(std::min_element(lines_.begin(), lines_.end(),
                                           [](const Line& a, const Line& b) { return a.used < b.used; }));
-        lines_.push_back({index, start, {}, 0});
+        lines_.push_back({index, start, int(text.size()), {}, {}, 0});
         line = &lines_.back();
     }
     hl.RestoreRange(start);
@@ -39,13 +79,14 @@ int TBedLineCheckpoints::Start(TBedCustomHighlighter& hl, std::string_view text,
         return 0;
     }
     line->used = ++clock_;
+    if (!line->pending.empty()) Confirm(hl, text, *line);
     const auto after = std::upper_bound(line->points.begin(), line->points.end(), from,
                                         [](int offset, const Point& p) { return offset < p.offset; });
     if (after == line->points.end()) recording_ = line;
     if (after != line->points.begin()) {
         const Point& p = *(after - 1);
         if (hl.ResumeLine(text, index, p.offset, p.range)) return p.offset;
-        line->points.clear();  // this highlighter can't resume: keep none
+        line->points.clear();
         recording_ = nullptr;
     }
     hl.RestoreRange(start);
@@ -54,17 +95,22 @@ int TBedLineCheckpoints::Start(TBedCustomHighlighter& hl, std::string_view text,
 }
 
 void TBedLineCheckpoints::Passed(const TBedCustomHighlighter& hl) {
-    if (!recording_) return;
-    const int end = hl.TokenStart() + hl.TokenLength();
-    const int last = recording_->points.empty() ? 0 : recording_->points.back().offset;
-    if (end - last >= kSpacing) recording_->points.push_back({end, hl.CurrentRange()});
+    if (recording_) Record(*recording_, hl);
 }
 
-void TBedLineCheckpoints::LineChanged(int index, int from) {
+void TBedLineCheckpoints::LineChanged(int index, int from, int kept, int length) {
     Line* line = Find(index);
     if (!line) return;
-    std::erase_if(line->points, [&](const Point& p) { return p.offset > from - kLookAhead; });
     if (recording_ == line) recording_ = nullptr;
+    const int tail = line->length - kept;  // where the kept end started before the change
+    const int shift = length - line->length;
+    std::vector<Point> moved;
+    for (const std::vector<Point>* list : {&line->points, &line->pending})
+        for (const Point& p : *list)
+            if (p.offset >= tail && p.offset > from && kept > 0) moved.push_back({p.offset + shift, p.range});
+    std::erase_if(line->points, [&](const Point& p) { return p.offset > from - kLookAhead; });
+    line->pending = std::move(moved);
+    line->length = length;
 }
 
 void TBedLineCheckpoints::Clear() {

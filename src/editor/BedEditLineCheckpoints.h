@@ -1,7 +1,8 @@
 #pragma once
-// Where the highlighter stood inside very long lines, so that painting the far end of one scans
-// from the nearest checkpoint before it instead of from the line's start. Offsets are those of
-// the text the highlighter is given (the tab-expanded line). Qt-free.
+// Where the highlighter stood inside very long lines, so that painting the far end of one, or
+// rescanning it after a change, scans from the nearest checkpoint before it instead of from
+// the line's start. Offsets are those of the text the highlighter is given (the tab-expanded
+// line). Qt-free.
 #include "BedEditTypes.h"
 
 #include <string_view>
@@ -24,12 +25,14 @@ public:
     // Told of every token the caller walks past: a token ending a spacing beyond the last
     // checkpoint of the line started last gives the next one.
     void Passed(const TBedCustomHighlighter& hl);
-    // The bytes of line `index` from offset `from` on changed.
-    void LineChanged(int index, int from);
+    // Line `index` changed between its first `from` and its last `kept` bytes and is now
+    // `length` long. The checkpoints in the kept end stay unconfirmed until a scan meets one
+    // of them in the same state: from there on the line scans as it did before.
+    void LineChanged(int index, int from, int kept, int length);
     // Lines came or went, or the highlighter or the tab width changed.
     void Clear();
 
-    // How many checkpoints line `index` has (for tests).
+    // How many confirmed checkpoints line `index` has (for tests).
     int CountOf(int index) const;
 
 private:
@@ -40,10 +43,18 @@ private:
     struct Line {
         int index;
         TBedRange start;
-        std::vector<Point> points;  // ascending offsets
+        int length;                  // of the text the checkpoints were taken in
+        std::vector<Point> points;   // ascending offsets
+        std::vector<Point> pending;  // unconfirmed, after the last change, beyond `points`
         unsigned long long used;
     };
     Line* Find(int index);
+    // Positions the highlighter at the line's last checkpoint (or start); false when it
+    // can't resume there, with the checkpoints dropped.
+    bool StartAtLast(TBedCustomHighlighter& hl, std::string_view text, Line& line);
+    // Scans on from the last checkpoint until the scan meets a pending one in its state.
+    void Confirm(TBedCustomHighlighter& hl, std::string_view text, Line& line);
+    void Record(Line& line, const TBedCustomHighlighter& hl);
 
     std::vector<Line> lines_;
     Line* recording_ = nullptr;  // the line whose last checkpoint Start resumed from

@@ -215,14 +215,16 @@ void TBedEditStringList::Splice(int index, int at, int count, std::string_view t
     std::string& line = d->lines.MutableText(record);
     d->Uncount(index);
     const size_t from = std::min(line.size(), size_t(std::max(0, at)));
-    line.replace(from, std::min(line.size() - from, size_t(std::max(0, count))), text);
+    const size_t removed = std::min(line.size() - from, size_t(std::max(0, count)));
+    const size_t kept = line.size() - from - removed;
+    line.replace(from, removed, text);
     // A line without tabs that gets none keeps its flags; only its length changes.
     if ((record.flags & lfHasNoTabs) && text.find('\t') == std::string_view::npos)
         record.expandedLength = int32_t(std::min<size_t>(line.size(), INT32_MAX));
     else
         record.flags = lfLengthUnknown;
     d->Recount(index);
-    d->Notify(*this, {TBedLinesChangeKind::Replaced, index, 1, int(from)});
+    d->Notify(*this, {TBedLinesChangeKind::Replaced, index, 1, int(from), int(kept)});
 }
 
 void TBedEditStringList::PutObject(int index, void* object) {

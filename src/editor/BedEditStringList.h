@@ -21,13 +21,15 @@ class TBedEditLineBreaks;
 
 // What one change did to the lines: `count` lines from index `first` were inserted (also at the
 // end), deleted or given new text; or all `count` lines were cleared away (first is 0). Of a
-// replaced line, the bytes before `from` stayed as they were.
+// replaced line, the `from` bytes at its start and the `kept` bytes at its end stayed as they
+// were.
 enum class TBedLinesChangeKind : uint8_t { Inserted, Deleted, Replaced, Cleared };
 struct TBedLinesChange {
     TBedLinesChangeKind kind;
     int first;
     int count;
     int from = 0;
+    int kept = 0;
     friend bool operator==(const TBedLinesChange&, const TBedLinesChange&) = default;
 };
 

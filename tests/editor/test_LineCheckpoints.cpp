@@ -55,6 +55,15 @@ std::string Source(std::mt19937& random, size_t length) {
     return s;
 }
 
+// A scan that started at `at` gave the tokens a scan from the line's start gives from there.
+void ExpectTailOfFullScan(TBedCustomHighlighter& hl, const std::string& text,
+                          const std::vector<TToken>& resumed, int at) {
+    const std::vector<TToken> full = FullScan(hl, text);
+    auto tail = std::find_if(full.begin(), full.end(), [&](const TToken& t) { return t.start == at; });
+    ASSERT_TRUE(tail != full.end()) << "no token starts at " << at;
+    ASSERT_EQ(resumed, std::vector<TToken>(tail, full.end()));
+}
+
 template <typename H>
 void ExpectResumedScansMatch(const char* name) {
     SCOPED_TRACE(name);
@@ -63,7 +72,6 @@ void ExpectResumedScansMatch(const char* name) {
     std::string text = Source(random, 8 * size_t(TBedLineCheckpoints::kSpacing));
     TBedLineCheckpoints checkpoints;
     for (int round = 0; round < 3; ++round) {
-        const std::vector<TToken> full = FullScan(hl, text);
         Scan(checkpoints, hl, text, INT_MAX);  // walks the line, leaving checkpoints
         EXPECT_GE(checkpoints.CountOf(0), 4);
         for (int i = 0; i < 12; ++i) {
@@ -72,17 +80,19 @@ void ExpectResumedScansMatch(const char* name) {
             const std::vector<TToken> resumed = Scan(checkpoints, hl, text, from, &at);
             EXPECT_LE(at, from);
             EXPECT_GT(at, from - 2 * TBedLineCheckpoints::kSpacing);
-            // The scan from the checkpoint is the tail of the full scan.
-            auto tail = std::find_if(full.begin(), full.end(),
-                                     [&](const TToken& t) { return t.start == at; });
-            ASSERT_TRUE(tail != full.end()) << "no token starts at " << at;
-            ASSERT_EQ(resumed, std::vector<TToken>(tail, full.end())) << from;
+            ExpectTailOfFullScan(hl, text, resumed, at);
         }
-        // The line changes in the middle: the checkpoints after the change go.
+        // The line changes in the middle: the checkpoints after the change wait until a scan
+        // meets one of them in the same state again.
         const size_t where = text.size() / 2 + random() % 1000;
+        const int kept = int(text.size() - where);
         text.insert(where, Source(random, 40));
-        checkpoints.LineChanged(0, int(where));
+        checkpoints.LineChanged(0, int(where), kept, int(text.size()));
         EXPECT_LT(checkpoints.CountOf(0), 8);
+        int at = -1;
+        const std::vector<TToken> resumed = Scan(checkpoints, hl, text, int(text.size()), &at);
+        EXPECT_GT(at, int(where));  // met again soon after the change
+        ExpectTailOfFullScan(hl, text, resumed, at);
     }
 }
 

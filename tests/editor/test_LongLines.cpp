@@ -105,7 +105,7 @@ TEST(LongLines, SpliceReportsWhereTheLineChangedAndKeepsItsLength) {
     EXPECT_EQ(lines.Get(1), "\t\tx");
     EXPECT_EQ(changes, (std::vector<TBedLinesChange>{{TBedLinesChangeKind::Replaced, 0, 1, 2},
                                                      {TBedLinesChangeKind::Replaced, 0, 1, 4},
-                                                     {TBedLinesChangeKind::Replaced, 1, 1, 1}}));
+                                                     {TBedLinesChangeKind::Replaced, 1, 1, 1, 1}}));
     EXPECT_EQ(lines.LongestLineLength(), 17);
     EXPECT_THROW(lines.Splice(2, 0, 0, "x"), EBedEditStringList);
 }

@@ -110,13 +110,17 @@ TEST_F(WidgetLongLines, ScrolledPaintScansFromANearbyCheckpointWithTheSameColour
         edit.Checkpoints().Clear();
         EXPECT_TRUE(resumed[i] == Shot()) << lefts[i];  // as painted from the line's start
     }
-    // Typing far into the line keeps the checkpoints before it; the colours stay right.
+    // Typing into the middle of the line: the checkpoints after it count again once a scan
+    // meets one in the same state; the colours stay right.
     edit.SetCaretXY({int(line.size()) / 2, 2});
     Key(&edit, Qt::Key_Slash, {}, "/");
     Key(&edit, Qt::Key_Asterisk, {}, "*");
     EXPECT_EQ(edit.Lines().GetView(1).substr(line.size() / 2 - 1, 2), "/*");
-    edit.SetFirstVisibleChar(int(line.size()) - 10);
+    const int left = int(line.size()) - 10;
+    edit.SetFirstVisibleChar(left);
+    hl.Reset(left + columns);
     const QImage afterTyping = Shot();
+    EXPECT_GE(hl.first, left - 1 - 2 * TBedLineCheckpoints::kSpacing);
     edit.Checkpoints().Clear();
     EXPECT_TRUE(afterTyping == Shot());
 }
