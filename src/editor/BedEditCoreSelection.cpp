@@ -218,8 +218,6 @@ std::string TCustomBedEdit::Trimmed(std::string line) const {
     return line;
 }
 
-// Without trimming, the blanks that fill a line up to a caret past its end stay in the text;
-// they are recorded as an insertion of their own so that undo takes them away again.
 int TCustomBedEdit::SpliceLine(int y, int at, int count, std::string_view text, bool trim) {
     TBedLinesUpdate update(lines_);
     const int length = int(lines_.GetView(y - 1).size());
@@ -239,6 +237,8 @@ int TCustomBedEdit::SpliceLine(int y, int at, int count, std::string_view text, 
     return end;
 }
 
+// Without trimming, the blanks that fill a line up to a caret past its end stay in the text;
+// they are recorded as an insertion of their own so that undo takes them away again.
 void TCustomBedEdit::PadLineRecorded(TBedPoint p) {
     if (options_.Contains(eoTrimTrailingSpaces) || p.Y > lines_.Count()) return;
     const int len = int(lines_.GetView(p.Y - 1).size());

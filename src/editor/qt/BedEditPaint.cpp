@@ -9,7 +9,7 @@
 namespace {
 
 // The selection in display columns, or inactive when nothing is to be shown.
-TBedSelectionColumns SelectionColumns(TCustomBedEdit& e, bool show) {
+TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
     TBedSelectionColumns s;
     if (!show || !e.HasSelection()) return s;
     const TBedPoint from = e.SelFrom();
