@@ -269,6 +269,8 @@ int main(int argc, char** argv) {
     Register();
     benchmark::RunSpecifiedBenchmarks();
     Summary();
+    std::fflush(stdout);
+    Cases().clear();  // the widgets go while the application still stands
     benchmark::Shutdown();
     return 0;
 }

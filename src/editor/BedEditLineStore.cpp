@@ -134,8 +134,11 @@ void TBedEditLineStore::SetText(TBedEditLineRecord& record, std::string&& text) 
         record.text = NewText(std::move(text));
 }
 
-void TBedEditLineStore::OwnText(TBedEditLineRecord& record) {
-    std::string* owned = NewText(std::string(record.view, record.viewLength));
+void TBedEditLineStore::OwnText(TBedEditLineRecord& record, size_t room) {
+    std::string text;
+    text.reserve(record.viewLength + room);
+    text.append(record.view, record.viewLength);
+    std::string* owned = NewText(std::move(text));
     ReleaseView(record.view);
     record.viewLength = 0;
     record.text = owned;

@@ -101,7 +101,8 @@ public:
     void SetText(TBedEditLineRecord& record, std::string&& text);
     // The line's own string to change in place, made first if need be. Raises std::bad_alloc.
     std::string& MutableText(TBedEditLineRecord& record) {
-        if (record.viewLength) OwnText(record);
+        // Room to grow: typing into a long loaded line must not move it twice.
+        if (record.viewLength) OwnText(record, record.viewLength / 16 + 64);
         if (!record.text) record.text = NewText({});
         return *record.text;
     }
@@ -137,7 +138,7 @@ public:
 
 private:
     static const std::string& EmptyText();
-    void OwnText(TBedEditLineRecord& record);
+    void OwnText(TBedEditLineRecord& record, size_t room = 0);
     void FreeLine(const TBedEditLineRecord& record);
     void ReleaseView(const char* view);
     struct Block {
