@@ -165,7 +165,10 @@ void TBedEditLineStore::ReleaseBlock(const char* start) {
 }
 
 void TBedEditLineStore::SetOwnText(TBedEditLineRecord& record, const char* data, size_t size) {
-    record.text = NewText(std::string(data, size));
+    std::string text;
+    text.reserve(size + RoomToGrow(size));
+    text.append(data, size);
+    record.text = NewText(std::move(text));
 }
 
 void TBedEditLineStore::ReleaseView(const char* view) {

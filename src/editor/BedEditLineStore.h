@@ -45,6 +45,9 @@ constexpr TBedEditLineRecord kBedBlankLineRecord = {{nullptr}, 0, 0, 1, 0};
 
 // A longer line gets a string of its own even when loaded.
 constexpr size_t kBedMaxViewLength = (size_t(1) << 28) - 1;
+// So does a line this long, with room to grow: the first key typed into it would otherwise copy
+// it out of its block, too long a wait for one key. The copy is paid while loading instead.
+constexpr size_t kBedLongestLoadedView = size_t(16) << 20;
 
 class TBedEditLineStore {
 public:
@@ -102,7 +105,7 @@ public:
     // The line's own string to change in place, made first if need be. Raises std::bad_alloc.
     std::string& MutableText(TBedEditLineRecord& record) {
         // Room to grow: typing into a long loaded line must not move it twice.
-        if (record.viewLength) OwnText(record, record.viewLength / 16 + 64);
+        if (record.viewLength) OwnText(record, RoomToGrow(record.viewLength));
         if (!record.text) record.text = NewText({});
         return *record.text;
     }
@@ -115,7 +118,7 @@ public:
     // for a record gets a string of its own.
     void SetView(TBedEditLineRecord& record, const char* data, size_t size) {
         if (size == 0) return;
-        Block* block = size <= kBedMaxViewLength ? BlockOf(data) : nullptr;
+        Block* block = size <= kBedLongestLoadedView ? BlockOf(data) : nullptr;
         if (!block) return SetOwnText(record, data, size);
         record.view = data;
         record.viewLength = uint32_t(size) & kBedMaxViewLength;
@@ -155,6 +158,7 @@ private:
         return nullptr;
     }
     void SetOwnText(TBedEditLineRecord& record, const char* data, size_t size);
+    static size_t RoomToGrow(size_t length) { return length / 16 + 64; }
     int Position(int index) const { return index < gapStart_ ? index : index + gapLength_; }
     void MoveGap(int index) {
         if (index != gapStart_) ShiftGap(index);
