@@ -238,7 +238,10 @@ TBedEditFileWriter::~TBedEditFileWriter() {
     if (committed_) return;
     if (!backupName_.empty()) {
         // The save failed part way through the target: its old bytes go back.
-        if (fd_ < 0 || !RestoreFromBackup(backupName_, fd_)) return;  // the backup stays for the next start
+        if (fd_ < 0 || !RestoreFromBackup(backupName_, fd_)) {
+            journal_->Keep();  // the next start puts the old bytes back
+            return;
+        }
     }
     CloseFile();
     if (!tempName_.empty()) ::unlink(tempName_.c_str());

@@ -22,6 +22,9 @@ public:
     TBedSaveJournalEntry(const TBedSaveJournalEntry&) = delete;
     TBedSaveJournalEntry& operator=(const TBedSaveJournalEntry&) = delete;
 
+    // Leaves the note for the next start: what the save left behind could not be cleaned up now.
+    void Keep() { note_.clear(); }
+
 private:
     std::string note_;
 };
