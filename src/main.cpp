@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     // A save beyond the file-size limit must fail with an error box, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
     // Saves that a crash or a kill interrupted are cleaned up before anything is opened.
-    const TXdgDirs dirs = XdgDirsFromEnvironment(std::getenv);
-    if (!dirs.stateHome.empty()) {
-        SetSaveJournalDirectory(dirs.stateHome + "/bed/saves");
+    const std::string stateHome = XdgStateHome(std::getenv);
+    if (!stateHome.empty()) {
+        SetSaveJournalDirectory(stateHome + "/bed/saves");
         RecoverInterruptedSaves();
     }
     PrepareForEnvironment();

@@ -17,11 +17,6 @@
 
 namespace {
 
-std::string DirectoryOf(const std::string& fileName) {
-    const size_t slash = fileName.rfind('/');
-    return slash == std::string::npos ? std::string() : fileName.substr(0, slash + 1);
-}
-
 std::string FilePart(const std::string& fileName) {
     const size_t slash = fileName.rfind('/');
     return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
@@ -176,7 +171,7 @@ void TForm1::OtevritClick() {
     SetTitles();
     AddToHistory(name);
     PushRecentFile();
-    loadDir = DirectoryOf(name);
+    loadDir = DirectoryPrefix(name);
     openRequest_.initialDir = QString::fromStdString(loadDir);
     ShowOpenedDocument();
 }
@@ -190,7 +185,7 @@ void TForm1::UlozitClick() {
     if (!WriteDocumentFile(name)) return;
     SetModified(false);
     AddToHistory(name);
-    saveDir = DirectoryOf(name);
+    saveDir = DirectoryPrefix(name);
     saveRequest_.initialDir = QString::fromStdString(saveDir);
     UpdateRecentCaret();
 }

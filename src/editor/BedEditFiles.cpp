@@ -12,13 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// The directory part of a path including its final slash; empty for a bare file name.
 std::string DirectoryPrefix(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+
+namespace {
 
 // Follows symbolic links to the file they finally name (which need not exist yet).
 // Returns false with errno set on a loop.
@@ -114,15 +113,22 @@ std::optional<TBedFileIdentity> FileIdentityOnDisk(const std::string& fileName) 
     return IdentityOf(st);
 }
 
-void RefuseNonRegularFile(const std::string& fileName) {
-    struct stat st;
-    if (::stat(fileName.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return;
-    const std::string reason = S_ISDIR(st.st_mode)    ? FileErrorReason(EISDIR)
-                               : S_ISFIFO(st.st_mode) ? "není to obyčejný soubor, ale roura"
-                               : S_ISSOCK(st.st_mode) ? "není to obyčejný soubor, ale soket"
-                                                      : "není to obyčejný soubor, ale zařízení";
+namespace {
+
+[[noreturn]] void RefuseNonRegular(const std::string& fileName, mode_t mode) {
+    const std::string reason = S_ISDIR(mode)    ? FileErrorReason(EISDIR)
+                               : S_ISFIFO(mode) ? "není to obyčejný soubor, ale roura"
+                               : S_ISSOCK(mode) ? "není to obyčejný soubor, ale soket"
+                                                : "není to obyčejný soubor, ale zařízení";
     throw EBedFileError(EBedFileError::Open, fileName,
                         FileErrorMessage(EBedFileError::Open, fileName, reason));
+}
+
+}  // namespace
+
+void RefuseNonRegularFile(const std::string& fileName) {
+    struct stat st;
+    if (::stat(fileName.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) RefuseNonRegular(fileName, st.st_mode);
 }
 
 // ---- TBedEditFileReader -----------------------------------------------------------------------
@@ -134,11 +140,7 @@ TBedEditFileReader::TBedEditFileReader(const std::string& fileName) : TBedEditFi
     if (fd_ < 0) Fail(EBedFileError::Open, errno);
     struct stat st;
     if (::fstat(fd_, &st) != 0) Fail(EBedFileError::Open, errno);
-    if (!S_ISREG(st.st_mode)) {
-        CloseFile();
-        RefuseNonRegularFile(fileName);
-        Fail(EBedFileError::Open, EISDIR);
-    }
+    if (!S_ISREG(st.st_mode)) RefuseNonRegular(fileName, st.st_mode);
     ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
     identity_ = IdentityOf(st);
     // Refused before a byte is read: reading it would fail half way, or make the system swap.

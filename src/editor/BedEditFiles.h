@@ -37,6 +37,9 @@ struct TBedFileIdentity {
 // The file as it is on disk now (following symbolic links), or nothing when there is none.
 std::optional<TBedFileIdentity> FileIdentityOnDisk(const std::string& fileName);
 
+// The directory part of a path including its final slash; empty for a bare file name.
+std::string DirectoryPrefix(const std::string& path);
+
 // The system's reason for a failed file operation, in Czech for the errors a user meets with
 // files (missing, no permission, disk full…), else as the system words it.
 std::string FileErrorReason(int error);

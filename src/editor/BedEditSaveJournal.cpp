@@ -1,6 +1,7 @@
 #include "BedEditSaveJournal.h"
 
 #include "BedEditFileCopy.h"
+#include "BedEditFiles.h"
 
 #include <cerrno>
 #include <csignal>
@@ -15,11 +16,7 @@
 namespace {
 
 std::string journalDirectory;
-
-std::string DirectoryPrefix(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
+bool journalDirectoryMade = false;
 
 std::string BaseName(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -67,7 +64,10 @@ void CleanUpAfter(const std::string& target, long pid) {
 
 }  // namespace
 
-void SetSaveJournalDirectory(const std::string& directory) { journalDirectory = directory; }
+void SetSaveJournalDirectory(const std::string& directory) {
+    journalDirectory = directory;
+    journalDirectoryMade = false;
+}
 
 std::string SaveTempPrefix(const std::string& target, long pid) {
     return DirectoryPrefix(target) + TempNamePrefix(target, pid);
@@ -79,7 +79,9 @@ std::string SaveBackupName(const std::string& target, long pid) {
 
 TBedSaveJournalEntry::TBedSaveJournalEntry(const std::string& target) {
     if (journalDirectory.empty()) return;
-    MakeDirectories(journalDirectory);
+    // Made by the first save, not at every start.
+    if (!journalDirectoryMade) MakeDirectories(journalDirectory);
+    journalDirectoryMade = true;
     note_ = journalDirectory + "/" + std::to_string(::getpid());
     // Best effort: without the note a killed save leaves its temporary file to the user.
     std::ofstream(note_, std::ios::trunc) << target;

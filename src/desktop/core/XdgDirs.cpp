@@ -41,12 +41,17 @@ TXdgDirs XdgDirsFromEnvironment(const TGetEnv& getenv) {
     if (dirs.dataHome.empty() && !home.empty()) dirs.dataHome = home + "/.local/share";
     dirs.configHome = AbsoluteVariable(getenv, "XDG_CONFIG_HOME");
     if (dirs.configHome.empty() && !home.empty()) dirs.configHome = home + "/.config";
-    dirs.stateHome = AbsoluteVariable(getenv, "XDG_STATE_HOME");
-    if (dirs.stateHome.empty() && !home.empty()) dirs.stateHome = home + "/.local/state";
     dirs.desktop = AbsoluteVariable(getenv, "XDG_DESKTOP_DIR");
     if (dirs.desktop.empty() && !dirs.configHome.empty())
         if (const auto text = ReadTextFile(dirs.configHome + "/user-dirs.dirs"))
             dirs.desktop = UserDirsValue(*text, "XDG_DESKTOP_DIR", home);
     if (dirs.desktop.empty() && !home.empty()) dirs.desktop = home + "/Desktop";
     return dirs;
+}
+
+std::string XdgStateHome(const TGetEnv& getenv) {
+    const std::string state = AbsoluteVariable(getenv, "XDG_STATE_HOME");
+    if (!state.empty()) return state;
+    const std::string home = AbsoluteVariable(getenv, "HOME");
+    return home.empty() ? "" : home + "/.local/state";
 }
