@@ -8,7 +8,8 @@
 // The files come from bench/huge_files.sh (BED_HUGE_FILE, BED_HUGE_LINE, BED_HUGE_JS); a case
 // whose variable is unset is skipped.
 #include "BedEdit.h"
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 #include "BedHighlighterJScript.h"
 
 #include <QApplication>

@@ -11,7 +11,8 @@
 // The text is written once to /tmp/bed_bench_search/czech.txt for bench/search_peers.sh; with
 // BED_WRITE_CORPUS=1 the program only writes it.
 #include "BedEditCore.h"
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 #include "BenchCzechText.h"
 
 #include <benchmark/benchmark.h>

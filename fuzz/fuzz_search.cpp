@@ -3,7 +3,8 @@
 // engine must agree with a plain search on every line, and undoing every replacement must give
 // back the text byte for byte, redoing them the replaced text.
 #include "BedEditCore.h"
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 #include "BedEditSearch.h"
 #include "BedTextLetters.h"
 #include "../tests/editor/PlainSearch.h"

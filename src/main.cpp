@@ -1,22 +1,36 @@
 #include "AppIcon.h"
 #include "BatchRun.h"
 #include "BedEditCore.h"
-#include "BedEditSaveJournal.h"
 #include "BedEditSystemClipboard.h"
 #include "CommandLineHelp.h"
+#include "FilePathText.h"
 #include "HeadlessUiServices.h"
 #include "Installation.h"
 #include "KeyboardFocus.h"
 #include "MainWindow.h"
+#include "SaveNotes.h"
 #include "XdgDirs.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QStringList>
+#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+namespace {
+
+// What the start found of saves a crash or a kill interrupted, and what it did about them.
+void TellRecovery(UiServices& ui, const std::vector<std::string>& reports) {
+    if (reports.empty()) return;
+    std::string text = "Po přerušeném ukládání:";
+    for (const std::string& report : reports) text += "\n" + report;
+    ui.InformationBox(QString::fromStdString(text));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     switch (FindInfoRequest(argc, argv)) {
@@ -28,9 +42,10 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     // Saves that a crash or a kill interrupted are cleaned up before anything is opened.
     const std::string stateHome = XdgStateHome(std::getenv);
+    std::vector<std::string> recovered;
     if (!stateHome.empty()) {
-        SetSaveJournalDirectory(stateHome + "/bed/saves");
-        RecoverInterruptedSaves();
+        SetSaveNotesDirectory(stateHome + "/bed/saves");
+        recovered = RecoverInterruptedSaves();
     }
     PrepareForEnvironment();
     // Named before the application object exists: naming it afterwards costs a batch run time.
@@ -39,12 +54,15 @@ int main(int argc, char** argv) {
     const bool headless = SettleHeadless(QGuiApplication::platformName());
     TBedEditSystemClipboard clipboard;
     TCustomBedEdit::SetDefaultClipboard(&clipboard);
-    QStringList params = app.arguments();
-    params.removeFirst();
+    // From argv as the system gave them (Qt has taken its own options out): a file name that is
+    // not UTF-8 still names its file.
+    QStringList params;
+    for (int i = 1; i < argc; ++i) params << PathText(argv[i]);
     std::string programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
     if (programDir.empty() || programDir.back() != '/') programDir += '/';
     if (headless) {
         HeadlessUiServices ui;
+        TellRecovery(ui, recovered);
         const TForm1 form(ui, programDir, params);
         // Nothing left needs tearing down (the files are written and closed), and taking the
         // window and Qt apart would cost a batch run a good part of its time.
@@ -60,6 +78,8 @@ int main(int argc, char** argv) {
     ui.SetParent(&form);
     form.show();
     KeepKeyboardWithWindow(&form);
+    // Told once the window stands, so the message has something to stand over.
+    if (!recovered.empty()) QTimer::singleShot(0, &form, [&] { TellRecovery(ui, recovered); });
     const int status = app.exec();
     return status != kExitSuccess ? status : ExitStatus(ui);
 }

@@ -254,6 +254,10 @@ private:
     // last written to, asks when another program has changed it since; false when nothing was
     // written.
     bool WriteDocumentFile(const std::string& fileName);
+    // C=Q: writes the document (an untitled one under the name the user chooses) and ends.
+    void WriteAndEnd();
+    // Tells the user what a save could not keep as it was (the mode, the owner…).
+    void TellSaveRemarks(const std::string& fileName, const std::vector<std::string>& remarks);
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);

@@ -1,5 +1,6 @@
 // Opening, saving, reloading and inserting documents.
 #include "MainWindow.h"
+#include "FilePathText.h"
 #include "BedTextLetters.h"
 
 #include "BedEdit.h"
@@ -7,6 +8,7 @@
 #include "CommandLine.h"
 #include "DocumentLoader.h"
 #include "DocumentWriter.h"
+#include "FilePaths.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,11 +18,6 @@
 #include <sstream>
 
 namespace {
-
-std::string FilePart(const std::string& fileName) {
-    const size_t slash = fileName.rfind('/');
-    return slash == std::string::npos ? fileName : fileName.substr(slash + 1);
-}
 
 QString Utf8(std::string_view s) { return QString::fromUtf8(s.data(), int(s.size())); }
 
@@ -32,9 +29,9 @@ void TForm1::SetFileName(const QString& name) {
 }
 
 void TForm1::SetTitles() {
-    const std::string name = FileName().toStdString();
-    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
-    applicationTitle_ = "BED " + QString::fromStdString(BedAsciiUpperCase(FilePart(name)));
+    const std::string name = PathBytes(FileName());
+    setWindowTitle(QString(kCaption) + PathText(BedAsciiUpperCase(name)));
+    applicationTitle_ = "BED " + PathText(BedAsciiUpperCase(FilePart(name)));
     setWindowIconText(applicationTitle_);
 }
 
@@ -95,12 +92,19 @@ void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
 }
 
 bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
-    if (&editor == Memo1) diskFile_ = TDiskFile{file.fileName, file.contents.identity};
+    const std::string fileName = file.fileName;
+    const TBedFileIdentity identity = file.contents.identity;
     TBedLoadOutcome outcome;
     {
         TBedLinesUpdate update(editor.Lines());
+        // A load that fails leaves the document as it was, under its own name.
         outcome = LoadDocument(std::move(file), codePage, t602,
                                [this] { return TBedT602Mode(ui_.T602Prompt()); }, editor.Lines());
+        if (&editor == Memo1) {
+            // From here on the document is that file's, whatever fails later.
+            diskFile_ = TDiskFile{fileName, identity};
+            SetFileName(PathText(fileName));
+        }
         if (outcome.misfit && &editor != Memo1) {
             editor.Lines().Clear();
             ui_.ErrorBox(Utf8(Utf8MisfitReason(*outcome.misfit) + " Soubor se nevložil."));
@@ -162,7 +166,7 @@ void TForm1::OtevritClick() {
     TFileDialogRequest request = openRequest_;
     if (!ui_.OpenDialog(request)) return;
     openRequest_.filterIndex = request.filterIndex;
-    const std::string name = request.fileName.toStdString();
+    const std::string name = PathBytes(request.fileName);
     TBedDocumentFile file = ReadDocument(name);
     ChooseCodePageForFile(file);
     Load(std::move(file), *Memo1, currentCodePage);
@@ -172,7 +176,7 @@ void TForm1::OtevritClick() {
     AddToHistory(name);
     PushRecentFile();
     loadDir = DirectoryPrefix(name);
-    openRequest_.initialDir = QString::fromStdString(loadDir);
+    openRequest_.initialDir = PathText(loadDir);
     ShowOpenedDocument();
 }
 
@@ -181,12 +185,12 @@ void TForm1::UlozitClick() {
         UlozitJakoClick();
         return;
     }
-    const std::string name = FileName().toStdString();
+    const std::string name = PathBytes(FileName());
     if (!WriteDocumentFile(name)) return;
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryPrefix(name);
-    saveRequest_.initialDir = QString::fromStdString(saveDir);
+    saveRequest_.initialDir = PathText(saveDir);
     UpdateRecentCaret();
 }
 
@@ -195,7 +199,7 @@ void TForm1::UlozitJakoClick() {
     TFileDialogRequest request = saveRequest_;
     if (!ui_.SaveDialog(request)) return;
     SetFileName(request.fileName);
-    ChooseCodePageByExtension(request.fileName.toStdString());
+    ChooseCodePageByExtension(PathBytes(request.fileName));
     UlozitClick();
     PushRecentFile();
     SetTitles();
@@ -206,17 +210,25 @@ bool TForm1::WriteDocumentFile(const std::string& fileName) {
         // A file deleted meanwhile is simply written again.
         const std::optional<TBedFileIdentity> now = FileIdentityOnDisk(fileName);
         if (now && *now != diskFile_->identity) {
-            switch (ui_.ChangedOnDiskPrompt(QString::fromStdString(fileName))) {
+            switch (ui_.ChangedOnDiskPrompt(PathText(fileName))) {
                 case TDiskChangeAnswer::Overwrite: break;
                 case TDiskChangeAnswer::Reload: ZnovuNacistClick(); return false;
                 case TDiskChangeAnswer::Cancel: return false;
             }
         }
     }
-    const TBedFileIdentity written =
+    const TBedWrittenFile written =
         WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
-    diskFile_ = TDiskFile{fileName, written};
+    diskFile_ = TDiskFile{fileName, written.identity};
+    TellSaveRemarks(fileName, written.remarks);
     return true;
+}
+
+void TForm1::TellSaveRemarks(const std::string& fileName, const std::vector<std::string>& remarks) {
+    if (remarks.empty()) return;
+    std::string text = "Soubor " + fileName + " je uložen, ale:";
+    for (const std::string& remark : remarks) text += "\n" + remark;
+    ui_.InformationBox(Utf8(text));
 }
 
 std::string TForm1::RemovableMediumDirectory() {
@@ -251,8 +263,8 @@ void TForm1::ulNaDisketuClick() {
         ui_.ErrorBox("Není připojena žádná disketa ani jiné vyměnitelné médium (USB disk, paměťová karta).");
         return;
     }
-    WriteDocument(medium + FilePart(FileName().toStdString()), Memo1->Lines(), currentCodePage,
-                  unixLineEnds, byteOrderMark);
+    const std::string name = medium + FilePart(PathBytes(FileName()));
+    TellSaveRemarks(name, WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark).remarks);
 }
 
 void TForm1::ZnovuNacistClick() {
@@ -260,10 +272,10 @@ void TForm1::ZnovuNacistClick() {
         ui_.ErrorBox("Není CO znovu načíst!");
         return;
     }
-    const std::string name = FileName().toStdString();
+    const std::string name = PathBytes(FileName());
     Load(ReadDocument(name), *Memo1, currentCodePage);
     SetModified(false);
-    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
+    setWindowTitle(QString(kCaption) + PathText(BedAsciiUpperCase(name)));
     StoreHistoryCodePage();
     Memo1->SetSelFrom({1, 1});
     Memo1->setFocus();
@@ -274,7 +286,7 @@ void TForm1::Pilepzesouboru1Click() {
     TFileDialogRequest request = openRequest_;
     if (!ui_.OpenDialog(request)) return;
     pomocneMemo->Lines().Clear();
-    if (!Load(request.fileName.toStdString(), *pomocneMemo, currentCodePage)) return;
+    if (!Load(PathBytes(request.fileName), *pomocneMemo, currentCodePage)) return;
     pomocneMemo->setFont(Memo1->font());
     pomocneMemo->SelectAll();
     pomocneMemo->CopySelectionToClipboard();
@@ -288,9 +300,9 @@ void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
     TBedDocumentFile file = ReadDocument(name);
     ChooseCodePageForFile(file);
     Load(std::move(file), *Memo1, currentCodePage);
-    SetFileName(QString::fromStdString(name));
+    SetFileName(PathText(name));
     SetModified(false);
-    setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
+    setWindowTitle(QString(kCaption) + PathText(BedAsciiUpperCase(name)));
     AddToHistory(name);
     ShowOpenedDocument();
 }

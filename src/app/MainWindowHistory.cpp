@@ -1,5 +1,6 @@
 // The recent files of the Soubor menu and the previous/next file history.
 #include "MainWindow.h"
+#include "FilePathText.h"
 
 #include "BedEdit.h"
 
@@ -10,7 +11,7 @@ void TForm1::BuildRecentMenu() {
         const TSouborMenu& r = recentFiles[k - 1];
         if (r.name.empty()) continue;
         QAction* item = Action(QString("SM%1").arg(k));
-        item->setText(QString::fromStdString(r.name));
+        item->setText(PathText(r.name));
         item->setVisible(true);
         item->setEnabled(true);
     }
@@ -19,12 +20,12 @@ void TForm1::BuildRecentMenu() {
 
 void TForm1::PushRecentFile() {
     for (int k = 4; k >= 1; --k) recentFiles[k] = recentFiles[k - 1];
-    recentFiles[0] = {FileName().toStdString(), Memo1->CaretX(), Memo1->CaretY()};
+    recentFiles[0] = {PathBytes(FileName()), Memo1->CaretX(), Memo1->CaretY()};
     BuildRecentMenu();
 }
 
 void TForm1::UpdateRecentCaret() {
-    const std::string name = FileName().toStdString();
+    const std::string name = PathBytes(FileName());
     for (TSouborMenu& r : recentFiles) {
         if (r.name != name) continue;
         r.x = Memo1->CaretX();
@@ -40,7 +41,7 @@ void TForm1::OpenRecentFile(int k) {
     TBedDocumentFile file = ReadDocument(record.name);
     ChooseCodePageForFile(file);
     Load(std::move(file), *Memo1, currentCodePage);
-    SetFileName(QString::fromStdString(record.name));
+    SetFileName(PathText(record.name));
     SetModified(false);
     SetTitles();
     AddToHistory(record.name);
@@ -84,7 +85,7 @@ void TForm1::StepHistory(int direction) {
         SelectCodePage(formerCodePage);
         return;
     }
-    SetFileName(QString::fromStdString(entry.name));
+    SetFileName(PathText(entry.name));
     SetTitles();
     SetModified(false);
 }

@@ -2,12 +2,13 @@
 // on a fixed grid, with the highlighter's font styles while "Tisknout i se zvýrazněním" is
 // ticked (the tick toggles by itself and is mirrored in the options dialog).
 #include "MainWindow.h"
+#include "FilePathText.h"
 
 #include "BedEdit.h"
 #include "BedEditPrintQt.h"
 #include "BedEditPrintQtCanvas.h"
+#include "FilePaths.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 
@@ -26,7 +27,7 @@ void TForm1::Tisk1Click() {
     pr.Highlight = Action("tisk_highlight")->isChecked();
     pr.DateTimeTexts = LocaleDateTimeTexts;
     // The job, and the PDF file the dialog suggests, are named after the document.
-    pr.DocTitle = QFileInfo(FileName()).fileName().toStdString();
+    pr.DocTitle = FilePart(PathBytes(FileName()));
     if (!printer_) printer_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
     QPrinter& printer = *printer_;
     printer.setDocName(QString::fromStdString(pr.DocTitle));

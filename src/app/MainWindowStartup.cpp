@@ -1,5 +1,6 @@
 // The main window's start-up, settings, command line and closing.
 #include "MainWindow.h"
+#include "FilePathText.h"
 #include "BedTextLetters.h"
 
 #include "BedEditColors.h"
@@ -28,9 +29,9 @@ void TForm1::FormCreate(const QStringList& params) {
     ApplySettings(ReadSettings(ini, programDir));
 
     SelectCodePage(IsCodePage(defaultCodePage) ? defaultCodePage : cpCP1250);
-    saveRequest_.initialDir = QString::fromStdString(saveDir);
+    saveRequest_.initialDir = PathText(saveDir);
     saveRequest_.filter = QString::fromUtf8("jakýkoli soubor|*.*");
-    openRequest_.initialDir = QString::fromStdString(loadDir);
+    openRequest_.initialDir = PathText(loadDir);
     openRequest_.filter = QString::fromUtf8(
         "všechny soubory|*.*|texty|*.txt;*.doc;*.me|Pascal|*.pas|C & C++|*.c;*.cpp|Assembler|*.asm|"
         "Haskell|*.hs|všechny zdrojáky|*.asm;*.pas;*.c;*.c++;*.asm;*.hs;*.cpp;*.pl;*.bas;*.bat|"
@@ -103,7 +104,7 @@ TBedSettings TForm1::CollectSettings() const {
 void TForm1::ProcessCommandLine(const QStringList& params) {
     for (const QString& param : params) {
         if (terminated_) return;
-        const TCommandLineParam p = ClassifyParam(param.toStdString());
+        const TCommandLineParam p = ClassifyParam(PathBytes(param));
         if (p.isOption)
             RunOption(p.letter, p.value);
         else
@@ -113,7 +114,7 @@ void TForm1::ProcessCommandLine(const QStringList& params) {
 
 void TForm1::OpenFileFromCommandLine(const std::string& fileName) {
     const QString previous = FileName();
-    SetFileName(QString::fromStdString(fileName));
+    SetFileName(PathText(fileName));
     try {
         TBedDocumentFile file = ReadDocument(fileName);
         ChooseCodePageForFile(file);
@@ -145,8 +146,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
             break;
         case 'C':
             if (v == 'Q') {
-                WriteDocumentFile(FileName().toStdString());
-                terminated_ = true;
+                WriteAndEnd();
             } else if (v == 'H') {
                 zhtmlClick();
             } else if (v == 'R') {
@@ -179,7 +179,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
             Memo1->SetCaretY(n + 1);
             break;
         }
-        case 'N': SetFileName(QString::fromStdString(value)); break;
+        case 'N': SetFileName(PathText(value)); break;
         case 'R': ReplaceFromCommandLine(value); break;
         case 'S': resize(ParseNumericOption(value), height()); break;
         case 'V': resize(width(), ParseNumericOption(value)); break;
@@ -188,6 +188,18 @@ void TForm1::RunOption(char letter, const std::string& value) {
         case '^': EnterHelpMode(); break;
         default: break;  // unknown letters do nothing
     }
+}
+
+void TForm1::WriteAndEnd() {
+    terminated_ = true;
+    if (FileName() != kUntitled) {
+        WriteDocumentFile(PathBytes(FileName()));
+        return;
+    }
+    // Never under a name nobody chose.
+    UlozitJakoClick();
+    if (FileName() == kUntitled)
+        ui_.ErrorBox("Dokument nemá jméno, a proto se neuložil: jméno mu dá parametr N= před C=Q.");
 }
 
 bool TForm1::FormCloseQuery() {

@@ -1,5 +1,7 @@
 #include "QtUiServices.h"
 
+#include "FilePathText.h"
+
 #include "AboutBox.h"
 #include "HelpJokeDialog.h"
 #include "OptionsDialog.h"
@@ -41,7 +43,7 @@ bool RunFileDialog(QWidget* parent, TFileDialogRequest& r, QFileDialog::AcceptMo
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
     if (!r.fileName.isEmpty() && r.fileName != "UNTITLED.TXT") dialog.selectFile(r.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    r.fileName = dialog.selectedFiles().first();
+    r.fileName = DiskPathFromDialog(dialog.selectedFiles().first());
     r.filterIndex = filters.indexOf(dialog.selectedNameFilter()) + 1;
     return true;
 }

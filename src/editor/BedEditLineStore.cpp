@@ -1,6 +1,6 @@
 #include "BedEditLineStore.h"
 
-#include "BedEditMemory.h"
+#include "MemoryLimits.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -45,6 +45,19 @@ void Resize(T*& items, int from, int to) {
 }  // namespace
 
 TBedEditLineStore::~TBedEditLineStore() { Clear(); }
+
+void TBedEditLineStore::Swap(TBedEditLineStore& other) noexcept {
+    std::swap(records_, other.records_);
+    std::swap(ranges_, other.ranges_);
+    std::swap(objects_, other.objects_);
+    std::swap(capacity_, other.capacity_);
+    std::swap(gapStart_, other.gapStart_);
+    std::swap(gapLength_, other.gapLength_);
+    blocks_.swap(other.blocks_);
+    chunks_.swap(other.chunks_);
+    std::swap(usedInLastChunk_, other.usedInLastChunk_);
+    std::swap(freeSlots_, other.freeSlots_);
+}
 
 const std::string& TBedEditLineStore::EmptyText() {
     static const std::string empty;

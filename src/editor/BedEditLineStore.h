@@ -72,6 +72,8 @@ public:
     void SetObject(int index, void* object);
     // Swaps two lines whole: record, range and object.
     void Swap(int index1, int index2);
+    // Every record, text and block changes places with the other store's.
+    void Swap(TBedEditLineStore& other) noexcept;
 
     // Reallocates to exactly `capacity` records (never below Count). Raises std::bad_alloc and
     // keeps the lines when memory runs out.

@@ -1,6 +1,7 @@
 #include "BedEditStringList.h"
 
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 #include "BedEditGeometry.h"
 #include "BedEditLineBreaks.h"
 #include "BedEditLineLengths.h"
@@ -93,23 +94,20 @@ template <typename Split>
 void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n,
                                          Split split) {
     if (n > size_t(INT32_MAX)) throw std::bad_alloc();
+    // Built aside: when the memory runs out on the way, the old lines are all still there.
+    TBedEditLineStore loaded;
+    const char* text = loaded.AdoptBlock(std::move(block.bytes), block.size);
+    loaded.SetCapacity(int(n));
+    int index = 0;
+    split([&](const char* begin, const char* end) {
+        TBedEditLineRecord* record = loaded.Open(index++, 1);
+        *record = kBedNewLineRecord;
+        loaded.SetView(*record, begin, size_t(end - begin));
+    });
+    loaded.ReleaseBlock(text);
     TBedLinesUpdate update(list);
     list.Clear();
-    const char* text = lines.AdoptBlock(std::move(block.bytes), block.size);
-    try {
-        lines.SetCapacity(int(n));
-        int index = 0;
-        split([&](const char* begin, const char* end) {
-            TBedEditLineRecord* record = lines.Open(index++, 1);
-            *record = kBedNewLineRecord;
-            lines.SetView(*record, begin, size_t(end - begin));
-        });
-    } catch (...) {
-        lines.Erase(0, lines.Count());
-        lines.ReleaseBlock(text);
-        throw;
-    }
-    lines.ReleaseBlock(text);
+    lines.Swap(loaded);
     lengths.Forget();
     if (lines.Count() > 0) Notify(list, TBedLinesChangeKind::Inserted, 0, lines.Count());
 }

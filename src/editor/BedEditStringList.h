@@ -3,6 +3,7 @@
 // caches the editor needs on every paint (highlighter start state, expanded length, tab flags).
 // Qt-free.
 #include "BedEditTypes.h"
+#include "FileError.h"
 
 #include <functional>
 #include <memory>
@@ -16,6 +17,10 @@ public:
 };
 
 struct TBedEditBlock;
+
+// Line-break styles of a text file.
+constexpr int kLineBreakLF = 0;
+constexpr int kLineBreakCRLF = 1;
 class TBedEditFileWriter;
 class TBedEditLineBreaks;
 

@@ -35,17 +35,3 @@ public:
 private:
     T& object_;
 };
-
-// A file could not be opened, created, read or written. Carries a message fit for the user.
-class EBedFileError : public std::runtime_error {
-public:
-    enum Kind { Open, Create, Read, Write };
-    EBedFileError(Kind kind, const std::string& fileName, const std::string& message)
-        : std::runtime_error(message), kind_(kind), fileName_(fileName) {}
-    Kind kind() const { return kind_; }
-    const std::string& fileName() const { return fileName_; }
-
-private:
-    Kind kind_;
-    std::string fileName_;
-};

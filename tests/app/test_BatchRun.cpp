@@ -1,6 +1,9 @@
 // The editor run as a batch tool: `bed` started as a child process without a display, as a script
 // starts it. Every run must end on its own, say what went wrong on stderr in one line per box,
 // leave the files as they were unless it was asked to write them, and report by its exit status.
+#include "FileWriter.h"
+#include "SaveNotes.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -9,6 +12,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <csignal>
 #include <functional>
 
 #include <sys/resource.h>
@@ -172,16 +176,18 @@ TEST_F(BatchRun, AFailedSaveKeepsTheFileWhole) {
     EXPECT_EQ(ReadFile("velky.txt"), original);
     EXPECT_EQ(Entries(), std::vector<std::string>{"velky.txt"});
 
+    // A file the user may write in a folder they may not is written in place, its backup kept
+    // in the user's state directory.
     fs::create_directory(dir / "ro");
-    WriteFile("ro/doc.txt", "keep me");
+    WriteFile("ro/doc.txt", "keep me\r\n");
     ::chmod(Path("ro/doc.txt").c_str(), 0666);
     ::chmod(Path("ro").c_str(), 0555);
-    run = Run({"ro/doc.txt", "C=Q"}, AsUnprivilegedUser);
+    fs::remove_all(StateHome());  // the state directory of that user, not root's
+    run = Run({"ro/doc.txt", "C=U", "C=Q"}, AsUnprivilegedUser);
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(run.status, 1);
-    ASSERT_EQ(run.errLines.size(), 1) << run.Err().toStdString();
-    EXPECT_TRUE(run.errLines[0].contains(QString::fromUtf8("přístup odepřen"))) << run.Err().toStdString();
-    EXPECT_EQ(ReadFile("ro/doc.txt"), "keep me");
+    EXPECT_EQ(run.status, 0) << run.Err().toStdString();
+    EXPECT_EQ(ReadFile("ro/doc.txt"), "keep me\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "ro"), {}), 1);
 }
 
 TEST_F(BatchRun, ABadOptionValueStopsTheCommandLine) {
@@ -250,20 +256,60 @@ TEST_F(BatchRun, HelpAndVersionAnswerOnStdoutAndOnlyTheExactWordsCount) {
     EXPECT_EQ(run.errLines.size(), 1);
 }
 
-TEST_F(BatchRun, StartingCleansUpAfterASaveThatWasKilled) {
-    WriteFile("doc.txt", "half writ");
-    const pid_t dead = ::fork();
-    if (dead == 0) ::_exit(0);
-    ::waitpid(dead, nullptr, 0);
-    const std::string journal = StateHome() + "/bed/saves";
-    fs::create_directories(journal);
-    std::ofstream(journal + "/" + std::to_string(dead)) << Path("doc.txt");
-    WriteFile(".doc.txt.bed-" + std::to_string(dead) + "-Xy12Zq", "part of a new text");
-    WriteFile(".doc.txt.bed-" + std::to_string(dead) + ".backup", "the old text\n");
-    const TBedRun run = Run({"doc.txt", "C=Q"});
+TEST_F(BatchRun, TheStartTellsOnceWhatItRecoveredAfterASaveThatWasKilled) {
+    const std::string old(50000, 'o');
+    WriteFile("doc.txt", old);
+    fs::create_hard_link(Path("doc.txt"), Path("doc.link"));  // written in place
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        SetSaveNotesDirectory(StateHome() + "/bed/saves");
+        TBedEditFileWriter writer(Path("doc.txt"));
+        writer.Write(std::string(40000, 'n'));
+        ::raise(SIGKILL);
+    }
+    ::waitpid(killed, nullptr, 0);
+    TBedRun run = Run({});
     ASSERT_TRUE(run.ended);
-    EXPECT_EQ(run.status, 0) << run.Err().toStdString();
-    EXPECT_EQ(ReadFile("doc.txt"), "the old text\n");
-    EXPECT_EQ(Entries(), std::vector<std::string>{"doc.txt"});
-    EXPECT_TRUE(fs::is_empty(journal));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.errLines, QStringList{QString::fromStdString(
+                                "bed: Information: Po přerušeném ukládání: Soubor " + Path("doc.txt") +
+                                ": ukládání bylo přerušeno; vrátil se jeho původní obsah ze zálohy.")});
+    EXPECT_EQ(ReadFile("doc.txt"), old);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"doc.link", "doc.txt"}));
+    run = Run({});
+    EXPECT_TRUE(run.errLines.isEmpty()) << run.Err().toStdString();
+}
+
+TEST_F(BatchRun, AnUntitledDocumentIsNeverSavedUnderANameNobodyChose) {
+    WriteFile("UNTITLED.TXT", "someone's own");
+    const TBedRun run = Run({"c=quick.txt"});  // lower case is an option too: C=Q
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.errLines.size(), 2) << run.Err().toStdString();
+    EXPECT_EQ(run.errLines[1],
+              QString::fromUtf8("bed: Chyba: Dokument nemá jméno, a proto se neuložil: jméno mu dá parametr N= před C=Q."));
+    EXPECT_EQ(ReadFile("UNTITLED.TXT"), "someone's own");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"UNTITLED.TXT"});
+}
+
+TEST_F(BatchRun, ANameThatIsNotUtf8StillNamesItsFile) {
+    const std::string name = "dopis-\xE8\xED.kam";  // written in CP 1250: not UTF-8
+    WriteFile(name, "\x9B\x8F\r\n");
+    // QProcess would pass the name as UTF-8: the bytes go to exec as they are.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::unsetenv("DISPLAY");
+        ::unsetenv("WAYLAND_DISPLAY");
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        ::setenv("XDG_STATE_HOME", StateHome().c_str(), 1);
+        if (::chdir(dir.c_str()) != 0) ::_exit(98);
+        const std::string program = (programDir / "bed").string();
+        ::execl(program.c_str(), "bed", name.c_str(), "K=W", "C=Q", nullptr);
+        ::_exit(99);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(name), "\x8A\xC1\r\n");
+    EXPECT_EQ(Entries(), std::vector<std::string>{name});
 }

@@ -2,7 +2,7 @@
 // document and the file on disk never lose a byte.
 #include "FormFixture.h"
 
-#include "BedEditMemory.h"
+#include "MemoryLimits.h"
 
 #include <QAction>
 

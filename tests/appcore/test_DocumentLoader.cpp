@@ -4,7 +4,12 @@
 #include "DocumentTestHelpers.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -123,4 +128,40 @@ TEST_F(DocumentLoaderTest, TheLinesArriveInOneBlockAndOneChange) {
                                                      {TBedLinesChangeKind::Inserted, 0, 1000}}));
     for (int i = 1; i < lines.Count(); ++i)
         ASSERT_EQ(lines.GetView(i).data(), lines.GetView(i - 1).data() + lines.GetView(i - 1).size() + 2) << i;
+}
+
+// The memory running out half way through a load leaves the lines as they were: nothing of the
+// old document is lost, and nothing of the new one is taken for it.
+TEST_F(DocumentLoaderTest, MemoryRunningOutLeavesTheOldLines) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer ends the process when memory runs out instead of raising";
+#endif
+    // 8 MB of line breaks to read, and 16 bytes for each of its 8 M lines.
+    const std::string file = Make("lines.txt", std::string(size_t(8) << 20, '\n'));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        TBedEditStringList lines;
+        lines.Add("moje práce");
+        lines.Add("druhá řádka");
+        unsigned long pages = 0;
+        if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%lu", &pages) != 1) pages = 0;
+            std::fclose(statm);
+        }
+        // Room for the bytes, not for the lines.
+        const rlimit limit{pages * 4096 + (size_t(40) << 20), RLIM_INFINITY};
+        if (pages == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(4);
+        try {
+            T602Session session;
+            LoadDocument(ReadDocumentFile(file), cpCP1250, session, {}, lines);
+            ::_exit(1);
+        } catch (const EBedFileError&) {
+            ::_exit(lines.Count() == 2 && lines.Get(0) == "moje práce" && lines.Get(1) == "druhá řádka" ? 0 : 2);
+        } catch (...) {
+            ::_exit(3);
+        }
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: loaded, 2: the old lines changed, 3: another error, 4: no limit";
 }

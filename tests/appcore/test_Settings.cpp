@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -128,4 +130,50 @@ TEST(Settings, SettingsDirectoryFromBedpath) {
     ini.WriteInteger("bed", "x", 5);
     ini.UpdateFile();  // creates the folder
     EXPECT_EQ(TIniFile(dir.Str() + "config/bed/bed.ini").ReadInteger("bed", "x", 0), 5);
+}
+
+TEST(Settings, AnotherUsersSettingsBesideTheProgramAreNotUsed) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give files to a second user";
+    TempDir dir;
+    setenv("XDG_CONFIG_HOME", (dir.path / "config").c_str(), 1);
+    const std::string config = dir.Str() + "config/bed/";
+    // A user's portable copy, started by root: neither their bed.ini nor their bedpath.ini.
+    Write(dir.path / "bed.ini", "[bed]\n");
+    ::chown((dir.path / "bed.ini").c_str(), 65534, 65534);
+    EXPECT_EQ(SettingsDirectory(dir.Str()), config);
+    Write(dir.path / "bedpath.ini", "[bed]\ncesta=/srv/jejich\n");
+    ::chown((dir.path / "bedpath.ini").c_str(), 65534, 65534);
+    EXPECT_EQ(SettingsDirectory(dir.Str()), config);
+    ::chown(dir.path.c_str(), 65534, 65534);
+    fs::remove(dir.path / "bed.ini");
+    EXPECT_EQ(SettingsDirectory(dir.Str()), config);
+    // Root's own folder and file are root's to use.
+    ::chown(dir.path.c_str(), 0, 0);
+    fs::remove(dir.path / "bedpath.ini");
+    EXPECT_EQ(SettingsDirectory(dir.Str()), dir.Str());
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(IniFile, EveryByteOfAValueComesBackAndNoneMakesAKey) {
+    TempDir dir;
+    const std::string name = dir.Str() + "bed.ini";
+    std::string everyByte = " ";
+    for (int b = 0; b < 256; ++b) everyByte += char(b);
+    everyByte += "\\x41 \\\\ \t";
+    const std::string injection = "soubor.txt\n[bed]\nescKonci=0\r\nx=1";
+    {
+        TIniFile ini(name);
+        ini.WriteString("soubor1", "jmeno", everyByte);
+        ini.WriteString("bed", "hledat", injection);
+        ini.WriteString("bed", "cesta", "C:\\Dokumenty\\");
+        ini.UpdateFile();
+    }
+    const TIniFile back(name);
+    EXPECT_EQ(back.ReadString("soubor1", "jmeno", ""), everyByte);
+    EXPECT_EQ(back.ReadString("bed", "hledat", ""), injection);
+    EXPECT_EQ(back.ReadString("bed", "escKonci", "none"), "none");
+    EXPECT_EQ(back.ReadString("bed", "cesta", ""), "C:\\Dokumenty\\");
+    // A backslash an older file holds reads as itself.
+    Write(name, "[bed]\ncesta=C:\\Dokumenty\\novy\\\n");
+    EXPECT_EQ(TIniFile(name).ReadString("bed", "cesta", ""), "C:\\Dokumenty\\novy\\");
 }

@@ -85,8 +85,9 @@ TEST(T602, HtmlTagsFollowTheTogglesAcrossLines) {
     EXPECT_EQ(Converted("\x0F" "a\x10" "b\x0F\x10", t602Html, toggles), "<H2>a<H2>b</H2></H2><BR>");
     EXPECT_EQ(Converted("\x14" "2\x14\x16" "n\x16\x1D" "T\x1D\x13" "u\x13", t602Html, toggles),
               "<SUP>2</SUP><SUB>n</SUB><H1>T</H1><U>u</U><BR>");
-    // The text's own markup characters are not escaped.
-    EXPECT_EQ(Converted("a<b & c>", t602Html, toggles), "a<b & c><BR>");
+    // The text's own markup characters are escaped in HTML only.
+    EXPECT_EQ(Converted("a<b & c>", t602Html, toggles), "a&lt;b &amp; c&gt;<BR>");
+    EXPECT_EQ(Converted("a<b & c>", t602Text, toggles), "a<b & c>");
     EXPECT_EQ(Converted("", t602Html, toggles), "<BR>");
 
     Converted("\x02", t602Html, toggles);

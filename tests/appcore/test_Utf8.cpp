@@ -50,6 +50,9 @@ TEST(Utf8, CharactersCp1250LacksAreReportedWithTheirLine) {
     misfit = Decoded("\xC2\x85", out);  // a control character shows by its number only
     ASSERT_TRUE(misfit);
     EXPECT_TRUE(Utf8MisfitMessage(*misfit).starts_with("Znak (U+0085) na řádku 1 se do"));
+    // The widest code point far down a long file: still the whole sentence.
+    EXPECT_EQ(Utf8MisfitReason({0, U'\U0010FFFD', false, 2147483647}),
+              "Znak „\U0010FFFD“ (U+10FFFD) na řádku 2147483647 se do kódování CP 1250 nevejde.");
 }
 
 TEST(Utf8, MalformedInputIsNeverAccepted) {

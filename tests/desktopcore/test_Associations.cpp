@@ -9,6 +9,8 @@
 #include <fstream>
 #include <map>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -203,4 +205,31 @@ TEST_F(AssociationsTest, FailedWritesAreReportedByName) {
 
     target.dirs.dataHome.clear();
     EXPECT_NE(RunAssociations(r, target, host).messages.at(0).find("Nelze určit"), std::string::npos);
+}
+
+TEST_F(AssociationsTest, AListThatCantBeReadIsLeftAsItIs) {
+    fs::create_directories(root / "config");
+    const fs::path list = root / "config/mimeapps.list";
+    const std::string theirs = "[Default Applications]\ntext/html=firefox.desktop;\n";
+    std::ofstream(list) << theirs;
+    ::chmod(list.c_str(), 0200);  // may be written, not read
+    // Root reads anything: then the user nobody runs it.
+    const bool asOther = ::geteuid() == 0;
+    if (asOther) std::system(("chown -R 65534:65534 '" + root.string() + "'").c_str());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (asOther && (::setresgid(65534, 65534, 65534) != 0 || ::setresuid(65534, 65534, 65534) != 0)) ::_exit(2);
+        TAssociationRequest r;
+        r.extensions = {".txt"};
+        const TAssociationOutcome out = RunAssociations(r, target, host);
+        const std::string expected = "Soubor " + list.string() +
+                                     " nelze přečíst (přístup odepřen), a proto zůstává, jak je: jeho přepsáním by se "
+                                     "ztratilo, co v něm je.";
+        ::_exit(out.messages == std::vector<std::string>{expected} ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ::chmod(list.c_str(), 0600);
+    EXPECT_EQ(Read(list), theirs);
 }

@@ -1,4 +1,5 @@
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 #include "BedEditLineBreaks.h"
 #include "BedEditStringList.h"
 

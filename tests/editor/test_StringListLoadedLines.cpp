@@ -1,5 +1,6 @@
 // Loaded lines point into the block they were read in until something needs a string of its own.
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 #include "BedEditLineStore.h"
 #include "BedEditStringList.h"
 

@@ -3,7 +3,7 @@
 // line-end mode and a T602 document are recognised from them; the T602 conversion and the
 // decoding to CP 1250 run over the block; the line buffer takes the result in one step, its
 // lines pointing into the block. Qt-free.
-#include "BedEditFiles.h"
+#include "FileReader.h"
 #include "T602Session.h"
 #include "Utf8.h"
 

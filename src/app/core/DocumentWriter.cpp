@@ -1,6 +1,6 @@
 #include "DocumentWriter.h"
 
-#include "BedEditFiles.h"
+#include "FileWriter.h"
 #include "BedEditLineBreaks.h"
 #include "BedEditStringList.h"
 #include "CodePages.h"
@@ -66,7 +66,7 @@ std::string_view BreakBytes(TBedLineBreak lineBreak, std::string_view modeBreak)
 
 }  // namespace
 
-TBedFileIdentity WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
+TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
                    bool unixLineEnds, bool byteOrderMark) {
     TBedEditFileWriter writer(fileName);
     if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
@@ -92,5 +92,5 @@ TBedFileIdentity WriteDocument(const std::string& fileName, const TBedEditString
     }
     out.Flush();
     writer.Commit();
-    return writer.Identity();
+    return {writer.Identity(), writer.Remarks()};
 }

@@ -2,7 +2,9 @@
 // The one way a document goes to its file: its lines encoded from CP 1250 to the code page a
 // chunk at a time and written atomically (the old file stays whole until the new one is
 // complete on disk). Qt-free.
-#include "BedEditFiles.h"
+#include "FileIdentity.h"
+
+#include <vector>
 
 #include <string>
 
@@ -13,6 +15,10 @@ class TBedEditStringList;
 // an empty one with a break); other lines end with CR LF (DOS) or LF (UNIX). A line's own
 // trailing LF is dropped first. An empty last line (or one beginning with LF) not read from the
 // file adds nothing, so an empty document gives an empty file. In UTF-8 a byte-order mark goes first when asked for (the file had one). Raises
-// EBedFileError (Create, Write); the file on disk is then as it was. Returns the file as written.
-TBedFileIdentity WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
+// EBedFileError (Create, Write); the file on disk is then as it was.
+struct TBedWrittenFile {
+    TBedFileIdentity identity;  // the file as written
+    std::vector<std::string> remarks;  // what could not be kept as it was (the mode, the owner…)
+};
+TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
                    bool unixLineEnds, bool byteOrderMark = false);

@@ -1,6 +1,6 @@
 #include "IniFile.h"
 
-#include "BedEditFiles.h"
+#include "FileWriter.h"
 
 // Keys and values are byte strings: no character conversion.
 #define SI_NO_CONVERSION
@@ -19,6 +19,58 @@ struct TIniFile::Impl {
     CSimpleIniA ini{false, false, false};
 };
 
+namespace {
+
+bool Blank(char c) { return c == ' ' || c == '\t'; }
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::string EscapeIniValue(const std::string& value) {
+    std::string out;
+    out.reserve(value.size());
+    for (size_t i = 0; i < value.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(value[i]);
+        // A line break would start a key of its own; blanks at the ends would be trimmed away.
+        const bool edgeBlank = Blank(value[i]) && (i == 0 || i + 1 == value.size());
+        if (byte < 0x20 || byte == 0x7F || edgeBlank) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else if (byte == '\\') {
+            out += "\\\\";
+        } else {
+            out += value[i];
+        }
+    }
+    return out;
+}
+
+std::string UnescapeIniValue(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') {
+            out += '\\';
+            ++i;
+        } else if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' && HexDigit(text[i + 2]) >= 0 &&
+                   HexDigit(text[i + 3]) >= 0) {
+            out += char(HexDigit(text[i + 2]) * 16 + HexDigit(text[i + 3]));
+            i += 3;
+        } else {
+            out += text[i];  // any other backslash is the text's own, as in older files
+        }
+    }
+    return out;
+}
+
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)), d(std::make_unique<Impl>()) {
     d->ini.SetSpaces(false);
     d->ini.LoadFile(fileName_.c_str());  // a missing file simply leaves the INI empty
@@ -29,7 +81,7 @@ TIniFile::~TIniFile() = default;
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& def) const {
     const char* v = d->ini.GetValue(section.c_str(), key.c_str(), nullptr);
-    std::string value = v ? v : def;
+    std::string value = v ? UnescapeIniValue(v) : def;
     if (value.size() > 1023) value.resize(1023);
     return value;
 }
@@ -68,7 +120,7 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-    d->ini.SetValue(section.c_str(), key.c_str(), value.c_str());
+    d->ini.SetValue(section.c_str(), key.c_str(), EscapeIniValue(value).c_str());
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {

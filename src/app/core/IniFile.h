@@ -32,6 +32,11 @@ private:
     std::unique_ptr<Impl> d;
 };
 
+// Values are written so that every byte comes back: a backslash doubled, control bytes and blanks
+// at either end as "\xHH". Reading undoes it; any other backslash reads as itself.
+std::string EscapeIniValue(const std::string& value);
+std::string UnescapeIniValue(const std::string& text);
+
 // The integer rule of the settings files: optional blanks and sign, decimal digits, or "0x"
 // followed by hexadecimal digits when the value is longer than two characters. Returns false
 // for anything else (including overflow).

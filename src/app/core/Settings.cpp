@@ -4,7 +4,11 @@
 #include "LineWrap.h"
 #include "XdgDirs.h"
 
+#include <cerrno>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -77,18 +81,38 @@ void WriteSettings(TIniFile& ini, const TBedSettings& s) {
     }
 }
 
+namespace {
+
+bool OwnedByMe(const std::string& path, bool missingIsMine) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return missingIsMine && errno == ENOENT;
+    return st.st_uid == ::geteuid();
+}
+
+// Settings beside the program are this user's only in a folder of theirs that they may write,
+// holding no bed.ini of someone else: never root's file for everyone, nor a user's for root.
+bool ProgramDirectoryIsMine(const std::string& programDir) {
+    return ::faccessat(AT_FDCWD, programDir.c_str(), W_OK | X_OK, AT_EACCESS) == 0 && OwnedByMe(programDir, false) &&
+           OwnedByMe(programDir + "bed.ini", true);
+}
+
+}  // namespace
+
 std::string SettingsDirectory(const std::string& programDir) {
-    // An installed program's folder is not the user's to write: the settings then live in the
-    // user's configuration folder, unless bedpath.ini names another.
-    std::string fallback = programDir;
-    if (::access(programDir.c_str(), W_OK) != 0) {
+    // An installed program's folder is not the user's: the settings then live in the user's
+    // configuration folder, unless bedpath.ini names another.
+    std::string own = programDir;
+    if (!ProgramDirectoryIsMine(programDir)) {
         const std::string config =
             XdgDirsFromEnvironment([](const char* name) { return std::getenv(name); }).configHome;
-        if (!config.empty()) fallback = config + "/bed/";
+        if (!config.empty()) own = config + "/bed/";
     }
-    TIniFile bedpath(programDir + "bedpath.ini");
-    std::string dir = bedpath.ReadString(kBed, "cesta", fallback);
-    if (dir == "." || dir.empty()) dir = programDir;  // an empty value would name the root
-    if (dir.empty() || dir.back() != '/') dir += '/';
+    // bedpath.ini is the user's own or the administrator's.
+    const std::string bedpathFile = programDir + "bedpath.ini";
+    struct stat st;
+    const bool trusted = ::stat(bedpathFile.c_str(), &st) == 0 && (st.st_uid == ::geteuid() || st.st_uid == 0);
+    std::string dir = trusted ? TIniFile(bedpathFile).ReadString(kBed, "cesta", own) : own;
+    if (dir == "." || dir.empty()) dir = own;  // an empty value would name the root
+    if (dir.back() != '/') dir += '/';
     return dir;
 }

@@ -42,7 +42,8 @@ struct TBedSettings {
 TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir);
 void WriteSettings(TIniFile& ini, const TBedSettings& s);
 
-// The directory of bed.ini: key "cesta" of bedpath.ini in the program directory ("." or a
-// missing file: the program directory, or $XDG_CONFIG_HOME/bed/ when the program directory
-// can't be written, as where the program is installed); always ends with a slash.
+// The directory of bed.ini, always ending with a slash: the program directory when it is this
+// user's (theirs, writable, without another user's bed.ini), else $XDG_CONFIG_HOME/bed/; key
+// "cesta" of a bedpath.ini in the program directory (the user's own or root's) names another
+// ("." or empty: the one just said).
 std::string SettingsDirectory(const std::string& programDir);

@@ -45,7 +45,11 @@ void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& 
         const uint8_t byte = kPlainMap[static_cast<uint8_t>(c)];
         const int control = ControlIndex(byte);
         if (control < 0) {
-            out += static_cast<char>(byte);
+            // The text's own markup characters must not become markup.
+            if (mode == t602Html && byte == '<') out += "&lt;";
+            else if (mode == t602Html && byte == '>') out += "&gt;";
+            else if (mode == t602Html && byte == '&') out += "&amp;";
+            else out += static_cast<char>(byte);
         } else if (mode == t602Html) {
             bool& open = toggles.open_[control];
             out += open ? "</" : "<";

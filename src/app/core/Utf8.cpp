@@ -118,22 +118,21 @@ TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk) {
 }
 
 std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit) {
-    char where[64];
-    std::string text;
-    if (misfit.malformed) {
-        std::snprintf(where, sizeof where, "0x%02X na řádku %d.", unsigned(misfit.codePoint), misfit.line);
-        text = "Soubor není platný text v UTF-8: chybný bajt ";
-    } else {
-        std::snprintf(where, sizeof where, "(U+%04X) na řádku %d se do kódování CP 1250 nevejde.",
-                      unsigned(misfit.codePoint), misfit.line);
-        text = "Znak ";
-        // A control character would show as nothing: then only its code point.
-        if (misfit.codePoint >= 0xA0) {
-            char bytes[4];
-            text += "„" + std::string(bytes, PutCodePoint(misfit.codePoint, bytes)) + "“ ";
-        }
+    const auto hex = [](unsigned value, int digits) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%0*X", digits, value);
+        return std::string(text);
+    };
+    const std::string line = " na řádku " + std::to_string(misfit.line);
+    if (misfit.malformed)
+        return "Soubor není platný text v UTF-8: chybný bajt 0x" + hex(unsigned(misfit.codePoint), 2) + line + ".";
+    std::string text = "Znak ";
+    // A control character would show as nothing: then only its code point.
+    if (misfit.codePoint >= 0xA0) {
+        char bytes[4];
+        text += "„" + std::string(bytes, PutCodePoint(misfit.codePoint, bytes)) + "“ ";
     }
-    return text + where;
+    return text + "(U+" + hex(unsigned(misfit.codePoint), 4) + ")" + line + " se do kódování CP 1250 nevejde.";
 }
 
 std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit) {

@@ -24,6 +24,17 @@ void Report(std::vector<std::string>& messages, const std::string& error) {
     if (!error.empty()) messages.push_back(error);
 }
 
+// A file that is there but can't be read is left as it is: writing it anew would lose what it
+// holds (the user's other associations, say).
+std::optional<std::string> ReadToUpdate(const std::string& file, std::vector<std::string>& messages) {
+    std::string reason;
+    std::optional<std::string> text = ReadTextFile(file, &reason);
+    if (!text)
+        messages.push_back("Soubor " + file + " nelze přečíst (" + reason +
+                           "), a proto zůstává, jak je: jeho přepsáním by se ztratilo, co v něm je.");
+    return text;
+}
+
 TDesktopEntry EditorEntry(const TAssociationTarget& target, const std::string& name) {
     TDesktopEntry entry;
     entry.name = name;
@@ -41,7 +52,9 @@ void AddOwnTypes(const std::vector<std::string>& extensions, const TXdgDirs& dir
                  TAssociationHost& host, std::vector<std::string>& messages) {
     const std::string mimeDir = dirs.dataHome + "/mime";
     const std::string packageFile = mimeDir + "/packages/" + kMimePackageFile;
-    std::vector<std::string> all = MimePackageExtensions(ReadTextFile(packageFile).value_or(""));
+    const std::optional<std::string> package = ReadToUpdate(packageFile, messages);
+    if (!package) return;
+    std::vector<std::string> all = MimePackageExtensions(*package);
     all.insert(all.end(), extensions.begin(), extensions.end());
     const std::string error = WriteTextFile(packageFile, MimePackageText(all));
     Report(messages, error);
@@ -73,14 +86,17 @@ void RegisterExtensions(const std::vector<std::string>& extensions, const TAssoc
     const std::string entryFile = dirs.Applications() + "/" + kAssociationDesktopId;
     TDesktopEntry entry = EditorEntry(target, "Brousek editor");
     entry.noDisplay = true;
-    entry.mimeTypes = DesktopEntryMimeTypes(ReadTextFile(entryFile).value_or(""));
-    for (const std::string& type : types) AddUnique(entry.mimeTypes, type);
-    Report(messages, WriteTextFile(entryFile, DesktopEntryText(entry)));
+    if (const std::optional<std::string> old = ReadToUpdate(entryFile, messages)) {
+        entry.mimeTypes = DesktopEntryMimeTypes(*old);
+        for (const std::string& type : types) AddUnique(entry.mimeTypes, type);
+        Report(messages, WriteTextFile(entryFile, DesktopEntryText(entry)));
+    }
 
     const std::string mimeApps = dirs.configHome + "/mimeapps.list";
-    std::string text = ReadTextFile(mimeApps).value_or("");
-    for (const std::string& type : types) text = SetDefaultApplication(text, type, kAssociationDesktopId);
-    Report(messages, WriteTextFile(mimeApps, text));
+    if (std::optional<std::string> text = ReadToUpdate(mimeApps, messages)) {
+        for (const std::string& type : types) *text = SetDefaultApplication(*text, type, kAssociationDesktopId);
+        Report(messages, WriteTextFile(mimeApps, *text));
+    }
     Report(messages, host.RunTool("update-desktop-database", {dirs.Applications()}));
 }
 

@@ -1,20 +1,32 @@
 #include "TextFiles.h"
 
-#include "BedEditFiles.h"
+#include "FileReader.h"
+#include "FileWriter.h"
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
-std::optional<std::string> ReadTextFile(const std::string& fileName) {
+#include <sys/stat.h>
+
+std::optional<std::string> ReadTextFile(const std::string& fileName, std::string* reason) {
+    const auto fail = [&](const std::string& why) -> std::optional<std::string> {
+        if (reason) *reason = why;
+        return std::nullopt;
+    };
+    struct stat st;
+    if (::stat(fileName.c_str(), &st) != 0) {
+        if (errno == ENOENT) return std::string();
+        return fail(FileErrorReason(errno));
+    }
     // Only a regular file: a folder fails to read and a FIFO would block.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fileName, error)) return std::nullopt;
+    if (!S_ISREG(st.st_mode)) return fail(NonRegularFileReason(st.st_mode));
     std::ifstream in(fileName, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in) return fail(FileErrorReason(errno ? errno : EACCES));
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
+    if (in.bad()) return fail(FileErrorReason(EIO));
     return text;
 }
 

@@ -1,4 +1,4 @@
-#include "BedEditMemory.h"
+#include "MemoryLimits.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,0 +1,74 @@
+#include "FileReader.h"
+
+#include "MemoryLimits.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+std::string Megabytes(uint64_t bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20) + " MB"; }
+
+}  // namespace
+
+std::string NonRegularFileReason(unsigned mode) {
+    if (S_ISREG(mode)) return {};
+    if (S_ISDIR(mode)) return FileErrorReason(EISDIR);
+    if (S_ISFIFO(mode)) return "není to obyčejný soubor, ale roura";
+    if (S_ISSOCK(mode)) return "není to obyčejný soubor, ale soket";
+    return "není to obyčejný soubor, ale zařízení";
+}
+
+void RefuseNonRegularFile(const std::string& fileName) {
+    struct stat st;
+    if (sys::FstatAt(AT_FDCWD, fileName.c_str(), st, 0) == 0 && !S_ISREG(st.st_mode))
+        FailFile(EBedFileError::Open, fileName, NonRegularFileReason(st.st_mode));
+}
+
+TBedEditFileReader::TBedEditFileReader(const std::string& fileName) : TBedEditFiler(fileName) {
+    RefuseNonRegularFile(fileName);
+    // Not blocking, in case a pipe took the file's place since it was looked at.
+    fd_.Reset(sys::OpenAt(AT_FDCWD, fileName.c_str(), O_RDONLY | O_NONBLOCK));
+    if (!fd_) Fail(EBedFileError::Open, errno);
+    struct stat st;
+    if (sys::Fstat(fd_.Get(), st) != 0) Fail(EBedFileError::Open, errno);
+    if (!S_ISREG(st.st_mode)) FailFile(EBedFileError::Open, fileName, NonRegularFileReason(st.st_mode));
+    ::fcntl(fd_.Get(), F_SETFL, ::fcntl(fd_.Get(), F_GETFL) & ~O_NONBLOCK);
+    identity_ = IdentityOf(st);
+    // Refused before a byte is read: reading it would fail half way, or make the system swap.
+    const uint64_t available = AvailableMemoryBytes();
+    if (uint64_t(st.st_size) > available)
+        FailFile(EBedFileError::Open, fileName,
+                 "soubor je větší než volná paměť (" + Megabytes(uint64_t(st.st_size)) + ", volných je " +
+                     Megabytes(available) + ")");
+}
+
+TBedEditBlock TBedEditFileReader::ReadAll() {
+    // Sized for the file as it was opened; a file that grows since is still read whole.
+    size_t capacity = size_t(std::max<int64_t>(identity_.size, 0));
+    TBedEditBlock block{std::make_unique_for_overwrite<char[]>(capacity), 0};
+    AdviseHugePages(block.bytes.get(), capacity);
+    char probe[4096];
+    for (;;) {
+        // A full block reads on into the probe, so a file of the expected size needs no growing.
+        const bool full = block.size == capacity;
+        char* into = full ? probe : block.bytes.get() + block.size;
+        const size_t room = full ? sizeof probe : capacity - block.size;
+        const ssize_t got = sys::Read(fd_.Get(), into, room);
+        if (got < 0) Fail(EBedFileError::Read, errno);
+        if (got == 0) break;
+        if (full) {
+            capacity = capacity * 2 + sizeof probe;
+            auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+            if (block.size) std::memcpy(grown.get(), block.bytes.get(), block.size);
+            std::memcpy(grown.get() + block.size, probe, size_t(got));
+            block.bytes = std::move(grown);
+        }
+        block.size += size_t(got);
+    }
+    return block;
+}
