@@ -9,6 +9,7 @@
 #include "KeyboardFocus.h"
 #include "MainWindow.h"
 #include "SaveNotes.h"
+#include "UnsavedJournals.h"
 #include "XdgDirs.h"
 
 #include <QApplication>
@@ -63,7 +64,13 @@ int main(int argc, char** argv) {
     if (headless) {
         HeadlessUiServices ui;
         TellRecovery(ui, recovered);
-        const TForm1 form(ui, programDir, params);
+        TForm1 form(ui, programDir, params);
+        // A batch run keeps no journal of its own edits (it drops what it doesn't save), but it
+        // names the journals a crash left, for a run with a display to offer.
+        if (!stateHome.empty()) {
+            SetUnsavedJournalDirectory(stateHome + "/bed/unsaved");
+            form.OfferUnsavedWork();
+        }
         // Nothing left needs tearing down (the files are written and closed), and taking the
         // window and Qt apart would cost a batch run a good part of its time.
         const int status = FinishHeadlessRun(form, ui);
@@ -73,13 +80,17 @@ int main(int argc, char** argv) {
     app.setWindowIcon(BedAppIcon());
     app.setDesktopFileName(kBedAppId);
     QtUiServices ui(nullptr);
+    if (!stateHome.empty()) SetUnsavedJournalDirectory(stateHome + "/bed/unsaved");
     TForm1 form(ui, programDir, params);
     if (form.Terminated()) return ExitStatus(ui);
     ui.SetParent(&form);
     form.show();
     KeepKeyboardWithWindow(&form);
     // Told once the window stands, so the message has something to stand over.
-    if (!recovered.empty()) QTimer::singleShot(0, &form, [&] { TellRecovery(ui, recovered); });
+    QTimer::singleShot(0, &form, [&] {
+        TellRecovery(ui, recovered);
+        form.OfferUnsavedWork();
+    });
     const int status = app.exec();
     return status != kExitSuccess ? status : ExitStatus(ui);
 }

@@ -4,6 +4,7 @@
 #include "CommandLineHelp.h"
 #include "HelpJokeDialog.h"
 #include "ChangedOnDiskPrompt.h"
+#include "UnsavedWorkDialog.h"
 #include "SavePrompt.h"
 #include "T602.h"
 #include "T602Prompt.h"
@@ -63,6 +64,14 @@ bool HeadlessUiServices::PrintDialog(TPrintDialogRequest&, QPrinter&) {
 TModalResult HeadlessUiServices::SavePrompt() {
     Cancelled(kSavePromptCaption, kSavePromptText);
     return TModalResult::Cancel;
+}
+
+TUnsavedWorkAnswer HeadlessUiServices::UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int&) {
+    // Nothing is applied without a display: each journal is named and stays for a run with one.
+    for (const TUnsavedWorkEntry& entry : entries)
+        Report(QString::fromUtf8(kUnsavedWorkCaption),
+               UnsavedWorkLine(entry) + QString::fromUtf8("; obnovit ho lze po spuštění s obrazovkou"));
+    return TUnsavedWorkAnswer::Later;
 }
 
 TDiskChangeAnswer HeadlessUiServices::ChangedOnDiskPrompt(const QString& fileName) {

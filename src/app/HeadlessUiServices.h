@@ -23,6 +23,7 @@ public:
     bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) override;
     TModalResult SavePrompt() override;
     TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) override;
+    TUnsavedWorkAnswer UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;
     void AboutBox() override;

@@ -58,6 +58,7 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     Memo1->OnDropFiles = [this](int, int, const std::vector<std::string>& files) {
         Guard([&] { Memo1DropFiles(files); });
     };
+    StartJournal();
     Guard([&] { FormCreate(params); });
 }
 

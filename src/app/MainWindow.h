@@ -5,12 +5,14 @@
 #include "BedEditPrint.h"
 #include "CzechTextTools.h"
 #include "DocumentLoader.h"
+#include "DocumentWriter.h"
 #include "FileHistory.h"
 #include "HighlighterChoice.h"
 #include "Settings.h"
 #include "T602Session.h"
 #include "TextToolEdit.h"
 #include "UiServices.h"
+#include "UnsavedJournal.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -31,6 +33,7 @@ class TForm6;
 class TForm7;
 class TForm8;
 class TForm9;
+struct TBedOrphanJournal;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -208,6 +211,8 @@ public:
 
     // Drive A: of old: the first mounted removable medium; empty when there is none.
     static std::string RemovableMediumDirectory();
+    // Offers what a crash left of documents' unsaved edits: all of it, or that of one file.
+    void OfferUnsavedWork(const std::string& onlyFile = {});
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -253,11 +258,23 @@ private:
     // Writes the document to a file. Before overwriting the file the document was read from or
     // last written to, asks when another program has changed it since; false when nothing was
     // written.
-    bool WriteDocumentFile(const std::string& fileName);
+    std::optional<TBedWrittenFile> WriteDocumentFile(const std::string& fileName);
     // C=Q: writes the document (an untitled one under the name the user chooses) and ends.
     void WriteAndEnd();
     // Tells the user what a save could not keep as it was (the mode, the owner…).
     void TellSaveRemarks(const std::string& fileName, const std::vector<std::string>& remarks);
+    // The journal of the document's unsaved edits (MainWindowUnsaved.cpp): made with the window,
+    // begun whenever the document becomes a file's or a new one, ended when it is dropped.
+    void StartJournal();
+    void BeginJournal(const TBedJournalBase& base);
+    void EndJournal();
+    static TBedJournalBase FileJournalBase(const std::string& fileName, const TBedFileIdentity& identity,
+                                           const TBedLoadSettings& settings);
+    void JournalAfterSave(const std::string& fileName, const TBedWrittenFile& written);
+    TBedDocumentState DocumentState() const;
+    void TakeDocumentState(const TBedDocumentState& state);
+    void NoteJournal();
+    void RestoreUnsavedWork(TBedOrphanJournal& journal);
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);
@@ -307,4 +324,5 @@ private:
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;
+    std::unique_ptr<TBedUnsavedJournal> unsaved_;
 };

@@ -94,14 +94,26 @@ void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
 bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
     const std::string fileName = file.fileName;
     const TBedFileIdentity identity = file.contents.identity;
+    const bool main = &editor == Memo1;
+    // The mode the load goes by: the session's, or the user's answer when asked.
+    TBedT602Mode t602Mode = t602.Mode();
     TBedLoadOutcome outcome;
     {
         TBedLinesUpdate update(editor.Lines());
-        // A load that fails leaves the document as it was, under its own name.
-        outcome = LoadDocument(std::move(file), codePage, t602,
-                               [this] { return TBedT602Mode(ui_.T602Prompt()); }, editor.Lines());
-        if (&editor == Memo1) {
+        if (main) unsaved_->Pause();
+        try {
+            outcome = LoadDocument(std::move(file), codePage, t602, [&] {
+                t602Mode = TBedT602Mode(ui_.T602Prompt());
+                return t602Mode;
+            }, editor.Lines());
+        } catch (...) {
+            // A load that fails leaves the document as it was, under its own name.
+            if (main) unsaved_->Resume();
+            throw;
+        }
+        if (main) {
             // From here on the document is that file's, whatever fails later.
+            EndJournal();
             diskFile_ = TDiskFile{fileName, identity};
             SetFileName(PathText(fileName));
         }
@@ -110,7 +122,10 @@ bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
             ui_.ErrorBox(Utf8(Utf8MisfitReason(*outcome.misfit) + " Soubor se nevložil."));
             return false;
         }
+        const bool wraps = Action("Zalamovani")->isChecked() && Action("Provedkovzlom1")->isEnabled();
         WrapAfterLoad();
+        // The loaded, wrapped text is what the edits from now on start from.
+        if (main) BeginJournal(FileJournalBase(fileName, identity, {codePage, t602Mode, wraps, rightEdge, false}));
     }
     if (&editor == Memo1) TakeLoadOutcome(outcome);
     if (&editor == Memo1) {
@@ -145,7 +160,9 @@ void TForm1::NovyClick() {
     setWindowTitle(kCaption);
     applicationTitle_ = "BED";
     setWindowIconText(applicationTitle_);
+    EndJournal();
     Memo1->Lines().Clear();
+    BeginJournal({});
     diskFile_.reset();
     byteOrderMark = false;
     SetFileName(kUntitled);
@@ -178,6 +195,7 @@ void TForm1::OtevritClick() {
     loadDir = DirectoryPrefix(name);
     openRequest_.initialDir = PathText(loadDir);
     ShowOpenedDocument();
+    OfferUnsavedWork(name);
 }
 
 void TForm1::UlozitClick() {
@@ -186,7 +204,9 @@ void TForm1::UlozitClick() {
         return;
     }
     const std::string name = PathBytes(FileName());
-    if (!WriteDocumentFile(name)) return;
+    const std::optional<TBedWrittenFile> written = WriteDocumentFile(name);
+    if (!written) return;
+    JournalAfterSave(name, *written);
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryPrefix(name);
@@ -205,15 +225,15 @@ void TForm1::UlozitJakoClick() {
     SetTitles();
 }
 
-bool TForm1::WriteDocumentFile(const std::string& fileName) {
+std::optional<TBedWrittenFile> TForm1::WriteDocumentFile(const std::string& fileName) {
     if (diskFile_ && diskFile_->name == fileName) {
         // A file deleted meanwhile is simply written again.
         const std::optional<TBedFileIdentity> now = FileIdentityOnDisk(fileName);
         if (now && *now != diskFile_->identity) {
             switch (ui_.ChangedOnDiskPrompt(PathText(fileName))) {
                 case TDiskChangeAnswer::Overwrite: break;
-                case TDiskChangeAnswer::Reload: ZnovuNacistClick(); return false;
-                case TDiskChangeAnswer::Cancel: return false;
+                case TDiskChangeAnswer::Reload: ZnovuNacistClick(); return std::nullopt;
+                case TDiskChangeAnswer::Cancel: return std::nullopt;
             }
         }
     }
@@ -221,7 +241,7 @@ bool TForm1::WriteDocumentFile(const std::string& fileName) {
         WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
     diskFile_ = TDiskFile{fileName, written.identity};
     TellSaveRemarks(fileName, written.remarks);
-    return true;
+    return written;
 }
 
 void TForm1::TellSaveRemarks(const std::string& fileName, const std::vector<std::string>& remarks) {
@@ -305,4 +325,5 @@ void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
     setWindowTitle(QString(kCaption) + PathText(BedAsciiUpperCase(name)));
     AddToHistory(name);
     ShowOpenedDocument();
+    OfferUnsavedWork(name);
 }

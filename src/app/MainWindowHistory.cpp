@@ -49,6 +49,7 @@ void TForm1::OpenRecentFile(int k) {
     Memo1->SetSelFrom(Memo1->CaretXY());
     Memo1->SetCaretX(record.x);
     Memo1->SetCaretY(record.y);
+    OfferUnsavedWork(record.name);
 }
 
 void TForm1::RefreshHistoryMenu() {

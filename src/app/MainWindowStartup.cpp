@@ -204,6 +204,8 @@ void TForm1::WriteAndEnd() {
 
 bool TForm1::FormCloseQuery() {
     if (!SavePrompt()) return false;
+    // Saved or dropped: nothing is left to recover.
+    EndJournal();
     if (!helpMode) {
         UpdateRecentCaret();
         try {

@@ -7,6 +7,7 @@
 #include "OptionsDialog.h"
 #include "T602Prompt.h"
 #include "ChangedOnDiskPrompt.h"
+#include "UnsavedWorkDialog.h"
 #include "SavePrompt.h"
 
 #include <QDesktopServices>
@@ -120,6 +121,10 @@ bool QtUiServices::PrintDialog(TPrintDialogRequest& request, QPrinter& printer) 
 TModalResult QtUiServices::SavePrompt() {
     TForm5 form(parent_);
     return form.Ask();
+}
+
+TUnsavedWorkAnswer QtUiServices::UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) {
+    return AskUnsavedWork(parent_, entries, chosen);
 }
 
 TDiskChangeAnswer QtUiServices::ChangedOnDiskPrompt(const QString& fileName) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 struct TFileDialogRequest {
     QString title;
     QString filter;        // "description|pattern|description|pattern…"
@@ -40,6 +42,15 @@ struct TOptionsValues {
 };
 
 enum class TModalResult { Yes, No, Cancel, Ok };
+
+// One document's unsaved edits that a crash left, as the recovery offers them.
+struct TUnsavedWorkEntry {
+    QString document;    // the file, or that the document had no name
+    QString lastChange;  // when it was last changed
+    QString changes;     // how much was changed
+    QString journal;     // where the edits are kept
+};
+enum class TUnsavedWorkAnswer { Restore, Discard, Later };
 enum class TDiskChangeAnswer { Overwrite, Reload, Cancel };
 
 inline constexpr const char* kErrorBoxCaption = "Chyba";
@@ -75,6 +86,9 @@ public:
     virtual TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) = 0;
     // "Soubor je v T602": the chosen T602 mode 0..2, or 3 when closed by the frame.
     virtual int T602Prompt() = 0;
+    // "Neuložená práce": the documents whose unsaved edits a crash left; the answer is about the
+    // entry `chosen` ("Obnovit", "Zahodit"), or about all ("Později").
+    virtual TUnsavedWorkAnswer UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) = 0;
     // "Volby Brousek Editoru": true when confirmed with OK (values then hold the new state).
     virtual bool OptionsDialog(TOptionsValues& values) = 0;
     // "BROUSEK EDITOR", the about box.

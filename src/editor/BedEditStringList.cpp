@@ -39,6 +39,7 @@ struct TBedEditStringList::Impl {
     void Notify(const TBedEditStringList& list, const TBedLinesChange& change) {
         breaks.Follow(change);
         if (list.OnLinesChange) list.OnLinesChange(change);
+        if (list.OnJournal) list.OnJournal(change);
     }
     void Notify(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
         Notify(list, {kind, first, count});
@@ -119,6 +120,7 @@ TBedEditStringList::~TBedEditStringList() {
     OnChanged = nullptr;
     OnChanging = nullptr;
     OnLinesChange = nullptr;
+    OnJournal = nullptr;
 }
 
 int TBedEditStringList::Count() const { return d->lines.Count(); }
@@ -327,6 +329,8 @@ void TBedEditStringList::Exchange(int index1, int index2) {
     d->Check(index2);
     TBedLinesUpdate update(*this);
     d->lines.Swap(index1, index2);
+    d->Notify(*this, TBedLinesChangeKind::Replaced, index1, 1);
+    d->Notify(*this, TBedLinesChangeKind::Replaced, index2, 1);
 }
 
 void TBedEditStringList::Clear() {

@@ -126,6 +126,9 @@ public:
     std::function<void()> OnChanging;
     std::function<void()> OnChanged;
     std::function<void(const TBedLinesChange&)> OnLinesChange;
+    // Hears of every change after the owner did, the line's new text in place: the journal of
+    // unsaved edits records it.
+    std::function<void(const TBedLinesChange&)> OnJournal;
 
 private:
     struct Impl;

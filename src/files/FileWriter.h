@@ -49,7 +49,7 @@ private:
     size_t used_ = 0;
     uint64_t written_ = 0;
     TBedSaveTarget target_;
-    TBedNotesDirectory notes_;
+    TBedPrivateDirectory notes_;
     TBedSaveNote note_;
     std::unique_ptr<TBedSave> save_;  // goes before the note it records into
     TBedFileIdentity identity_;

@@ -19,21 +19,12 @@
 namespace {
 
 std::string notesDirectory;
-bool notesDirectoryMade = false;
 
 constexpr std::string_view kHeader = "bed-save 1\n";
 constexpr std::string_view kNewPrefix = ".new-";
 constexpr std::string_view kNotePrefix = "save-";
 // A note names a few paths; anything longer is not one of ours.
 constexpr size_t kLongestNote = 1 << 16;
-
-// Makes the directory and its parents, private to the user.
-void MakeDirectories(const std::string& path) {
-    for (size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
-        ::mkdir(path.substr(0, slash).c_str(), 0700);
-        if (slash == std::string::npos) break;
-    }
-}
 
 bool OwnedByMe(const struct stat& st) { return st.st_uid == ::geteuid(); }
 
@@ -54,32 +45,10 @@ bool WriteAll(int fd, std::string_view bytes) {
 void SetSaveNotesDirectory(const std::string& directory) {
     notesDirectory = directory;
     if (!notesDirectory.empty() && notesDirectory.back() != '/') notesDirectory += '/';
-    notesDirectoryMade = false;
 }
 
-TBedNotesDirectory OpenNotesDirectory(bool make) {
-    TBedNotesDirectory dir;
-    if (notesDirectory.empty()) return dir;
-    // Made by the first save, not at every start.
-    if (make && !notesDirectoryMade) MakeDirectories(notesDirectory.substr(0, notesDirectory.size() - 1));
-    notesDirectoryMade = notesDirectoryMade || make;
-    dir.path = notesDirectory;
-    TBedFd fd(sys::OpenAt(AT_FDCWD, notesDirectory.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW));
-    struct stat st;
-    if (!fd || sys::Fstat(fd.Get(), st) != 0) {
-        if (make || errno != ENOENT)
-            dir.problem = "Záznamy o ukládání pro obnovu po pádu nelze vést v " + notesDirectory + " (" +
-                          FileErrorReason(errno) + ").";
-        return dir;
-    }
-    // Notes another user may write could make this user's program restore or remove anything.
-    if (!OwnedByMe(st) || (st.st_mode & (S_IWGRP | S_IWOTH))) {
-        dir.problem = "Adresář záznamů o ukládání " + notesDirectory +
-                      " nepatří vám nebo do něj smějí zapisovat i jiní: záznamy pro obnovu po pádu se v něm nevedou ani nečtou.";
-        return dir;
-    }
-    dir.fd = std::move(fd);
-    return dir;
+TBedPrivateDirectory OpenNotesDirectory(bool make) {
+    return OpenPrivateDirectory(notesDirectory, make, "záznamy o ukládání pro obnovu po pádu");
 }
 
 std::string EscapeNoteValue(std::string_view value) {
@@ -121,7 +90,7 @@ std::string UnescapeNoteValue(std::string_view value) {
 
 // ---- TBedSaveNote ----------------------------------------------------------------------------
 
-TBedSaveNote::TBedSaveNote(TBedNotesDirectory& directory, const std::string& target)
+TBedSaveNote::TBedSaveNote(TBedPrivateDirectory& directory, const std::string& target)
     : directory_(directory.fd.Get()), directoryPath_(directory.path), target_(target) {
     const auto fail = [&](int error) {
         Remove();
@@ -347,7 +316,7 @@ std::string ReadNote(int fd) {
 
 std::vector<std::string> RecoverInterruptedSaves() {
     std::vector<std::string> reports;
-    TBedNotesDirectory dir = OpenNotesDirectory(false);
+    TBedPrivateDirectory dir = OpenNotesDirectory(false);
     if (!dir.problem.empty()) reports.push_back(dir.problem);
     if (!dir.fd) return reports;
     const int listFd = ::dup(dir.fd.Get());

@@ -5,6 +5,7 @@
 // for a file written in place, a backup of the old bytes with their size and checksum (put back
 // after a crash, unless the new text was already complete). Records are appended and synced
 // before the step that relies on them. Qt-free, POSIX.
+#include "PrivateDirectory.h"
 #include "SystemCalls.h"
 
 #include <cstdint>
@@ -15,14 +16,9 @@
 // Where the notes go; empty (the default) keeps none, as for a program that never recovers.
 void SetSaveNotesDirectory(const std::string& directory);
 
-// The notes directory, opened once it is known to be this user's alone.
-struct TBedNotesDirectory {
-    TBedFd fd;             // invalid: no notes are kept
-    std::string path;      // ends with a slash
-    std::string problem;   // why a configured directory can't be used (Czech), empty otherwise
-};
-// `make`: made when missing (by a save; the recovery has nothing to do then).
-TBedNotesDirectory OpenNotesDirectory(bool make);
+// The notes directory, opened once it is known to be this user's alone; `make`: made when
+// missing (by a save; the recovery has nothing to do then).
+TBedPrivateDirectory OpenNotesDirectory(bool make);
 
 // A note's records, in the order they were written.
 namespace note {
@@ -40,7 +36,7 @@ public:
     TBedSaveNote() = default;
     // Creates the note in the directory, naming the target. Raises EBedFileError (Create) for
     // `target` when it can't be written.
-    TBedSaveNote(TBedNotesDirectory& directory, const std::string& target);
+    TBedSaveNote(TBedPrivateDirectory& directory, const std::string& target);
     // Removes the note (unless kept) and lets go of its lock.
     ~TBedSaveNote();
     TBedSaveNote(TBedSaveNote&&) noexcept;
@@ -58,7 +54,7 @@ private:
     void Remove();
 
     TBedFd fd_;
-    int directory_ = -1;  // the notes directory's descriptor, owned by its TBedNotesDirectory
+    int directory_ = -1;  // the notes directory's descriptor, owned by its TBedPrivateDirectory
     std::string directoryPath_;
     std::string name_;
     std::string target_;

@@ -9,7 +9,7 @@
 #include <vector>
 
 struct TBedSaveTarget;
-struct TBedNotesDirectory;
+struct TBedPrivateDirectory;
 class TBedSaveNote;
 
 // One save under way. Going without Commit leaves the target with its old bytes.
@@ -28,7 +28,7 @@ struct TBedSaveContext {
     std::string userName;
     TBedSaveTarget& target;
     TBedSaveNote& note;
-    TBedNotesDirectory& notes;
+    TBedPrivateDirectory& notes;
 };
 
 // A new file, one with other names (hard links), special mode bits, an owner or group that a new

@@ -25,10 +25,11 @@ public:
     bool expectErrors = false;  // error boxes are recorded instead of failing the test
 
     QStringList messageCaptions;  // the captions of the message boxes, in order
-    TModalResult MessageBox(const QString& text, const QString& caption, bool) override {
+    std::deque<TModalResult> questionAnswers;  // the answers to yes/no/cancel message boxes
+    TModalResult MessageBox(const QString& text, const QString& caption, bool yesNoCancel) override {
         shown << "message: " + text;
         messageCaptions << caption;
-        return TModalResult::Ok;
+        return yesNoCancel ? Take(questionAnswers, "question", TModalResult::Cancel) : TModalResult::Ok;
     }
     void InformationBox(const QString& text) override { shown << "information: " + text; }
     QString InputBox(const QString&, const QString& prompt, const QString& preset) override {
@@ -71,6 +72,16 @@ public:
     TModalResult SavePrompt() override {
         shown << "savePrompt";
         return Take(savePromptAnswers, "save prompt", TModalResult::Cancel);
+    }
+    // Answers to the unsaved-work prompt: what to do with which entry.
+    std::deque<std::pair<TUnsavedWorkAnswer, int>> unsavedWorkAnswers;
+    std::vector<TUnsavedWorkEntry> lastUnsavedWork;
+    TUnsavedWorkAnswer UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) override {
+        shown << "unsavedWork";
+        lastUnsavedWork = entries;
+        const auto answer = Take(unsavedWorkAnswers, "unsaved-work prompt", std::pair{TUnsavedWorkAnswer::Later, 0});
+        chosen = answer.second;
+        return answer.first;
     }
     TDiskChangeAnswer ChangedOnDiskPrompt(const QString&) override {
         shown << "changedOnDiskPrompt";

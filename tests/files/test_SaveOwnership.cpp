@@ -137,7 +137,7 @@ TEST_F(SaveOwnership, NotesInADirectoryOfAnotherUserAreNeitherKeptNorRead) {
          "bed-save 1\ntarget " + victim + "\nbackup " + planted + "\nbacked-up 7 0\n", 0600, kOtherUser);
     const std::vector<std::string> reports = RecoverInterruptedSaves();
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_TRUE(reports[0].starts_with("Adresář záznamů o ukládání " + theirNotes + " nepatří vám")) << reports[0];
+    EXPECT_TRUE(reports[0].starts_with("Adresář " + theirNotes + " nepatří vám")) << reports[0];
     EXPECT_EQ(Contents(victim), "root's own");
     EXPECT_TRUE(fs::exists(planted));
     // A save still goes, noted nowhere, and says so.

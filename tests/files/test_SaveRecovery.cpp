@@ -160,9 +160,9 @@ TEST_F(SaveRecovery, NotesOthersMayWriteAreIgnored) {
     ::chmod(notes_.c_str(), 0777);
     const std::vector<std::string> reports = RecoverInterruptedSaves();
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "Adresář záznamů o ukládání " + notes_ +
-                              "/ nepatří vám nebo do něj smějí zapisovat i jiní: záznamy pro obnovu po pádu se v "
-                              "něm nevedou ani nečtou.");
+    EXPECT_EQ(reports[0], "Adresář " + notes_ +
+                              "/ nepatří vám nebo do něj smějí zapisovat i jiní: záznamy o ukládání pro obnovu po "
+                              "pádu se v něm nevedou ani nečtou.");
     // A save still goes, and says that it can't be recovered from.
     TBedEditFileWriter writer(Path("doc.txt"));
     writer.Write("newer");

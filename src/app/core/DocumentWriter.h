@@ -19,6 +19,11 @@ class TBedEditStringList;
 struct TBedWrittenFile {
     TBedFileIdentity identity;  // the file as written
     std::vector<std::string> remarks;  // what could not be kept as it was (the mode, the owner…)
+    // Loading the file in the same code page, unconverted and unwrapped, gives these lines again:
+    // none holds a line-break byte, and every byte comes back from the code page unchanged.
+    bool reloadsExactly = true;
+    // ... but for an empty last line, which loading never makes.
+    bool emptyLastLine = false;
 };
 TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
                    bool unixLineEnds, bool byteOrderMark = false);
