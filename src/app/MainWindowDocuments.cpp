@@ -7,6 +7,7 @@
 #include "CommandLine.h"
 #include "DocumentLoader.h"
 #include "DocumentWriter.h"
+#include "X11IconName.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -34,8 +35,14 @@ void TForm1::SetFileName(const QString& name) {
 void TForm1::SetTitles() {
     const std::string name = FileName().toStdString();
     setWindowTitle(QString(kCaption) + QString::fromStdString(BedAsciiUpperCase(name)));
-    applicationTitle_ = "BED " + QString::fromStdString(BedAsciiUpperCase(FilePart(name)));
-    setWindowIconText(applicationTitle_);
+    SetApplicationTitle("BED " + QString::fromStdString(BedAsciiUpperCase(FilePart(name))));
+}
+
+void TForm1::SetApplicationTitle(const QString& title) {
+    applicationTitle_ = title;
+    // Where the desktop shows a window's short name: its icon text and the task bar.
+    setWindowIconText(title);
+    SetX11IconName(*this, title);
 }
 
 TBedDocumentFile TForm1::ReadDocument(const std::string& fileName) {
@@ -139,11 +146,11 @@ bool TForm1::SavePrompt() {
 void TForm1::NovyClick() {
     if (!SavePrompt()) return;
     setWindowTitle(kCaption);
-    applicationTitle_ = "BED";
-    setWindowIconText(applicationTitle_);
+    SetApplicationTitle("BED");
     Memo1->Lines().Clear();
     diskFile_.reset();
     byteOrderMark = false;
+    LeaveMisfit(true);
     SetFileName(kUntitled);
     RefreshHistoryMenu();
     SetModified(false);
@@ -208,7 +215,7 @@ bool TForm1::WriteDocumentFile(const std::string& fileName) {
         if (now && *now != diskFile_->identity) {
             switch (ui_.ChangedOnDiskPrompt(QString::fromStdString(fileName))) {
                 case TDiskChangeAnswer::Overwrite: break;
-                case TDiskChangeAnswer::Reload: ZnovuNacistClick(); return false;
+                case TDiskChangeAnswer::Reload: ReloadDocument(); return false;
                 case TDiskChangeAnswer::Cancel: return false;
             }
         }
@@ -260,6 +267,10 @@ void TForm1::ZnovuNacistClick() {
         ui_.ErrorBox("Není CO znovu načíst!");
         return;
     }
+    if (SavePrompt()) ReloadDocument();
+}
+
+void TForm1::ReloadDocument() {
     const std::string name = FileName().toStdString();
     Load(ReadDocument(name), *Memo1, currentCodePage);
     SetModified(false);
@@ -283,7 +294,7 @@ void TForm1::Pilepzesouboru1Click() {
 }
 
 void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
-    if (files.empty()) return;
+    if (files.empty() || !SavePrompt()) return;
     const std::string& name = files.front();
     TBedDocumentFile file = ReadDocument(name);
     ChooseCodePageForFile(file);
