@@ -7,6 +7,8 @@
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #endif
 
