@@ -2,14 +2,21 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QPixmap>
 #include <QPushButton>
 
 TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, bool fixedPitchOnly, QWidget* parent)
-    : QFontDialog(font, parent) {
-    // Qt's own dialog, so that the colour button has a place beside the font's buttons.
+    : QFontDialog(parent) {
+    // Qt's own dialog, so that the colour button has a place beside the font's buttons. The
+    // options filter the families, so they come before the font is looked up among them.
     setOption(QFontDialog::DontUseNativeDialog);
     setOption(QFontDialog::MonospacedFonts, fixedPitchOnly);
+    // A family the system only stands in for (Courier New) is shown as the face that does, so
+    // that the dialog finds it and its regular style.
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    setCurrentFont(shown);
     colorButton_ = new QPushButton(QString::fromUtf8("&Barva textu..."), this);
     colorButton_->setObjectName("BarvaTextu");
     if (auto* buttons = findChild<QDialogButtonBox*>())
