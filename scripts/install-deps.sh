@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the tools need, if any is missing.
 set -euo pipefail
-PKGS=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+PKGS=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
       libsimpleini-dev libxxhash-dev pkg-config libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth clang
       libclang-rt-14-dev desktop-file-utils appstream shared-mime-info dpkg-dev file poppler-utils)
 missing=()

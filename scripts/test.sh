@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Builds the test build with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+# Builds every target (the test build with AddressSanitizer and UndefinedBehaviorSanitizer, the
+# benchmarks, the fuzz targets) and runs every test, each fuzz target a few seconds among them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBED_SANITIZE=ON >/dev/null
+# Every target: the benchmarks are built too (not run), so that none of them rots unseen.
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBED_SANITIZE=ON -DBED_BENCH=ON >/dev/null
 cmake --build build/asan
+# The fuzz targets; ctest runs each a few seconds on its corpus.
+scripts/fuzz.sh build
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

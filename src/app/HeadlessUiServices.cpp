@@ -5,6 +5,7 @@
 #include "HelpJokeDialog.h"
 #include "ChangedOnDiskPrompt.h"
 #include "UnsavedWorkDialog.h"
+#include "ReplacePrompt.h"
 #include "SavePrompt.h"
 #include "T602.h"
 #include "T602Prompt.h"
@@ -51,7 +52,7 @@ bool HeadlessUiServices::SaveDialog(TFileDialogRequest& request) {
     return false;
 }
 
-bool HeadlessUiServices::FontDialog(QFont&, bool) {
+bool HeadlessUiServices::FontDialog(QFont&, QColor&, bool) {
     Cancelled("Písmo", "bez obrazovky nelze vybrat písmo");
     return false;
 }
@@ -80,6 +81,12 @@ TDiskChangeAnswer HeadlessUiServices::ChangedOnDiskPrompt(const QString& fileNam
     ErrorBox(QString::fromUtf8(kChangedOnDiskCaption) + ": " + ChangedOnDiskText(fileName) +
              " (odpověď: Zrušit)");
     return TDiskChangeAnswer::Cancel;
+}
+
+TBedReplaceAction HeadlessUiServices::ReplacePrompt(const QString& found, const QString& replacement,
+                                                    const QRect&) {
+    Cancelled(kReplacePromptCaption, ReplacePromptText(found, replacement));
+    return raCancel;
 }
 
 int HeadlessUiServices::T602Prompt() {

@@ -4,6 +4,7 @@
 #include "BedEdit.h"
 #include "BedEditKeyStrokes.h"
 #include "ToolIcons.h"
+#include "X11IconName.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -55,6 +56,8 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
         statusBar()->showMessage(
             "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
     };
+    Memo1->OnReplaceText = [this](TCustomBedEdit&, const std::string& found, const std::string& replacement,
+                                  int line, int column) { return Memo1ReplaceText(found, replacement, line, column); };
     Memo1->OnDropFiles = [this](int, int, const std::vector<std::string>& files) {
         Guard([&] { Memo1DropFiles(files); });
     };
@@ -358,6 +361,12 @@ void TForm1::Konecbezuloen1Click() {
 
 void TForm1::Konec1Click() {
     if (escQuits) close();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The native window exists only now.
+    SetX11IconName(*this, applicationTitle_);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

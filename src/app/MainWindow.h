@@ -88,6 +88,8 @@ public:
     void UlozitJakoClick();
     void ulNaDisketuClick();
     void ZnovuNacistClick();
+    // The document's file loaded again in the current code page, its changes dropped.
+    void ReloadDocument();
     void Pilepzesouboru1Click();
     void KonecClick();
     void Konecsuloenm1Click();
@@ -216,6 +218,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    // The application title: the window's icon text, which task bars and pagers show.
+    void SetApplicationTitle(const QString& title);
 
 private:
     void FormCreate(const QStringList& params);
@@ -229,6 +234,9 @@ private:
     void FindFromCommandLine(const std::string& value);
     // Replaces every match from the caret on, then saves.
     void ReplaceFromCommandLine(const std::string& value);
+    // "Ptát se před nahrazením": the match at (column, line) is selected and in view.
+    TBedReplaceAction Memo1ReplaceText(const std::string& found, const std::string& replacement, int line,
+                                       int column);
 
     void BuildMenus();
     void BuildToolPanel();
@@ -255,6 +263,9 @@ private:
     // The document keeps its byte-order mark; a UTF-8 file that CP 1250 can't hold is shown
     // unconverted and read-only, and said so, until another file loads.
     void TakeLoadOutcome(const TBedLoadOutcome& outcome);
+    // The document no longer shows such a file: read-only goes as it came, and a new document
+    // starts in the default code page rather than in the one the refused file forced.
+    void LeaveMisfit(bool newDocument);
     // Writes the document to a file. Before overwriting the file the document was read from or
     // last written to, asks when another program has changed it since; false when nothing was
     // written.
@@ -311,7 +322,8 @@ private:
     QString applicationTitle_ = "BED";
     bool terminated_ = false;
     bool codePageFromCommandLine_ = false;  // K= chose the code page of the files after it
-    bool readOnlyForMisfit_ = false;        // read-only was set by ShowUnconverted
+    bool readOnlyForMisfit_ = false;        // read-only was set by TakeLoadOutcome
+    bool showingMisfit_ = false;            // the document is a UTF-8 file CP 1250 can't hold
     int fontCharset_ = 1;
     TFileHistory history_;
     // The printer and its settings, kept from one print to the next; made at the first print.

@@ -72,8 +72,7 @@ void TForm1::EnterHelpMode() {
     for (const THelpText& help : kHelpTexts) {
         for (const std::string& candidate : DataFileCandidates(programDir, help.file)) {
             if (caption.find(BedAsciiUpperCase(candidate)) == std::string::npos) continue;
-            applicationTitle_ = QString::fromUtf8(help.applicationTitle);
-            setWindowIconText(applicationTitle_);
+            SetApplicationTitle(QString::fromUtf8(help.applicationTitle));
             setWindowTitle(QString::fromUtf8(help.caption));
             return;
         }

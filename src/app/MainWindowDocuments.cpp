@@ -9,6 +9,7 @@
 #include "DocumentLoader.h"
 #include "DocumentWriter.h"
 #include "FilePaths.h"
+#include "X11IconName.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -31,8 +32,14 @@ void TForm1::SetFileName(const QString& name) {
 void TForm1::SetTitles() {
     const std::string name = PathBytes(FileName());
     setWindowTitle(QString(kCaption) + PathText(BedAsciiUpperCase(name)));
-    applicationTitle_ = "BED " + PathText(BedAsciiUpperCase(FilePart(name)));
-    setWindowIconText(applicationTitle_);
+    SetApplicationTitle("BED " + PathText(BedAsciiUpperCase(FilePart(name))));
+}
+
+void TForm1::SetApplicationTitle(const QString& title) {
+    applicationTitle_ = title;
+    // Where the desktop shows a window's short name: its icon text and the task bar.
+    setWindowIconText(title);
+    SetX11IconName(*this, title);
 }
 
 TBedDocumentFile TForm1::ReadDocument(const std::string& fileName) {
@@ -158,13 +165,13 @@ bool TForm1::SavePrompt() {
 void TForm1::NovyClick() {
     if (!SavePrompt()) return;
     setWindowTitle(kCaption);
-    applicationTitle_ = "BED";
-    setWindowIconText(applicationTitle_);
+    SetApplicationTitle("BED");
     EndJournal();
     Memo1->Lines().Clear();
     BeginJournal({});
     diskFile_.reset();
     byteOrderMark = false;
+    LeaveMisfit(true);
     SetFileName(kUntitled);
     RefreshHistoryMenu();
     SetModified(false);
@@ -232,7 +239,7 @@ std::optional<TBedWrittenFile> TForm1::WriteDocumentFile(const std::string& file
         if (now && *now != diskFile_->identity) {
             switch (ui_.ChangedOnDiskPrompt(PathText(fileName))) {
                 case TDiskChangeAnswer::Overwrite: break;
-                case TDiskChangeAnswer::Reload: ZnovuNacistClick(); return std::nullopt;
+                case TDiskChangeAnswer::Reload: ReloadDocument(); return std::nullopt;
                 case TDiskChangeAnswer::Cancel: return std::nullopt;
             }
         }
@@ -292,6 +299,10 @@ void TForm1::ZnovuNacistClick() {
         ui_.ErrorBox("Není CO znovu načíst!");
         return;
     }
+    if (SavePrompt()) ReloadDocument();
+}
+
+void TForm1::ReloadDocument() {
     const std::string name = PathBytes(FileName());
     Load(ReadDocument(name), *Memo1, currentCodePage);
     SetModified(false);
@@ -315,7 +326,7 @@ void TForm1::Pilepzesouboru1Click() {
 }
 
 void TForm1::Memo1DropFiles(const std::vector<std::string>& files) {
-    if (files.empty()) return;
+    if (files.empty() || !SavePrompt()) return;
     const std::string& name = files.front();
     TBedDocumentFile file = ReadDocument(name);
     ChooseCodePageForFile(file);

@@ -24,18 +24,26 @@ void TForm1::rozpoznatClick() { recogniseCodePage = Action("rozpoznat")->isCheck
 
 void TForm1::TakeLoadOutcome(const TBedLoadOutcome& outcome) {
     byteOrderMark = outcome.byteOrderMark;
-    QAction* readOnly = Action("readonly");
     if (!outcome.misfit) {
-        if (readOnlyForMisfit_ && readOnly->isChecked()) readOnly->trigger();
-        readOnlyForMisfit_ = false;
+        LeaveMisfit(false);
         return;
     }
     // Its bytes are the text now: only CP 1250 writes them back as they came.
+    showingMisfit_ = true;
     SelectCodePage(cpCP1250);
+    QAction* readOnly = Action("readonly");
     if (!readOnly->isChecked()) {
         readOnly->trigger();
         readOnlyForMisfit_ = true;
     }
     const std::string message = Utf8MisfitMessage(*outcome.misfit);
     ui_.ErrorBox(QString::fromUtf8(message.data(), int(message.size())));
+}
+
+void TForm1::LeaveMisfit(bool newDocument) {
+    if (newDocument && showingMisfit_) SelectCodePage(defaultCodePage);
+    showingMisfit_ = false;
+    QAction* readOnly = Action("readonly");
+    if (readOnlyForMisfit_ && readOnly->isChecked()) readOnly->trigger();
+    readOnlyForMisfit_ = false;
 }

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 
 #include "BedEdit.h"
+#include "BedEditColors.h"
 #include "BedEditKeyStrokes.h"
 #include "TextCounts.h"
 
@@ -151,11 +152,15 @@ void TForm1::pocetslovClick() { ShowCount(CountWords(Memo1->Lines()), "slov"); }
 void TForm1::Poetznakvtextu1Click() { ShowCount(CountCharacters(Memo1->Lines()), "znaků"); }
 
 void TForm1::Font1Click() {
-    // The dialog shows the last font chosen in it, not the editor's.
+    // The dialog shows the last font chosen in it, not the editor's; the colour is the text's.
     QFont font = fontDialogFont_;
-    if (!ui_.FontDialog(font, true)) return;
+    const QColor current = BedColorToQColor(Memo1->FontColor(), Memo1->palette());
+    QColor color = current;
+    if (!ui_.FontDialog(font, color, true)) return;
     fontDialogFont_ = font;
     Memo1->setFont(font);
+    // A colour left alone stays the desktop's text colour, following its theme.
+    if (color != current) Memo1->SetFontColor(BedColorFromQColor(color));
 }
 
 void TForm1::Timer1Timer() { SetPanel(5, QString::number(Memo1->CaretY())); }

@@ -40,6 +40,15 @@ void TForm1::NahrDalsiClick() {
         statusBar()->showMessage("Dokument je pouze pro čtení: nic nebylo nahrazeno.", 8000);
 }
 
+TBedReplaceAction TForm1::Memo1ReplaceText(const std::string& found, const std::string& replacement, int line,
+                                           int column) {
+    const QPoint topLeft = Memo1->PositionToPixels({column, line});
+    const QPoint bottomRight =
+        Memo1->PositionToPixels({column + int(found.size()), line}) + QPoint(0, Memo1->LineHeight());
+    const QRect match(Memo1->viewport()->mapToGlobal(topLeft), Memo1->viewport()->mapToGlobal(bottomRight));
+    return ui_.ReplacePrompt(Cp1250TextToUnicode(found), Cp1250TextToUnicode(replacement), match);
+}
+
 void TForm1::FindFromCommandLine(const std::string& value) {
     std::string text;
     // A character outside the code page cannot be in the text: nothing is found.

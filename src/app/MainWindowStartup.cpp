@@ -51,6 +51,7 @@ void TForm1::ApplySettings(const TBedSettings& s) {
     QFont font(QString::fromStdString(s.font));
     if (s.velikostFontu > 0) font.setPointSize(s.velikostFontu);
     Memo1->setFont(font);
+    Memo1->SetFontColor(s.barvaFontu);
     fontCharset_ = s.fontCharset;
     autoCodePage = s.autokodovani;
     Action("autokod")->setChecked(autoCodePage);
@@ -87,6 +88,7 @@ TBedSettings TForm1::CollectSettings() const {
     s.nahravaciCesta = loadDir;
     s.filterIndex = openRequest_.filterIndex;
     s.velikostFontu = Memo1->font().pointSize();
+    s.barvaFontu = Memo1->FontColor();
     s.podlePripony = Action("PodlePripony")->isChecked();
     s.pomListaL = Action("PomListaL")->isChecked();
     s.autokodovani = autoCodePage;

@@ -40,6 +40,8 @@ QString SizeText(size_t bytes) {
 
 void TForm1::StartJournal() {
     unsaved_ = std::make_unique<TBedUnsavedJournal>(Memo1->Lines());
+    // A command's changes are whole once the event loop has them back.
+    unsaved_->OnUnsettled = [this] { QTimer::singleShot(0, this, [this] { unsaved_->Settle(); }); };
     BeginJournal({});
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] { NoteJournal(); });
@@ -150,8 +152,8 @@ void TForm1::RestoreUnsavedWork(TBedOrphanJournal& journal) {
             file = TBedDocumentFile{c.base.path, {std::move(bytes), c.base.identity}, false};
         } else if (!fromClear) {
             ui_.ErrorBox(QString::fromUtf8("Neuložené změny souboru %1 nelze obnovit: soubor se mezitím změnil nebo "
-                                           "zmizel a jeho původní obsah se nezachoval (byl větší než 64 MB). "
-                                           "Záznam zůstává v %2.")
+                                           "zmizel a jeho původní obsah záznam nemá (soubor je větší než 64 MB, "
+                                           "nebo program skončil dřív, než ho stihl přečíst). Záznam zůstává v %2.")
                              .arg(PathText(c.base.path), PathText(journal.path)));
             return;
         }

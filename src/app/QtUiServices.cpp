@@ -8,11 +8,12 @@
 #include "T602Prompt.h"
 #include "ChangedOnDiskPrompt.h"
 #include "UnsavedWorkDialog.h"
+#include "FontColorDialog.h"
+#include "ReplacePrompt.h"
 #include "SavePrompt.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -90,13 +91,8 @@ bool QtUiServices::SaveDialog(TFileDialogRequest& request) {
     return RunFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
-bool QtUiServices::FontDialog(QFont& font, bool fixedPitchOnly) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(
-        &ok, font, parent_, QString(),
-        fixedPitchOnly ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions());
-    if (ok) font = chosen;
-    return ok;
+bool QtUiServices::FontDialog(QFont& font, QColor& color, bool fixedPitchOnly) {
+    return ChooseFontAndColor(parent_, font, color, fixedPitchOnly);
 }
 
 bool QtUiServices::PrintDialog(TPrintDialogRequest& request, QPrinter& printer) {
@@ -129,6 +125,11 @@ TUnsavedWorkAnswer QtUiServices::UnsavedWorkPrompt(const std::vector<TUnsavedWor
 
 TDiskChangeAnswer QtUiServices::ChangedOnDiskPrompt(const QString& fileName) {
     return AskChangedOnDisk(parent_, fileName);
+}
+
+TBedReplaceAction QtUiServices::ReplacePrompt(const QString& found, const QString& replacement,
+                                              const QRect& match) {
+    return AskReplace(parent_, found, replacement, match);
 }
 
 int QtUiServices::T602Prompt() {

@@ -15,11 +15,13 @@ public:
     QString InputBox(const QString& caption, const QString& prompt, const QString& preset) override;
     bool OpenDialog(TFileDialogRequest& request) override;
     bool SaveDialog(TFileDialogRequest& request) override;
-    bool FontDialog(QFont& font, bool fixedPitchOnly) override;
+    bool FontDialog(QFont& font, QColor& color, bool fixedPitchOnly) override;
     bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) override;
     TModalResult SavePrompt() override;
     TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) override;
     TUnsavedWorkAnswer UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) override;
+    TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement,
+                                    const QRect& match) override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;
     void AboutBox() override;

@@ -2,7 +2,11 @@
 // The user-interface services the main window and its commands rely on: message boxes, input
 // box, file, font and print dialogs, the program's own small dialogs, starting programs. One
 // interface, so every dialog path runs headless in tests with scripted answers.
+#include "BedEditSearch.h"
+
+#include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -75,7 +79,8 @@ public:
     virtual QString InputBox(const QString& caption, const QString& prompt, const QString& preset) = 0;
     virtual bool OpenDialog(TFileDialogRequest& request) = 0;
     virtual bool SaveDialog(TFileDialogRequest& request) = 0;
-    virtual bool FontDialog(QFont& font, bool fixedPitchOnly) = 0;
+    // The font, and beside it the text colour; both hold the choice on OK.
+    virtual bool FontDialog(QFont& font, QColor& color, bool fixedPitchOnly) = 0;
     // Sets up the printer (which printer, or a PDF file, paper, copies) and the range.
     virtual bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) = 0;
 
@@ -84,6 +89,10 @@ public:
     // "Soubor se změnil na disku": another program changed the document's file since it was
     // opened or saved; asked before a save would overwrite that.
     virtual TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) = 0;
+    // "Nahrazování": whether to replace the match shown selected at `match` (global
+    // coordinates): Ano, Ne, Vše, or Zrušit (also when closed by the frame).
+    virtual TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement,
+                                            const QRect& match) = 0;
     // "Soubor je v T602": the chosen T602 mode 0..2, or 3 when closed by the frame.
     virtual int T602Prompt() = 0;
     // "Neuložená práce": the documents whose unsaved edits a crash left; the answer is about the

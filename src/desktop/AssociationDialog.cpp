@@ -56,6 +56,11 @@ TForm7::TForm7(QWidget* parent, std::string program, std::string programDir,
     vlprip->setObjectName("vlprip");
     vlprip->setPlaceholderText(QString::fromUtf8("např. .dopis"));
     vlprip->setMaximumWidth(100);
+    // Typing an extension means wanting it: the box ticks itself, so that OK registers it or
+    // says why it can't.
+    connect(vlprip, &QLineEdit::textEdited, vlastni, [this](const QString& text) {
+        if (!text.isEmpty()) vlastni->setChecked(true);
+    });
     own->addWidget(vlastni);
     own->addWidget(vlprip);
     own->addStretch();

@@ -14,10 +14,8 @@ TBedClipboardText DecodeBlock(const std::string& data) {
         throw EBedEditError("Clipboard paste operation failed.");
     TBedClipboardText result;
     result.mode = TBedSelectionMode(data[0]);
+    // The text runs to the end of the data: NUL bytes are characters of a line like any other.
     result.text = data.substr(1);
-    // The block may come from a program that ends it with NUL, as the plain format does.
-    if (const size_t nul = result.text.find('\0'); nul != std::string::npos)
-        result.text.erase(nul);
     return result;
 }
 

@@ -240,6 +240,7 @@ void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
         case TBedLinesChangeKind::Replaced:
             LinesReplaced(change.first, change.count);
             break;
+        case TBedLinesChangeKind::Joined: break;  // the owner hears of it as Replaced and Deleted
     }
 }
 

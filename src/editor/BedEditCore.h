@@ -59,7 +59,14 @@ public:
     // Moves only the end.
     void SetSelTo(TBedPoint p);
     void SetCaretAndSelection(TBedPoint caret, TBedPoint begin, TBedPoint end);
+    // Selects the lines from anchorLine to line whole (as a drag through the gutter does); the
+    // caret goes to the end at `line`.
+    void SelectLines(int anchorLine, int line);
+    // Anchor and end differ. In column mode a block of no width over several lines counts too:
+    // typing goes into each of its lines.
     bool HasSelection() const;
+    // A column block of no width over several lines, a caret on each of them.
+    bool HasColumnCarets() const;
     TBedSelectionMode SelectionMode() const { return selectionMode_; }
     void SetSelectionMode(TBedSelectionMode mode);
     std::string SelectedText() const;
@@ -100,6 +107,7 @@ public:
     int MaxUndo() const { return undoList_.MaxUndo(); }
     void SetMaxUndo(int value);
     TBedBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
+    const TBedBookMarkOpt& BookMarkOptions() const { return bookMarkOptions_; }
 
     // ---- Scrolling and painting ---------------------------------------------------------
     int FirstVisibleLine() const { return topLine_; }
@@ -315,6 +323,11 @@ private:
     void CmdChar(const TCommandArgs& a);
     void CmdImeStr(const TCommandArgs& a);
     void TypeText(const std::string& text);
+    // Typing into column carets: the text goes into every line of the block, which then stands
+    // right of it.
+    void TypeIntoColumn(const std::string& text);
+    // Delete and Backspace at column carets: the character after (before) each caret goes.
+    void DeleteBesideColumn(bool before);
     void CmdDeleteLastChar(const TCommandArgs& a);
     void CmdDeleteChar(const TCommandArgs& a);
     void CmdDeleteWordOrEol(const TCommandArgs& a);
@@ -327,6 +340,8 @@ private:
     void CmdLineBreak(const TCommandArgs& a);
     void CmdTab(const TCommandArgs& a);
     int SmartTabWidth() const;
+    // The spaces Tab inserts at the caret: the smart width, else to the next tab stop.
+    int TabWidthAtCaret() const;
     void CmdShiftTab(const TCommandArgs& a) {}
     void CmdBlockIndent(const TCommandArgs& a) { BlockIndent(); }
     void CmdBlockUnindent(const TCommandArgs& a) { BlockUnindent(); }

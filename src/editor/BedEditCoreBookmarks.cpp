@@ -55,13 +55,14 @@ void TCustomBedEdit::MarksFollowInsertion(int index, int count) {
     }
 }
 
-// A mark on a deleted line goes to the line that takes its place; marks below move up.
+// A mark on a deleted line goes to the line above them (the first line when there is none);
+// marks below move up.
 void TCustomBedEdit::MarksFollowDeletion(int index, int count) {
     for (int i = 0; i < marks_.Count(); ++i) {
         TBedEditMark& m = marks_.Items(i);
         if (m.Line() > index + count)
             m.SetLine(m.Line() - count);
         else if (m.Line() > index)
-            m.SetLine(index + 1);
+            m.SetLine(std::max(index, 1));
     }
 }

@@ -40,6 +40,10 @@ void TCustomBedEdit::CmdImeStr(const TCommandArgs& a) {
 }
 
 void TCustomBedEdit::TypeText(const std::string& text) {
+    if (HasColumnCarets()) {
+        TypeIntoColumn(text);
+        return;
+    }
     if (HasSelection()) {
         SetSelectedText(text);
         return;
@@ -63,9 +67,52 @@ void TCustomBedEdit::TypeText(const std::string& text) {
     ScrollRightAfterTyping();
 }
 
+void TCustomBedEdit::TypeIntoColumn(const std::string& text) {
+    const TBedPoint anchor = blockBegin_, end = blockEnd_;
+    const int top = std::min(anchor.Y, end.Y), bottom = std::max(anchor.Y, end.Y);
+    std::string block = text;
+    for (int y = top; y < bottom; ++y) block.append(kLineBreak).append(text);
+    TScrollPastEol pastEol(*this);
+    TBedUndoGroup group(undoList_);
+    SetCaretXY({anchor.X, top});
+    SetSelFrom(caret_);
+    for (int y = top; y <= bottom; ++y) PadLineRecorded({anchor.X, y});
+    {
+        TUndoSuspension suspension(*this);
+        ReplaceSelectionRaw(smColumn, block);
+    }
+    const int x = anchor.X + int(text.size());
+    undoList_.Add(crInsert, {anchor.X, top}, {x, bottom}, {}, smColumn);
+    SetCaretAndSelection({x, end.Y}, {x, anchor.Y}, {x, end.Y});
+    ScrollRightAfterTyping();
+}
+
+void TCustomBedEdit::DeleteBesideColumn(bool before) {
+    const TBedPoint anchor = blockBegin_, end = blockEnd_;
+    const int left = before ? anchor.X - 1 : anchor.X;
+    if (left < 1) return;
+    bool reached = false;
+    for (int y = std::min(anchor.Y, end.Y); y <= std::max(anchor.Y, end.Y); ++y)
+        reached = reached || int(lines_.GetView(y - 1).size()) >= left;
+    if (!reached) {
+        // Nothing stands there to delete; Backspace still moves the carets left.
+        if (before) SetCaretAndSelection({left, end.Y}, {left, anchor.Y}, {left, end.Y});
+        return;
+    }
+    TBedPaintLock lock(*this);
+    SetSelFrom({left, anchor.Y});
+    SetSelTo({left + 1, end.Y});
+    DeleteSelectionRecorded(true);
+    SetCaretAndSelection({left, end.Y}, {left, anchor.Y}, {left, end.Y});
+}
+
 // ---- Deleting -----------------------------------------------------------------------------
 
 void TCustomBedEdit::CmdDeleteLastChar(const TCommandArgs&) {
+    if (HasColumnCarets()) {
+        DeleteBesideColumn(true);
+        return;
+    }
     if (HasSelection()) {
         DeleteSelectionRecorded(true);
         return;
@@ -110,6 +157,10 @@ void TCustomBedEdit::CmdDeleteLastChar(const TCommandArgs&) {
 }
 
 void TCustomBedEdit::CmdDeleteChar(const TCommandArgs&) {
+    if (HasColumnCarets()) {
+        DeleteBesideColumn(false);
+        return;
+    }
     if (HasSelection()) {
         DeleteSelectionRecorded(true);
         return;
@@ -184,11 +235,10 @@ void TCustomBedEdit::CmdClearAll(const TCommandArgs&) { ClearAll(); }
 
 void TCustomBedEdit::ClearAll() { lines_.Clear(); }
 
-// The upper lines are the ones that go, so that a mark on any of them lands on the joined line.
+// A mark on any of the joined lines lands on the joined line, which ends with the break of the
+// last of them.
 void TCustomBedEdit::JoinWithLinesBelow(int index, int count, std::string text) {
-    TBedLinesUpdate update(lines_);
-    lines_.DeleteLines(index, count);
-    lines_.Put(index, std::move(text));
+    lines_.JoinLines(index, count, std::move(text));
 }
 
 // ---- Line breaks --------------------------------------------------------------------------
@@ -252,11 +302,19 @@ int TCustomBedEdit::SmartTabWidth() const {
     return 0;
 }
 
+int TCustomBedEdit::TabWidthAtCaret() const {
+    const int width = SmartTabWidth();
+    return width > 0 ? width : tabWidth_ - (caret_.X - 1) % tabWidth_;
+}
+
 void TCustomBedEdit::CmdTab(const TCommandArgs&) {
+    if (HasColumnCarets()) {
+        TypeIntoColumn(std::string(size_t(TabWidthAtCaret()), ' '));
+        return;
+    }
     TBedUndoGroup group(undoList_);
     if (HasSelection()) DeleteSelectionRecorded();
-    int width = SmartTabWidth();
-    if (width <= 0) width = tabWidth_ - (caret_.X - 1) % tabWidth_;
+    const int width = TabWidthAtCaret();
     const TBedPoint old = caret_;
     if (lines_.Count() == 0) lines_.Add({});
     PadLineRecorded(old);

@@ -50,8 +50,9 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
     search_.SetSensitive(options & ssoMatchCase);
     search_.SetWhole(options & ssoWholeWord);
     search_.SetPattern(search);
+    // While asking, each match must be shown; without questions the picture waits for the end.
     std::optional<TBedPaintLock> lock;
-    if (replaceAll) lock.emplace(*this);
+    if (replaceAll && !prompt) lock.emplace(*this);
     // A replacement with line breaks moves the rest of its line down; the range is judged in
     // the lines as they were.
     const bool breaks = replace.find_first_of("\r\n") != std::string::npos;
@@ -173,8 +174,7 @@ TBedPoint TCustomBedEdit::ReplaceRegionRaw(TBedPoint from, TBedPoint to, const s
     joined.append(first.substr(0, head)).append(text).append(last.substr(tail));
     const int oldLines = to.Y - from.Y + 1;
     if (text.find_first_of("\r\n") == std::string::npos) {
-        lines_.Put(from.Y - 1, std::move(joined));
-        if (oldLines > 1) lines_.DeleteLines(from.Y, oldLines - 1);
+        JoinWithLinesBelow(from.Y - 1, oldLines - 1, std::move(joined));
     } else {
         std::vector<std::string> pieces = SplitPieces(joined);
         const int newLines = int(pieces.size());

@@ -85,9 +85,10 @@ TBedPoint TCustomBedEdit::SelTo() const {
     return PointBefore(blockEnd_, blockBegin_) ? blockBegin_ : blockEnd_;
 }
 
-bool TCustomBedEdit::HasSelection() const {
-    return blockBegin_.X != blockEnd_.X ||
-           (blockBegin_.Y != blockEnd_.Y && selectionMode_ != smColumn);
+bool TCustomBedEdit::HasSelection() const { return blockBegin_ != blockEnd_; }
+
+bool TCustomBedEdit::HasColumnCarets() const {
+    return selectionMode_ == smColumn && blockBegin_.X == blockEnd_.X && blockBegin_.Y != blockEnd_.Y;
 }
 
 TBedPoint TCustomBedEdit::ClampBlockPoint(TBedPoint p) const {
@@ -118,13 +119,12 @@ void TCustomBedEdit::SetSelTo(TBedPoint p) {
     if (options_.Contains(eoNoSelection)) return;
     p = ClampBlockPoint(p);
     if (p == blockEnd_) return;
-    if (selectionMode_ != smColumn || p.X == blockEnd_.X) {
-        if (selectionMode_ != smColumn || blockBegin_.X != p.X)
-            InvalidateTextLines(blockEnd_.Y, p.Y);
-    } else {
+    // A column block is shown on all its lines, also when it has no width.
+    if (selectionMode_ != smColumn)
+        InvalidateTextLines(blockEnd_.Y, p.Y);
+    else
         InvalidateTextLines(std::min({blockBegin_.Y, blockEnd_.Y, p.Y}),
                             std::max({blockBegin_.Y, blockEnd_.Y, p.Y}));
-    }
     blockEnd_ = p;
     StatusChanged(scSelection);
 }
@@ -134,6 +134,25 @@ void TCustomBedEdit::SetCaretAndSelection(TBedPoint caret, TBedPoint begin, TBed
     SetCaretXY(caret);
     SetSelFrom(begin);
     SetSelTo(end);
+}
+
+void TCustomBedEdit::SelectLines(int anchorLine, int line) {
+    const int count = std::max(1, lines_.Count());
+    anchorLine = std::clamp(anchorLine, 1, count);
+    line = std::clamp(line, 1, count);
+    const int top = std::min(anchorLine, line), bottom = std::max(anchorLine, line);
+    TBedPoint from{1, top}, to{1, bottom};
+    if (selectionMode_ == smColumn) {
+        int longest = 0;
+        for (int y = top; y <= bottom; ++y) longest = std::max(longest, int(lines_.GetView(y - 1).size()));
+        to.X = longest + 1;
+    } else if (selectionMode_ == smNormal) {
+        // Through the break after the lower line; the last line has none.
+        to = bottom < count ? TBedPoint{1, bottom + 1}
+                            : TBedPoint{int(lines_.GetView(bottom - 1).size()) + 1, bottom};
+    }
+    if (line < anchorLine) std::swap(from, to);
+    SetCaretAndSelection(to, from, to);
 }
 
 void TCustomBedEdit::SetSelectionMode(TBedSelectionMode mode) {

@@ -4,6 +4,12 @@
 
 #include <algorithm>
 
+TBedLineBreak LineBreakAt(const char* lineEnd, const char* end) {
+    if (lineEnd == end) return TBedLineBreak::None;
+    if (*lineEnd == '\n') return TBedLineBreak::LF;
+    return lineEnd + 1 < end && lineEnd[1] == '\n' ? TBedLineBreak::CRLF : TBedLineBreak::CR;
+}
+
 void TBedEditLineBreaks::Append(TBedLineBreak lineBreak) {
     const int line = runs_.empty() ? 0 : runs_.back().first + runs_.back().count;
     if (!runs_.empty() && runs_.back().kind == lineBreak)
@@ -17,7 +23,8 @@ void TBedEditLineBreaks::Follow(const TBedLinesChange& change) {
         case TBedLinesChangeKind::Cleared: Clear(); break;
         case TBedLinesChangeKind::Inserted: Insert(change.first, change.count); break;
         case TBedLinesChangeKind::Deleted: Delete(change.first, change.count); break;
-        case TBedLinesChangeKind::Replaced: break;  // a changed line keeps the break it ended with
+        case TBedLinesChangeKind::Replaced:  // a changed line keeps the break it ended with
+        case TBedLinesChangeKind::Joined: break;  // told as Replaced and Deleted
     }
 }
 

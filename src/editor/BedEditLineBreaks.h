@@ -17,6 +17,9 @@ enum class TBedLineBreak : uint8_t {
     None,  // the file's last line ended without a break
 };
 
+// The break that ends a line at lineEnd in a text that ends at end.
+TBedLineBreak LineBreakAt(const char* lineEnd, const char* end);
+
 // Lines first .. first + count - 1 all ended with `kind`.
 struct TBedLineBreakRun {
     int first;

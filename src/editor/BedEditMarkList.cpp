@@ -36,13 +36,3 @@ bool TBedEditMarkList::Contains(const TBedEditMark* mark) const {
     return std::any_of(marks_.begin(), marks_.end(),
                        [mark](const auto& m) { return m.get() == mark; });
 }
-
-std::vector<TBedEditMark*> TBedEditMarkList::MarksForLine(int line) const {
-    std::vector<TBedEditMark*> result;
-    for (const auto& m : marks_) {
-        if (m->Line() != line) continue;
-        result.push_back(m.get());
-        if (int(result.size()) == kMaxMarksPerLine) break;
-    }
-    return result;
-}

@@ -36,8 +36,6 @@ public:
     int Count() const { return int(marks_.size()); }
     TBedEditMark& Items(int index) const { return *marks_[size_t(index)]; }
     bool Contains(const TBedEditMark* mark) const;
-    // The marks of one line in list order, at most kMaxMarksPerLine.
-    std::vector<TBedEditMark*> MarksForLine(int line) const;
 
     std::function<void()> OnChange;
     std::function<void(int oldLine, int newLine)> OnMarkMoved;

@@ -30,6 +30,10 @@ struct TBedEditStringList::Impl {
     // measured at once, comes.
     void Uncount(int index) { lengths.Add(lines[index].expandedLength, -1); }
     void Recount(int index);
+    void EraseLines(int index, int count) {
+        for (int i = index; i < index + count; ++i) Uncount(i);
+        lines.Erase(index, count);
+    }
     // Opens one new line at index, growing the capacity by the list's rule when it is full, and
     // gives it the text.
     void InsertLine(int index, std::string&& text);
@@ -38,8 +42,15 @@ struct TBedEditStringList::Impl {
     // The breaks follow the change before the owner hears of it.
     void Notify(const TBedEditStringList& list, const TBedLinesChange& change) {
         breaks.Follow(change);
+        ForgetBreaksOfEmptiedText(change.kind);
         if (list.OnLinesChange) list.OnLinesChange(change);
-        if (list.OnJournal) list.OnJournal(change);
+        if (list.OnJournal && !joining) list.OnJournal(change);
+    }
+    bool joining = false;  // the journal hears of a join as one change
+    void ForgetBreaksOfEmptiedText(TBedLinesChangeKind kind) {
+        if ((kind == TBedLinesChangeKind::Replaced || kind == TBedLinesChangeKind::Deleted) &&
+            lines.Count() == 1 && TBedEditLineStore::View(lines[0]).empty())
+            breaks.Clear();
     }
     void Notify(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
         Notify(list, {kind, first, count});
@@ -319,9 +330,25 @@ void TBedEditStringList::DeleteLines(int index, int count) {
     d->Check(index);
     TBedLinesUpdate update(*this);
     count = std::min(count, Count() - index);
-    for (int i = index; i < index + count; ++i) d->Uncount(i);
-    d->lines.Erase(index, count);
+    d->EraseLines(index, count);
     d->Notify(*this, TBedLinesChangeKind::Deleted, index, count);
+}
+
+void TBedEditStringList::JoinLines(int index, int count, std::string text) {
+    d->Check(index);
+    TBedLinesUpdate update(*this);
+    count = std::min(count, Count() - index - 1);
+    d->joining = count > 0;
+    Put(index, std::move(text));
+    d->joining = false;
+    if (count <= 0) return;
+    d->EraseLines(index + 1, count);
+    // The breaks see the upper lines go, so that the joined line keeps the lowest one's break;
+    // the owner sees the lower ones go, the joined line keeping its place.
+    d->breaks.Follow({TBedLinesChangeKind::Deleted, index, count});
+    d->ForgetBreaksOfEmptiedText(TBedLinesChangeKind::Deleted);
+    if (OnLinesChange) OnLinesChange({TBedLinesChangeKind::Deleted, index + 1, count});
+    if (OnJournal) OnJournal({TBedLinesChangeKind::Joined, index, count});
 }
 
 void TBedEditStringList::Exchange(int index1, int index2) {
@@ -374,16 +401,6 @@ void TBedEditStringList::LoadFromFile(const std::string& fileName) {
     LoadFromBlock(TBedEditFileReader(fileName).ReadAll());
 }
 
-namespace {
-
-TBedLineBreak BreakAt(const char* lineEnd, const char* end) {
-    if (lineEnd == end) return TBedLineBreak::None;
-    if (*lineEnd == '\n') return TBedLineBreak::LF;
-    return lineEnd + 1 < end && lineEnd[1] == '\n' ? TBedLineBreak::CRLF : TBedLineBreak::CR;
-}
-
-}  // namespace
-
 void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
     const char* begin = block.bytes.get();
     const char* end = begin + block.size;
@@ -393,18 +410,19 @@ void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
     d->LoadLines(*this, std::move(block), CountLines(begin, end), [&](const auto& addLine) {
         sawCR = SplitLines(begin, end, [&](const char* lineBegin, const char* lineEnd) {
             addLine(lineBegin, lineEnd);
-            breaks.Append(BreakAt(lineEnd, end));
+            breaks.Append(LineBreakAt(lineEnd, end));
         });
     });
     d->breaks = std::move(breaks);
     d->lineBreakStyle = sawCR ? kLineBreakCRLF : kLineBreakLF;
 }
 
-void TBedEditStringList::LoadFromBlock(TBedEditBlock block,
-                                       const std::vector<std::string_view>& lines) {
+void TBedEditStringList::LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines,
+                                       TBedEditLineBreaks breaks) {
     d->LoadLines(*this, std::move(block), lines.size(), [&](const auto& addLine) {
         for (std::string_view line : lines) addLine(line.data(), line.data() + line.size());
     });
+    d->breaks = std::move(breaks);
 }
 
 void TBedEditStringList::SaveToFile(const std::string& fileName) {

@@ -27,8 +27,9 @@ class TBedEditLineBreaks;
 // What one change did to the lines: `count` lines from index `first` were inserted (also at the
 // end), deleted or given new text; or all `count` lines were cleared away (first is 0). Of a
 // replaced line, the `from` bytes at its start and the `kept` bytes at its end stayed as they
-// were.
-enum class TBedLinesChangeKind : uint8_t { Inserted, Deleted, Replaced, Cleared };
+// were. Only the journal hears of lines joined: the `count` lines after `first` were joined to
+// it (the owner hears of the line replaced and the others deleted).
+enum class TBedLinesChangeKind : uint8_t { Inserted, Deleted, Replaced, Cleared, Joined };
 struct TBedLinesChange {
     TBedLinesChangeKind kind;
     int first;
@@ -79,6 +80,10 @@ public:
     void InsertEmptyLines(int index, int count);
     void Delete(int index);
     void DeleteLines(int index, int count);
+    // Line index becomes `text`, which takes in the `count` lines below it: they go, and the
+    // joined line ends with the break the last of them had. Notifies Replaced(index), then
+    // Deleted(index + 1, count).
+    void JoinLines(int index, int count, std::string text);
     void Exchange(int index1, int index2);
     void Clear();
 
@@ -90,8 +95,9 @@ public:
     int LineBreakStyle() const;
     void SetLineBreakStyle(int style);
 
-    // The break each line ended with in the block it was loaded from (LoadFromBlock without
-    // lines cut beforehand); lines added since have none.
+    // The break each line ended with in the block it was loaded from; lines added since have
+    // none. A change that leaves the text one empty line forgets them: a document whose whole
+    // text was deleted keeps no break of its own.
     const TBedEditLineBreaks& LineBreaks() const;
     // From now on every line takes the break of the document's line-end mode.
     void ForgetLineBreaks();
@@ -103,9 +109,10 @@ public:
     // a string. Sets the line-break style: CR LF when a CR was met. Notifies Cleared (when there
     // were lines) and Inserted once.
     void LoadFromBlock(TBedEditBlock block);
-    // The same with the lines already cut out of the block; each view lies inside it. The
-    // line-break style stays.
-    void LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines);
+    // The same with the lines already cut out of the block, each view inside it, and the break
+    // each of them ended with. The line-break style stays.
+    void LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines,
+                       TBedEditLineBreaks breaks);
     // Raises EBedFileError; the file on disk is replaced only once the new text is complete.
     void SaveToFile(const std::string& fileName);
     // The body of the above, for a writer set up by the caller.

@@ -107,6 +107,12 @@ std::string DeletePayload(uint32_t first, uint32_t count) {
 
 std::string ClearPayload() { return EditFields(TBedJournalEdit::Clear, 0, 0, 0, 0, 0, 0); }
 
+std::string JoinPayload(uint32_t line, uint32_t count, std::string_view text) {
+    std::string out = EditFields(TBedJournalEdit::Join, line, count, 0, 0, 1, text.size());
+    PutBytes(out, text);
+    return out;
+}
+
 std::string CaretPayload(int x, int y) {
     std::string out;
     PutU32(out, uint32_t(x));

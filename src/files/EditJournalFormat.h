@@ -21,13 +21,13 @@ struct TBedJournalBase {
 
 // One change of the lines.
 struct TBedJournalEdit {
-    enum Kind : uint8_t { Insert, Delete, Replace, Clear };
+    enum Kind : uint8_t { Insert, Delete, Replace, Clear, Join };
     Kind kind = Clear;
-    uint32_t first = 0;   // Insert, Delete: the first line; Replace: the line
-    uint32_t count = 0;   // Delete: lines removed
+    uint32_t first = 0;   // Insert, Delete: the first line; Replace, Join: the line
+    uint32_t count = 0;   // Delete: lines removed; Join: lines joined to the line
     uint32_t from = 0;    // Replace: bytes kept at the line's start
     uint32_t kept = 0;    // Replace: bytes kept at its end
-    std::vector<std::string> lines;  // Insert: the new lines; Replace: the one new middle part
+    std::vector<std::string> lines;  // Insert: the new lines; Replace: the new middle; Join: the line
 };
 
 namespace journal {
@@ -50,6 +50,7 @@ std::string ReplacePayload(uint32_t line, uint32_t from, uint32_t kept, std::str
 std::string InsertPayload(uint32_t first, const std::vector<std::string_view>& lines);
 std::string DeletePayload(uint32_t first, uint32_t count);
 std::string ClearPayload();
+std::string JoinPayload(uint32_t line, uint32_t count, std::string_view text);
 std::string CaretPayload(int x, int y);
 std::string ChecksumPayload(uint64_t checksum);
 

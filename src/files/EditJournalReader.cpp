@@ -20,7 +20,7 @@ bool ParseHeader(std::string_view in, TBedJournalBase& base) {
 }
 
 bool ParseEdit(std::string_view in, TBedJournalEdit& edit) {
-    if (in.empty() || static_cast<unsigned char>(in[0]) > TBedJournalEdit::Clear) return false;
+    if (in.empty() || static_cast<unsigned char>(in[0]) > TBedJournalEdit::Join) return false;
     edit.kind = TBedJournalEdit::Kind(in[0]);
     in.remove_prefix(1);
     uint32_t lines = 0;
@@ -36,7 +36,8 @@ bool ParseEdit(std::string_view in, TBedJournalEdit& edit) {
     if (!in.empty()) return false;
     switch (edit.kind) {
         case TBedJournalEdit::Insert: return edit.count == lines;
-        case TBedJournalEdit::Replace: return lines == 1;
+        case TBedJournalEdit::Replace:
+        case TBedJournalEdit::Join: return lines == 1;
         case TBedJournalEdit::Delete:
         case TBedJournalEdit::Clear: return lines == 0;
     }

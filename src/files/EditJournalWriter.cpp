@@ -76,7 +76,7 @@ TBedJournalWriter::TBedJournalWriter(const TBedPrivateDirectory& directory, cons
     path_ = directory.path + name_;
     pending_ = kMagic;
     AppendRecord(pending_, kHeader, HeaderPayload(base));
-    appended_ = pending_.size();
+    appended_ = settled_ = header_ = pending_.size();
     pendingSince_ = std::chrono::steady_clock::now();
     thread_ = std::thread(&TBedJournalWriter::Run, this, std::make_unique<TBedJournalBase>(base));
 }
@@ -107,11 +107,17 @@ void TBedJournalWriter::Append(RecordType type, std::string_view payload) {
     if (!fd_) return;
     {
         std::lock_guard lock(mutex_);
-        if (pending_.empty()) pendingSince_ = std::chrono::steady_clock::now();
         const size_t before = pending_.size();
         AppendRecord(pending_, type, payload);
         appended_ += pending_.size() - before;
     }
+}
+
+void TBedJournalWriter::Settle() {
+    if (!fd_) return;
+    std::lock_guard lock(mutex_);
+    if (settled_ == 0 && !pending_.empty()) pendingSince_ = std::chrono::steady_clock::now();
+    settled_ = pending_.size();
     // The thread wakes by itself when the flush is due.
 }
 
@@ -129,6 +135,7 @@ void TBedJournalWriter::Sync() {
     std::unique_lock lock(mutex_);
     if (!thread_.joinable()) return;
     const uint64_t target = appended_;
+    settled_ = pending_.size();
     pendingSince_ = std::chrono::steady_clock::time_point();  // due now
     wake_.notify_all();
     synced_.wait(lock, [&] { return onDisk_ >= target || stop_; });
@@ -150,11 +157,16 @@ void TBedJournalWriter::Run(std::unique_ptr<TBedJournalBase> base) {
     if (base) reader.emplace(*base);
     std::unique_lock lock(mutex_);
     for (;;) {
-        const bool due = !pending_.empty() && std::chrono::steady_clock::now() >= pendingSince_ + kJournalFlushInterval;
-        if (stop_ || due) {
-            std::string out;
-            out.swap(pending_);
-            const uint64_t reached = appended_;
+        const bool due = settled_ > 0 && std::chrono::steady_clock::now() >= pendingSince_ + kJournalFlushInterval;
+        // Leaving the journal behind, it is made whole first: the base is read to its end.
+        const bool finishing = stop_ && !remove_ && reader && reader->Active();
+        if ((stop_ || due) && !finishing) {
+            // On the way out everything goes: the program ends between commands.
+            const size_t taken = stop_ ? pending_.size() : settled_;
+            std::string out = pending_.substr(0, taken);
+            pending_.erase(0, taken);
+            settled_ = header_ = 0;
+            const uint64_t reached = appended_ - pending_.size();
             if (stop_ && remove_) break;
             lock.unlock();
             if (!out.empty()) WriteOut(out);
@@ -169,17 +181,20 @@ void TBedJournalWriter::Run(std::unique_ptr<TBedJournalBase> base) {
             const bool done = reader->Step();
             lock.lock();
             if (done) {
-                if (pending_.empty()) pendingSince_ = std::chrono::steady_clock::now();
-                const size_t before = pending_.size();
-                if (reader->Kept()) AppendRecord(pending_, kSnapshot, reader->Snapshot());
-                AppendRecord(pending_, kChecksum, ChecksumPayload(reader->Checksum()));
-                appended_ += pending_.size() - before;
+                if (settled_ == 0) pendingSince_ = std::chrono::steady_clock::now();
+                // The base's records stand apart from any command: they go first, after the head.
+                std::string base;
+                if (reader->Kept()) AppendRecord(base, kSnapshot, reader->Snapshot());
+                AppendRecord(base, kChecksum, ChecksumPayload(reader->Checksum()));
+                pending_.insert(header_, base);
+                settled_ += base.size();
+                appended_ += base.size();
                 reader.reset();
             }
             continue;
         }
-        if (pending_.empty())
-            wake_.wait(lock);
+        if (settled_ == 0)
+            wake_.wait_for(lock, kJournalFlushInterval);
         else
             wake_.wait_until(lock, pendingSince_ + kJournalFlushInterval);
     }

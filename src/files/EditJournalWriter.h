@@ -38,6 +38,9 @@ public:
     TBedJournalWriter& operator=(const TBedJournalWriter&) = delete;
 
     void Append(journal::RecordType type, std::string_view payload);
+    // What was appended so far is whole: the commands that made it have ended. Only such
+    // records go to disk, so a crash never leaves half of a command (a replace-all, a paste).
+    void Settle();
     // The document was saved or dropped: the journal is removed.
     void End();
     // Waits until everything appended so far is on disk (for tests and benchmarks).
@@ -54,7 +57,9 @@ private:
     std::condition_variable wake_;
     std::condition_variable synced_;
     std::string pending_;
-    std::chrono::steady_clock::time_point pendingSince_;
+    size_t settled_ = 0;  // bytes of pending_ that are whole
+    size_t header_ = 0;   // bytes of pending_ that are the journal's head, until it is written
+    std::chrono::steady_clock::time_point pendingSince_;  // when the first settled record came
     uint64_t appended_ = 0;  // bytes handed over, and of those on disk
     uint64_t onDisk_ = 0;
     bool stop_ = false;

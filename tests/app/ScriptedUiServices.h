@@ -39,12 +39,19 @@ public:
     bool OpenDialog(TFileDialogRequest& r) override { return FileDialog(openAnswers, "open", r); }
     bool SaveDialog(TFileDialogRequest& r) override { return FileDialog(saveAnswers, "save", r); }
     std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<QColor> fontColorAnswers;  // none queued: the colour stays
     QFont lastFontShown;
-    bool FontDialog(QFont& font, bool fixedPitchOnly) override {
+    QColor lastFontColorShown;
+    bool FontDialog(QFont& font, QColor& color, bool fixedPitchOnly) override {
         shown << QString("font: ") + (fixedPitchOnly ? "fixed" : "any");
         lastFontShown = font;
+        lastFontColorShown = color;
         auto answer = Take(fontAnswers, "font dialog", std::optional<QFont>());
         if (answer) font = *answer;
+        if (answer && !fontColorAnswers.empty()) {
+            color = fontColorAnswers.front();
+            fontColorAnswers.pop_front();
+        }
         return answer.has_value();
     }
     // The print dialog's answer: the range chosen and the PDF file printed into.
@@ -86,6 +93,13 @@ public:
     TDiskChangeAnswer ChangedOnDiskPrompt(const QString&) override {
         shown << "changedOnDiskPrompt";
         return Take(diskChangeAnswers, "changed-on-disk prompt", TDiskChangeAnswer::Cancel);
+    }
+    std::deque<TBedReplaceAction> replaceAnswers;
+    QRect lastReplaceMatch;
+    TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement, const QRect& match) override {
+        shown << "replacePrompt: " + found + " -> " + replacement;
+        lastReplaceMatch = match;
+        return Take(replaceAnswers, "replace prompt", raCancel);
     }
     int T602Prompt() override {
         shown << "t602Prompt";

@@ -3,6 +3,9 @@
 // leave the files as they were unless it was asked to write them, and report by its exit status.
 #include "FileWriter.h"
 #include "SaveNotes.h"
+#include "UnsavedJournal.h"
+#include "UnsavedJournals.h"
+#include "BedEditStringList.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -312,4 +315,30 @@ TEST_F(BatchRun, ANameThatIsNotUtf8StillNamesItsFile) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadFile(name), "\x8A\xC1\r\n");
     EXPECT_EQ(Entries(), std::vector<std::string>{name});
+}
+
+TEST_F(BatchRun, UnsavedWorkACrashLeftIsNamedButNeverApplied) {
+    const std::string journals = StateHome() + "/bed/unsaved";
+    const pid_t crashed = ::fork();
+    if (crashed == 0) {
+        SetUnsavedJournalDirectory(journals);
+        TBedEditStringList lines;
+        TBedUnsavedJournal journal(lines);
+        journal.Begin({});
+        lines.Add("napsáno, neuloženo");
+        journal.Settle();
+        journal.Writer()->Sync();
+        ::_exit(0);  // as a crash ends it: the journal stays
+    }
+    ::waitpid(crashed, nullptr, 0);
+    WriteFile("a.txt", "a\r\n");
+    const TBedRun run = Run({"a.txt", "C=U", "C=Q"});
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.errLines.size(), 1) << run.Err().toStdString();
+    EXPECT_TRUE(run.errLines[0].startsWith(QString::fromUtf8("bed: Neuložená práce: dokument bez jména (naposledy změněn ")))
+        << run.Err().toStdString();
+    EXPECT_TRUE(run.errLines[0].endsWith(QString::fromUtf8("; obnovit ho lze po spuštění s obrazovkou")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(journals), {}), 1);  // kept for a run with a display
+    EXPECT_EQ(ReadFile("a.txt"), "a\n");
 }

@@ -2,6 +2,8 @@
 #include "FormFixture.h"
 
 #include <QAction>
+#include <QMimeData>
+#include <QUrl>
 
 #include <sys/stat.h>
 
@@ -129,8 +131,15 @@ TEST_F(TDocuments, ReloadInAnotherCodePageReinterpretsTheBytes) {
     form->OtevritClick();
     EXPECT_EQ(form->Memo1->Lines().Get(0), "\x9b");
     form->Action("Kamenicti1")->trigger();
-    form->SetModified(true);
-    form->ZnovuNacistClick();
+    // Unsaved changes are not dropped unasked.
+    ShowFocused();
+    TypeKeys(form->Memo1, "x");
+    ui.shown.clear();
+    ui.savePromptAnswers = {TModalResult::Cancel, TModalResult::No};
+    QTest::keyClick(form->Memo1, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(form->Memo1->Lines().Get(0), "x\x9b");
+    QTest::keyClick(form->Memo1, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(ui.shown, (QStringList{"savePrompt", "savePrompt"}));
     EXPECT_EQ(form->Memo1->Lines().Get(0), "\x8a");
     EXPECT_FALSE(form->modified);
 }
@@ -146,7 +155,23 @@ TEST_F(TDocuments, OpenDialogTitleNamesTheCodePage) {
 TEST_F(TDocuments, DroppedFileBecomesTheDocument) {
     WriteFile("drop.txt", "dropped\n");
     Start();
-    form->Memo1DropFiles({Path("drop.txt"), Path("ignored.txt")});
+    ShowFocused();
+    TypeKeys(form->Memo1, "unsaved");
+    const auto drop = [&] {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(Path("drop.txt"))),
+                      QUrl::fromLocalFile(QString::fromStdString(Path("ignored.txt")))});
+        QDragEnterEvent enter(QPoint(20, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form->Memo1->viewport(), &enter);
+        QDropEvent event(QPointF(20, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(form->Memo1->viewport(), &event);
+    };
+    // As opening another file does, the drop asks about unsaved changes first.
+    ui.savePromptAnswers = {TModalResult::Cancel, TModalResult::No};
+    drop();
+    EXPECT_EQ(form->Memo1->Lines().Get(0), "unsaved");
+    drop();
+    EXPECT_EQ(ui.shown, (QStringList{"savePrompt", "savePrompt"}));
     EXPECT_EQ(form->FileName(), QString::fromStdString(Path("drop.txt")));
     EXPECT_EQ(form->Memo1->Lines().Get(0), "dropped");
     form->Memo1->Lines().Put(0, "edited");

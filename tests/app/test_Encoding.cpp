@@ -51,10 +51,11 @@ TEST_F(TEncoding, Utf8ThatCp1250CantHoldIsShownUnconvertedAndSavedBackUnchanged)
         {malformed, "Soubor není platný text v UTF-8: chybný bajt 0xC5 na řádku 3. Soubor je zobrazen "
                     "nepřevedený a jen pro čtení; uložením se jeho bajty nezmění."},
     };
+    WriteFile("bed.ini", "[bed]\nimplicitniKodovani=5\n");  // UTF-8
     for (const auto& [bytes, message] : cases) {
         WriteFile("x.txt", bytes);
         ui.shown.clear();
-        Start({"K=U", Q(Path("x.txt"))});
+        Start({Q(Path("x.txt"))});
         EXPECT_EQ(ui.shown, QStringList{"error: " + message});
         EXPECT_TRUE(form->Action("readonly")->isChecked());
         EXPECT_EQ(form->PanelText(3), "RO");
@@ -64,6 +65,13 @@ TEST_F(TEncoding, Utf8ThatCp1250CantHoldIsShownUnconvertedAndSavedBackUnchanged)
         EXPECT_EQ(text, bytes);
         form->UlozitClick();
         EXPECT_EQ(ReadFile("x.txt"), bytes);
+        // A new document is writable again, in the default code page.
+        form->Action("Novy")->trigger();
+        EXPECT_FALSE(form->Memo1->ReadOnly());
+        EXPECT_EQ(form->PanelText(2), "UTF-8");
+        ui.openAnswers.push_back(Q(Path("x.txt")));
+        form->OtevritClick();
+        EXPECT_TRUE(form->Memo1->ReadOnly());
         // The next file that converts is editable again.
         WriteFile("ok.txt", kUtf8Czech);
         ui.openAnswers.push_back(Q(Path("ok.txt")));

@@ -41,7 +41,8 @@ TEST_F(HeadlessUi, PromptsAndDialogsAreCancelledWithALineEach) {
     request.title = "Otevřít soubor";
     EXPECT_FALSE(ui.OpenDialog(request));
     QFont font;
-    EXPECT_FALSE(ui.FontDialog(font, true));
+    QColor color;
+    EXPECT_FALSE(ui.FontDialog(font, color, true));
     TPrintDialogRequest print;
     QPrinter printer;
     EXPECT_FALSE(ui.PrintDialog(print, printer));

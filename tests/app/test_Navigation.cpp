@@ -2,8 +2,11 @@
 #include "FormFixture.h"
 
 #include "BedEditKeyStrokes.h"
+#include "FontColorDialog.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -165,6 +168,31 @@ TEST_F(TNavigation, SelectionModeItemsExcludeEachOther) {
     EXPECT_EQ(form->Memo1->SelectionMode(), smNormal);
 }
 
+// A column block of no width still spans its lines: extending it keeps them, typing and
+// deleting go into each, and copy, cut and shifting act on all of them.
+TEST_F(TNavigation, AColumnBlockKeepsItsLinesWhileItHasNoWidth) {
+    SetText({"abcd", "efgh", "ijkl"});
+    form->Memo1->SetCaretXY({2, 1});
+    Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Down, Qt::ShiftModifier);
+    Key(Qt::Key_Right, Qt::ShiftModifier);
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_EQ(ClipboardText(), "b\r\nf\r\nj");
+    Key(Qt::Key_Left, Qt::ShiftModifier);
+    TypeKeys(form->Memo1, "xy");
+    EXPECT_EQ(Lines(), (Text{"axybcd", "exyfgh", "ixyjkl"}));
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Lines(), (Text{"axcd", "exgh", "ixkl"}));
+    Key(Qt::Key_Right, Qt::ShiftModifier);
+    Key(Qt::Key_Right, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(Lines(), (Text{" axcd", " exgh", " ixkl"}));
+    Key(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(ClipboardText(), "x\r\nx\r\nx");
+    EXPECT_EQ(Lines(), (Text{" acd", " egh", " ikl"}));
+}
+
 TEST_F(TNavigation, ReadOnlyTogglesPanelThree) {
     SetText({"a"});
     Key(Qt::Key_R, Qt::ControlModifier | Qt::AltModifier);
@@ -219,13 +247,22 @@ TEST_F(TNavigation, TheStatusBarShowsTheCaretLine) {
     EXPECT_NE(form->findChild<QTimer*>("Timer1"), nullptr);
 }
 
-TEST_F(TNavigation, TheFontDialogShowsTheLastFontChosenInIt) {
+TEST_F(TNavigation, TheFontDialogShowsTheLastFontChosenInItAndTheTextColour) {
     QFont chosen("DejaVu Sans Mono", 14);
     ui.fontAnswers = {chosen, std::nullopt};
+    ui.fontColorAnswers = {QColor(0x12, 0x34, 0x56)};
     form->Action("Font1")->trigger();
     EXPECT_EQ(ui.shown.last(), "font: fixed");
     EXPECT_EQ(ui.lastFontShown.family(), "Courier New");
+    EXPECT_EQ(ui.lastFontColorShown, form->Memo1->palette().color(QPalette::Text));
     EXPECT_EQ(form->Memo1->font().pointSize(), 14);
+    EXPECT_EQ(form->Memo1->FontColor(), 0x563412);
+    // The real dialog has the colour beside the font's buttons.
+    TFontColorDialog dialog(chosen, Qt::red, true, form.get());
+    EXPECT_TRUE(dialog.findChild<QDialogButtonBox*>()->buttons().contains(dialog.ColorButton()));
+    EXPECT_EQ(dialog.ColorButton()->text(), "&Barva textu...");
+    EXPECT_TRUE(dialog.testOption(QFontDialog::MonospacedFonts));
+    EXPECT_EQ(dialog.TextColor(), QColor(Qt::red));
     form->Memo1->setFont(QFont("Courier New", 9));
     form->Action("Font1")->trigger();  // cancelled: the font stays
     EXPECT_EQ(ui.lastFontShown.pointSize(), 14);

@@ -170,6 +170,44 @@ TEST_F(TSearch, ReplaceAllThroughTheDialogAndReplaceNext) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"1 dva 1X", "jedna"}));
 }
 
+// "Ptát se před nahrazením": each match is shown selected and in view, and the answer decides.
+TEST_F(TSearch, AskingBeforeEachReplacement) {
+    std::string text = "a\r\nb\r\n";
+    for (int i = 0; i < 60; ++i) text += "x\r\n";
+    text += "a a a a\r\n";
+    WriteFile("a.txt", text);
+    Start({QString::fromStdString(Path("a.txt"))});
+    form->resize(500, 300);
+    ShowFocused();
+    form->Form9().Edit1->setText("a");
+    form->Form9().Edit2->setText("Z");
+    form->Form9().ptatse->setChecked(true);
+    form->Form9().vse->setChecked(true);
+    std::vector<std::pair<std::string, int>> seen;  // the selection and the top line at each question
+    form->Memo1->OnReplaceText = [&, ask = form->Memo1->OnReplaceText](TCustomBedEdit& e, const std::string& f,
+                                                                        const std::string& r, int line, int column) {
+        seen.emplace_back(e.SelectedText() + "@" + std::to_string(e.CaretY()), e.FirstVisibleLine());
+        return ask(e, f, r, line, column);
+    };
+    ui.replaceAnswers = {raSkip, raReplace, raReplaceAll};
+    form->NahrDalsiClick();
+    EXPECT_EQ(ui.shown.value(0), "replacePrompt: a -> Z");
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0], (std::pair<std::string, int>{"a@1", 1}));
+    EXPECT_EQ(seen[1].first, "a@63");
+    EXPECT_GT(seen[1].second, 40);  // scrolled down to the match
+    EXPECT_TRUE(form->Memo1->viewport()->rect().contains(form->Memo1->viewport()->mapFromGlobal(
+        ui.lastReplaceMatch.center())));
+    EXPECT_EQ(Lines().front(), "a");
+    EXPECT_EQ(Lines().back(), "Z Z Z Z");
+    // Zrušit stops at the match asked about.
+    form->Memo1->SetCaretXY({1, 1});
+    ui.replaceAnswers = {raCancel};
+    form->NahrDalsiClick();
+    EXPECT_EQ(Lines().front(), "a");
+    EXPECT_EQ(form->Memo1->SelectedText(), "a");
+}
+
 TEST_F(TSearch, ReplaceLeavesAReadOnlyDocumentAlone) {
     WriteFile("a.txt", "abc\r\n");
     Start({QString::fromStdString(Path("a.txt")), "C=R"});

@@ -3,6 +3,10 @@
 #include "DocumentLoader.h"
 #include "DocumentTestHelpers.h"
 #include "DocumentWriter.h"
+#include "LineWrap.h"
+#include "TextToolEdit.h"
+
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -71,6 +75,45 @@ TEST_F(DocumentWriterTest, WhatTheLoaderReadsTheWriterWritesBack) {
         ASSERT_EQ(back.Count(), 1);
         EXPECT_EQ(back.Get(0), text[0]) << cp;
     }
+}
+
+// The end of the file is the last line's business: deleting all, joining lines, wrapping and
+// converting T602 leave it as the file had it.
+TEST_F(DocumentWriterTest, EditsAndConversionsKeepTheEndOfTheFile) {
+    TCustomBedEdit editor;
+    T602Session session;
+    const auto edited = [&](const std::string& bytes, int codePage, const std::function<void()>& edit) {
+        TBedDocumentFile file = ReadDocumentFile(Make("in.txt", bytes));
+        const bool unix = file.unixLineEnds;
+        LoadDocument(std::move(file), codePage, session, {}, editor.Lines());
+        edit();
+        WriteDocument(Path("out.txt"), editor.Lines(), codePage, unix);
+        return Contents("out.txt");
+    };
+    const auto deleteSelection = [&](TBedPoint from, TBedPoint to) {
+        editor.SetSelFrom(from);
+        editor.SetSelTo(to);
+        editor.CommandProcessor(ecDeleteChar, 0, nullptr);
+    };
+    EXPECT_EQ(edited("ab\r\n\r\n", cpCP1250, [&] {
+        editor.CommandProcessor(ecSelectAll, 0, nullptr);
+        editor.CommandProcessor(ecDeleteChar, 0, nullptr);
+    }), "");
+    EXPECT_EQ(edited("ab\n", cpCP1250, [&] { deleteSelection({1, 1}, {3, 1}); }), "");
+    // Joined lines end as the lower one did.
+    EXPECT_EQ(edited("a\r\nb", cpCP1250, [&] { deleteSelection({2, 1}, {1, 2}); }), "ab");
+    EXPECT_EQ(edited("a\r\nb\n", cpCP1250, [&] {
+        editor.SetCaretXY({2, 1});
+        editor.CommandProcessor(ecDeleteChar, 0, nullptr);
+    }), "ab\n");
+    // Wrapping breaks lines but keeps the end.
+    EXPECT_EQ(edited("aaa bbb ccc", cpCP1250, [&] {
+        TBedTextToolEdit edit(editor, nullptr);
+        WrapLines(edit, 4);
+    }), "aaa \nbbb \nccc");
+    session.SetMode(t602Text);
+    EXPECT_EQ(edited("@CT 0\r\ntext\r\n\r\n", cpKamenicky, [] {}), "text\r\n\r\n");
+    EXPECT_EQ(edited("@CT 0\r\n\x02text\x02", cpKamenicky, [] {}), "text");
 }
 
 TEST_F(DocumentWriterTest, AFailedWriteLeavesNothingBehind) {

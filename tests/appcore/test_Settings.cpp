@@ -88,10 +88,13 @@ TEST(Settings, DefaultsRoundTripAndThePodlePriponyPair) {
     EXPECT_EQ(defaults.ukladaciCesta, "/prog/");
     EXPECT_EQ(defaults.hraniceZlomu, 80);
     EXPECT_EQ(defaults.implicitniKodovani, 4);
+    EXPECT_EQ(defaults.barvaFontu, clWindowText);
 
-    Write(name, "[bed]\nPodlePripony=0\n");
+    Write(name, "[bed]\nPodlePripony=0\nbarvaFontu=0x1FFFFFFF\n");  // no colour for text
     TBedSettings s = ReadSettings(TIniFile(name), "/prog/");
     EXPECT_FALSE(s.podlePripony);
+    EXPECT_EQ(s.barvaFontu, clWindowText);
+    s.barvaFontu = 0x563412;
     s.podlePripony = true;
     s.vyska = 700;
     s.font = "Liberation Mono";
@@ -107,6 +110,7 @@ TEST(Settings, DefaultsRoundTripAndThePodlePriponyPair) {
     EXPECT_EQ(back.font, "Liberation Mono");
     EXPECT_EQ(back.recent[2].name, "/home/a/b.txt");
     EXPECT_EQ(back.recent[2].y, 17);
+    EXPECT_EQ(back.barvaFontu, 0x563412);
     EXPECT_EQ(Read(name).find("PodlePripony=1") != std::string::npos ||
                   Read(name).find("podlePripony=1") != std::string::npos,
               true);

@@ -114,9 +114,18 @@ TEST_F(AssociationDialogTest, AnUnacceptableOwnExtensionKeepsTheDialogOpen) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(fs::is_empty(root));
 
+    // Typing an extension ticks its box; one with a space is refused, saying why.
+    Box("vlastni")->setChecked(false);
+    QTest::keyClicks(form->vlprip, "a b");
+    EXPECT_TRUE(Box("vlastni")->isChecked());
+    ClickOk();
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].startsWith(QString::fromUtf8("Vlastní přípona „a b“ není platná: obsahuje mezeru.")));
+    EXPECT_TRUE(form->isVisible());
+
     form->vlprip->setText(".dopis");
     ClickOk();
-    EXPECT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors.size(), 2);
     EXPECT_FALSE(form->isVisible());
     EXPECT_NE(Read(root / "config/mimeapps.list").find("text/x-bed-dopis="), std::string::npos);
     EXPECT_TRUE(fs::exists(root / "data/applications/Brousek Editor.desktop"));

@@ -169,7 +169,7 @@ TEST_F(AssociationsTest, AShortcutThatCannotBeSavedIsNumberedThenReported) {
 }
 
 TEST_F(AssociationsTest, AnUnacceptableOwnExtensionWritesNothing) {
-    for (const std::string typed : {".", "a b", "x/../../y", "*", ""}) {
+    for (const std::string typed : {".", "a b", "x/../../y", "*", "ž", ""}) {
         TAssociationRequest r;
         r.extensions = {".txt"};
         r.ownExtension = true;
@@ -178,7 +178,7 @@ TEST_F(AssociationsTest, AnUnacceptableOwnExtensionWritesNothing) {
         const TAssociationOutcome out = RunAssociations(r, target, host);
         EXPECT_TRUE(out.refused) << typed;
         ASSERT_EQ(out.messages.size(), 1u);
-        EXPECT_NE(out.messages[0].find(typed.empty() ? "Zadejte vlastní příponu" : "„" + typed + "“ není platná"),
+        EXPECT_NE(out.messages[0].find(typed.empty() ? "Zadejte vlastní příponu" : "„" + typed + "“ není platná:"),
                   std::string::npos)
             << out.messages[0];
         EXPECT_NE(out.messages[0].find("Nic nebylo zapsáno."), std::string::npos);

@@ -51,16 +51,21 @@ void ExpectSame(const TMarkedEdit& byCommand, const TMarkedEdit& byLines, const 
 
 TEST(CoreLinesChange, DeletedLinesMoveMarksLikeTheDeleteCommands) {
     TMarkedEdit byCommand, byLines;
-    // Lines 3 to 6 (the whole comment) go: their marks land on the line taking their place.
+    // Lines 3 to 6 (the whole comment) go: their marks land on the line above them.
     byCommand.Select({1, 3}, {1, 6}, smLine);
     byCommand.SetSelectedText("");
     byLines.Lines().DeleteLines(2, 4);
-    ExpectSame(byCommand, byLines, {2, 3, 3, 5});
+    ExpectSame(byCommand, byLines, {2, 2, 2, 5});
 
     byCommand.SetCaretXY({1, 2});
     byCommand.Cmd(ecDeleteLine);
     byLines.Lines().Delete(1);
-    ExpectSame(byCommand, byLines, {2, 2, 2, 4});
+    ExpectSame(byCommand, byLines, {1, 1, 1, 4});
+    // Without a line above, they stay on the first line.
+    byCommand.SetCaretXY({1, 1});
+    byCommand.Cmd(ecDeleteLine);
+    byLines.Lines().Delete(0);
+    ExpectSame(byCommand, byLines, {1, 1, 1, 3});
 }
 
 TEST(CoreLinesChange, InsertedLinesMoveMarksLikeTyping) {
@@ -98,7 +103,7 @@ TEST(CoreLinesChange, ReplacedLinesRescanButKeepTheMarks) {
     ExpectSame(byCommand, byLines, {2, 4, 6, 9});
 }
 
-// Joining lines deletes the upper ones, so that their marks land on the joined line.
+// Marks on joined lines land on the joined line.
 TEST(CoreLinesChange, JoinedLinesKeepTheirMarksOnTheJoinedLine) {
     TMarkedEdit e;
     e.SetCaretXY({1, 5});

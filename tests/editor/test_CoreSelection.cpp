@@ -35,14 +35,24 @@ TEST(CoreCaret, VerticalMovesKeepTheColumnOnlyWithKeepCaretX) {
     EXPECT_EQ(e.CaretXY(), P(7, 3));
 }
 
-TEST(CoreSelection, HasSelectionDependsOnMode) {
-    TTestEdit e({"a", "b", "c", "d", "e", "f", "g", "h", "i"});
-    e.Select({5, 2}, {5, 9}, smColumn);
+// A column block of no width over several lines is a caret on each of them: typing, Backspace
+// and Delete act on every line, as one undo step each.
+TEST(CoreSelection, AColumnBlockOfNoWidthTypesIntoEachOfItsLines) {
+    TTestEdit e({"abc", "d", "efg"});
+    e.Select({3, 2}, {3, 2}, smColumn);
     EXPECT_FALSE(e.HasSelection());
-    e.SetSelectionMode(smNormal);
-    // The normal mode clamps the anchor to its line, so set the points again.
-    e.Select({1, 2}, {1, 9});
-    EXPECT_TRUE(e.HasSelection());
+    e.Select({3, 1}, {3, 3}, smColumn);
+    ASSERT_TRUE(e.HasSelection());
+    EXPECT_EQ(e.SelectedText(), "\r\n\r\n");
+    e.Type("xy");
+    EXPECT_EQ(e.Text(), (Lines{"abxyc", "d xy", "efxyg"}));
+    EXPECT_EQ(e.BlockBegin(), P(5, 1));
+    EXPECT_EQ(e.BlockEnd(), P(5, 3));
+    e.Cmd(ecDeleteLastChar);
+    e.Cmd(ecDeleteChar);
+    EXPECT_EQ(e.Text(), (Lines{"abx", "d x", "efx"}));
+    e.UndoAll();
+    EXPECT_EQ(e.Text(), (Lines{"abc", "d", "efg"}));
 }
 
 TEST(CoreSelection, SelectedTextInEachMode) {

@@ -1,9 +1,11 @@
 // The widget as a user meets it, offscreen: the geometry of the grid and gutter, what ends up
 // in the pixels, and the mouse, keyboard, wheel and scroll bars driving the component.
 #include "BedEdit.h"
+#include "BedEditSystemClipboard.h"
 #include "TestHighlighter.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -261,14 +263,31 @@ TEST_F(WidgetTest, RightButtonKeepsASelectionForThePopupMenu) {
 }
 
 TEST_F(WidgetTest, DoubleClickSelectsAWordAndGutterClicksReport) {
-    SetText({"hello world"});
+    SetText({"hello world", "second", "third"});
     DoubleClick(edit.viewport(), CellCentre({8, 1}));
     EXPECT_EQ(edit.SelectedText(), "world");
     edit.Gutter().SetVisible(true);
-    int clicked = 0;
-    edit.OnGutterClick = [&](int, int, int line, TBedEditMark*) { clicked = line; };
-    Click(edit.viewport(), {}, QPoint(3, edit.LineHeight() / 2));
-    EXPECT_EQ(clicked, 1);
+    edit.Gutter().SetWidth(40);
+    // A bookmark and a plain mark side by side on line 2, the bookmark first.
+    TBedEditMark* plain = edit.Marks().Add(std::make_unique<TBedEditMark>());
+    plain->SetLine(2);
+    edit.PlaceBookmark(1, 1, 2);
+    TBedEditMark* bookmark = &edit.Marks().Items(1);
+    ASSERT_TRUE(bookmark->IsBookmark());
+    std::vector<std::pair<int, TBedEditMark*>> clicks;
+    edit.OnGutterClick = [&](int, int, int line, TBedEditMark* mark) { clicks.emplace_back(line, mark); };
+    const int lh = edit.LineHeight();
+    Click(edit.viewport(), {}, QPoint(3, lh / 2));
+    Click(edit.viewport(), {}, QPoint(5, lh + lh / 2));
+    Click(edit.viewport(), {}, QPoint(20, lh + lh / 2));
+    Click(edit.viewport(), {}, QPoint(5, 5 * lh + lh / 2));  // below the last line
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, TBedEditMark*>>{{1, nullptr}, {2, bookmark}, {2, plain}}));
+    // Pressing in the gutter and dragging into the text selects whole lines.
+    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::LeftButton, {}, QPoint(5, lh / 2));
+    Mouse(edit.viewport(), QEvent::MouseMove, Qt::NoButton, {}, CellCentre({3, 2}));
+    Mouse(edit.viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, {}, CellCentre({3, 2}));
+    EXPECT_EQ(edit.SelectedText(), "hello world\r\nsecond\r\n");
+    EXPECT_EQ(clicks.size(), 3u);  // a drag is no click
 }
 
 TEST_F(WidgetTest, TypingTakesCp1250AndRefusesTheRest) {
@@ -335,6 +354,25 @@ TEST_F(WidgetTest, DroppedFilesAndForeignText) {
     text.setText(QString::fromUtf8("Ж"));  // no CP 1250 letter: nothing at all is dropped
     drop(text, CellCentre({1, 1}));
     EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
+}
+
+// The loader keeps NUL bytes as characters; the system clipboard carries them both ways.
+TEST_F(WidgetTest, NulBytesGoThroughTheSystemClipboard) {
+    TBedEditSystemClipboard system;
+    edit.SetClipboard(&system);
+    const std::string line("a\0b", 3);
+    edit.Lines().Add(line);
+    Key(&edit, Qt::Key_A, {}, Qt::ControlModifier);
+    Key(&edit, Qt::Key_X, {}, Qt::ControlModifier);
+    EXPECT_EQ(edit.Lines().Get(0), "");
+    Key(&edit, Qt::Key_V, {}, Qt::ControlModifier);
+    Key(&edit, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(edit.Lines().Get(0), line + line);
+    // Plain text from another program.
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("\xC5\xBE\0z", 4));
+    Key(&edit, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(edit.Lines().Get(0), line + line + std::string("\x9E\0z", 3));
+    edit.SetClipboard(nullptr);
 }
 
 TEST_F(WidgetTest, TabGoesToTheTextOnlyWithWantTabs) {

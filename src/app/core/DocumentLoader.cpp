@@ -1,5 +1,6 @@
 #include "DocumentLoader.h"
 
+#include "BedEditLineBreaks.h"
 #include "BedEditStringList.h"
 #include "BedTextLines.h"
 #include "CodePages.h"
@@ -19,14 +20,18 @@ void LoadConvertedT602(const TBedEditBlock& block, int codePage, T602Session::Lo
     std::string converted;
     converted.reserve(block.size + block.size / 8);
     std::vector<std::pair<size_t, size_t>> spans;  // offset and length of each line
+    // Each line keeps the break it had, so the document ends as the file does.
+    TBedEditLineBreaks breaks;
     const bool sawCR = SplitLines(begin, end, [&](const char* b, const char* e) {
         const size_t start = converted.size();
         t602.ConvertLine(std::string_view(b, size_t(e - b)), converted);
         const std::string_view line(converted.data() + start, converted.size() - start);
-        if (spans.empty() && IsDotCommandLine(line))
+        if (spans.empty() && IsDotCommandLine(line)) {
             converted.resize(start);
-        else
-            spans.emplace_back(start, line.size());
+            return;
+        }
+        spans.emplace_back(start, line.size());
+        breaks.Append(LineBreakAt(e, end));
     });
     TBedEditBlock out{std::make_unique_for_overwrite<char[]>(converted.size()), converted.size()};
     if (out.size) std::memcpy(out.bytes.get(), converted.data(), out.size);
@@ -34,7 +39,7 @@ void LoadConvertedT602(const TBedEditBlock& block, int codePage, T602Session::Lo
     std::vector<std::string_view> views;
     views.reserve(spans.size());
     for (auto [offset, length] : spans) views.emplace_back(out.bytes.get() + offset, length);
-    lines.LoadFromBlock(std::move(out), views);
+    lines.LoadFromBlock(std::move(out), views, std::move(breaks));
     lines.SetLineBreakStyle(sawCR ? kLineBreakCRLF : kLineBreakLF);
 }
 

@@ -64,24 +64,19 @@ void WrapLines(TBedTextToolEdit& edit, int width, int first, int last) {
             pos = 0;
         }
     }
-    // The last line is split as it is, untrimmed, into as many lines as it takes.
+    // The last line is split as it is, untrimmed, into as many lines as it takes. The pieces
+    // go in above it and it keeps the rest, so that it keeps the break it ends with (or the
+    // lack of one, at the end of a file).
     const std::string whole = carried ? text.substr(pos) : std::string(edit.Get(last));
     std::string_view rest = whole;
     int k = last;
     while (rest.size() > w) {
         const int p = BreakPosition(rest, width);
         if (p == 0) break;
-        if (k == last)
-            edit.Put(k, std::string(rest.substr(0, size_t(p))));
-        else
-            edit.Insert(k, std::string(rest.substr(0, size_t(p))));
+        edit.Insert(k++, std::string(rest.substr(0, size_t(p))));
         rest.remove_prefix(size_t(p));
-        ++k;
     }
-    if (k == last)
-        edit.Put(k, std::string(rest));
-    else
-        edit.Insert(k, std::string(rest));
+    edit.Put(k, std::string(rest));
 }
 
 bool BreakTypedLine(TCustomBedEdit& editor, int width) {

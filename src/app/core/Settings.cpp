@@ -27,6 +27,8 @@ TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir) {
     s.font = ini.ReadString(kBed, "font", s.font);
     s.velikostFontu = ini.ReadInteger(kBed, "velikostFontu", s.velikostFontu);
     s.fontCharset = ini.ReadInteger(kBed, "fontCharset", s.fontCharset);
+    const TColor color = ini.ReadInteger(kBed, "barvaFontu", s.barvaFontu);
+    if ((color >= 0 && color <= 0xFFFFFF) || color == clWindowText) s.barvaFontu = color;
     s.autokodovani = ini.ReadBool(kBed, "autokodovani", s.autokodovani);
     s.rozpoznatKodovani = ini.ReadBool(kBed, "rozpoznatKodovani", s.rozpoznatKodovani);
     s.ukladaciCesta = ini.ReadString(kBed, "ukladaciCesta", programDir);
@@ -63,6 +65,7 @@ void WriteSettings(TIniFile& ini, const TBedSettings& s) {
     ini.WriteString(kBed, "nahravaciCesta", s.nahravaciCesta);
     ini.WriteInteger(kBed, "filterIndex", s.filterIndex);
     ini.WriteInteger(kBed, "velikostFontu", s.velikostFontu);
+    ini.WriteInteger(kBed, "barvaFontu", s.barvaFontu);
     ini.WriteBool(kBed, "podlePripony", s.podlePripony);
     ini.WriteBool(kBed, "pomListaL", s.pomListaL);
     ini.WriteBool(kBed, "autokodovani", s.autokodovani);

@@ -1,6 +1,8 @@
 #pragma once
 // The settings kept in bed.ini between runs, with their defaults, read and written in the order
 // of the file. Qt-free.
+#include "BedTextColors.h"
+
 #include <array>
 #include <string>
 
@@ -22,6 +24,7 @@ struct TBedSettings {
     std::string font = "Courier New";
     int velikostFontu = 10;       // points
     int fontCharset = 1;
+    TColor barvaFontu = clWindowText;  // text colour: an RGB value, or the desktop's text colour
     bool autokodovani = true;     // code page chosen by the file name's extension
     bool rozpoznatKodovani = true;  // and, where the name doesn't tell, by the file's content
     std::string ukladaciCesta;    // save directory

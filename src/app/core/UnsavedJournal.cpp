@@ -41,11 +41,11 @@ std::string EncodeDocumentState(const TBedDocumentState& s) {
 }
 
 bool DecodeDocumentState(const std::string& text, TBedDocumentState& s) {
-    int unix = 0, readOnly = 0, bom = 0;
-    const bool ok = ReadField(text, "codePage", s.codePage) && ReadField(text, "unix", unix) &&
+    int unixEnds = 0, readOnly = 0, bom = 0;
+    const bool ok = ReadField(text, "codePage", s.codePage) && ReadField(text, "unix", unixEnds) &&
                     ReadField(text, "t602", s.t602Mode) && ReadField(text, "readOnly", readOnly) &&
                     ReadField(text, "bom", bom);
-    s.unixLineEnds = unix != 0;
+    s.unixLineEnds = unixEnds != 0;
     s.readOnly = readOnly != 0;
     s.byteOrderMark = bom != 0;
     return ok;
@@ -86,6 +86,7 @@ void TBedUnsavedJournal::Note(const TBedDocumentState& state, int caretX, int ca
         writer_->Append(kCaret, CaretPayload(caretX, caretY));
         lastCaret_ = {caretX, caretY};
     }
+    Settle();
 }
 
 void TBedUnsavedJournal::Record(const TBedLinesChange& change) {
@@ -96,8 +97,15 @@ void TBedUnsavedJournal::Record(const TBedLinesChange& change) {
         if (!dir.fd) return;
         writer_ = std::make_unique<TBedJournalWriter>(dir, base_);
     }
+    if (!unsettled_) {
+        unsettled_ = true;
+        if (OnUnsettled) OnUnsettled();
+    }
     switch (change.kind) {
         case TBedLinesChangeKind::Cleared: writer_->Append(kEdit, ClearPayload()); break;
+        case TBedLinesChangeKind::Joined:
+            writer_->Append(kEdit, JoinPayload(uint32_t(change.first), uint32_t(change.count), lines_.GetView(change.first)));
+            break;
         case TBedLinesChangeKind::Deleted: writer_->Append(kEdit, DeletePayload(uint32_t(change.first), uint32_t(change.count))); break;
         case TBedLinesChangeKind::Inserted: {
             std::vector<std::string_view> added;
@@ -136,6 +144,10 @@ bool ReplayJournal(const TBedJournalContents& journal, TBedEditStringList& lines
             case TBedJournalEdit::Insert:
                 if (edit.first > count || edit.lines.size() > size_t(INT32_MAX) - count) return false;
                 for (size_t i = 0; i < edit.lines.size(); ++i) lines.Insert(int(edit.first + i), edit.lines[i]);
+                break;
+            case TBedJournalEdit::Join:
+                if (edit.first >= count || edit.count == 0 || size_t(edit.first) + edit.count >= count) return false;
+                lines.JoinLines(int(edit.first), int(edit.count), edit.lines[0]);
                 break;
             case TBedJournalEdit::Replace: {
                 if (edit.first >= count) return false;

@@ -4,6 +4,7 @@
 #include "EditJournalReader.h"
 #include "EditJournalWriter.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -55,6 +56,14 @@ public:
     void RecordWholeText();
 
     bool Active() const { return bool(writer_); }
+    // The commands that changed the lines so far have ended: their records may go to disk.
+    // Until then a crash keeps the text as it was before them.
+    void Settle() {
+        if (writer_) writer_->Settle();
+        unsettled_ = false;
+    }
+    // Called at the first change after a Settle, so that the owner settles once the command ends.
+    std::function<void()> OnUnsettled;
     // Records the state and the caret when they changed since they were last recorded.
     void Note(const TBedDocumentState& state, int caretX, int caretY);
     TBedJournalWriter* Writer() const { return writer_.get(); }
@@ -68,6 +77,7 @@ private:
     std::unique_ptr<TBedJournalWriter> writer_;
     std::string lastState_;
     std::pair<int, int> lastCaret_{-1, -1};
+    bool unsettled_ = false;
 };
 
 // Plays the journal's edits back onto the lines, in order, up to the first that does not fit

@@ -131,6 +131,24 @@ void CreateShortcut(TShortcutPlace place, const TAssociationTarget& target,
 
 }  // namespace
 
+namespace {
+
+// Why a typed extension is refused, in Czech: the first character it may not hold.
+std::string RefusalReason(const std::string& typed) {
+    if (typed.empty()) return "Zadejte vlastní příponu, například .dopis, nebo zrušte její zaškrtnutí.";
+    std::string reason = "Vlastní přípona „" + typed + "“ není platná";
+    const size_t body = typed[0] == '.' ? 1 : 0;
+    const auto bad = std::find_if_not(typed.begin() + std::ptrdiff_t(body), typed.end(), IsExtensionCharacter);
+    if (bad == typed.end()) return reason + ": za tečkou chybí přípona.";
+    if (*bad == ' ') return reason + ": obsahuje mezeru.";
+    // The whole character, however many bytes of UTF-8 it takes.
+    auto end = bad + 1;
+    while (end != typed.end() && (uint8_t(*end) & 0xC0) == 0x80) ++end;
+    return reason + ": obsahuje znak „" + std::string(bad, end) + "“.";
+}
+
+}  // namespace
+
 std::optional<std::string> NormalizeExtension(const std::string& typed) {
     const std::string body = !typed.empty() && typed[0] == '.' ? typed.substr(1) : typed;
     if (body.empty() || !std::all_of(body.begin(), body.end(), IsExtensionCharacter)) return std::nullopt;
@@ -147,9 +165,7 @@ TAssociationOutcome RunAssociations(const TAssociationRequest& request,
         if (!own) {
             outcome.refused = true;
             outcome.messages.push_back(
-                (request.ownExtensionText.empty()
-                     ? std::string("Zadejte vlastní příponu, například .dopis, nebo zrušte její zaškrtnutí.")
-                     : "Vlastní přípona „" + request.ownExtensionText + "“ není platná.") +
+                RefusalReason(request.ownExtensionText) +
                 " Přípona smí obsahovat jen písmena bez diakritiky, číslice a znaky _ + - (tečku na "
                 "začátku můžete vynechat). Nic nebylo zapsáno.");
             return outcome;

@@ -226,12 +226,17 @@ void TBedEdit::OptionsChanged(TBedEditorOptions) {
     viewport()->update();
 }
 
+TBedGutterMarkLayout TBedEdit::GutterMarkLayout() const {
+    const TBedBookMarkOpt& bm = BookMarkOptions();
+    return {bm.LeftMargin, bm.Xoffset, bm.DrawBookmarksFirst, bm.GlyphsVisible};
+}
+
 std::vector<TBedGutterMark> TBedEdit::GutterMarks() {
     std::vector<TBedGutterMark> marks;
     TBedEditMarkList& list = Marks();
     for (int i = 0; i < list.Count(); ++i) {
         const TBedEditMark& m = list.Items(i);
-        if (m.Visible) marks.push_back({m.Line(), m.ImageIndex, m.IsBookmark()});
+        if (m.Visible) marks.push_back({m.Line(), m.ImageIndex, m.IsBookmark(), &list.Items(i)});
     }
     return marks;
 }

@@ -114,6 +114,7 @@ protected:
 private:
     bool HasOption(TBedEditorOption o) const { return Options().Contains(o); }
     std::vector<TBedGutterMark> GutterMarks();
+    TBedGutterMarkLayout GutterMarkLayout() const;
 
     // Geometry
     void Remeasure();
@@ -179,4 +180,6 @@ private:
     bool waitForDragging_ = false;
     bool doubleClicked_ = false;
     bool gutterClick_ = false;
+    int gutterLine_ = 0;        // the line a press in the gutter was on
+    bool gutterDrag_ = false;   // the press went on to select whole lines
 };

@@ -37,3 +37,7 @@ QColor BedColorToQColor(TColor color, const QPalette& palette) {
     }
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
+
+TColor BedColorFromQColor(const QColor& color) {
+    return TColor(color.red() | color.green() << 8 | color.blue() << 16);
+}

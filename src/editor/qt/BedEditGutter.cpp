@@ -1,6 +1,7 @@
 #include "BedEditGutter.h"
 
 #include "BedEditFontGrid.h"
+#include "BedEditMarkList.h"
 
 #include <QPainterPath>
 
@@ -47,22 +48,43 @@ void PaintGutter(QPainter& p, TBedFontGrid& grid, const TBedGutterPaint& paint, 
         p.fillRect(width - 1, clip.top(), 1, clip.height(),
                    BedColorToQColor(clBtnShadow, paint.palette));
     }
-    if (!paint.layout.glyphsVisible || paint.marks.empty()) return;
-    // Marks of one line stand side by side; one kind is drawn first.
-    std::vector<int> offsets(size_t(std::max(0, last - first + 1)), 0);
+    if (!paint.layout.glyphsVisible) return;
+    PlaceGutterMarks(paint.marks, paint.layout, first, last, [&](const TBedGutterMark& m, int left) {
+        if (m.imageIndex < 0 || m.imageIndex > 9) return;
+        const QRect cell(left, g.LineTop(m.line), paint.layout.xOffset, lh);
+        PaintBookmarkGlyph(p, cell, m.imageIndex, paint.layout.xOffset - 1);
+    });
+}
+
+void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
+                      int first, int last, const std::function<void(const TBedGutterMark&, int)>& place) {
+    if (marks.empty() || first > last) return;
+    // A line shows its first marks in list order, as many as it holds.
+    std::vector<int> counts(size_t(last - first + 1), 0);
+    std::vector<bool> shown(marks.size(), false);
+    for (size_t i = 0; i < marks.size(); ++i)
+        if (marks[i].line >= first && marks[i].line <= last)
+            shown[i] = counts[size_t(marks[i].line - first)]++ < TBedEditMarkList::kMaxMarksPerLine;
+    std::vector<int> offsets(counts.size(), 0);
     for (int pass = 0; pass < 2; ++pass) {
-        const bool bookmarks = (pass == 0) == paint.layout.drawBookmarksFirst;
-        for (const TBedGutterMark& m : paint.marks) {
-            if (m.isBookmark != bookmarks || m.line < first || m.line > last) continue;
+        const bool bookmarks = (pass == 0) == layout.drawBookmarksFirst;
+        for (size_t i = 0; i < marks.size(); ++i) {
+            const TBedGutterMark& m = marks[i];
+            if (m.isBookmark != bookmarks || !shown[i]) continue;
             int& offset = offsets[size_t(m.line - first)];
-            if (m.imageIndex >= 0 && m.imageIndex <= 9) {
-                const QRect cell(paint.layout.leftMargin + offset, g.LineTop(m.line),
-                                 paint.layout.xOffset, lh);
-                PaintBookmarkGlyph(p, cell, m.imageIndex, paint.layout.xOffset - 1);
-            }
-            offset += paint.layout.xOffset;
+            place(m, layout.leftMargin + offset);
+            offset += layout.xOffset;
         }
     }
+}
+
+TBedEditMark* GutterMarkAt(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
+                           int line, int x) {
+    TBedEditMark* found = nullptr;
+    PlaceGutterMarks(marks, layout, line, line, [&](const TBedGutterMark& m, int left) {
+        if (x >= left && x < left + layout.xOffset) found = m.mark;
+    });
+    return found;
 }
 
 void PaintBookmarkGlyph(QPainter& p, const QRect& cell, int index, int maxWidth) {

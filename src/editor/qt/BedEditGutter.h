@@ -79,11 +79,14 @@ private:
     bool zeroStart_ = false;
 };
 
+class TBedEditMark;
+
 // A mark as the gutter shows it.
 struct TBedGutterMark {
     int line = 0;
     int imageIndex = 0;
     bool isBookmark = true;
+    TBedEditMark* mark = nullptr;  // the component's mark it shows
 };
 
 struct TBedGutterMarkLayout {
@@ -104,6 +107,14 @@ struct TBedGutterPaint {
     std::vector<TBedGutterMark> marks;
     TBedGutterMarkLayout layout;
 };
+
+// Calls place(mark, left) for every mark on the lines first..last with the x the gutter draws it
+// at: the marks of one line stand side by side, one kind before the other.
+void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
+                      int first, int last, const std::function<void(const TBedGutterMark&, int)>& place);
+// The mark drawn under x on the line, or none.
+TBedEditMark* GutterMarkAt(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
+                           int line, int x);
 
 // Paints the gutter's part of the clip rectangle.
 void PaintGutter(QPainter& p, TBedFontGrid& grid, const TBedGutterPaint& paint, const QRect& clip);

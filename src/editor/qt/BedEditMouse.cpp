@@ -39,6 +39,8 @@ void TBedEdit::PressAt(const QPoint& pos, bool left, Qt::KeyboardModifiers modif
     }
     leftButtonDown_ = true;
     gutterClick_ = pos.x() < metrics_.gutterWidth;
+    gutterLine_ = PixelToRow(metrics_, pos.y(), viewport()->height());
+    gutterDrag_ = false;
     if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
         SelectionMode() == smNormal && insideSelection) {
         waitForDragging_ = true;
@@ -64,15 +66,21 @@ void TBedEdit::mouseMoveEvent(QMouseEvent* e) {
         }
         return;
     }
-    if (doubleClicked_ || gutterClick_) return;
+    if (doubleClicked_) return;
     const int textRight = metrics_.gutterWidth + CharsInWindow() * metrics_.charWidth;
     const int textBottom = LinesInWindow() * metrics_.lineHeight;
-    if (pos.x() >= metrics_.gutterWidth && pos.x() <= textRight && pos.y() >= 0 && pos.y() <= textBottom) {
+    const bool inside = pos.y() >= 0 && pos.y() <= textBottom && pos.x() <= textRight;
+    if (gutterClick_) {
+        // From the gutter the drag selects whole lines, once it leaves the pressed line's cell.
+        const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
+        if (line != gutterLine_ || pos.x() >= metrics_.gutterWidth) gutterDrag_ = true;
+        if (gutterDrag_ && inside) SelectLines(gutterLine_, line);
+    } else if (inside && pos.x() >= metrics_.gutterWidth) {
         TBedPaintLock lock(*this);
         SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
         SetSelTo(CaretXY());
     }
-    autoScrollX_ = AutoScrollAmount(pos.x(), metrics_.gutterWidth, textRight, metrics_.charWidth);
+    autoScrollX_ = gutterClick_ ? 0 : AutoScrollAmount(pos.x(), metrics_.gutterWidth, textRight, metrics_.charWidth);
     autoScrollY_ = AutoScrollAmount(pos.y(), 0, textBottom, metrics_.lineHeight);
     if (autoScrollX_ || autoScrollY_) {
         if (!autoScrollTimer_.isActive()) autoScrollTimer_.start();
@@ -98,7 +106,12 @@ void TBedEdit::AutoScrollTick() {
         metrics_.firstVisibleChar = FirstVisibleChar();
         SetCaretXY({Lines().CharPosAtColumns(line - 1, PixelToColumnCount(metrics_, pos.x())), line});
     }
-    SetSelTo(CaretXY());
+    if (gutterClick_) {
+        gutterDrag_ = true;
+        SelectLines(gutterLine_, CaretY());
+    } else {
+        SetSelTo(CaretXY());
+    }
 }
 
 void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
@@ -106,11 +119,11 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
     autoScrollTimer_.stop();
     autoScrollX_ = autoScrollY_ = 0;
     if (e->button() == Qt::LeftButton) {
-        if (gutterClick_ && pos.x() < metrics_.gutterWidth && OnGutterClick) {
-            const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
-            const std::vector<TBedEditMark*> marks = Marks().MarksForLine(line);
-            OnGutterClick(pos.x(), pos.y(), line, marks.empty() ? nullptr : marks.front());
-        }
+        const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
+        // Below the last line there is nothing to click on.
+        if (gutterClick_ && !gutterDrag_ && pos.x() < metrics_.gutterWidth && line <= Lines().Count() &&
+            OnGutterClick)
+            OnGutterClick(pos.x(), pos.y(), line, GutterMarkAt(GutterMarks(), GutterMarkLayout(), line, pos.x()));
         if (waitForDragging_ && !doubleClicked_) {
             TBedPaintLock lock(*this);
             SetCaretXY(PixelsToPosition(pos.x(), pos.y()));
@@ -118,7 +131,7 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
         }
         waitForDragging_ = false;
         leftButtonDown_ = false;
-        gutterClick_ = false;
+        gutterClick_ = gutterDrag_ = false;
         doubleClicked_ = false;
     }
 }

@@ -61,8 +61,7 @@ void TBedEdit::PaintGutterArea(QPainter& p, const QRect& clip) {
     paint.fontColor = ToQColor(fontColor_);
     paint.palette = palette();
     paint.marks = GutterMarks();
-    const TBedBookMarkOpt& bm = BookMarkOptions();
-    paint.layout = {bm.LeftMargin, bm.Xoffset, bm.DrawBookmarksFirst, bm.GlyphsVisible};
+    paint.layout = GutterMarkLayout();
     PaintGutter(p, grid_, paint, clip.intersected(QRect(0, 0, metrics_.gutterWidth, viewport()->height())));
 }
 
@@ -138,6 +137,12 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
                           fontStyle);
     }
     painter.Flush();
+    if (selection.active && selection.mode == smColumn && selection.fromColumn == selection.toColumn) {
+        // A column block of no width: a thin bar on each of its lines shows where typing goes.
+        const int top = g.LineTop(std::max(selection.fromLine, firstLine));
+        const int bottom = g.LineTop(std::min(selection.toLine, lastLine) + 1);
+        if (top < bottom) p.fillRect(g.ColumnX(selection.fromColumn) - 1, top, 2, bottom - top, normal.selectedBackground);
+    }
     const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
     if (belowTop <= clip.bottom())
         p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);

@@ -1,0 +1,46 @@
+#include "FontColorDialog.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QPixmap>
+#include <QPushButton>
+
+TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, bool fixedPitchOnly, QWidget* parent)
+    : QFontDialog(parent) {
+    // Qt's own dialog, so that the colour button has a place beside the font's buttons. The
+    // options filter the families, so they come before the font is looked up among them.
+    setOption(QFontDialog::DontUseNativeDialog);
+    setOption(QFontDialog::MonospacedFonts, fixedPitchOnly);
+    // A family the system only stands in for (Courier New) is shown as the face that does, so
+    // that the dialog finds it and its regular style.
+    QFont shown = font;
+    shown.setFamily(QFontInfo(font).family());
+    setCurrentFont(shown);
+    colorButton_ = new QPushButton(QString::fromUtf8("&Barva textu..."), this);
+    colorButton_->setObjectName("BarvaTextu");
+    if (auto* buttons = findChild<QDialogButtonBox*>())
+        buttons->addButton(colorButton_, QDialogButtonBox::ActionRole);
+    connect(colorButton_, &QPushButton::clicked, this, &TFontColorDialog::ChooseColor);
+    SetTextColor(color);
+}
+
+void TFontColorDialog::SetTextColor(const QColor& color) {
+    color_ = color;
+    QPixmap swatch(16, 16);
+    swatch.fill(color);
+    colorButton_->setIcon(QIcon(swatch));
+}
+
+void TFontColorDialog::ChooseColor() {
+    const QColor chosen = QColorDialog::getColor(color_, this, QString::fromUtf8("Barva textu"));
+    if (chosen.isValid()) SetTextColor(chosen);
+}
+
+bool ChooseFontAndColor(QWidget* parent, QFont& font, QColor& color, bool fixedPitchOnly) {
+    TFontColorDialog dialog(font, color, fixedPitchOnly, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    font = dialog.selectedFont();
+    color = dialog.TextColor();
+    return true;
+}
