@@ -73,6 +73,11 @@ TDiskChangeAnswer HeadlessUiServices::ChangedOnDiskPrompt(const QString& fileNam
     return TDiskChangeAnswer::Cancel;
 }
 
+int HeadlessUiServices::Question(const QString& caption, const QString& text, const QStringList& buttons) {
+    ErrorBox(caption + ": " + text + " (odpověď: " + buttons.last() + ')');
+    return int(buttons.size()) - 1;
+}
+
 int HeadlessUiServices::T602Prompt() {
     QStringList question;
     for (const char* line : kT602PromptQuestion) question << QString::fromUtf8(line);

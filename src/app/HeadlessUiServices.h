@@ -23,6 +23,7 @@ public:
     bool PrintDialog(TPrintDialogRequest& request, QPrinter& printer) override;
     TModalResult SavePrompt() override;
     TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) override;
+    int Question(const QString& caption, const QString& text, const QStringList& buttons) override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;
     void AboutBox() override;

@@ -131,7 +131,7 @@ public:
     void Provedkovzlom1Click();
     void Dlkadkupidkovmzlomu1Click();
     // Every text tool that writes lines directly runs inside one of these: it refuses a
-    // read-only document and flags the document as modified when a line changed.
+    // read-only document and records the run as one undo step.
     TBedTextToolEdit TextToolEdit();
     // Find and replace (MainWindowSearch.cpp).
     void Hledej1Click();
@@ -204,6 +204,7 @@ public:
     bool SavePrompt();
     void SetTitles();
     void SetModified(bool value);
+    void ShowModified(bool value);
     void ShowLineEndMode();
 
     // Drive A: of old: the first mounted removable medium; empty when there is none.
@@ -254,6 +255,9 @@ private:
     // last written to, asks when another program has changed it since; false when nothing was
     // written.
     bool WriteDocumentFile(const std::string& fileName);
+    // Before a text read in one code page is written in another: asks when that code page lacks
+    // some of its characters; false when it is not to be written (MainWindowEncoding.cpp).
+    bool ConfirmConversion();
     // Runs the wrap command on the loaded text when wrap on load is ticked.
     void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);
@@ -291,6 +295,7 @@ private:
     bool terminated_ = false;
     bool codePageFromCommandLine_ = false;  // K= chose the code page of the files after it
     bool readOnlyForMisfit_ = false;        // read-only was set by ShowUnconverted
+    int textCodePage_ = 4;  // the code page the document's text was read in
     int fontCharset_ = 1;
     TFileHistory history_;
     // The printer and its settings, kept from one print to the next; made at the first print.
@@ -299,7 +304,6 @@ private:
     TForm6* form6_ = nullptr;  // the add-to-lines dialog, kept for the run once made
     TBedPoint superStart_{0, 0};  // the SuperVýběr points
     TBedPoint superEnd_{0, 0};
-    QFont fontDialogFont_{"Courier New", 10};  // what the font dialog shows next
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;

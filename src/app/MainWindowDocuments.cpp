@@ -108,7 +108,10 @@ bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
         }
         WrapAfterLoad();
     }
-    if (&editor == Memo1) TakeLoadOutcome(outcome);
+    if (&editor == Memo1) {
+        textCodePage_ = codePage;
+        TakeLoadOutcome(outcome);
+    }
     if (&editor == Memo1) {
         Memo1->setFocus();
         Memo1->viewport()->update();
@@ -144,6 +147,7 @@ void TForm1::NovyClick() {
     Memo1->Lines().Clear();
     diskFile_.reset();
     byteOrderMark = false;
+    textCodePage_ = cpCP1250;  // typed text
     SetFileName(kUntitled);
     RefreshHistoryMenu();
     SetModified(false);
@@ -213,8 +217,9 @@ bool TForm1::WriteDocumentFile(const std::string& fileName) {
             }
         }
     }
+    if (!ConfirmConversion()) return false;
     const TBedFileIdentity written =
-        WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
+        WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark, textCodePage_);
     diskFile_ = TDiskFile{fileName, written};
     return true;
 }
@@ -251,8 +256,9 @@ void TForm1::ulNaDisketuClick() {
         ui_.ErrorBox("Není připojena žádná disketa ani jiné vyměnitelné médium (USB disk, paměťová karta).");
         return;
     }
+    if (!ConfirmConversion()) return;
     WriteDocument(medium + FilePart(FileName().toStdString()), Memo1->Lines(), currentCodePage,
-                  unixLineEnds, byteOrderMark);
+                  unixLineEnds, byteOrderMark, textCodePage_);
 }
 
 void TForm1::ZnovuNacistClick() {

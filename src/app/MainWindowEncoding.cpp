@@ -20,6 +20,14 @@ void TForm1::ChooseCodePageForFile(const TBedDocumentFile& file) {
     if (recognised && *recognised != currentCodePage) SelectCodePage(*recognised);
 }
 
+bool TForm1::ConfirmConversion() {
+    const auto misfit = FindCodePageMisfit(Memo1->Lines(), textCodePage_, currentCodePage);
+    if (!misfit) return true;
+    const std::string text = CodePageMisfitMessage(*misfit, currentCodePage);
+    return ui_.Question("Převod kódování", QString::fromUtf8(text.data(), int(text.size())),
+                        {"Zapsat přesto", "Zrušit"}) == 0;
+}
+
 void TForm1::rozpoznatClick() { recogniseCodePage = Action("rozpoznat")->isChecked(); }
 
 void TForm1::TakeLoadOutcome(const TBedLoadOutcome& outcome) {

@@ -128,9 +128,10 @@ void TForm1::VysvtitSuperVbr1Click() {
 
 void TForm1::Kontrolujzvorky1Click() { Memo1->CommandProcessor(ecMatchBracket, 0, nullptr); }
 
-void TForm1::Zateksouboru1Click() { Memo1->SetCaretY(1); }
+// The very start and the very end of the text, whatever column the caret stood in.
+void TForm1::Zateksouboru1Click() { Memo1->CommandProcessor(ecEditorTop, 0, nullptr); }
 
-void TForm1::Konecsouboru1Click() { Memo1->SetCaretY(Memo1->Lines().Count() + 1); }
+void TForm1::Konecsouboru1Click() { Memo1->CommandProcessor(ecEditorBottom, 0, nullptr); }
 
 void TForm1::dekslo1Click() {
     bool ok = false;
@@ -151,10 +152,8 @@ void TForm1::pocetslovClick() { ShowCount(CountWords(Memo1->Lines()), "slov"); }
 void TForm1::Poetznakvtextu1Click() { ShowCount(CountCharacters(Memo1->Lines()), "znaků"); }
 
 void TForm1::Font1Click() {
-    // The dialog shows the last font chosen in it, not the editor's.
-    QFont font = fontDialogFont_;
+    QFont font = Memo1->font();
     if (!ui_.FontDialog(font, true)) return;
-    fontDialogFont_ = font;
     Memo1->setFont(font);
 }
 

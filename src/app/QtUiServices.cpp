@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QProcess>
 #include <QUrl>
 
@@ -88,9 +89,17 @@ bool QtUiServices::SaveDialog(TFileDialogRequest& request) {
 }
 
 bool QtUiServices::FontDialog(QFont& font, bool fixedPitchOnly) {
+    // The dialog lists the faces installed, by their own names and styles; a font asked for by
+    // another name (Courier New, which fontconfig draws with Liberation Mono) would select some
+    // other face and style there, and OK alone would change the text. So the face that draws
+    // the font is shown.
+    QFont shown = font;
+    const QFontInfo drawn(font);
+    shown.setFamily(drawn.family());
+    shown.setStyleName(drawn.styleName());
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(
-        &ok, font, parent_, QString(),
+        &ok, shown, parent_, QString(),
         fixedPitchOnly ? QFontDialog::MonospacedFonts : QFontDialog::FontDialogOptions());
     if (ok) font = chosen;
     return ok;
@@ -118,6 +127,18 @@ bool QtUiServices::PrintDialog(TPrintDialogRequest& request, QPrinter& printer) 
 TModalResult QtUiServices::SavePrompt() {
     TForm5 form(parent_);
     return form.Ask();
+}
+
+int QtUiServices::Question(const QString& caption, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        added << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setEscapeButton(added.last());
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.last()));
+    box.exec();
+    const qsizetype chosen = added.indexOf(box.clickedButton());
+    return chosen < 0 ? int(buttons.size()) - 1 : int(chosen);
 }
 
 TDiskChangeAnswer QtUiServices::ChangedOnDiskPrompt(const QString& fileName) {

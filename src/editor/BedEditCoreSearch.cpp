@@ -51,7 +51,11 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
     search_.SetWhole(options & ssoWholeWord);
     search_.SetPattern(search);
     std::optional<TBedPaintLock> lock;
-    if (replaceAll) lock.emplace(*this);
+    std::optional<TBedUndoGroup> group;  // all the replacements are one undo step
+    if (replaceAll) {
+        lock.emplace(*this);
+        group.emplace(undoList_);
+    }
     // A replacement with line breaks moves the rest of its line down; the range is judged in
     // the lines as they were.
     const bool breaks = replace.find_first_of("\r\n") != std::string::npos;
@@ -94,6 +98,7 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
                     replaceAll = true;
                     prompt = false;
                     if (!lock) lock.emplace(*this);
+                    if (!group) group.emplace(undoList_);
                 }
                 const TBedPoint end = ReplaceRecorded(from, length, replace);
                 SetCaretXY(backwards ? from : end);
@@ -114,8 +119,8 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
 }
 
 // Every match of one line replaced with a single write of the line; each replacement is still
-// an undo step of its own. Returns where the caret goes when the line changed: after the last
-// replacement, or before it when going backwards.
+// an undo record of its own (replace-all groups them into one step). Returns where the caret
+// goes when the line changed: after the last replacement, or before it when going backwards.
 std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRange& range, const std::string& replace,
                                       bool backwards, int& count) {
     const std::string_view line = lines_.GetView(y - 1);

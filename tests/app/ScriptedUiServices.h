@@ -76,6 +76,11 @@ public:
         shown << "changedOnDiskPrompt";
         return Take(diskChangeAnswers, "changed-on-disk prompt", TDiskChangeAnswer::Cancel);
     }
+    std::deque<int> questionAnswers;
+    int Question(const QString&, const QString& text, const QStringList& buttons) override {
+        shown << "question: " + text;
+        return Take(questionAnswers, "question", int(buttons.size()) - 1);
+    }
     int T602Prompt() override {
         shown << "t602Prompt";
         return Take(t602Answers, "T602 prompt", 3);

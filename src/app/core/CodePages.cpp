@@ -1,8 +1,13 @@
 #include "CodePages.h"
 
+#include "BedEditStringList.h"
+#include "BedTextCp1250.h"
 #include "BedTextLetters.h"
+#include "Utf8.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <vector>
 
 // Columns: Kamenický, ISO-8859-2, KOI8-ČS, PC Latin 2.
 constexpr std::array<TBedCodePageLetter, 32> kCodePageLetters = {{
@@ -58,24 +63,121 @@ constexpr TBedByteMap Identity() {
     return map;
 }
 
-// Decoding and encoding are inverse permutations of 0x80-0xFF, so that any file comes back
-// byte for byte whatever it holds (an old DOS table beside the text, say). The letters convert as
-// the table says; a byte that is neither a letter's file byte nor a letter's CP 1250 value stays;
-// the file bytes that collide with a letter's CP 1250 value take, in ascending order, the
-// CP 1250 values that the letters' file bytes left free, likewise ascending.
+// The upper halves (0x80-0xFF) of the code pages 0..3 as the system's converters give them
+// (tests/data/codepages/unicode.txt); the lower halves are ASCII.
+constexpr char16_t kNone16 = 0xFFFF;
+constexpr std::array<std::array<char16_t, 128>, 4> kUpperHalves = {{
+    // Kamenický: the Kamenický brothers' Czech and Slovak letters in 0x80-0xAF, the rest as in CP 437
+    {{
+        0x010C, 0x00FC, 0x00E9, 0x010F, 0x00E4, 0x010E, 0x0164, 0x010D,
+        0x011B, 0x011A, 0x0139, 0x00CD, 0x013E, 0x013A, 0x00C4, 0x00C1,
+        0x00C9, 0x017E, 0x017D, 0x00F4, 0x00F6, 0x00D3, 0x016F, 0x00DA,
+        0x00FD, 0x00D6, 0x00DC, 0x0160, 0x013D, 0x00DD, 0x0158, 0x0165,
+        0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x0148, 0x0147, 0x016E, 0x00D4,
+        0x0161, 0x0159, 0x0155, 0x0154, 0x00BC, 0x00A7, 0x00BB, 0x00AB,
+        0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,
+        0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
+        0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
+        0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
+        0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,
+        0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+        0x03B1, 0x03B2, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+        0x03A6, 0x0398, 0x03A9, 0x03B4, 0x03C9, 0x03C6, 0x03B5, 0x2229,
+        0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
+        0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
+    }},
+    // ISO-8859-2
+    {{
+        0x0080, 0x0081, 0x0082, 0x0083, 0x0084, 0x0085, 0x0086, 0x0087,
+        0x0088, 0x0089, 0x008A, 0x008B, 0x008C, 0x008D, 0x008E, 0x008F,
+        0x0090, 0x0091, 0x0092, 0x0093, 0x0094, 0x0095, 0x0096, 0x0097,
+        0x0098, 0x0099, 0x009A, 0x009B, 0x009C, 0x009D, 0x009E, 0x009F,
+        0x00A0, 0x0104, 0x02D8, 0x0141, 0x00A4, 0x013D, 0x015A, 0x00A7,
+        0x00A8, 0x0160, 0x015E, 0x0164, 0x0179, 0x00AD, 0x017D, 0x017B,
+        0x00B0, 0x0105, 0x02DB, 0x0142, 0x00B4, 0x013E, 0x015B, 0x02C7,
+        0x00B8, 0x0161, 0x015F, 0x0165, 0x017A, 0x02DD, 0x017E, 0x017C,
+        0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
+        0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E,
+        0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150, 0x00D6, 0x00D7,
+        0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
+        0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7,
+        0x010D, 0x00E9, 0x0119, 0x00EB, 0x011B, 0x00ED, 0x00EE, 0x010F,
+        0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
+        0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
+    }},
+    // KOI8-ČS: letters only from 0xC0 up
+    {{
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16, kNone16,
+        kNone16, 0x00E1, kNone16, 0x010D, 0x010F, 0x011B, 0x0155, kNone16,
+        0x00FC, 0x00ED, 0x016F, 0x013A, 0x013E, 0x00F6, 0x0148, 0x00F3,
+        0x00F4, 0x00E4, 0x0159, 0x0161, 0x0165, 0x00FA, kNone16, 0x00E9,
+        0x00E0, 0x00FD, 0x017E, kNone16, 0x02C7, kNone16, kNone16, kNone16,
+        0x00B4, 0x00C1, kNone16, 0x010C, 0x010E, 0x011A, 0x0154, kNone16,
+        0x00DC, 0x00CD, 0x016E, 0x0139, 0x013D, 0x00D6, 0x0147, 0x00D3,
+        0x00D4, 0x00C4, 0x0158, 0x0160, 0x0164, 0x00DA, kNone16, 0x00C9,
+        0x0102, 0x00DD, 0x017D, kNone16, kNone16, kNone16, 0x00B0, kNone16,
+    }},
+    // PC Latin 2 (CP 852)
+    {{
+        0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x016F, 0x0107, 0x00E7,
+        0x0142, 0x00EB, 0x0150, 0x0151, 0x00EE, 0x0179, 0x00C4, 0x0106,
+        0x00C9, 0x0139, 0x013A, 0x00F4, 0x00F6, 0x013D, 0x013E, 0x015A,
+        0x015B, 0x00D6, 0x00DC, 0x0164, 0x0165, 0x0141, 0x00D7, 0x010D,
+        0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x0104, 0x0105, 0x017D, 0x017E,
+        0x0118, 0x0119, 0x00AC, 0x017A, 0x010C, 0x015F, 0x00AB, 0x00BB,
+        0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x00C1, 0x00C2, 0x011A,
+        0x015E, 0x2563, 0x2551, 0x2557, 0x255D, 0x017B, 0x017C, 0x2510,
+        0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x0102, 0x0103,
+        0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x00A4,
+        0x0111, 0x0110, 0x010E, 0x00CB, 0x010F, 0x0147, 0x00CD, 0x00CE,
+        0x011B, 0x2518, 0x250C, 0x2588, 0x2584, 0x0162, 0x016E, 0x2580,
+        0x00D3, 0x00DF, 0x00D4, 0x0143, 0x0144, 0x0148, 0x0160, 0x0161,
+        0x0154, 0x00DA, 0x0155, 0x0170, 0x00FD, 0x00DD, 0x0163, 0x00B4,
+        0x00AD, 0x02DD, 0x02DB, 0x02C7, 0x02D8, 0x00A7, 0x00F7, 0x00B8,
+        0x00B0, 0x00A8, 0x02D9, 0x0171, 0x0158, 0x0159, 0x25A0, 0x00A0,
+    }},
+}};
+
+constexpr char32_t CharacterOf(int cp, int b) {
+    if (b < 0x80) return char32_t(b);
+    if (cp == cpCP1250) return Cp1250Defines(uint8_t(b)) ? Cp1250ToUnicode(uint8_t(b)) : kNoCharacter;
+    const char16_t u = kUpperHalves[size_t(cp)][size_t(b - 0x80)];
+    return u == kNone16 ? kNoCharacter : u;
+}
+
+// Decoding maps every byte whose character CP 1250 has to that character, so all the
+// characters two code pages share convert to themselves. The bytes of characters CP 1250 lacks
+// (box drawing, Greek) take the CP 1250 values whose characters the code page lacks: their own
+// value when it is free, else the free ones in ascending order. So decoding is a permutation
+// and a file read and written in the same code page comes back byte for byte.
 constexpr TBedByteMap BuildDecodeMap(int cp) {
     TBedByteMap map = Identity();
-    std::array<bool, 256> isFileByte{}, isLetter{};
-    for (const auto& letter : kCodePageLetters) {
-        isFileByte[letter.inFile[cp]] = true;
-        isLetter[letter.cp1250] = true;
-        map[letter.inFile[cp]] = letter.cp1250;
-    }
-    int freeValue = 0x80;  // the next letter file byte that is no letter value
+    std::array<bool, 256> placed{}, taken{};
     for (int b = 0x80; b < 256; ++b) {
-        if (isFileByte[b] || !isLetter[b]) continue;
-        while (!isFileByte[freeValue] || isLetter[freeValue]) ++freeValue;
-        map[b] = static_cast<uint8_t>(freeValue++);
+        const char32_t u = CharacterOf(cp, b);
+        if (u == kNoCharacter) continue;
+        for (int c = 0x80; c < 256; ++c)
+            if (CharacterOf(cpCP1250, c) == u) {
+                map[b] = uint8_t(c);
+                placed[b] = taken[c] = true;
+                break;
+            }
+    }
+    for (int b = 0x80; b < 256; ++b)
+        if (!placed[b] && !taken[b]) placed[b] = taken[b] = true;  // keeps its own value
+    int free = 0x80;
+    for (int b = 0x80; b < 256; ++b) {
+        if (placed[b]) continue;
+        while (taken[free]) ++free;
+        map[b] = uint8_t(free);
+        taken[free] = true;
     }
     return map;
 }
@@ -123,6 +225,43 @@ constexpr bool AreInverse(const std::array<TBedByteMap, kCodePageCount>& a,
 }
 static_assert(AreInverse(kDecodeMaps, kEncodeMaps));
 
+// The published letters of the table above are what the converters give too.
+constexpr bool LettersAgree() {
+    for (int cp = 0; cp < cpCP1250; ++cp)
+        for (const auto& letter : kCodePageLetters)
+            if (kDecodeMaps[cp][letter.inFile[cp]] != letter.cp1250) return false;
+    return true;
+}
+static_assert(LettersAgree());
+
+// What each CP 1250 byte of a text read in a code page stands for, and its byte in each code
+// page (-1: none). Built once, at the first conversion.
+struct TConversions {
+    std::array<std::array<char32_t, 256>, kCodePageCount> character{};
+    std::array<std::array<std::array<int16_t, 256>, kCodePageCount>, kCodePageCount> byte{};
+    TConversions() {
+        for (int from = 0; from < kCodePageCount; ++from)
+            for (int c = 0; c < 256; ++c)
+                character[from][c] = CharacterOf(IsByteCodePage(from) ? from : cpCP1250,
+                                                 IsByteCodePage(from) ? kEncodeMaps[from][c] : c);
+        for (int to = 0; to <= cpCP1250; ++to) {
+            std::vector<int16_t> reverse(0x10000, -1);
+            for (int b = 0; b < 256; ++b)
+                if (const char32_t u = CharacterOf(to, b); u != kNoCharacter) reverse[u] = int16_t(b);
+            for (int from = 0; from < kCodePageCount; ++from)
+                for (int c = 0; c < 256; ++c) {
+                    const char32_t u = character[from][c];
+                    byte[from][to][c] = u == kNoCharacter ? -1 : reverse[u];
+                }
+        }
+    }
+};
+
+const TConversions& Conversions() {
+    static const TConversions conversions;
+    return conversions;
+}
+
 }  // namespace
 
 std::span<const uint8_t> ConversionTable(int codePage) {
@@ -141,6 +280,44 @@ void EncodeBytes(int codePage, char* data, std::size_t size) {
     if (Converts(codePage)) TranslateBytes(kEncodeMaps[codePage], data, size);
 }
 
+char32_t CodePageCharacter(int codePage, unsigned char byte) {
+    return CharacterOf(IsByteCodePage(codePage) ? codePage : cpCP1250, byte);
+}
+
+char32_t TextCharacter(int textCodePage, unsigned char byte) {
+    return Conversions().character[Checked(textCodePage)][byte];
+}
+
+bool Lacks(int textCodePage, int fileCodePage, unsigned char byte) {
+    textCodePage = Checked(textCodePage);
+    fileCodePage = Checked(fileCodePage);
+    if (fileCodePage == cpUTF8) return TextCharacter(textCodePage, byte) == kNoCharacter;
+    return Conversions().byte[textCodePage][fileCodePage][byte] < 0;
+}
+
+void ConvertBytes(int textCodePage, int fileCodePage, char* data, std::size_t size) {
+    const auto& map = Conversions().byte[Checked(textCodePage)][Checked(fileCodePage)];
+    for (std::size_t i = 0; i < size; ++i) {
+        const int16_t b = map[uint8_t(data[i])];
+        data[i] = b < 0 ? kBedMisfitSubstitute : char(b);
+    }
+}
+
+std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& lines, int textCodePage,
+                                                     int fileCodePage) {
+    if (Checked(textCodePage) == Checked(fileCodePage)) return std::nullopt;
+    std::array<bool, 256> lacking{};
+    for (int b = 0; b < 256; ++b) lacking[b] = Lacks(textCodePage, fileCodePage, uint8_t(b));
+    std::optional<TBedCodePageMisfit> first;
+    for (int i = 0, n = lines.Count(); i < n; ++i)
+        for (const char c : lines.GetView(i)) {
+            if (!lacking[uint8_t(c)]) continue;
+            if (!first) first = TBedCodePageMisfit{i + 1, TextCharacter(textCodePage, uint8_t(c)), uint8_t(c), 0};
+            ++first->count;
+        }
+    return first;
+}
+
 void Decode(int codePage, std::string& line) { DecodeBytes(codePage, line.data(), line.size()); }
 void Encode(int codePage, std::string& line) { EncodeBytes(codePage, line.data(), line.size()); }
 
@@ -150,6 +327,29 @@ constexpr std::array<std::string_view, kCodePageCount> kNames = {
 }
 
 std::string_view CodePageName(int codePage) { return kNames[Checked(codePage)]; }
+
+std::string CodePageMisfitMessage(const TBedCodePageMisfit& misfit, int fileCodePage) {
+    char buffer[96];
+    std::string what;
+    if (misfit.character == kNoCharacter) {
+        std::snprintf(buffer, sizeof buffer, "bajt 0x%02X, který nestojí za žádný znak,", unsigned(misfit.byte));
+        what = buffer;
+    } else {
+        what = "znak ";
+        // A control character would show as nothing: then only its code point.
+        if (misfit.character >= 0xA0) what += "„" + Utf8Of(misfit.character) + "“ ";
+        std::snprintf(buffer, sizeof buffer, "(U+%04X)", unsigned(misfit.character));
+        what += buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, " z řádku %d", misfit.line);
+    std::string text = "Kódování " + std::string(CodePageName(fileCodePage)) + " nemá " + what + buffer;
+    if (misfit.count > 1) {
+        std::snprintf(buffer, sizeof buffer, " (takových znaků je v textu %d)", misfit.count);
+        text += buffer;
+    }
+    return text + ". Zapsat soubor přesto, s „" + kBedMisfitSubstitute + "“ místo " +
+           (misfit.count > 1 ? "nich?" : "něj?");
+}
 
 std::string CodePageTitleSuffix(int codePage) {
     if (Checked(codePage) == cpCP1250) return {};

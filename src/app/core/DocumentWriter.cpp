@@ -17,7 +17,8 @@ namespace {
 // copied whole, and a long chunk goes to the file without another copy.
 class TChunkedEncoder {
 public:
-    TChunkedEncoder(TBedEditFileWriter& writer, int codePage) : writer_(writer), codePage_(codePage) {}
+    TChunkedEncoder(TBedEditFileWriter& writer, int codePage, int textCodePage)
+        : writer_(writer), codePage_(codePage), textCodePage_(textCodePage < 0 ? codePage : textCodePage) {}
 
     void Append(std::string_view bytes) {
         while (!bytes.empty()) {
@@ -29,13 +30,18 @@ public:
         }
     }
     void Flush() {
+        const std::string_view text(chunk_.get(), used_);
         if (codePage_ == cpUTF8) {
             if (!wide_) wide_ = std::make_unique_for_overwrite<char[]>(kChunkSize * kUtf8MaxBytesPerCp1250Byte);
-            const size_t n = EncodeUtf8(std::string_view(chunk_.get(), used_), wide_.get());
+            const size_t n = textCodePage_ == cpUTF8 ? EncodeUtf8(text, wide_.get())
+                                                     : EncodeUtf8(text, wide_.get(), textCodePage_);
             writer_.Write(std::string_view(wide_.get(), n));
         } else {
-            EncodeBytes(codePage_, chunk_.get(), used_);
-            writer_.Write(std::string_view(chunk_.get(), used_));
+            if (textCodePage_ == codePage_)
+                EncodeBytes(codePage_, chunk_.get(), used_);
+            else
+                ConvertBytes(textCodePage_, codePage_, chunk_.get(), used_);
+            writer_.Write(text);
         }
         used_ = 0;
     }
@@ -44,6 +50,7 @@ private:
     static constexpr size_t kChunkSize = size_t(1) << 18;
     TBedEditFileWriter& writer_;
     int codePage_;
+    int textCodePage_;
     std::unique_ptr<char[]> chunk_ = std::make_unique_for_overwrite<char[]>(kChunkSize);
     std::unique_ptr<char[]> wide_;  // a chunk encoded in UTF-8
     size_t used_ = 0;
@@ -67,10 +74,10 @@ std::string_view BreakBytes(TBedLineBreak lineBreak, std::string_view modeBreak)
 }  // namespace
 
 TBedFileIdentity WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
-                   bool unixLineEnds, bool byteOrderMark) {
+                               bool unixLineEnds, bool byteOrderMark, int textCodePage) {
     TBedEditFileWriter writer(fileName);
     if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
-    TChunkedEncoder out(writer, codePage);
+    TChunkedEncoder out(writer, codePage, textCodePage);
     const std::string_view modeBreak = unixLineEnds ? "\n" : "\r\n";
     TBedEditLineBreaks::TReader breaks(lines.LineBreaks());
     const int count = lines.Count();

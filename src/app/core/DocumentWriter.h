@@ -12,7 +12,10 @@ class TBedEditStringList;
 // document is written back byte for byte (mixed breaks, lone CRs, a last line without a break or
 // an empty one with a break); other lines end with CR LF (DOS) or LF (UNIX). A line's own
 // trailing LF is dropped first. An empty last line (or one beginning with LF) not read from the
-// file adds nothing, so an empty document gives an empty file. In UTF-8 a byte-order mark goes first when asked for (the file had one). Raises
-// EBedFileError (Create, Write); the file on disk is then as it was. Returns the file as written.
+// file adds nothing, so an empty document gives an empty file. In UTF-8 a byte-order mark goes
+// first when asked for (the file had one). A text read in another code page (textCodePage; -1:
+// the file's own) is converted, what the file's code page lacks written as the substitute (see
+// CodePages.h). Raises EBedFileError (Create, Write); the file on disk is then as it was.
+// Returns the file as written.
 TBedFileIdentity WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
-                   bool unixLineEnds, bool byteOrderMark = false);
+                               bool unixLineEnds, bool byteOrderMark = false, int textCodePage = -1);

@@ -1,6 +1,7 @@
 #include "Utf8.h"
 
 #include "BedTextCp1250.h"
+#include "CodePages.h"
 #include "BedTextLines.h"
 
 #include <cstdio>
@@ -97,6 +98,15 @@ std::size_t EncodeUtf8(std::string_view cp1250, char* out) {
     return std::size_t(p - out);
 }
 
+std::size_t EncodeUtf8(std::string_view text, char* out, int textCodePage) {
+    char* p = out;
+    for (const char c : text) {
+        const char32_t u = TextCharacter(textCodePage, static_cast<unsigned char>(c));
+        p = PutCodePoint(u == kNoCharacter ? char32_t(kBedMisfitSubstitute) : u, p);
+    }
+    return std::size_t(p - out);
+}
+
 TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk) {
     TBedUtf8Shape shape;
     for (std::size_t i = 0; i < in.size();) {
@@ -117,6 +127,11 @@ TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk) {
     return shape;
 }
 
+std::string Utf8Of(char32_t codePoint) {
+    char bytes[4];
+    return std::string(bytes, PutCodePoint(codePoint, bytes));
+}
+
 std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit) {
     char where[64];
     std::string text;
@@ -128,10 +143,7 @@ std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit) {
                       unsigned(misfit.codePoint), misfit.line);
         text = "Znak ";
         // A control character would show as nothing: then only its code point.
-        if (misfit.codePoint >= 0xA0) {
-            char bytes[4];
-            text += "„" + std::string(bytes, PutCodePoint(misfit.codePoint, bytes)) + "“ ";
-        }
+        if (misfit.codePoint >= 0xA0) text += "„" + Utf8Of(misfit.codePoint) + "“ ";
     }
     return text + where;
 }

@@ -25,6 +25,9 @@ std::optional<TBedUtf8Misfit> DecodeUtf8(std::string_view in, char* out, std::si
 // Encodes CP 1250 to UTF-8. `out` must have room for 3 bytes per input byte; returns the
 // number written.
 std::size_t EncodeUtf8(std::string_view cp1250, char* out);
+// The same for a text read in another code page (CodePages.h): each byte as the character it
+// stands for there, one that stands for none as the substitute.
+std::size_t EncodeUtf8(std::string_view text, char* out, int textCodePage);
 constexpr std::size_t kUtf8MaxBytesPerCp1250Byte = 3;
 
 // Well-formed UTF-8 and whether it has any sequence of several bytes. A sequence cut off by
@@ -34,6 +37,9 @@ struct TBedUtf8Shape {
     bool multiByte = false;
 };
 TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk = false);
+
+// One character in UTF-8.
+std::string Utf8Of(char32_t codePoint);
 
 // What does not fit, and where (UTF-8 text for the user interface).
 std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit);
