@@ -321,6 +321,9 @@ void TForm1::BuildStatusBar() {
         panels_[i] = label;
     }
     SetPanel(3, "RW");
+    readOnlyReason_ = new QLabel(bar);
+    readOnlyReason_->setObjectName("readOnlyReason");
+    bar->addWidget(readOnlyReason_, 1);
 }
 
 void TForm1::SetModified(bool value) {

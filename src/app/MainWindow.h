@@ -249,9 +249,17 @@ private:
     // False when a UTF-8 file could not be converted for a helper editor (then told and empty).
     bool FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage);
     // The document keeps its byte-order mark; a UTF-8 file that CP 1250 can't hold is shown
-    // unconverted and read-only, and said so, until another file loads.
-    void TakeLoadOutcome(const TBedLoadOutcome& outcome);
-    // Writes the document to a file. Before overwriting the file the document was read from or
+    // with placeholders and read-only, and said so, until another file loads; so is a file
+    // the user may not write, with the reason in the status bar.
+    void TakeLoadOutcome(const TBedLoadOutcome& outcome, const std::string& fileName);
+    // Read-only with the reason shown, or (empty reason) as before the load set it.
+    void ShowReadOnlyReason(const QString& reason);
+    // Saving a view with placeholders is refused, said so: true then.
+    bool RefuseMisfitView();
+    // False when the existing file can't be written: then said so, and "Uložit jako" offered.
+    bool MayWrite(const std::string& fileName);
+    // Writes the document to a file. Refuses a view with placeholders; offers "Uložit jako" for a
+    // file the user may not write; before overwriting the file the document was read from or
     // last written to, asks when another program has changed it since; false when nothing was
     // written.
     bool WriteDocumentFile(const std::string& fileName);
@@ -294,7 +302,9 @@ private:
     QString applicationTitle_ = "BED";
     bool terminated_ = false;
     bool codePageFromCommandLine_ = false;  // K= chose the code page of the files after it
-    bool readOnlyForMisfit_ = false;        // read-only was set by ShowUnconverted
+    bool readOnlyByLoad_ = false;  // read-only was set because of the file loaded
+    bool misfitView_ = false;      // the text holds placeholders for what CP 1250 lacks
+    QLabel* readOnlyReason_ = nullptr;  // in the status bar
     int textCodePage_ = 4;  // the code page the document's text was read in
     int fontCharset_ = 1;
     TFileHistory history_;

@@ -95,7 +95,8 @@ void TForm1::Load(TBedDocumentFile file, TBedEdit& editor, int codePage) {
 }
 
 bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
-    if (&editor == Memo1) diskFile_ = TDiskFile{file.fileName, file.contents.identity};
+    const std::string fileName = file.fileName;
+    if (&editor == Memo1) diskFile_ = TDiskFile{fileName, file.contents.identity};
     TBedLoadOutcome outcome;
     {
         TBedLinesUpdate update(editor.Lines());
@@ -110,7 +111,7 @@ bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
     }
     if (&editor == Memo1) {
         textCodePage_ = codePage;
-        TakeLoadOutcome(outcome);
+        TakeLoadOutcome(outcome, fileName);
     }
     if (&editor == Memo1) {
         Memo1->setFocus();
@@ -148,6 +149,8 @@ void TForm1::NovyClick() {
     diskFile_.reset();
     byteOrderMark = false;
     textCodePage_ = cpCP1250;  // typed text
+    misfitView_ = false;
+    ShowReadOnlyReason({});
     SetFileName(kUntitled);
     RefreshHistoryMenu();
     SetModified(false);
@@ -187,6 +190,7 @@ void TForm1::UlozitClick() {
     }
     const std::string name = FileName().toStdString();
     if (!WriteDocumentFile(name)) return;
+    ShowReadOnlyReason({});
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryPrefix(name);
@@ -206,6 +210,7 @@ void TForm1::UlozitJakoClick() {
 }
 
 bool TForm1::WriteDocumentFile(const std::string& fileName) {
+    if (RefuseMisfitView() || !MayWrite(fileName)) return false;
     if (diskFile_ && diskFile_->name == fileName) {
         // A file deleted meanwhile is simply written again.
         const std::optional<TBedFileIdentity> now = FileIdentityOnDisk(fileName);
@@ -256,7 +261,7 @@ void TForm1::ulNaDisketuClick() {
         ui_.ErrorBox("Není připojena žádná disketa ani jiné vyměnitelné médium (USB disk, paměťová karta).");
         return;
     }
-    if (!ConfirmConversion()) return;
+    if (RefuseMisfitView() || !ConfirmConversion()) return;
     WriteDocument(medium + FilePart(FileName().toStdString()), Memo1->Lines(), currentCodePage,
                   unixLineEnds, byteOrderMark, textCodePage_);
 }

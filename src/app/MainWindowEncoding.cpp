@@ -1,9 +1,11 @@
-// The code page of a file opened: by its name, by its content; UTF-8 that CP 1250 can't hold.
+// The code page of a file opened: by its name, by its content; UTF-8 that CP 1250 can't hold;
+// the read-only state a file opened asks for; converting between code pages on saving.
 #include "MainWindow.h"
 
 #include "BedEdit.h"
 #include "CodePageRecognition.h"
 #include "CodePages.h"
+#include "FileAccess.h"
 
 #include <QAction>
 
@@ -30,20 +32,46 @@ bool TForm1::ConfirmConversion() {
 
 void TForm1::rozpoznatClick() { recogniseCodePage = Action("rozpoznat")->isChecked(); }
 
-void TForm1::TakeLoadOutcome(const TBedLoadOutcome& outcome) {
+void TForm1::TakeLoadOutcome(const TBedLoadOutcome& outcome, const std::string& fileName) {
     byteOrderMark = outcome.byteOrderMark;
+    misfitView_ = bool(outcome.misfit);
+    QString reason;
+    if (outcome.misfit) {
+        reason = "Jen pro čtení: znaky, které CP 1250 nemá, jsou nahrazeny značkou.";
+    } else if (const auto why = WhyNotWritable(fileName)) {
+        reason = "Jen pro čtení: soubor " + QString::fromStdString(*why) + '.';
+    }
+    ShowReadOnlyReason(reason);
+    if (outcome.misfit) {
+        const std::string message = Utf8MisfitMessage(*outcome.misfit);
+        ui_.ErrorBox(QString::fromUtf8(message.data(), int(message.size())));
+    }
+}
+
+void TForm1::ShowReadOnlyReason(const QString& reason) {
     QAction* readOnly = Action("readonly");
-    if (!outcome.misfit) {
-        if (readOnlyForMisfit_ && readOnly->isChecked()) readOnly->trigger();
-        readOnlyForMisfit_ = false;
-        return;
-    }
-    // Its bytes are the text now: only CP 1250 writes them back as they came.
-    SelectCodePage(cpCP1250);
-    if (!readOnly->isChecked()) {
+    if (reason.isEmpty()) {
+        if (readOnlyByLoad_ && readOnly->isChecked()) readOnly->trigger();
+        readOnlyByLoad_ = false;
+    } else if (!readOnly->isChecked()) {
         readOnly->trigger();
-        readOnlyForMisfit_ = true;
+        readOnlyByLoad_ = true;
     }
-    const std::string message = Utf8MisfitMessage(*outcome.misfit);
-    ui_.ErrorBox(QString::fromUtf8(message.data(), int(message.size())));
+    readOnlyReason_->setText(reason);
+}
+
+bool TForm1::RefuseMisfitView() {
+    if (!misfitView_) return false;
+    ui_.ErrorBox("Soubor je zobrazen se značkami místo znaků, které CP 1250 nemá; uložit ho nelze, "
+                 "značky by ty znaky nahradily.");
+    return true;
+}
+
+bool TForm1::MayWrite(const std::string& fileName) {
+    const auto why = WhyNotWritable(fileName);
+    if (!why) return true;
+    const QString text = "Soubor " + QString::fromStdString(fileName) + " nelze zapsat: " +
+                         QString::fromStdString(*why) + ". Uložit text pod jiným jménem?";
+    if (ui_.Question("Uložit", text, {"Uložit jako", "Zrušit"}) == 0) UlozitJakoClick();
+    return false;
 }

@@ -21,6 +21,11 @@ struct TBedUtf8Misfit {
 // Decodes UTF-8 to CP 1250 into `out`, which must have room for in.size() bytes; `outSize` is
 // the number written. On failure `out` is unspecified.
 std::optional<TBedUtf8Misfit> DecodeUtf8(std::string_view in, char* out, std::size_t& outSize);
+// The same to the end, for showing what does not fit: each character CP 1250 lacks, and each
+// malformed byte, becomes the placeholder, a byte CP 1250 leaves undefined, which the editor
+// draws as a visible mark. Returns the first misfit.
+inline constexpr char kBedUtf8Placeholder = '\x81';
+std::optional<TBedUtf8Misfit> DecodeUtf8WithPlaceholders(std::string_view in, char* out, std::size_t& outSize);
 
 // Encodes CP 1250 to UTF-8. `out` must have room for 3 bytes per input byte; returns the
 // number written.
@@ -43,5 +48,5 @@ std::string Utf8Of(char32_t codePoint);
 
 // What does not fit, and where (UTF-8 text for the user interface).
 std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit);
-// The user's message for a file shown unconverted.
+// The user's message for a file shown with placeholders.
 std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit);
