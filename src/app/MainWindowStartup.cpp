@@ -8,9 +8,11 @@
 #include "CommandLine.h"
 #include "DocumentWriter.h"
 #include "IniFile.h"
+#include "WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
 
 void TForm1::FormCreate(const QStringList& params) {
     helpMode = false;
@@ -25,7 +27,7 @@ void TForm1::FormCreate(const QStringList& params) {
 
     settingsDir = SettingsDirectory(programDir);
     const TIniFile ini(settingsDir + "bed.ini");
-    ApplySettings(ReadSettings(ini, programDir));
+    ApplySettings(ReadSettings(ini));
 
     SelectCodePage(IsCodePage(defaultCodePage) ? defaultCodePage : cpCP1250);
     saveRequest_.initialDir = QString::fromStdString(saveDir);
@@ -44,8 +46,17 @@ void TForm1::FormCreate(const QStringList& params) {
 }
 
 void TForm1::ApplySettings(const TBedSettings& s) {
-    resize(s.sirka, s.vyska);
-    move(s.x, s.y);
+    // Kept by another screen or scale, the window could come back larger than this screen or
+    // off it.
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(s.x, s.y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    TBedWindowGeometry window{s.x, s.y, s.sirka, s.vyska};
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        window = FittedInto(window, {area.x(), area.y(), area.width(), area.height()});
+    }
+    resize(window.width, window.height);
+    move(window.x, window.y);
     Panel1->setVisible(s.panelV);
     QFont font(QString::fromStdString(s.font));
     if (s.velikostFontu > 0) font.setPointSize(s.velikostFontu);

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -47,22 +48,36 @@ bool RunFileDialog(QWidget* parent, TFileDialogRequest& r, QFileDialog::AcceptMo
     return true;
 }
 
+// Room in a title bar besides the title: the window menu and the buttons of the frame.
+constexpr int kTitleBarExtras = 160;
+
+// A box sized to a short text would be narrower than its title, which the window manager then
+// cuts short ("Text nenalezen" under "Nahrazování"): it is made wide enough for the title.
+int Run(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box.exec();
+}
+
 }  // namespace
 
 void QtUiServices::ShowErrorBox(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kErrorBoxCaption, text, QMessageBox::Ok, parent_);
-    box.exec();
+    Run(box);
 }
 
 TModalResult QtUiServices::MessageBox(const QString& text, const QString& caption, bool yesNoCancel) {
     if (!yesNoCancel) {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
-        box.exec();
+        Run(box);
         return TModalResult::Ok;
     }
     QMessageBox box(QMessageBox::Question, caption, text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
-    switch (box.exec()) {
+    switch (Run(box)) {
         case QMessageBox::Yes: return TModalResult::Yes;
         case QMessageBox::No: return TModalResult::No;
         default: return TModalResult::Cancel;
@@ -71,7 +86,7 @@ TModalResult QtUiServices::MessageBox(const QString& text, const QString& captio
 
 void QtUiServices::InformationBox(const QString& text) {
     QMessageBox box(QMessageBox::Information, kInformationBoxCaption, text, QMessageBox::Ok, parent_);
-    box.exec();
+    Run(box);
 }
 
 QString QtUiServices::InputBox(const QString& caption, const QString& prompt, const QString& preset) {
@@ -136,7 +151,7 @@ int QtUiServices::Question(const QString& caption, const QString& text, const QS
         added << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
     box.setEscapeButton(added.last());
     box.setDefaultButton(qobject_cast<QPushButton*>(added.last()));
-    box.exec();
+    Run(box);
     const qsizetype chosen = added.indexOf(box.clickedButton());
     return chosen < 0 ? int(buttons.size()) - 1 : int(chosen);
 }

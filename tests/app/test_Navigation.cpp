@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFontDialog>
+#include <QMessageBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -220,6 +221,21 @@ TEST_F(TNavigation, TheStatusBarShowsTheCaretLine) {
     form->Timer1Timer();
     EXPECT_EQ(form->PanelText(5), "66000");
     EXPECT_NE(form->findChild<QTimer*>("Timer1"), nullptr);
+}
+
+TEST_F(TNavigation, AShortMessageIsWideEnoughForItsTitle) {
+    QtUiServices qt(form.get());
+    int width = 0, title = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->width();
+            title = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            box->accept();
+        }
+    });
+    qt.MessageBox("Text nenalezen", QString::fromUtf8("Nahrazování"), false);
+    EXPECT_GT(title, 0);
+    EXPECT_GE(width, title + 150);
 }
 
 TEST_F(TNavigation, TheFontDialogOpensWithTheEditorsFontAndOkAloneKeepsItUpright) {

@@ -38,8 +38,9 @@ struct TBedSettings {
     std::array<TSouborMenu, 5> recent;
 };
 
-// Reads section "bed" and "soubor1".."soubor5"; the directories default to programDir.
-TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir);
+// Reads section "bed" and "soubor1".."soubor5"; the directories default to
+// DefaultDocumentDirectory (DocumentDirectory.h).
+TBedSettings ReadSettings(const TIniFile& ini);
 void WriteSettings(TIniFile& ini, const TBedSettings& s);
 
 // The directory of bed.ini: key "cesta" of bedpath.ini in the program directory ("." or a
