@@ -57,7 +57,10 @@ void TForm1::ShowReadOnlyReason(const QString& reason) {
         readOnly->trigger();
         readOnlyByLoad_ = true;
     }
+    // The bar may be too narrow for the whole reason: it is also the panels' tooltip.
     readOnlyReason_->setText(reason);
+    readOnlyReason_->setToolTip(reason);
+    panels_[3]->setToolTip(reason);
 }
 
 bool TForm1::RefuseMisfitView() {

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
+#include <QStyle>
 
 void TForm1::FormCreate(const QStringList& params) {
     helpMode = false;
@@ -52,8 +53,13 @@ void TForm1::ApplySettings(const TBedSettings& s) {
     if (!screen) screen = QGuiApplication::primaryScreen();
     TBedWindowGeometry window{s.x, s.y, s.sirka, s.vyska};
     if (screen) {
+        // The size is the window's inside; the frame the window manager adds is not known before
+        // the window shows, so room for a title bar and borders is kept.
         const QRect area = screen->availableGeometry();
-        window = FittedInto(window, {area.x(), area.y(), area.width(), area.height()});
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        window = FittedInto(window, {area.x(), area.y(), area.width() - 2 * border,
+                                     area.height() - titleBar - 2 * border});
     }
     resize(window.width, window.height);
     move(window.x, window.y);
