@@ -151,7 +151,9 @@ static_assert(LettersAgree());
 // page (-1: none). Built once, at the first conversion.
 struct TConversions {
     std::array<std::array<char32_t, 256>, kCodePageCount> character{};
-    std::array<std::array<std::array<int16_t, 256>, kCodePageCount>, kCodePageCount> byte{};
+    // For the 8-bit code pages: the file byte, the substitute where the code page lacks it.
+    std::array<std::array<TBedByteMap, kCodePageCount>, kCodePageCount> byte{};
+    std::array<std::array<std::array<bool, 256>, kCodePageCount>, kCodePageCount> lacking{};
     TConversions() {
         for (int from = 0; from < kCodePageCount; ++from)
             for (int c = 0; c < 256; ++c)
@@ -164,7 +166,9 @@ struct TConversions {
             for (int from = 0; from < kCodePageCount; ++from)
                 for (int c = 0; c < 256; ++c) {
                     const char32_t u = character[from][c];
-                    byte[from][to][c] = u == kNoCharacter ? -1 : reverse[u];
+                    const int16_t b = u == kNoCharacter ? -1 : reverse[u];
+                    lacking[from][to][c] = b < 0;
+                    byte[from][to][c] = b < 0 ? uint8_t(kBedMisfitSubstitute) : uint8_t(b);
                 }
         }
     }
@@ -205,15 +209,11 @@ bool Lacks(int textCodePage, int fileCodePage, unsigned char byte) {
     textCodePage = Checked(textCodePage);
     fileCodePage = Checked(fileCodePage);
     if (fileCodePage == cpUTF8) return TextCharacter(textCodePage, byte) == kNoCharacter;
-    return Conversions().byte[textCodePage][fileCodePage][byte] < 0;
+    return Conversions().lacking[textCodePage][fileCodePage][byte];
 }
 
 void ConvertBytes(int textCodePage, int fileCodePage, char* data, std::size_t size) {
-    const auto& map = Conversions().byte[Checked(textCodePage)][Checked(fileCodePage)];
-    for (std::size_t i = 0; i < size; ++i) {
-        const int16_t b = map[uint8_t(data[i])];
-        data[i] = b < 0 ? kBedMisfitSubstitute : char(b);
-    }
+    TranslateBytes(Conversions().byte[Checked(textCodePage)][Checked(fileCodePage)], data, size);
 }
 
 std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& lines, int textCodePage,
