@@ -321,8 +321,10 @@ void TForm1::BuildStatusBar() {
         panels_[i] = label;
     }
     SetPanel(3, "RW");
+    // Why the document is read-only, in what room the panels leave: it never widens the window.
     readOnlyReason_ = new QLabel(bar);
     readOnlyReason_->setObjectName("readOnlyReason");
+    readOnlyReason_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(readOnlyReason_, 1);
 }
 
