@@ -2,36 +2,44 @@
 
 #include "BedEditStringList.h"
 
-void TBedEditLineEdits::Put(int index, std::string before, std::string after) {
-    edits_.push_back({Kind::Put, index, std::move(before), std::move(after)});
+void TBedEditLineEdits::Put(int index, std::string before) {
+    edits_.push_back({Kind::Put, index, std::move(before)});
 }
 
-void TBedEditLineEdits::Insert(int index, std::string text) {
-    edits_.push_back({Kind::Insert, index, {}, std::move(text)});
-}
+void TBedEditLineEdits::Insert(int index) { edits_.push_back({Kind::Insert, index, {}}); }
 
 void TBedEditLineEdits::Delete(int index, std::string text) {
-    edits_.push_back({Kind::Delete, index, std::move(text), {}});
+    edits_.push_back({Kind::Delete, index, std::move(text)});
 }
 
-void TBedEditLineEdits::Undo(TBedEditStringList& lines) const {
-    TBedLinesUpdate update(lines);
-    for (auto e = edits_.rbegin(); e != edits_.rend(); ++e) {
-        switch (e->kind) {
-            case Kind::Put: lines.Put(e->index, e->before); break;
-            case Kind::Insert: lines.Delete(e->index); break;
-            case Kind::Delete: lines.Insert(e->index, e->before); break;
+void TBedEditLineEdits::Apply(TBedEditStringList& lines, Edit& e, bool inverse) {
+    const bool inserts = (e.kind == Kind::Insert) != inverse;
+    switch (e.kind) {
+        case Kind::Put: {
+            std::string now = lines.Get(e.index);
+            lines.Put(e.index, std::move(e.other));
+            e.other = std::move(now);
+            break;
         }
+        case Kind::Insert:
+        case Kind::Delete:
+            if (inserts) {
+                lines.Insert(e.index, std::move(e.other));
+                e.other.clear();
+            } else {
+                e.other = lines.Get(e.index);
+                lines.Delete(e.index);
+            }
+            break;
     }
 }
 
-void TBedEditLineEdits::Redo(TBedEditStringList& lines) const {
+void TBedEditLineEdits::Undo(TBedEditStringList& lines) {
     TBedLinesUpdate update(lines);
-    for (const Edit& e : edits_) {
-        switch (e.kind) {
-            case Kind::Put: lines.Put(e.index, e.after); break;
-            case Kind::Insert: lines.Insert(e.index, e.after); break;
-            case Kind::Delete: lines.Delete(e.index); break;
-        }
-    }
+    for (auto e = edits_.rbegin(); e != edits_.rend(); ++e) Apply(lines, *e, true);
+}
+
+void TBedEditLineEdits::Redo(TBedEditStringList& lines) {
+    TBedLinesUpdate update(lines);
+    for (Edit& e : edits_) Apply(lines, e, false);
 }

@@ -36,8 +36,9 @@ struct TBedEditUndoItem {
     // Redo records of insertions only: the text the undo put back in place of the inserted
     // one (the characters an overwrite replaced), so that redo overwrites them again.
     std::string Restored;
-    // crLineEdits only; shared, as the record moves between the lists unchanged.
-    std::shared_ptr<const TBedEditLineEdits> LineEdits;
+    // crLineEdits only; shared, as the record moves between the lists (undo and redo swap the
+    // texts it keeps).
+    std::shared_ptr<TBedEditLineEdits> LineEdits;
 };
 
 class TBedEditUndoList {

@@ -23,14 +23,14 @@ bool TBedTextToolEdit::Put(int index, std::string text) {
     std::string old(view);
     // Recorded once written: a write that throws leaves nothing to undo.
     editor_.Lines().Put(index, std::move(text));
-    edits_->Put(index, std::move(old), std::string(editor_.Lines().GetView(index)));
+    edits_->Put(index, std::move(old));
     return true;
 }
 
 void TBedTextToolEdit::Insert(int index, std::string text) {
     if (refused_) return;
     editor_.Lines().Insert(index, std::move(text));
-    edits_->Insert(index, std::string(editor_.Lines().GetView(index)));
+    edits_->Insert(index);
 }
 
 void TBedTextToolEdit::Add(std::string text) {
