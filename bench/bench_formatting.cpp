@@ -66,7 +66,7 @@ void ToolBench(benchmark::State& state, Tool tool) {
     TCustomBedEdit editor;
     LoadInto(editor, int(state.range(0)));
     for (auto _ : state) {
-        TBedTextToolEdit edit(editor, nullptr);
+        TBedTextToolEdit edit(editor);
         tool(edit);
     }
     state.SetBytesProcessed(state.iterations() * (state.range(0) << 20));

@@ -73,7 +73,7 @@ void RunOnFreshDocument(benchmark::State& state, Tool tool) {
         Load(*editor, path);
         state.ResumeTiming();
         {
-            TBedTextToolEdit edit(*editor, nullptr);
+            TBedTextToolEdit edit(*editor);
             tool(edit);
         }
         state.PauseTiming();

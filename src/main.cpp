@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     }
     PrepareForEnvironment();
     // Named before the application object exists: naming it afterwards costs a batch run time.
-    QCoreApplication::setApplicationName("bed");
+    QCoreApplication::setApplicationName(kBedWindowClass);
     QApplication app(argc, argv);
     const bool headless = SettleHeadless(QGuiApplication::platformName());
     TBedEditSystemClipboard clipboard;

@@ -12,10 +12,12 @@ TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, bool 
     // options filter the families, so they come before the font is looked up among them.
     setOption(QFontDialog::DontUseNativeDialog);
     setOption(QFontDialog::MonospacedFonts, fixedPitchOnly);
-    // A family the system only stands in for (Courier New) is shown as the face that does, so
-    // that the dialog finds it and its regular style.
+    // A family the system only stands in for (Courier New) is shown as the face and style that
+    // draw it, so that the dialog finds them and OK alone changes nothing.
     QFont shown = font;
-    shown.setFamily(QFontInfo(font).family());
+    const QFontInfo drawn(font);
+    shown.setFamily(drawn.family());
+    shown.setStyleName(drawn.styleName());
     setCurrentFont(shown);
     colorButton_ = new QPushButton(QString::fromUtf8("&Barva textu..."), this);
     colorButton_->setObjectName("BarvaTextu");

@@ -89,6 +89,11 @@ TBedReplaceAction HeadlessUiServices::ReplacePrompt(const QString& found, const 
     return raCancel;
 }
 
+int HeadlessUiServices::Question(const QString& caption, const QString& text, const QStringList& buttons) {
+    ErrorBox(caption + ": " + text + " (odpověď: " + buttons.last() + ')');
+    return int(buttons.size()) - 1;
+}
+
 int HeadlessUiServices::T602Prompt() {
     QStringList question;
     for (const char* line : kT602PromptQuestion) question << QString::fromUtf8(line);

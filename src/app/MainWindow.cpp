@@ -325,21 +325,32 @@ void TForm1::BuildStatusBar() {
         panels_[i] = label;
     }
     SetPanel(3, "RW");
+    // Why the document is read-only, in what room the panels leave: it never widens the window.
+    readOnlyReason_ = new QLabel(bar);
+    readOnlyReason_->setObjectName("readOnlyReason");
+    readOnlyReason_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addWidget(readOnlyReason_, 1);
 }
 
 void TForm1::SetModified(bool value) {
+    // The component knows the saved text from then on, so that undoing back to it clears the flag.
+    Memo1->SetModified(value);
+    ShowModified(value);
+}
+
+void TForm1::ShowModified(bool value) {
     modified = value;
     SetPanel(0, value ? "modifikace" : "");
 }
 
 TBedTextToolEdit TForm1::TextToolEdit() {
-    return TBedTextToolEdit(*Memo1, [this] { SetModified(true); });
+    return TBedTextToolEdit(*Memo1);
 }
 
 void TForm1::ShowLineEndMode() { SetPanel(4, unixLineEnds ? "UNIX" : "DOS"); }
 
 void TForm1::Memo1Change() {
-    if (Memo1->Modified()) SetModified(true);
+    if (Memo1->Modified() != modified) ShowModified(Memo1->Modified());
 }
 
 void TForm1::readonlyClick() {

@@ -136,7 +136,7 @@ public:
     void Provedkovzlom1Click();
     void Dlkadkupidkovmzlomu1Click();
     // Every text tool that writes lines directly runs inside one of these: it refuses a
-    // read-only document and flags the document as modified when a line changed.
+    // read-only document and records the run as one undo step.
     TBedTextToolEdit TextToolEdit();
     // Find and replace (MainWindowSearch.cpp).
     void Hledej1Click();
@@ -209,6 +209,7 @@ public:
     bool SavePrompt();
     void SetTitles();
     void SetModified(bool value);
+    void ShowModified(bool value);
     void ShowLineEndMode();
 
     // Drive A: of old: the first mounted removable medium; empty when there is none.
@@ -261,15 +262,26 @@ private:
     // False when a UTF-8 file could not be converted for a helper editor (then told and empty).
     bool FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage);
     // The document keeps its byte-order mark; a UTF-8 file that CP 1250 can't hold is shown
-    // unconverted and read-only, and said so, until another file loads.
-    void TakeLoadOutcome(const TBedLoadOutcome& outcome);
+    // with placeholders and read-only, and said so, until another file loads; so is a file
+    // the user may not write, with the reason in the status bar.
+    void TakeLoadOutcome(const TBedLoadOutcome& outcome, const std::string& fileName);
+    // Read-only with the reason shown, or (empty reason) as before the load set it.
+    void ShowReadOnlyReason(const QString& reason);
     // The document no longer shows such a file: read-only goes as it came, and a new document
-    // starts in the default code page rather than in the one the refused file forced.
+    // starts in the default code page rather than in the one the refused file came in.
     void LeaveMisfit(bool newDocument);
-    // Writes the document to a file. Before overwriting the file the document was read from or
-    // last written to, asks when another program has changed it since; false when nothing was
+    // Saving a view with placeholders is refused, said so: true then.
+    bool RefuseMisfitView();
+    // False when the existing file can't be written: then said so, and "Uložit jako" offered.
+    bool MayWrite(const std::string& fileName);
+    // Writes the document to a file. Refuses a view with placeholders; offers "Uložit jako" for a
+    // file the user may not write; before overwriting the file the document was read from or
+    // last written to, asks when another program has changed it since; nothing when nothing was
     // written.
     std::optional<TBedWrittenFile> WriteDocumentFile(const std::string& fileName);
+    // Before a text read in one code page is written in another: asks when that code page lacks
+    // some of its characters; false when it is not to be written (MainWindowEncoding.cpp).
+    bool ConfirmConversion();
     // C=Q: writes the document (an untitled one under the name the user chooses) and ends.
     void WriteAndEnd();
     // Tells the user what a save could not keep as it was (the mode, the owner…).
@@ -322,8 +334,10 @@ private:
     QString applicationTitle_ = "BED";
     bool terminated_ = false;
     bool codePageFromCommandLine_ = false;  // K= chose the code page of the files after it
-    bool readOnlyForMisfit_ = false;        // read-only was set by TakeLoadOutcome
-    bool showingMisfit_ = false;            // the document is a UTF-8 file CP 1250 can't hold
+    bool readOnlyByLoad_ = false;  // read-only was set because of the file loaded
+    bool misfitView_ = false;      // the text holds placeholders for what CP 1250 lacks
+    QLabel* readOnlyReason_ = nullptr;  // in the status bar
+    int textCodePage_ = 4;  // the code page the document's text was read in
     int fontCharset_ = 1;
     TFileHistory history_;
     // The printer and its settings, kept from one print to the next; made at the first print.
@@ -332,7 +346,6 @@ private:
     TForm6* form6_ = nullptr;  // the add-to-lines dialog, kept for the run once made
     TBedPoint superStart_{0, 0};  // the SuperVýběr points
     TBedPoint superEnd_{0, 0};
-    QFont fontDialogFont_{"Courier New", 10};  // what the font dialog shows next
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;

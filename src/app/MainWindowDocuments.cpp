@@ -134,7 +134,10 @@ bool TForm1::FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage) {
         // The loaded, wrapped text is what the edits from now on start from.
         if (main) BeginJournal(FileJournalBase(fileName, identity, {codePage, t602Mode, wraps, rightEdge, false}));
     }
-    if (&editor == Memo1) TakeLoadOutcome(outcome);
+    if (&editor == Memo1) {
+        textCodePage_ = codePage;
+        TakeLoadOutcome(outcome, fileName);
+    }
     if (&editor == Memo1) {
         Memo1->setFocus();
         Memo1->viewport()->update();
@@ -172,6 +175,7 @@ void TForm1::NovyClick() {
     diskFile_.reset();
     byteOrderMark = false;
     LeaveMisfit(true);
+    textCodePage_ = cpCP1250;  // typed text
     SetFileName(kUntitled);
     RefreshHistoryMenu();
     SetModified(false);
@@ -214,6 +218,7 @@ void TForm1::UlozitClick() {
     const std::optional<TBedWrittenFile> written = WriteDocumentFile(name);
     if (!written) return;
     JournalAfterSave(name, *written);
+    ShowReadOnlyReason({});
     SetModified(false);
     AddToHistory(name);
     saveDir = DirectoryPrefix(name);
@@ -233,6 +238,7 @@ void TForm1::UlozitJakoClick() {
 }
 
 std::optional<TBedWrittenFile> TForm1::WriteDocumentFile(const std::string& fileName) {
+    if (RefuseMisfitView() || !MayWrite(fileName)) return std::nullopt;
     if (diskFile_ && diskFile_->name == fileName) {
         // A file deleted meanwhile is simply written again.
         const std::optional<TBedFileIdentity> now = FileIdentityOnDisk(fileName);
@@ -244,8 +250,9 @@ std::optional<TBedWrittenFile> TForm1::WriteDocumentFile(const std::string& file
             }
         }
     }
+    if (!ConfirmConversion()) return std::nullopt;
     const TBedWrittenFile written =
-        WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark);
+        WriteDocument(fileName, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark, textCodePage_);
     diskFile_ = TDiskFile{fileName, written.identity};
     TellSaveRemarks(fileName, written.remarks);
     return written;
@@ -290,8 +297,10 @@ void TForm1::ulNaDisketuClick() {
         ui_.ErrorBox("Není připojena žádná disketa ani jiné vyměnitelné médium (USB disk, paměťová karta).");
         return;
     }
+    if (RefuseMisfitView() || !ConfirmConversion()) return;
     const std::string name = medium + FilePart(PathBytes(FileName()));
-    TellSaveRemarks(name, WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark).remarks);
+    TellSaveRemarks(name, WriteDocument(name, Memo1->Lines(), currentCodePage, unixLineEnds, byteOrderMark,
+                                        textCodePage_).remarks);
 }
 
 void TForm1::ZnovuNacistClick() {

@@ -129,9 +129,10 @@ void TForm1::VysvtitSuperVbr1Click() {
 
 void TForm1::Kontrolujzvorky1Click() { Memo1->CommandProcessor(ecMatchBracket, 0, nullptr); }
 
-void TForm1::Zateksouboru1Click() { Memo1->SetCaretY(1); }
+// The very start and the very end of the text, whatever column the caret stood in.
+void TForm1::Zateksouboru1Click() { Memo1->CommandProcessor(ecEditorTop, 0, nullptr); }
 
-void TForm1::Konecsouboru1Click() { Memo1->SetCaretY(Memo1->Lines().Count() + 1); }
+void TForm1::Konecsouboru1Click() { Memo1->CommandProcessor(ecEditorBottom, 0, nullptr); }
 
 void TForm1::dekslo1Click() {
     bool ok = false;
@@ -152,12 +153,11 @@ void TForm1::pocetslovClick() { ShowCount(CountWords(Memo1->Lines()), "slov"); }
 void TForm1::Poetznakvtextu1Click() { ShowCount(CountCharacters(Memo1->Lines()), "znaků"); }
 
 void TForm1::Font1Click() {
-    // The dialog shows the last font chosen in it, not the editor's; the colour is the text's.
-    QFont font = fontDialogFont_;
+    // The dialog opens with the editor's font exactly; the colour is the text's.
+    QFont font = Memo1->font();
     const QColor current = BedColorToQColor(Memo1->FontColor(), Memo1->palette());
     QColor color = current;
     if (!ui_.FontDialog(font, color, true)) return;
-    fontDialogFont_ = font;
     Memo1->setFont(font);
     // A colour left alone stays the desktop's text colour, following its theme.
     if (color != current) Memo1->SetFontColor(BedColorFromQColor(color));

@@ -9,9 +9,12 @@
 #include "CommandLine.h"
 #include "DocumentWriter.h"
 #include "IniFile.h"
+#include "WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QScreen>
+#include <QStyle>
 
 void TForm1::FormCreate(const QStringList& params) {
     helpMode = false;
@@ -26,7 +29,7 @@ void TForm1::FormCreate(const QStringList& params) {
 
     settingsDir = SettingsDirectory(programDir);
     const TIniFile ini(settingsDir + "bed.ini");
-    ApplySettings(ReadSettings(ini, programDir));
+    ApplySettings(ReadSettings(ini));
 
     SelectCodePage(IsCodePage(defaultCodePage) ? defaultCodePage : cpCP1250);
     saveRequest_.initialDir = PathText(saveDir);
@@ -45,8 +48,22 @@ void TForm1::FormCreate(const QStringList& params) {
 }
 
 void TForm1::ApplySettings(const TBedSettings& s) {
-    resize(s.sirka, s.vyska);
-    move(s.x, s.y);
+    // Kept by another screen or scale, the window could come back larger than this screen or
+    // off it.
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(s.x, s.y));
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    TBedWindowGeometry window{s.x, s.y, s.sirka, s.vyska};
+    if (screen) {
+        // The size is the window's inside; the frame the window manager adds is not known before
+        // the window shows, so room for a title bar and borders is kept.
+        const QRect area = screen->availableGeometry();
+        const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        window = FittedInto(window, {area.x(), area.y(), area.width() - 2 * border,
+                                     area.height() - titleBar - 2 * border});
+    }
+    resize(window.width, window.height);
+    move(window.x, window.y);
     Panel1->setVisible(s.panelV);
     QFont font(QString::fromStdString(s.font));
     if (s.velikostFontu > 0) font.setPointSize(s.velikostFontu);

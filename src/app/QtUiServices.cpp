@@ -14,10 +14,12 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QProcess>
 #include <QUrl>
 
@@ -50,22 +52,36 @@ bool RunFileDialog(QWidget* parent, TFileDialogRequest& r, QFileDialog::AcceptMo
     return true;
 }
 
+// Room in a title bar besides the title: the window menu and the buttons of the frame.
+constexpr int kTitleBarExtras = 160;
+
+// A box sized to a short text would be narrower than its title, which the window manager then
+// cuts short ("Text nenalezen" under "Nahrazování"): it is made wide enough for the title.
+int Run(QMessageBox& box) {
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box.exec();
+}
+
 }  // namespace
 
 void QtUiServices::ShowErrorBox(const QString& text) {
     QMessageBox box(QMessageBox::Critical, kErrorBoxCaption, text, QMessageBox::Ok, parent_);
-    box.exec();
+    Run(box);
 }
 
 TModalResult QtUiServices::MessageBox(const QString& text, const QString& caption, bool yesNoCancel) {
     if (!yesNoCancel) {
         QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
-        box.exec();
+        Run(box);
         return TModalResult::Ok;
     }
     QMessageBox box(QMessageBox::Question, caption, text,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
-    switch (box.exec()) {
+    switch (Run(box)) {
         case QMessageBox::Yes: return TModalResult::Yes;
         case QMessageBox::No: return TModalResult::No;
         default: return TModalResult::Cancel;
@@ -74,7 +90,7 @@ TModalResult QtUiServices::MessageBox(const QString& text, const QString& captio
 
 void QtUiServices::InformationBox(const QString& text) {
     QMessageBox box(QMessageBox::Information, kInformationBoxCaption, text, QMessageBox::Ok, parent_);
-    box.exec();
+    Run(box);
 }
 
 QString QtUiServices::InputBox(const QString& caption, const QString& prompt, const QString& preset) {
@@ -121,6 +137,18 @@ TModalResult QtUiServices::SavePrompt() {
 
 TUnsavedWorkAnswer QtUiServices::UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) {
     return AskUnsavedWork(parent_, entries, chosen);
+}
+
+int QtUiServices::Question(const QString& caption, const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> added;
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        added << box.addButton(buttons[i], i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    box.setEscapeButton(added.last());
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.last()));
+    Run(box);
+    const qsizetype chosen = added.indexOf(box.clickedButton());
+    return chosen < 0 ? int(buttons.size()) - 1 : int(chosen);
 }
 
 TDiskChangeAnswer QtUiServices::ChangedOnDiskPrompt(const QString& fileName) {

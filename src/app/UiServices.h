@@ -74,6 +74,10 @@ public:
     bool ErrorShown() const { return errorShown_; }
 
     virtual TModalResult MessageBox(const QString& text, const QString& caption, bool yesNoCancel) = 0;
+    // A question whose answers are the buttons, the last of which cancels (as closing the box
+    // does); returns the index of the button chosen. Without a display the last one is the
+    // answer and the run fails: what the question guards was not done.
+    virtual int Question(const QString& caption, const QString& text, const QStringList& buttons) = 0;
     virtual void InformationBox(const QString& text) = 0;
     // The text entered, or the preset text when cancelled.
     virtual QString InputBox(const QString& caption, const QString& prompt, const QString& preset) = 0;

@@ -46,6 +46,17 @@ void TCustomBedEdit::SetOptions(TBedEditorOptions options) {
 }
 
 void TCustomBedEdit::SetModified(bool value) {
+    savedState_ = value ? kNoSavedState : UndoState();
+    UpdateModified();
+}
+
+int64_t TCustomBedEdit::UndoState() const {
+    if (const TBedEditUndoItem* top = undoList_.Peek()) return int64_t(uint32_t(top->Group));
+    return undoList_.RecordsDropped() ? -1 : 0;
+}
+
+void TCustomBedEdit::UpdateModified() {
+    const bool value = UndoState() != savedState_;
     if (value == modified_) return;
     modified_ = value;
     StatusChanged(scModified);
@@ -313,6 +324,6 @@ void TCustomBedEdit::LinesReplaced(int index, int count) {
 
 void TCustomBedEdit::UndoRecordAdded(TBedEditUndoList& list) {
     if (&list == &undoList_ && !undoRedoInProgress_) redoList_.Clear();
-    SetModified(undoList_.CanUndo() || undoList_.RecordsDropped());
+    UpdateModified();
     if (OnChange) OnChange();
 }

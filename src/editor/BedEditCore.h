@@ -85,6 +85,9 @@ public:
     // ---- Properties ---------------------------------------------------------------------
     TBedEditorOptions Options() const { return options_; }
     void SetOptions(TBedEditorOptions options);
+    // Whether the text differs from the saved one: false once undo or redo comes back to the
+    // text that SetModified(false) marked as saved. SetModified(true) marks a change that no
+    // undo takes back, so only the next SetModified(false) clears it.
     bool Modified() const { return modified_; }
     void SetModified(bool value);
     bool ReadOnly() const { return readOnly_; }
@@ -400,6 +403,14 @@ private:
 
     TBedEditorOptions options_ = kBedDefaultEditorOptions;
     bool modified_ = false;
+    // The undo state of the saved text (see UndoState), or kNoSavedState.
+    static constexpr int64_t kNoSavedState = -2;
+    int64_t savedState_ = 0;
+    // The newest undo record's group, which names the text it leaves: groups are never reused
+    // and keep their number across undo and redo. 0 for an empty list, -1 for one emptied by
+    // undoing after its oldest records were dropped.
+    int64_t UndoState() const;
+    void UpdateModified();
     bool readOnly_ = false;
     bool insertMode_ = true;
     bool wantTabs_ = false;

@@ -52,6 +52,8 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
     search_.SetPattern(search);
     // While asking, each match must be shown; without questions the picture waits for the end.
     std::optional<TBedPaintLock> lock;
+    std::optional<TBedUndoGroup> group;  // all the replacements are one undo step
+    if (replaceAll) group.emplace(undoList_);
     if (replaceAll && !prompt) lock.emplace(*this);
     // A replacement with line breaks moves the rest of its line down; the range is judged in
     // the lines as they were.
@@ -95,6 +97,7 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
                     replaceAll = true;
                     prompt = false;
                     if (!lock) lock.emplace(*this);
+                    if (!group) group.emplace(undoList_);
                 }
                 const TBedPoint end = ReplaceRecorded(from, length, replace);
                 SetCaretXY(backwards ? from : end);
@@ -115,8 +118,8 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
 }
 
 // Every match of one line replaced with a single write of the line; each replacement is still
-// an undo step of its own. Returns where the caret goes when the line changed: after the last
-// replacement, or before it when going backwards.
+// an undo record of its own (replace-all groups them into one step). Returns where the caret
+// goes when the line changed: after the last replacement, or before it when going backwards.
 std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRange& range, const std::string& replace,
                                       bool backwards, int& count) {
     const std::string_view line = lines_.GetView(y - 1);

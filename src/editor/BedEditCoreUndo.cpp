@@ -83,6 +83,11 @@ void TCustomBedEdit::UndoItem() {
     case crDeleteBefore:
     case crDeleteAfter: UndoDeletion(item); break;
     case crReplace: SwapReplacement(item, redoList_, true); break;
+    case crLineEdits:
+        redoList_.AddItem(item);
+        item.LineEdits->Undo(lines_);
+        SetCaretXY(item.Start);
+        break;
     }
 }
 
@@ -108,6 +113,11 @@ void TCustomBedEdit::RedoItem() {
     case crDeleteBefore:
     case crDeleteAfter: RedoDeletion(item); break;
     case crReplace: SwapReplacement(item, undoList_, false); break;
+    case crLineEdits:
+        item.LineEdits->Redo(lines_);
+        undoList_.AddItem(item);
+        SetCaretXY(item.End);
+        break;
     }
 }
 

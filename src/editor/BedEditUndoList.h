@@ -1,11 +1,13 @@
 #pragma once
 // The change records of the editing component and the list that holds them. The component
 // keeps two lists of this class: one to undo, one to redo. Qt-free.
+#include "BedEditLineEdits.h"
 #include "BedEditTypes.h"
 
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 
 // Values are stored in the records; keep them stable.
@@ -21,6 +23,7 @@ enum TBedChangeReason : uint8_t {
     crDeleteBefore = 8,    // deleted left of the caret
     crDeleteAfter = 9,     // deleted right of the caret
     crReplace = 10,        // a match replaced by search and replace: Text is the old match
+    crLineEdits = 11,      // a text tool's run: LineEdits; Start the caret before, End after
 };
 
 struct TBedEditUndoItem {
@@ -33,6 +36,9 @@ struct TBedEditUndoItem {
     // Redo records of insertions only: the text the undo put back in place of the inserted
     // one (the characters an overwrite replaced), so that redo overwrites them again.
     std::string Restored;
+    // crLineEdits only; shared, as the record moves between the lists (undo and redo swap the
+    // texts it keeps).
+    std::shared_ptr<TBedEditLineEdits> LineEdits;
 };
 
 class TBedEditUndoList {

@@ -25,11 +25,10 @@ public:
     bool expectErrors = false;  // error boxes are recorded instead of failing the test
 
     QStringList messageCaptions;  // the captions of the message boxes, in order
-    std::deque<TModalResult> questionAnswers;  // the answers to yes/no/cancel message boxes
-    TModalResult MessageBox(const QString& text, const QString& caption, bool yesNoCancel) override {
+    TModalResult MessageBox(const QString& text, const QString& caption, bool) override {
         shown << "message: " + text;
         messageCaptions << caption;
-        return yesNoCancel ? Take(questionAnswers, "question", TModalResult::Cancel) : TModalResult::Ok;
+        return TModalResult::Ok;
     }
     void InformationBox(const QString& text) override { shown << "information: " + text; }
     QString InputBox(const QString&, const QString& prompt, const QString& preset) override {
@@ -100,6 +99,11 @@ public:
         shown << "replacePrompt: " + found + " -> " + replacement;
         lastReplaceMatch = match;
         return Take(replaceAnswers, "replace prompt", raCancel);
+    }
+    std::deque<int> questionAnswers;
+    int Question(const QString&, const QString& text, const QStringList& buttons) override {
+        shown << "question: " + text;
+        return Take(questionAnswers, "question", int(buttons.size()) - 1);
     }
     int T602Prompt() override {
         shown << "t602Prompt";

@@ -125,13 +125,25 @@ void WithFileSizeLimit() {
 }  // namespace
 
 TEST_F(BatchRun, ConversionWritesAndEndsWithSuccessSilently) {
-    WriteFile("dopis.kam", "\x9B\x8F\r\n");  // Š Á in Kamenický
+    WriteFile("dopis.kam", "\x9B\x8F \x84\x94\x81 \x93 \x8D \xAA\r\n");  // Š Á äöü ô ĺ ŕ in Kamenický
     const TBedRun run = Run({"dopis.kam", "K=W", "C=Q"}, {}, false);
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.errLines.isEmpty()) << run.Err().toStdString();
-    EXPECT_EQ(ReadFile("dopis.kam"), "\x8A\xC1\r\n");
+    EXPECT_EQ(ReadFile("dopis.kam"), "\x8A\xC1 \xE4\xF6\xFC \xF4 \xE5 \xE0\r\n");
     EXPECT_EQ(Entries(), std::vector<std::string>{"dopis.kam"});
+}
+
+TEST_F(BatchRun, AConversionThatWouldLoseCharactersWritesNothingAndFails) {
+    const std::string table = "\xC9\xCD\xBB\r\n\xBA\xA0\xBA\r\n";  // box drawing and á in Kamenický
+    WriteFile("tabulka.kam", table);
+    const TBedRun run = Run({"tabulka.kam", "K=W", "C=Q"});
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 1);
+    ASSERT_EQ(run.errLines.size(), 1) << run.Err().toStdString();
+    EXPECT_TRUE(run.errLines[0].contains(QString::fromUtf8("„╔“ (U+2554) z řádku 1 (takových znaků je v textu 5)")))
+        << run.Err().toStdString();
+    EXPECT_EQ(ReadFile("tabulka.kam"), table);
 }
 
 TEST_F(BatchRun, FilesThatCannotBeReadFailWithTheirReason) {

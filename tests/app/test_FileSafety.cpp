@@ -5,6 +5,7 @@
 #include "MemoryLimits.h"
 
 #include <QAction>
+#include <QLabel>
 
 #include <cstring>
 
@@ -100,6 +101,31 @@ TEST_F(TFileSafety, ASaveOverAnotherProgramsChangeAsksFirst) {
     form->UlozitClick();
     EXPECT_EQ(ReadFile("doc.txt"), "fourth\n");
     EXPECT_EQ(ui.shown.size(), asked + 1);
+}
+
+TEST_F(TFileSafety, AFileTheUserMayNotWriteOpensReadOnlyAndSavingOffersSaveAs) {
+    WriteFile("ro.txt", "abc\r\n");
+    ::chmod(Path("ro.txt").c_str(), 0444);
+    Start({QString::fromStdString(Path("ro.txt"))});
+    EXPECT_EQ(form->PanelText(3), "RO");
+    const auto* reason = form->findChild<QLabel*>("readOnlyReason");
+    ASSERT_NE(reason, nullptr);
+    EXPECT_TRUE(reason->text().startsWith(QString::fromUtf8("Jen pro čtení: soubor "))) << reason->text().toStdString();
+    // Made editable by hand and saved: said why not, and saved under another name instead.
+    form->Action("readonly")->trigger();
+    ShowFocused();
+    QTest::keyClick(form->Memo1, Qt::Key_X);
+    ui.questionAnswers = {0};
+    ui.saveAnswers = {QString::fromStdString(Path("jine.txt"))};
+    form->UlozitClick();
+    ASSERT_EQ(ui.shown.size(), 2) << ui.shown.join('|').toStdString();
+    EXPECT_TRUE(ui.shown[0].startsWith(QString::fromStdString("question: Soubor " + Path("ro.txt") + " nelze zapsat: ")));
+    EXPECT_TRUE(ui.shown[0].endsWith(QString::fromUtf8(". Uložit text pod jiným jménem?")));
+    EXPECT_EQ(ReadFile("ro.txt"), "abc\r\n");
+    EXPECT_EQ(ReadFile("jine.txt"), "xabc\r\n");
+    EXPECT_FALSE(form->modified);
+    EXPECT_EQ(reason->text(), "");
+    EXPECT_EQ(form->PanelText(3), "RW");
 }
 
 TEST_F(TFileSafety, WhatIsNotARegularReadableFileIsRefusedAndTheDocumentStays) {

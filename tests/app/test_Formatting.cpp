@@ -42,11 +42,7 @@ constexpr auto kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 }  // namespace
 
 TEST_F(TFormatting, ShiftingTheBlockKeepsTheSelectedColumnsAndMarksTheDocument) {
-    SetUnmodifiedText({"  a", "b", "", "c"});
-    form->Memo1->SetCaretXY({2, 4});
-    form->Memo1->SetSelectedText("x");  // an undo record, which the tool must clear
-    ASSERT_TRUE(form->Memo1->CanUndo());
-    form->SetModified(false);
+    SetUnmodifiedText({"  a", "b", "", "cx"});
     Select({2, 1}, {1, 3});  // ends in column 1 of line 3: that line belongs to the block
     Key(Qt::Key_Left, kCtrlAlt);
     EXPECT_EQ(Lines(), (Text{" a", "b", "", "cx"}));
@@ -54,13 +50,48 @@ TEST_F(TFormatting, ShiftingTheBlockKeepsTheSelectedColumnsAndMarksTheDocument) 
     EXPECT_EQ(form->Memo1->BlockEnd(), (TBedPoint{1, 3}));
     EXPECT_TRUE(form->modified);
     EXPECT_EQ(form->PanelText(0), "modifikace");
-    EXPECT_FALSE(form->Memo1->CanUndo());
     Key(Qt::Key_Right, kCtrlAlt);
     Key(Qt::Key_Right, kCtrlAlt);
     EXPECT_EQ(Lines(), (Text{"   a", "  b", "  ", "cx"}));
     Key(Qt::Key_Left, kCtrlAlt);
     Key(Qt::Key_Left, kCtrlAlt);
     EXPECT_EQ(Lines(), (Text{" a", "b", "", "cx"}));
+}
+
+// Each run of a tool is one undo step and one redo step; undoing back to the saved text
+// clears the modified mark.
+TEST_F(TFormatting, EveryTextToolIsOneUndoAndOneRedoStep) {
+    const Text saved = {"jedna dva tri ctyri pet sest", "  \x8Elu\x9Dou\xE8k\xFD", "tri"};  // Žluťoučký
+    SetUnmodifiedText(saved);
+    form->rightEdge = 10;
+    const auto undoAndRedo = [&](const char* tool) {
+        const Text after = Lines();
+        EXPECT_NE(after, saved) << tool;
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Lines(), saved) << tool;
+        EXPECT_FALSE(form->modified) << tool;
+        Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(Lines(), after) << tool;
+        EXPECT_TRUE(form->modified) << tool;
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        ASSERT_EQ(Lines(), saved) << tool;
+    };
+    for (const char* tool : {"Velka", "Mala", "odstran_diakritiku", "Provedkovzlom1"}) {
+        Select({1, 1}, {3, 3});
+        form->Action(tool)->trigger();
+        undoAndRedo(tool);
+    }
+    Select({1, 1}, {3, 3});
+    Key(Qt::Key_Right, kCtrlAlt);
+    undoAndRedo("odsadblok");
+    Key(Qt::Key_Delete, Qt::AltModifier);
+    undoAndRedo("smazradek");
+    AnswerForm6([](TForm6& d) {
+        d.Edit1->setText("// ");
+        d.Button1->click();
+    });
+    form->Action("zackonradku")->trigger();
+    undoAndRedo("zackonradku");
 }
 
 TEST_F(TFormatting, AligningAndDeletingLines) {

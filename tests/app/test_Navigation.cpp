@@ -1,5 +1,6 @@
 // Navigation, selection and counts in the main window, through their keys and menus.
 #include "FormFixture.h"
+#include "QtUiServices.h"
 
 #include "BedEditKeyStrokes.h"
 #include "FontColorDialog.h"
@@ -7,6 +8,8 @@
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QFontDialog>
+#include <QMessageBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -204,13 +207,14 @@ TEST_F(TNavigation, ReadOnlyTogglesPanelThree) {
     EXPECT_EQ(form->PanelText(3), "RW");
 }
 
-TEST_F(TNavigation, JumpsKeepTheColumnAndTheLineBoxClamps) {
-    SetText({"abcdef", "abcdef", "abcdef"});
+TEST_F(TNavigation, JumpsGoToTheVeryStartAndEndAndTheLineBoxClamps) {
+    SetText({"abcdef", "abcdef", "abc"});
     form->Memo1->SetCaretXY({4, 2});
     Key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(form->Memo1->CaretXY(), (TBedPoint{4, 1}));
+    EXPECT_EQ(form->Memo1->CaretXY(), (TBedPoint{1, 1}));
     Key(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(form->Memo1->CaretXY(), (TBedPoint{4, 3}));
+    Key(Qt::Key_X);
+    EXPECT_EQ(Lines(), (Text{"abcdef", "abcdef", "abcx"}));
     ui.inputAnswers = {"2", "0", "99999999999", "abc", ""};
     Key(Qt::Key_R, Qt::AltModifier);
     EXPECT_EQ(ui.shown.last(), "input: Zadej číslo:");
@@ -247,7 +251,7 @@ TEST_F(TNavigation, TheStatusBarShowsTheCaretLine) {
     EXPECT_NE(form->findChild<QTimer*>("Timer1"), nullptr);
 }
 
-TEST_F(TNavigation, TheFontDialogShowsTheLastFontChosenInItAndTheTextColour) {
+TEST_F(TNavigation, TheFontDialogOffersTheTextColour) {
     QFont chosen("DejaVu Sans Mono", 14);
     ui.fontAnswers = {chosen, std::nullopt};
     ui.fontColorAnswers = {QColor(0x12, 0x34, 0x56)};
@@ -265,6 +269,40 @@ TEST_F(TNavigation, TheFontDialogShowsTheLastFontChosenInItAndTheTextColour) {
     EXPECT_EQ(dialog.TextColor(), QColor(Qt::red));
     form->Memo1->setFont(QFont("Courier New", 9));
     form->Action("Font1")->trigger();  // cancelled: the font stays
-    EXPECT_EQ(ui.lastFontShown.pointSize(), 14);
+    EXPECT_EQ(ui.lastFontShown.pointSize(), 9);
     EXPECT_EQ(form->Memo1->font().pointSize(), 9);
+}
+
+TEST_F(TNavigation, AShortMessageIsWideEnoughForItsTitle) {
+    QtUiServices qt(form.get());
+    int width = 0, title = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            width = box->width();
+            title = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            box->accept();
+        }
+    });
+    qt.MessageBox("Text nenalezen", QString::fromUtf8("Nahrazování"), false);
+    EXPECT_GT(title, 0);
+    EXPECT_GE(width, title + 150);
+}
+
+TEST_F(TNavigation, TheFontDialogOpensWithTheEditorsFontAndOkAloneKeepsItUpright) {
+    ui.fontAnswers = {std::nullopt};
+    form->Action("Font1")->trigger();
+    EXPECT_EQ(ui.lastFontShown, form->Memo1->font());
+    // The real dialog, confirmed untouched.
+    QtUiServices qt(form.get());
+    QFont font = form->Memo1->font();
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) dialog->accept();
+    });
+    QColor color = Qt::black;
+    ASSERT_TRUE(qt.FontDialog(font, color, true));
+    const QFontInfo before(form->Memo1->font()), after(font);
+    EXPECT_EQ(after.family(), before.family());
+    EXPECT_EQ(after.style(), QFont::StyleNormal);
+    EXPECT_EQ(after.weight(), before.weight());
+    EXPECT_NEAR(after.pixelSize(), before.pixelSize(), 1);
 }

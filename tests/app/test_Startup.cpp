@@ -1,6 +1,8 @@
 // Start-up, settings and closing of the main window.
 #include "FormFixture.h"
 
+#include <QScreen>
+
 #include "IniFile.h"
 
 #include <QAction>
@@ -59,6 +61,15 @@ TEST_F(TStartup, SettingsAreAppliedAndWrittenBackOnClose) {
     EXPECT_FALSE(ini.ReadBool("bed", "podlePripony", true));
     EXPECT_EQ(ini.ReadString("soubor1", "jmeno", ""), "/tmp/recent.txt");
     EXPECT_EQ(ini.ReadInteger("soubor1", "y", 0), 9);
+}
+
+// Kept on a larger screen or at another scale: the window comes back whole on this one.
+TEST_F(TStartup, ARestoredWindowFitsTheScreen) {
+    WriteFile("bed.ini", "[bed]\nvyska=5000\nsirka=6000\nx=7000\ny=-300\n");
+    Start();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(area.contains(QRect(form->pos(), form->size()))) << form->x() << "," << form->y();
+    EXPECT_GT(form->width(), area.width() * 9 / 10);
 }
 
 TEST_F(TStartup, BedpathNamesTheSettingsDirectory) {

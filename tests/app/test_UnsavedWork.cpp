@@ -83,11 +83,11 @@ TEST_F(UnsavedWork, DiscardingAsksTwiceAndLaterKeepsTheJournal) {
     form->OfferUnsavedWork();
     EXPECT_EQ(ui.lastUnsavedWork.at(0).document, QString::fromUtf8("dokument bez jména"));
     EXPECT_EQ(Journals(), 1u);
-    // "Zahodit", then "Ne" to the second question: offered again, then "Ano".
+    // "Zahodit", then "Nechat" to the second question: offered again, then "Zahodit" twice.
     ui.unsavedWorkAnswers.push_back({TUnsavedWorkAnswer::Discard, 0});
-    ui.questionAnswers.push_back(TModalResult::No);
+    ui.questionAnswers.push_back(1);
     ui.unsavedWorkAnswers.push_back({TUnsavedWorkAnswer::Discard, 0});
-    ui.questionAnswers.push_back(TModalResult::Yes);
+    ui.questionAnswers.push_back(0);
     form->OfferUnsavedWork();
     EXPECT_EQ(Journals(), 0u);
     EXPECT_TRUE(Lines().empty() || Lines() == std::vector<std::string>{""});

@@ -43,7 +43,8 @@ TEST_F(TWrapping, CtrlAltZWrapsTheDocumentAndFlagsIt) {
     EXPECT_EQ(Lines(), (Text{"aaa bbb ", "ccc ddd ", "eee"}));
     EXPECT_TRUE(form->modified);
     EXPECT_EQ(form->PanelText(0), "modifikace");
-    EXPECT_FALSE(form->Memo1->CanUndo());
+    QTest::keyClick(form->Memo1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), (Text{"aaa bbb ccc ddd", "eee"}));
 }
 
 TEST_F(TWrapping, ASelectionWrapsOnlyItsLines) {
@@ -122,6 +123,22 @@ TEST_F(TWrapping, TypingAtTheEdgeBreaksTheLineAndOneUndoTakesBothBack) {
     form->Memo1->Lines().SetText("");
     TypeKeys(form->Memo1, "hello world");
     EXPECT_EQ(Lines(), Text{"hello world"});
+}
+
+TEST_F(TWrapping, ASpaceTypedAtTheEdgeIsTheBreakAndJoinsNoWords) {
+    WriteFile("bed.ini", "[bed]\nhraniceZlomu=8\n");
+    Start();
+    ShowFocused();
+    TypeKeys(form->Memo1, "Slovo ab cd ef");
+    EXPECT_EQ(Lines(), (Text{"Slovo ab", "cd ef"}));
+    // Typed between words, the space leaves what stood right of it at the start of the new line.
+    SetText({"Slovo abcd"});
+    form->Memo1->SetCaretXY({9, 1});
+    TypeKeys(form->Memo1, " ");
+    EXPECT_EQ(Lines(), (Text{"Slovo ab ", "cd"}));
+    EXPECT_EQ(form->Memo1->CaretXY(), (TBedPoint{1, 2}));
+    QTest::keyClick(form->Memo1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), Text{"Slovo abcd"});
 }
 
 TEST_F(TWrapping, PastingToTheEdgeDoesNotBreak) {

@@ -14,8 +14,9 @@ struct BlockFormatTest : ::testing::Test {
 
     template <class F>
     void Run(F tool) {
-        TBedTextToolEdit edit(editor, [this] { marked = true; });
+        TBedTextToolEdit edit(editor);
         tool(edit);
+        marked = marked || edit.Changed();
     }
 };
 

@@ -108,7 +108,7 @@ TEST_F(DocumentWriterTest, EditsAndConversionsKeepTheEndOfTheFile) {
     }), "ab\n");
     // Wrapping breaks lines but keeps the end.
     EXPECT_EQ(edited("aaa bbb ccc", cpCP1250, [&] {
-        TBedTextToolEdit edit(editor, nullptr);
+        TBedTextToolEdit edit(editor);
         WrapLines(edit, 4);
     }), "aaa \nbbb \nccc");
     session.SetMode(t602Text);

@@ -14,7 +14,7 @@ struct WrapTest : ::testing::Test {
 
     Lines Wrap(const Lines& text, int width, int first = 0, int last = -1) {
         Fill(editor, text);
-        TBedTextToolEdit edit(editor, nullptr);
+        TBedTextToolEdit edit(editor);
         WrapLines(edit, width, first, last);
         return TextOf(editor);
     }

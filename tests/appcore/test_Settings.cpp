@@ -1,5 +1,7 @@
 #include "IniFile.h"
+#include "DocumentDirectory.h"
 #include "Settings.h"
+#include "WindowGeometry.h"
 
 #include <gtest/gtest.h>
 
@@ -81,17 +83,25 @@ TEST(IniFile, MissingFileReadsAsEmptyAndWritingKeepsOtherEntries) {
 TEST(Settings, DefaultsRoundTripAndThePodlePriponyPair) {
     TempDir dir;
     const std::string name = (dir.path / "bed.ini").string();
-    const TBedSettings defaults = ReadSettings(TIniFile(name), "/prog/");
+    const TBedSettings defaults = ReadSettings(TIniFile(name));
     EXPECT_EQ(defaults.vyska, 516);
     EXPECT_EQ(defaults.sirka, 518);
     EXPECT_EQ(defaults.x, 20);
-    EXPECT_EQ(defaults.ukladaciCesta, "/prog/");
+    // Not the program's folder (/usr/bin for an installed one): the home folder when started
+    // from a menu, the working directory from a terminal.
+    EXPECT_EQ(defaults.ukladaciCesta, DefaultDocumentDirectory(StartedFromTerminal()));
+    EXPECT_EQ(defaults.nahravaciCesta, defaults.ukladaciCesta);
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "/home/uzivatel", 1);
+    EXPECT_EQ(DefaultDocumentDirectory(false), "/home/uzivatel/");
+    setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(DefaultDocumentDirectory(true), std::filesystem::current_path().string() + "/");
     EXPECT_EQ(defaults.hraniceZlomu, 80);
     EXPECT_EQ(defaults.implicitniKodovani, 4);
     EXPECT_EQ(defaults.barvaFontu, clWindowText);
 
     Write(name, "[bed]\nPodlePripony=0\nbarvaFontu=0x1FFFFFFF\n");  // no colour for text
-    TBedSettings s = ReadSettings(TIniFile(name), "/prog/");
+    TBedSettings s = ReadSettings(TIniFile(name));
     EXPECT_FALSE(s.podlePripony);
     EXPECT_EQ(s.barvaFontu, clWindowText);
     s.barvaFontu = 0x563412;
@@ -104,7 +114,7 @@ TEST(Settings, DefaultsRoundTripAndThePodlePriponyPair) {
         WriteSettings(ini, s);
         ini.UpdateFile();
     }
-    const TBedSettings back = ReadSettings(TIniFile(name), "/prog/");
+    const TBedSettings back = ReadSettings(TIniFile(name));
     EXPECT_TRUE(back.podlePripony);  // written as "podlePripony", the same entry
     EXPECT_EQ(back.vyska, 700);
     EXPECT_EQ(back.font, "Liberation Mono");
@@ -180,4 +190,21 @@ TEST(IniFile, EveryByteOfAValueComesBackAndNoneMakesAKey) {
     // A backslash an older file holds reads as itself.
     Write(name, "[bed]\ncesta=C:\\Dokumenty\\novy\\\n");
     EXPECT_EQ(TIniFile(name).ReadString("bed", "cesta", ""), "C:\\Dokumenty\\novy\\");
+}
+
+TEST(Settings, AWindowGeometryIsFittedIntoTheScreensArea) {
+    const TBedWindowGeometry area{0, 30, 1280, 994};
+    // Twice too large and off the screen, as a scale of 2 would bring it.
+    const TBedWindowGeometry big = FittedInto({2000, 1500, 2560, 2048}, area);
+    EXPECT_EQ(big.x, 0);
+    EXPECT_EQ(big.y, 30);
+    EXPECT_EQ(big.width, 1280);
+    EXPECT_EQ(big.height, 994);
+    const TBedWindowGeometry off = FittedInto({1200, 10, 518, 516}, area);  // partly off
+    EXPECT_EQ(off.x, 1280 - 518);
+    EXPECT_EQ(off.y, 30);
+    const TBedWindowGeometry inside = FittedInto({20, 40, 518, 516}, area);
+    EXPECT_EQ(inside.x, 20);
+    EXPECT_EQ(inside.y, 40);
+    EXPECT_EQ(inside.width, 518);
 }

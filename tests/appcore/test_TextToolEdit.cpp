@@ -7,92 +7,95 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
+
 struct TextToolEditTest : ::testing::Test {
     TCustomBedEdit editor;
-    int marked = 0;
-    TBedTextToolEdit Edit() { return TBedTextToolEdit(editor, [this] { ++marked; }); }
+    int changes = 0;
 
+    void SetUp() override { editor.OnChange = [this] { ++changes; }; }
     void TypeAbc() {
         Fill(editor, {"", "second"});
         for (char c : std::string("abc")) editor.CommandProcessor(ecChar, c, nullptr);
         ASSERT_TRUE(editor.CanUndo());
+        changes = 0;
     }
 };
 
 }  // namespace
 
-TEST_F(TextToolEditTest, AChangedLineFlagsTheDocumentAndDropsTheUndoRecords) {
+TEST_F(TextToolEditTest, ARunIsOneUndoStepAndOneRedoStepBackToTheSavedText) {
     TypeAbc();
-    editor.Undo();
-    ASSERT_TRUE(editor.CanRedo());
     editor.SetModified(false);
+    editor.SetCaretXY({2, 2});
     {
-        TBedTextToolEdit edit = Edit();
+        TBedTextToolEdit edit(editor);
         EXPECT_FALSE(edit.Refused());
         EXPECT_TRUE(edit.Put(1, "SECOND"));
-        EXPECT_EQ(marked, 0);  // once, at the end of the run
-    }
-    EXPECT_EQ(marked, 1);
-    EXPECT_TRUE(editor.Modified());
-    EXPECT_FALSE(editor.CanUndo());
-    EXPECT_FALSE(editor.CanRedo());
-    // Undo can no longer take the moved positions of old records to the text.
-    editor.Undo();
-    EXPECT_EQ(TextOf(editor), (std::vector<std::string>{"ab", "SECOND"}));
-}
-
-TEST_F(TextToolEditTest, ARunThatChangesNothingLeavesUndoAndTheFlagAlone) {
-    TypeAbc();
-    editor.SetModified(false);
-    {
-        TBedTextToolEdit edit = Edit();
-        EXPECT_FALSE(edit.Put(1, "second"));  // the same text is no change
-        EXPECT_FALSE(edit.Changed());
-    }
-    EXPECT_EQ(marked, 0);
-    EXPECT_FALSE(editor.Modified());
-    EXPECT_TRUE(editor.CanUndo());
-}
-
-TEST_F(TextToolEditTest, InsertsAndDeletesCountAsChanges) {
-    Fill(editor, {"a", "b"});
-    {
-        TBedTextToolEdit edit = Edit();
         edit.Insert(1, "between");
         edit.Add("end");
         edit.Delete(0);
+        EXPECT_EQ(changes, 0);  // once, at the end of the run
+        editor.SetCaretXY({1, 3});
     }
-    EXPECT_EQ(TextOf(editor), (std::vector<std::string>{"between", "b", "end"}));
-    EXPECT_EQ(marked, 1);
+    const Lines after = {"between", "SECOND", "end"};
+    EXPECT_EQ(TextOf(editor), after);
+    EXPECT_EQ(changes, 1);
+    EXPECT_TRUE(editor.Modified());
+    editor.Undo();
+    EXPECT_EQ(TextOf(editor), (Lines{"abc", "second"}));
+    EXPECT_EQ(editor.CaretXY(), (TBedPoint{2, 2}));
+    EXPECT_FALSE(editor.Modified());
+    editor.Redo();
+    EXPECT_EQ(TextOf(editor), after);
+    EXPECT_EQ(editor.CaretXY(), (TBedPoint{1, 3}));
+    EXPECT_TRUE(editor.Modified());
+    // The typing before the run is still there to undo, on the text it was typed into.
+    while (editor.CanUndo()) editor.Undo();
+    EXPECT_EQ(TextOf(editor), (Lines{"", "second"}));
+    EXPECT_TRUE(editor.Modified());
+}
+
+TEST_F(TextToolEditTest, ARunThatChangesNothingRecordsNothing) {
+    TypeAbc();
+    editor.SetModified(false);
+    {
+        TBedTextToolEdit edit(editor);
+        EXPECT_FALSE(edit.Put(1, "second"));  // the same text is no change
+        EXPECT_FALSE(edit.Changed());
+    }
+    EXPECT_EQ(changes, 0);
+    EXPECT_FALSE(editor.Modified());
+    EXPECT_EQ(editor.UndoList().Count(), 3);
 }
 
 TEST_F(TextToolEditTest, AReadOnlyDocumentIsRefusedAndStaysAsItIs) {
     TypeAbc();
     editor.SetReadOnly(true);
     {
-        TBedTextToolEdit edit = Edit();
+        TBedTextToolEdit edit(editor);
         EXPECT_TRUE(edit.Refused());
         EXPECT_FALSE(edit.Put(0, "changed"));
         edit.Insert(0, "x");
         edit.Add("y");
         edit.Delete(0);
     }
-    EXPECT_EQ(TextOf(editor), (std::vector<std::string>{"abc", "second"}));
-    EXPECT_EQ(marked, 0);
-    EXPECT_TRUE(editor.CanUndo());
+    EXPECT_EQ(TextOf(editor), (Lines{"abc", "second"}));
+    EXPECT_EQ(changes, 0);
 }
 
-TEST_F(TextToolEditTest, ARunLeftByAnErrorStillFlagsWhatItChanged) {
+TEST_F(TextToolEditTest, ARunLeftByAnErrorStillRecordsWhatItChanged) {
     Fill(editor, {"a"});
     EXPECT_THROW(
         {
-            TBedTextToolEdit edit = Edit();
+            TBedTextToolEdit edit(editor);
             edit.Put(0, "b");
             edit.Put(5, "no such line");
         },
         std::runtime_error);
-    EXPECT_EQ(marked, 1);
-    EXPECT_EQ(TextOf(editor), std::vector<std::string>{"b"});
+    EXPECT_EQ(TextOf(editor), Lines{"b"});
+    editor.Undo();
+    EXPECT_EQ(TextOf(editor), Lines{"a"});
 }
 
 TEST_F(TextToolEditTest, TheSelectionCollapsesAtTheCaretOnceTheRunEnds) {
@@ -101,7 +104,7 @@ TEST_F(TextToolEditTest, TheSelectionCollapsesAtTheCaretOnceTheRunEnds) {
     editor.SetSelFrom({1, 1});
     editor.SetSelTo({2, 2});
     {
-        TBedTextToolEdit edit = Edit();
+        TBedTextToolEdit edit(editor);
         edit.Put(0, "ONE");
     }
     EXPECT_FALSE(editor.HasSelection());

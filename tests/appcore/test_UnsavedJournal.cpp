@@ -44,7 +44,7 @@ public:
             case 12: e_.Cmd(Int(0, 1) ? ecBlockIndent : ecBlockUnindent); break;
             case 13: Int(0, 1) ? e_.Undo() : e_.Redo(); break;
             case 14: {
-                TBedTextToolEdit edit(e_, [] {});
+                TBedTextToolEdit edit(e_);
                 const int first = Int(0, std::max(0, e_.Lines().Count() - 1));
                 WrapLines(edit, Int(10, 40), first, std::min(e_.Lines().Count() - 1, first + Int(0, 5)));
                 break;

@@ -42,7 +42,15 @@ TEST(Utf8, CharactersCp1250LacksAreReportedWithTheirLine) {
     EXPECT_EQ(misfit->line, 3);
     EXPECT_EQ(Utf8MisfitMessage(*misfit),
               "Znak „😀“ (U+1F600) na řádku 3 se do kódování CP 1250 nevejde. Soubor je zobrazen "
-              "nepřevedený a jen pro čtení; uložením se jeho bajty nezmění.");
+              "jen pro čtení, se značkou místo každého znaku, který se nevejde; z tohoto zobrazení ho "
+              "uložit nelze.");
+    // Shown, every misfit and malformed byte is a placeholder, and the first is reported.
+    char shown[32];
+    size_t n = 0;
+    misfit = DecodeUtf8WithPlaceholders("a\xF0\x9F\x98\x80\xC3\xA1\xFF\xC3", shown, n);
+    ASSERT_TRUE(misfit);
+    EXPECT_EQ(misfit->codePoint, U'\U0001F600');
+    EXPECT_EQ(std::string(shown, n), "a\x81\xE1\x81\x81");
     misfit = Decoded("a\rb\xC3\xB0", out);  // ð, after a lone CR
     ASSERT_TRUE(misfit);
     EXPECT_EQ(misfit->codePoint, U'ð');
@@ -79,7 +87,8 @@ TEST(Utf8, MalformedInputIsNeverAccepted) {
     std::string out;
     EXPECT_EQ(Utf8MisfitMessage(*Decoded("\xFF", out)),
               "Soubor není platný text v UTF-8: chybný bajt 0xFF na řádku 1. Soubor je zobrazen "
-              "nepřevedený a jen pro čtení; uložením se jeho bajty nezmění.");
+              "jen pro čtení, se značkou místo každého znaku, který se nevejde; z tohoto zobrazení ho "
+              "uložit nelze.");
 }
 
 TEST(Utf8, ShapeOfASample) {

@@ -1,4 +1,5 @@
 #include "DesktopEntry.h"
+#include "Installation.h"
 #include "KeyFile.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,12 @@ TEST(DesktopEntry, TextHasTheKeysAndIsValid) {
     EXPECT_NE(text.find("\nMimeType=text/plain;text/x-nfo;\n"), std::string::npos);
     EXPECT_NE(text.find("\nNoDisplay=true\n"), std::string::npos);
     EXPECT_EQ(DesktopEntryMimeTypes(text), entry.mimeTypes);
+    // Docks group the window with the launcher by its class; the installed entry names it too.
+    const std::string windowClass = std::string("\nStartupWMClass=") + kBedWindowClass + "\n";
+    EXPECT_NE(text.find(windowClass), std::string::npos);
+    std::ifstream installed(BED_TEST_DATA "/../../data/cz.brousek.bed.desktop");
+    const std::string shipped{std::istreambuf_iterator<char>(installed), {}};
+    EXPECT_NE(shipped.find(windowClass), std::string::npos);
 
     if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "desktop-file-validate is not installed";

@@ -134,20 +134,19 @@ TEST(SearchReplace, FindSelectsTheNextMatchFromTheCaret) {
     EXPECT_EQ(e.SearchReplace("", "", ssoEntireScope), 0);
 }
 
-TEST(SearchReplace, ReplaceOneOrAllAndUndoEachStep) {
-    TTestEdit e({"a a a"});
-    EXPECT_EQ(e.SearchReplace("a", "bb", kReplaceAll), 3);
-    EXPECT_EQ(e.Text(), (std::vector<std::string>{"bb bb bb"}));
-    EXPECT_EQ(e.CaretXY(), P(9, 1));
+TEST(SearchReplace, ReplaceAllIsOneUndoStepAndReplaceOneIsOneEach) {
+    TTestEdit e({"a a a", "a"});
+    EXPECT_EQ(e.SearchReplace("a", "bb", kReplaceAll), 4);
+    EXPECT_EQ(e.Text(), (std::vector<std::string>{"bb bb bb", "bb"}));
+    EXPECT_EQ(e.CaretXY(), P(3, 2));
     EXPECT_FALSE(e.HasSelection());
     EXPECT_TRUE(e.Modified());
     e.Undo();
-    EXPECT_EQ(e.Text(), (std::vector<std::string>{"bb bb a"}));
-    EXPECT_EQ(e.SelectedText(), "a");
-    e.UndoAll();
-    EXPECT_EQ(e.Text(), (std::vector<std::string>{"a a a"}));
-    e.RedoAll();
-    EXPECT_EQ(e.Text(), (std::vector<std::string>{"bb bb bb"}));
+    EXPECT_EQ(e.Text(), (std::vector<std::string>{"a a a", "a"}));
+    EXPECT_FALSE(e.CanUndo());
+    e.Redo();
+    EXPECT_EQ(e.Text(), (std::vector<std::string>{"bb bb bb", "bb"}));
+    EXPECT_FALSE(e.CanRedo());
 
     TTestEdit one({"a a a"});
     one.SetCaretXY(P(2, 1));

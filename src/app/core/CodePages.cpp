@@ -1,8 +1,13 @@
 #include "CodePages.h"
 
+#include "BedEditStringList.h"
+#include "CodePageCharacters.h"
 #include "BedTextLetters.h"
+#include "Utf8.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <vector>
 
 // Columns: Kamenický, ISO-8859-2, KOI8-ČS, PC Latin 2.
 constexpr std::array<TBedCodePageLetter, 32> kCodePageLetters = {{
@@ -42,6 +47,8 @@ constexpr std::array<TBedCodePageLetter, 32> kCodePageLetters = {{
 
 namespace {
 
+using bedcodepages::CharacterOf;
+
 using Table = std::array<uint8_t, kConversionTableSize>;
 
 constexpr std::array<Table, 4> BuildConversionTables() {
@@ -58,24 +65,32 @@ constexpr TBedByteMap Identity() {
     return map;
 }
 
-// Decoding and encoding are inverse permutations of 0x80-0xFF, so that any file comes back
-// byte for byte whatever it holds (an old DOS table beside the text, say). The letters convert as
-// the table says; a byte that is neither a letter's file byte nor a letter's CP 1250 value stays;
-// the file bytes that collide with a letter's CP 1250 value take, in ascending order, the
-// CP 1250 values that the letters' file bytes left free, likewise ascending.
+// Decoding maps every byte whose character CP 1250 has to that character, so all the
+// characters two code pages share convert to themselves. The bytes of characters CP 1250 lacks
+// (box drawing, Greek) take the CP 1250 values whose characters the code page lacks: their own
+// value when it is free, else the free ones in ascending order. So decoding is a permutation
+// and a file read and written in the same code page comes back byte for byte.
 constexpr TBedByteMap BuildDecodeMap(int cp) {
     TBedByteMap map = Identity();
-    std::array<bool, 256> isFileByte{}, isLetter{};
-    for (const auto& letter : kCodePageLetters) {
-        isFileByte[letter.inFile[cp]] = true;
-        isLetter[letter.cp1250] = true;
-        map[letter.inFile[cp]] = letter.cp1250;
-    }
-    int freeValue = 0x80;  // the next letter file byte that is no letter value
+    std::array<bool, 256> placed{}, taken{};
     for (int b = 0x80; b < 256; ++b) {
-        if (isFileByte[b] || !isLetter[b]) continue;
-        while (!isFileByte[freeValue] || isLetter[freeValue]) ++freeValue;
-        map[b] = static_cast<uint8_t>(freeValue++);
+        const char32_t u = CharacterOf(cp, b);
+        if (u == kNoCharacter) continue;
+        for (int c = 0x80; c < 256; ++c)
+            if (CharacterOf(cpCP1250, c) == u) {
+                map[b] = uint8_t(c);
+                placed[b] = taken[c] = true;
+                break;
+            }
+    }
+    for (int b = 0x80; b < 256; ++b)
+        if (!placed[b] && !taken[b]) placed[b] = taken[b] = true;  // keeps its own value
+    int free = 0x80;
+    for (int b = 0x80; b < 256; ++b) {
+        if (placed[b]) continue;
+        while (taken[free]) ++free;
+        map[b] = uint8_t(free);
+        taken[free] = true;
     }
     return map;
 }
@@ -123,6 +138,47 @@ constexpr bool AreInverse(const std::array<TBedByteMap, kCodePageCount>& a,
 }
 static_assert(AreInverse(kDecodeMaps, kEncodeMaps));
 
+// The published letters of the table above are what the converters give too.
+constexpr bool LettersAgree() {
+    for (int cp = 0; cp < cpCP1250; ++cp)
+        for (const auto& letter : kCodePageLetters)
+            if (kDecodeMaps[cp][letter.inFile[cp]] != letter.cp1250) return false;
+    return true;
+}
+static_assert(LettersAgree());
+
+// What each CP 1250 byte of a text read in a code page stands for, and its byte in each code
+// page (-1: none). Built once, at the first conversion.
+struct TConversions {
+    std::array<std::array<char32_t, 256>, kCodePageCount> character{};
+    // For the 8-bit code pages: the file byte, the substitute where the code page lacks it.
+    std::array<std::array<TBedByteMap, kCodePageCount>, kCodePageCount> byte{};
+    std::array<std::array<std::array<bool, 256>, kCodePageCount>, kCodePageCount> lacking{};
+    TConversions() {
+        for (int from = 0; from < kCodePageCount; ++from)
+            for (int c = 0; c < 256; ++c)
+                character[from][c] = CharacterOf(IsByteCodePage(from) ? from : cpCP1250,
+                                                 IsByteCodePage(from) ? kEncodeMaps[from][c] : c);
+        for (int to = 0; to <= cpCP1250; ++to) {
+            std::vector<int16_t> reverse(0x10000, -1);
+            for (int b = 0; b < 256; ++b)
+                if (const char32_t u = CharacterOf(to, b); u != kNoCharacter) reverse[u] = int16_t(b);
+            for (int from = 0; from < kCodePageCount; ++from)
+                for (int c = 0; c < 256; ++c) {
+                    const char32_t u = character[from][c];
+                    const int16_t b = u == kNoCharacter ? -1 : reverse[u];
+                    lacking[from][to][c] = b < 0;
+                    byte[from][to][c] = b < 0 ? uint8_t(kBedMisfitSubstitute) : uint8_t(b);
+                }
+        }
+    }
+};
+
+const TConversions& Conversions() {
+    static const TConversions conversions;
+    return conversions;
+}
+
 }  // namespace
 
 std::span<const uint8_t> ConversionTable(int codePage) {
@@ -141,6 +197,40 @@ void EncodeBytes(int codePage, char* data, std::size_t size) {
     if (Converts(codePage)) TranslateBytes(kEncodeMaps[codePage], data, size);
 }
 
+char32_t CodePageCharacter(int codePage, unsigned char byte) {
+    return CharacterOf(IsByteCodePage(codePage) ? codePage : cpCP1250, byte);
+}
+
+char32_t TextCharacter(int textCodePage, unsigned char byte) {
+    return Conversions().character[Checked(textCodePage)][byte];
+}
+
+bool Lacks(int textCodePage, int fileCodePage, unsigned char byte) {
+    textCodePage = Checked(textCodePage);
+    fileCodePage = Checked(fileCodePage);
+    if (fileCodePage == cpUTF8) return TextCharacter(textCodePage, byte) == kNoCharacter;
+    return Conversions().lacking[textCodePage][fileCodePage][byte];
+}
+
+void ConvertBytes(int textCodePage, int fileCodePage, char* data, std::size_t size) {
+    TranslateBytes(Conversions().byte[Checked(textCodePage)][Checked(fileCodePage)], data, size);
+}
+
+std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& lines, int textCodePage,
+                                                     int fileCodePage) {
+    if (Checked(textCodePage) == Checked(fileCodePage)) return std::nullopt;
+    std::array<bool, 256> lacking{};
+    for (int b = 0; b < 256; ++b) lacking[b] = Lacks(textCodePage, fileCodePage, uint8_t(b));
+    std::optional<TBedCodePageMisfit> first;
+    for (int i = 0, n = lines.Count(); i < n; ++i)
+        for (const char c : lines.GetView(i)) {
+            if (!lacking[uint8_t(c)]) continue;
+            if (!first) first = TBedCodePageMisfit{i + 1, TextCharacter(textCodePage, uint8_t(c)), uint8_t(c), 0};
+            ++first->count;
+        }
+    return first;
+}
+
 void Decode(int codePage, std::string& line) { DecodeBytes(codePage, line.data(), line.size()); }
 void Encode(int codePage, std::string& line) { EncodeBytes(codePage, line.data(), line.size()); }
 
@@ -150,6 +240,29 @@ constexpr std::array<std::string_view, kCodePageCount> kNames = {
 }
 
 std::string_view CodePageName(int codePage) { return kNames[Checked(codePage)]; }
+
+std::string CodePageMisfitMessage(const TBedCodePageMisfit& misfit, int fileCodePage) {
+    char buffer[96];
+    std::string what;
+    if (misfit.character == kNoCharacter) {
+        std::snprintf(buffer, sizeof buffer, "bajt 0x%02X, který nestojí za žádný znak,", unsigned(misfit.byte));
+        what = buffer;
+    } else {
+        what = "znak ";
+        // A control character would show as nothing: then only its code point.
+        if (misfit.character >= 0xA0) what += "„" + Utf8Of(misfit.character) + "“ ";
+        std::snprintf(buffer, sizeof buffer, "(U+%04X)", unsigned(misfit.character));
+        what += buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, " z řádku %d", misfit.line);
+    std::string text = "Kódování " + std::string(CodePageName(fileCodePage)) + " nemá " + what + buffer;
+    if (misfit.count > 1) {
+        std::snprintf(buffer, sizeof buffer, " (takových znaků je v textu %d)", misfit.count);
+        text += buffer;
+    }
+    return text + ". Zapsat soubor přesto, s „" + kBedMisfitSubstitute + "“ místo " +
+           (misfit.count > 1 ? "nich?" : "něj?");
+}
 
 std::string CodePageTitleSuffix(int codePage) {
     if (Checked(codePage) == cpCP1250) return {};

@@ -1,7 +1,7 @@
 #pragma once
 // The five 8-bit code pages the editor reads and writes. The text inside the editor is always
-// CP 1250; the 32 Czech and Slovak accented letters convert between the code pages, and every
-// file byte comes back unchanged when it is read and written in the same code page. Qt-free.
+// CP 1250; every character two code pages share converts between them, and every file byte
+// comes back unchanged when it is read and written in the same code page. Qt-free.
 #include "ByteMap.h"
 
 #include <array>
@@ -11,6 +11,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+
+class TBedEditStringList;
 
 // The numbers are stored in bed.ini and in the file history: keep them.
 enum TBedCodePage : uint8_t {
@@ -47,15 +49,41 @@ std::span<const uint8_t> ConversionTable(int codePage);
 const TBedByteMap& DecodeMap(int codePage);  // file byte -> CP 1250
 const TBedByteMap& EncodeMap(int codePage);  // CP 1250 -> file byte
 
-// Decode: every byte of the code page that stands for one of the letters becomes that letter's
-// CP 1250 value; a byte that would be mistaken for a letter takes a CP 1250 value no letter's
-// file byte needs; any other byte is kept. Encode is the exact inverse. In place; CP 1250 and
-// UTF-8 leave the line untouched.
+// Decode: every byte of the code page whose character CP 1250 has becomes that character; the
+// bytes of characters CP 1250 lacks take CP 1250 values the code page does not need (see the
+// .cpp). Encode, for a file in the code page the text was read in, is the exact inverse. In
+// place; CP 1250 and UTF-8 leave the line untouched.
 void Decode(int codePage, std::string& line);
 void Encode(int codePage, std::string& line);
 // The same over a raw range, for callers that hold the bytes of a whole file.
 void DecodeBytes(int codePage, char* data, std::size_t size);
 void EncodeBytes(int codePage, char* data, std::size_t size);
+
+// The character a byte of a code page 0..4 stands for, kNoCharacter where it defines none.
+inline constexpr char32_t kNoCharacter = 0xFFFFFFFF;
+char32_t CodePageCharacter(int codePage, unsigned char byte);
+// The character a CP 1250 byte of a text read in `textCodePage` stands for: a byte that keeps a
+// character CP 1250 lacks (the box drawing of a DOS file, say) stands for that character.
+char32_t TextCharacter(int textCodePage, unsigned char byte);
+
+// Converting a text read in one code page for a file in another: every character both have
+// converts to itself. A character the file's code page lacks is written as this:
+inline constexpr char kBedMisfitSubstitute = '?';
+// True when the file's code page lacks what the byte stands for (never for the same code page).
+bool Lacks(int textCodePage, int fileCodePage, unsigned char byte);
+// In place, to a code page of one byte a character (0..4).
+void ConvertBytes(int textCodePage, int fileCodePage, char* data, std::size_t size);
+// The first character of the text that the file's code page lacks, and how many there are.
+struct TBedCodePageMisfit {
+    int line = 0;  // counted from 1
+    char32_t character = kNoCharacter;  // kNoCharacter: a byte that stands for none
+    unsigned char byte = 0;
+    int count = 0;
+};
+std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& lines, int textCodePage,
+                                                     int fileCodePage);
+// The question before writing anyway, in Czech (UTF-8).
+std::string CodePageMisfitMessage(const TBedCodePageMisfit& misfit, int fileCodePage);
 
 // UTF-8 texts for the user interface.
 std::string_view CodePageName(int codePage);  // status bar, dialog titles: "Kamenických", ...

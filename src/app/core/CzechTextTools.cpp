@@ -30,11 +30,17 @@ size_t FirstChanged(std::string_view line, const bedtext::TByteTable& table) {
 void ChangeCaseOfBlock(TBedTextToolEdit& edit, TBedPoint from, TBedPoint to,
                        TBedSelectionMode mode, TBedCaseChange change) {
     if (edit.Refused()) return;
-    int first = from.X, last = to.X;  // the band is first .. last - 1
-    if (mode == smColumn && first > last) std::swap(first, last);
-    if (first >= last) return;
+    // The columns first .. last - 1 of a line change: in a column block its rectangle, in line
+    // mode whole lines, in normal mode the selected text from `from` to `to`.
+    int left = std::min(from.X, to.X), right = std::max(from.X, to.X);
+    if (mode == smColumn ? left == right : from == to) return;
     for (int y = from.Y; y <= to.Y && y <= edit.Count(); ++y) {
         std::string line(edit.Get(y - 1));
+        int first = left, last = right;
+        if (mode != smColumn) {
+            first = mode == smNormal && y == from.Y ? from.X : 1;
+            last = mode == smNormal && y == to.Y ? to.X : int(line.size()) + 1;
+        }
         const int end = std::min(last - 1, int(line.size()));
         for (int x = first; x <= end; ++x) line[size_t(x - 1)] = char(Changed(uint8_t(line[size_t(x - 1)]), change));
         edit.Put(y - 1, std::move(line));

@@ -7,12 +7,12 @@ class TBedTextToolEdit;
 
 enum class TBedCaseChange { Upper, Lower, Swap };
 
-// Changes the case of the columns from.X .. to.X - 1 on every line from from.Y to to.Y (the
-// block is taken as a rectangle in every selection mode: of a normal selection over several
-// lines only that band changes). A column block may have been dragged leftwards, so its two
-// columns are taken in order. Lines shorter than the band change up to their end.
+// Changes the case of the selected text from `from` to `to` (ordered, as SelFrom and SelTo
+// give them): in normal mode from from.X on the first line to before to.X on the last, whole
+// lines between; in line mode the whole lines; a column block its rectangle, whichever way it
+// was dragged. Lines shorter than a column block change up to their end.
 void ChangeCaseOfBlock(TBedTextToolEdit& edit, TBedPoint from, TBedPoint to,
                        TBedSelectionMode mode, TBedCaseChange change);
 
-// Replaces every Czech letter with diacritics in the whole document by its plain letter.
+// Replaces every letter with diacritics in the whole document by its plain letter.
 void RemoveDiacritics(TBedTextToolEdit& edit);

@@ -73,12 +73,7 @@ TBedLoadOutcome LoadUtf8(TBedEditBlock block, TBedEditStringList& lines) {
     outcome.byteOrderMark = bytes.starts_with(kUtf8ByteOrderMark);
     if (outcome.byteOrderMark) bytes.remove_prefix(kUtf8ByteOrderMark.size());
     TBedEditBlock text{std::make_unique_for_overwrite<char[]>(bytes.size()), 0};
-    outcome.misfit = DecodeUtf8(bytes, text.bytes.get(), text.size);
-    if (outcome.misfit) {
-        outcome.byteOrderMark = false;
-        lines.LoadFromBlock(std::move(block));
-        return outcome;
-    }
+    outcome.misfit = DecodeUtf8WithPlaceholders(bytes, text.bytes.get(), text.size);
     lines.LoadFromBlock(std::move(text));
     return outcome;
 }

@@ -43,8 +43,8 @@ TBedDocumentFile ReadDocumentFile(const std::string& fileName,
 // What loading found out besides the text.
 struct TBedLoadOutcome {
     bool byteOrderMark = false;  // a UTF-8 file began with one (not part of the text)
-    // A UTF-8 file that CP 1250 can't hold: its bytes were taken unconverted, the byte-order mark
-    // too, so that writing them in CP 1250 gives the file back.
+    // A UTF-8 file that CP 1250 can't hold: the first misfit; the text holds a placeholder for
+    // each (Utf8.h), so it must not be written.
     std::optional<TBedUtf8Misfit> misfit;
 };
 

@@ -18,8 +18,9 @@ namespace {
 // copied whole, and a long chunk goes to the file without another copy.
 class TChunkedEncoder {
 public:
-    TChunkedEncoder(TBedEditFileWriter& writer, int codePage)
-        : writer_(writer), codePage_(codePage), survives_(SurvivingBytes(codePage)) {}
+    TChunkedEncoder(TBedEditFileWriter& writer, int codePage, int textCodePage)
+        : writer_(writer), codePage_(codePage), textCodePage_(textCodePage < 0 ? codePage : textCodePage),
+          survives_(SurvivingBytes(codePage)) {}
     // Every byte encoded so far decodes back to itself.
     bool Lossless() const { return lossless_; }
 
@@ -33,19 +34,26 @@ public:
         }
     }
     void Flush() {
+        // A text converted from another code page reads back as other bytes.
+        if (textCodePage_ != codePage_) lossless_ = false;
         if (lossless_)
             for (size_t i = 0; i < used_; ++i)
                 if (!survives_[static_cast<uint8_t>(chunk_[i])]) {
                     lossless_ = false;
                     break;
                 }
+        const std::string_view text(chunk_.get(), used_);
         if (codePage_ == cpUTF8) {
             if (!wide_) wide_ = std::make_unique_for_overwrite<char[]>(kChunkSize * kUtf8MaxBytesPerCp1250Byte);
-            const size_t n = EncodeUtf8(std::string_view(chunk_.get(), used_), wide_.get());
+            const size_t n = textCodePage_ == cpUTF8 ? EncodeUtf8(text, wide_.get())
+                                                     : EncodeUtf8(text, wide_.get(), textCodePage_);
             writer_.Write(std::string_view(wide_.get(), n));
         } else {
-            EncodeBytes(codePage_, chunk_.get(), used_);
-            writer_.Write(std::string_view(chunk_.get(), used_));
+            if (textCodePage_ == codePage_)
+                EncodeBytes(codePage_, chunk_.get(), used_);
+            else
+                ConvertBytes(textCodePage_, codePage_, chunk_.get(), used_);
+            writer_.Write(text);
         }
         used_ = 0;
     }
@@ -74,6 +82,7 @@ private:
 
     TBedEditFileWriter& writer_;
     int codePage_;
+    int textCodePage_;
     std::array<bool, 256> survives_;
     bool lossless_ = true;
     std::unique_ptr<char[]> chunk_ = std::make_unique_for_overwrite<char[]>(kChunkSize);
@@ -99,10 +108,10 @@ std::string_view BreakBytes(TBedLineBreak lineBreak, std::string_view modeBreak)
 }  // namespace
 
 TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
-                   bool unixLineEnds, bool byteOrderMark) {
+                              bool unixLineEnds, bool byteOrderMark, int textCodePage) {
     TBedEditFileWriter writer(fileName);
     if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
-    TChunkedEncoder out(writer, codePage);
+    TChunkedEncoder out(writer, codePage, textCodePage);
     const std::string_view modeBreak = unixLineEnds ? "\n" : "\r\n";
     TBedEditLineBreaks::TReader breaks(lines.LineBreaks());
     const int count = lines.Count();

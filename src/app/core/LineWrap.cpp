@@ -86,9 +86,13 @@ bool BreakTypedLine(TCustomBedEdit& editor, int width) {
     if (!typed || typed->End != caret) return false;
     TBedEditStringList& lines = editor.Lines();
     const std::string line = lines.Get(caret.Y - 1);
-    const int p = BreakPosition(line, width);
+    // A space typed at the edge is the break itself: the line as it stands is full. (A line
+    // shorter than the caret had its typed trailing space trimmed away.)
+    const size_t column = size_t(width);  // of the typed character, counted from 0
+    const bool typedSpace = line.size() <= column || line[column] == ' ';
+    const int p = typedSpace ? width + 1 : BreakPosition(line, width);
     if (p == 0) return false;
-    const std::string rest = line.substr(size_t(p));
+    const std::string rest = line.size() > size_t(p) ? line.substr(size_t(p)) : std::string();
     {
         TBedLinesUpdate update(lines);
         lines.Put(caret.Y - 1, line.substr(0, size_t(p)));
@@ -100,7 +104,8 @@ bool BreakTypedLine(TCustomBedEdit& editor, int width) {
     undo.SetCurrentGroup(typed->Group);
     undo.Add(crInsert, {p + 1, caret.Y}, {1, caret.Y + 1}, {}, smNormal);
     undo.SetCurrentGroup(group);
-    editor.SetCaretXY({int(rest.size()) + 1, caret.Y + 1});
+    // After a typed space the caret stays right after it, before what stood right of it.
+    editor.SetCaretXY({typedSpace ? 1 : int(rest.size()) + 1, caret.Y + 1});
     editor.ScrollCaretIntoView();
     return true;
 }

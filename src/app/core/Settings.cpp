@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "DocumentDirectory.h"
 #include "IniFile.h"
 #include "LineWrap.h"
 #include "XdgDirs.h"
@@ -17,7 +18,7 @@ const std::string kBed = "bed";
 std::string RecentSection(int k) { return "soubor" + std::to_string(k); }
 }  // namespace
 
-TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir) {
+TBedSettings ReadSettings(const TIniFile& ini) {
     TBedSettings s;
     s.vyska = ini.ReadInteger(kBed, "vyska", s.vyska);
     s.sirka = ini.ReadInteger(kBed, "sirka", s.sirka);
@@ -31,8 +32,9 @@ TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir) {
     if ((color >= 0 && color <= 0xFFFFFF) || color == clWindowText) s.barvaFontu = color;
     s.autokodovani = ini.ReadBool(kBed, "autokodovani", s.autokodovani);
     s.rozpoznatKodovani = ini.ReadBool(kBed, "rozpoznatKodovani", s.rozpoznatKodovani);
-    s.ukladaciCesta = ini.ReadString(kBed, "ukladaciCesta", programDir);
-    s.nahravaciCesta = ini.ReadString(kBed, "nahravaciCesta", programDir);
+    const std::string documents = DefaultDocumentDirectory(StartedFromTerminal());
+    s.ukladaciCesta = ini.ReadString(kBed, "ukladaciCesta", documents);
+    s.nahravaciCesta = ini.ReadString(kBed, "nahravaciCesta", documents);
     s.filterIndex = ini.ReadInteger(kBed, "filterIndex", s.filterIndex);
     s.podlePripony = ini.ReadBool(kBed, "PodlePripony", s.podlePripony);
     s.pomListaL = ini.ReadBool(kBed, "pomListaL", s.pomListaL);

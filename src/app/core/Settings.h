@@ -41,8 +41,9 @@ struct TBedSettings {
     std::array<TSouborMenu, 5> recent;
 };
 
-// Reads section "bed" and "soubor1".."soubor5"; the directories default to programDir.
-TBedSettings ReadSettings(const TIniFile& ini, const std::string& programDir);
+// Reads section "bed" and "soubor1".."soubor5"; the directories default to
+// DefaultDocumentDirectory (DocumentDirectory.h).
+TBedSettings ReadSettings(const TIniFile& ini);
 void WriteSettings(TIniFile& ini, const TBedSettings& s);
 
 // The directory of bed.ini, always ending with a slash: the program directory when it is this

@@ -2,25 +2,24 @@
 // One run of a text tool (case change, diacritics, wrapping, block shifts, ...) that rewrites
 // lines of the document directly rather than through the component's recorded editing. Qt-free.
 //
-// Such writes are not recorded for undo, so they would leave the document looking unchanged
-// and the undo records pointing at positions the tool has moved. For the length of the run this
-// guard:
+// For the length of the run this guard:
 //   - refuses the run while the component is read-only (Refused(); every write is then ignored);
 //   - brackets the writes as one update of the lines (one repaint, the selection collapses at
 //     the caret when it ends);
 //   - and when the run changed at least one line, at its end (also when an exception leaves the
-//     run) clears the undo and redo lists, sets the component's modified state and calls
-//     markModified, through which the owner flags the document as modified.
+//     run) records all its writes as one undo step, which flags the document as modified
+//     through the component's change event.
 #include "BedEditCore.h"
+#include "BedEditLineEdits.h"
 
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 class TBedTextToolEdit {
 public:
-    TBedTextToolEdit(TCustomBedEdit& editor, std::function<void()> markModified);
+    explicit TBedTextToolEdit(TCustomBedEdit& editor);
     ~TBedTextToolEdit();
     TBedTextToolEdit(const TBedTextToolEdit&) = delete;
     TBedTextToolEdit& operator=(const TBedTextToolEdit&) = delete;
@@ -28,7 +27,7 @@ public:
     // The document is read-only: the tool must leave it as it is.
     bool Refused() const { return refused_; }
     // At least one line was written with a new text, inserted or deleted.
-    bool Changed() const { return changed_; }
+    bool Changed() const { return !edits_->Empty(); }
 
     TCustomBedEdit& Editor() { return editor_; }
     int Count() const { return editor_.Lines().Count(); }
@@ -43,8 +42,8 @@ public:
 
 private:
     TCustomBedEdit& editor_;
-    std::function<void()> markModified_;
     bool refused_;
-    bool changed_ = false;
+    TBedPoint caretBefore_;
+    std::shared_ptr<TBedEditLineEdits> edits_ = std::make_shared<TBedEditLineEdits>();
     std::optional<TBedLinesUpdate> update_;
 };

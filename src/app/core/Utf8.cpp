@@ -1,8 +1,10 @@
 #include "Utf8.h"
 
 #include "BedTextCp1250.h"
+#include "CodePages.h"
 #include "BedTextLines.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -70,7 +72,11 @@ int LineOf(std::string_view in, std::size_t offset) {
 
 }  // namespace
 
-std::optional<TBedUtf8Misfit> DecodeUtf8(std::string_view in, char* out, std::size_t& outSize) {
+namespace {
+
+// Stops at the first misfit, or puts placeholders for all of them.
+std::optional<TBedUtf8Misfit> Decode(std::string_view in, char* out, std::size_t& outSize, bool placeholders) {
+    std::optional<TBedUtf8Misfit> first;
     std::size_t n = 0;
     for (std::size_t i = 0; i < in.size();) {
         const auto lead = static_cast<unsigned char>(in[i]);
@@ -81,19 +87,43 @@ std::optional<TBedUtf8Misfit> DecodeUtf8(std::string_view in, char* out, std::si
         }
         char32_t codePoint = 0;
         const int length = SequenceAt(in, i, codePoint);
-        if (length == 0) return TBedUtf8Misfit{i, lead, true, LineOf(in, i)};
-        const int byte = UnicodeToCp1250(codePoint);
-        if (byte < 0) return TBedUtf8Misfit{i, codePoint, false, LineOf(in, i)};
+        const int byte = length == 0 ? -1 : UnicodeToCp1250(codePoint);
+        if (byte < 0) {
+            if (!first) first = TBedUtf8Misfit{i, length == 0 ? lead : codePoint, length == 0, LineOf(in, i)};
+            if (!placeholders) return first;
+            out[n++] = kBedUtf8Placeholder;
+            i += std::size_t(std::max(length, 1));
+            continue;
+        }
         out[n++] = char(byte);
         i += std::size_t(length);
     }
     outSize = n;
-    return std::nullopt;
+    return first;
+}
+
+}  // namespace
+
+std::optional<TBedUtf8Misfit> DecodeUtf8(std::string_view in, char* out, std::size_t& outSize) {
+    return Decode(in, out, outSize, false);
+}
+
+std::optional<TBedUtf8Misfit> DecodeUtf8WithPlaceholders(std::string_view in, char* out, std::size_t& outSize) {
+    return Decode(in, out, outSize, true);
 }
 
 std::size_t EncodeUtf8(std::string_view cp1250, char* out) {
     char* p = out;
     for (const char c : cp1250) p = PutCodePoint(Cp1250ToUnicode(static_cast<unsigned char>(c)), p);
+    return std::size_t(p - out);
+}
+
+std::size_t EncodeUtf8(std::string_view text, char* out, int textCodePage) {
+    char* p = out;
+    for (const char c : text) {
+        const char32_t u = TextCharacter(textCodePage, static_cast<unsigned char>(c));
+        p = PutCodePoint(u == kNoCharacter ? char32_t(kBedMisfitSubstitute) : u, p);
+    }
     return std::size_t(p - out);
 }
 
@@ -117,6 +147,11 @@ TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk) {
     return shape;
 }
 
+std::string Utf8Of(char32_t codePoint) {
+    char bytes[4];
+    return std::string(bytes, PutCodePoint(codePoint, bytes));
+}
+
 std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit) {
     const auto hex = [](unsigned value, int digits) {
         char text[16];
@@ -129,13 +164,13 @@ std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit) {
     std::string text = "Znak ";
     // A control character would show as nothing: then only its code point.
     if (misfit.codePoint >= 0xA0) {
-        char bytes[4];
-        text += "„" + std::string(bytes, PutCodePoint(misfit.codePoint, bytes)) + "“ ";
+        text += "„" + Utf8Of(misfit.codePoint) + "“ ";
     }
     return text + "(U+" + hex(unsigned(misfit.codePoint), 4) + ")" + line + " se do kódování CP 1250 nevejde.";
 }
 
 std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit) {
     return Utf8MisfitReason(misfit) +
-           " Soubor je zobrazen nepřevedený a jen pro čtení; uložením se jeho bajty nezmění.";
+           " Soubor je zobrazen jen pro čtení, se značkou místo každého znaku, který se nevejde; "
+           "z tohoto zobrazení ho uložit nelze.";
 }

@@ -21,10 +21,18 @@ struct TBedUtf8Misfit {
 // Decodes UTF-8 to CP 1250 into `out`, which must have room for in.size() bytes; `outSize` is
 // the number written. On failure `out` is unspecified.
 std::optional<TBedUtf8Misfit> DecodeUtf8(std::string_view in, char* out, std::size_t& outSize);
+// The same to the end, for showing what does not fit: each character CP 1250 lacks, and each
+// malformed byte, becomes the placeholder, a byte CP 1250 leaves undefined, which the editor
+// draws as a visible mark. Returns the first misfit.
+inline constexpr char kBedUtf8Placeholder = '\x81';
+std::optional<TBedUtf8Misfit> DecodeUtf8WithPlaceholders(std::string_view in, char* out, std::size_t& outSize);
 
 // Encodes CP 1250 to UTF-8. `out` must have room for 3 bytes per input byte; returns the
 // number written.
 std::size_t EncodeUtf8(std::string_view cp1250, char* out);
+// The same for a text read in another code page (CodePages.h): each byte as the character it
+// stands for there, one that stands for none as the substitute.
+std::size_t EncodeUtf8(std::string_view text, char* out, int textCodePage);
 constexpr std::size_t kUtf8MaxBytesPerCp1250Byte = 3;
 
 // Well-formed UTF-8 and whether it has any sequence of several bytes. A sequence cut off by
@@ -35,7 +43,10 @@ struct TBedUtf8Shape {
 };
 TBedUtf8Shape Utf8Shape(std::string_view in, bool truncatedTailOk = false);
 
+// One character in UTF-8.
+std::string Utf8Of(char32_t codePoint);
+
 // What does not fit, and where (UTF-8 text for the user interface).
 std::string Utf8MisfitReason(const TBedUtf8Misfit& misfit);
-// The user's message for a file shown unconverted.
+// The user's message for a file shown with placeholders.
 std::string Utf8MisfitMessage(const TBedUtf8Misfit& misfit);

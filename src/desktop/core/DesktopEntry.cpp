@@ -1,5 +1,6 @@
 #include "DesktopEntry.h"
 
+#include "Installation.h"
 #include "KeyFile.h"
 
 #include <cstring>
@@ -65,6 +66,7 @@ std::string DesktopEntryText(const TDesktopEntry& e) {
     if (!e.path.empty()) text += "Path=" + DesktopStringValue(e.path) + "\n";
     if (!e.icon.empty()) text += "Icon=" + DesktopStringValue(e.icon) + "\n";
     text += "Terminal=false\n";
+    text += std::string("StartupWMClass=") + kBedWindowClass + "\n";
     if (!e.mimeTypes.empty()) text += "MimeType=" + JoinList(e.mimeTypes) + "\n";
     if (!e.categories.empty()) text += "Categories=" + JoinList(e.categories) + "\n";
     if (e.noDisplay) text += "NoDisplay=true\n";

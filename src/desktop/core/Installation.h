@@ -6,6 +6,9 @@
 
 // The application's identifier: the name of its desktop entry, icon and metainfo.
 extern const char* const kBedAppId;
+// The class of the editor's windows (WM_CLASS), which its launchers name as StartupWMClass so
+// that docks group the windows with them; the application's name, which gives it.
+inline constexpr const char* kBedWindowClass = "bed";
 
 // The places a data file of the program may lie, most specific first. programDir ends with "/".
 std::vector<std::string> DataFileCandidates(const std::string& programDir, const std::string& file);
