@@ -4,6 +4,7 @@
 #include "BedEditSaveJournal.h"
 #include "BedEditSystemClipboard.h"
 #include "CommandLineHelp.h"
+#include "CzechTranslations.h"
 #include "HeadlessUiServices.h"
 #include "Installation.h"
 #include "KeyboardFocus.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv) {
         std::fflush(nullptr);
         std::_Exit(status);
     }
+    // Only a run with a window shows Qt's own texts; a batch run doesn't load them.
+    InstallCzechTranslations(app);
     app.setWindowIcon(BedAppIcon());
     app.setDesktopFileName(kBedAppId);
     QtUiServices ui(nullptr);

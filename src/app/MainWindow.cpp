@@ -3,6 +3,7 @@
 #include "BedEditColors.h"
 #include "BedEdit.h"
 #include "BedEditKeyStrokes.h"
+#include "BedSpellSession.h"
 #include "ToolIcons.h"
 
 #include <QAction>
@@ -51,6 +52,7 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     Memo1->OnChange = [this] { Memo1Change(); };
     ConnectTyping();
     ConnectNavigation();
+    ConnectSpelling();
     Memo1->OnPasteUnrepresentable = [this](TCustomBedEdit&) {
         statusBar()->showMessage(
             "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
@@ -222,6 +224,9 @@ void TForm1::BuildMenus() {
     cestina->addSeparator();
     AddToggle(cestina, "autokod", "&Automatická změna kódování", none, true, &TForm1::autokodClick);
     AddToggle(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, true, &TForm1::rozpoznatClick);
+    cestina->addSeparator();
+    AddToggle(cestina, "pravopis", "&Kontrola pravopisu", none, false, &TForm1::pravopisClick);
+    cestina->setToolTipsVisible(true);  // a disabled item says why
 
     QMenu* hledej = bar->addMenu("&Hledej");
     hledej->setObjectName("Hledej");

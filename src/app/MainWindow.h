@@ -7,6 +7,8 @@
 #include "DocumentLoader.h"
 #include "FileHistory.h"
 #include "HighlighterChoice.h"
+#include "BedSpellDictionary.h"
+#include "BedSpellPersonalWords.h"
 #include "Settings.h"
 #include "T602Session.h"
 #include "TextToolEdit.h"
@@ -27,6 +29,7 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class TBedEdit;
+class TBedSpellSession;
 class TForm6;
 class TForm7;
 class TForm8;
@@ -127,6 +130,13 @@ public:
     void Memo1KeyPress(char& ch);
     void Memo1KeyDown(uint16_t& key);
     bool otherKeyboardNext = false;  // the next character comes from the other keyboard
+    // Spelling (MainWindowSpelling.cpp): "Kontrola pravopisu" turns it on and off.
+    void pravopisClick();
+    bool SpellingOn() const;
+    // The checking session, started when first needed; null while spelling is off.
+    TBedSpellSession* Spelling();
+    // The user's own words, beside bed.ini.
+    static constexpr const char* kPersonalWordsFile = "slovnik.txt";
     // Line wrapping (MainWindowWrap.cpp).
     void Provedkovzlom1Click();
     void Dlkadkupidkovmzlomu1Click();
@@ -266,6 +276,13 @@ private:
     // The main window's part in typing: the typed-character handler, the other keyboard for
     // input-method text, wrapping after a typed character.
     void ConnectTyping();
+    void ConnectSpelling();
+    // The runs of the painted text that are misspelled words in the text's prose.
+    void MisspelledWords(std::string_view text, const std::vector<TBedLineToken>& tokens,
+                         std::vector<TBedTextSpan>& out);
+    // The suggestions, "Přidat do slovníku" and "Ignorovat" above the context menu's items
+    // when it opens on a misspelled word.
+    void AddSpellingItems();
     void ChangeCase(TBedCaseChange change);
     // Runs a command; an error it doesn't catch is shown in the error box and the window
     // stays usable.
@@ -303,4 +320,9 @@ private:
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;
+    std::optional<TBedDictionaryFiles> dictionary_;  // none when no Czech one is installed
+    TBedPersonalWords personalWords_{""};
+    std::vector<TBedTextSpan> spellWords_;  // of the line being painted
+    std::vector<QAction*> spellingItems_;   // in the context menu now
+    std::unique_ptr<TBedSpellSession> spelling_;  // last: its thread stops before the rest goes
 };

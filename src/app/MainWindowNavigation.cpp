@@ -141,7 +141,7 @@ void TForm1::dekslo1Click() {
 }
 
 void TForm1::ShowCount(int64_t count, const char* what) {
-    ui_.InformationBox(QString("V textu je %1 %2.").arg(count).arg(QString::fromUtf8(what)));
+    ui_.InformationBox(QString("V textu je %L1 %2.").arg(count).arg(QString::fromUtf8(what)));
 }
 
 void TForm1::Poetdkvtextu1Click() { ShowCount(CountLines(Memo1->Lines()), "řádků"); }

@@ -71,6 +71,8 @@ void TForm1::ApplySettings(const TBedSettings& s) {
     Memo1->SetRightEdge(rightEdge);
     recentFiles = s.recent;
     BuildRecentMenu();
+    // Kept as the user chose it, also on a machine without the dictionary.
+    Action("pravopis")->setChecked(s.kontrolaPravopisu);
 }
 
 TBedSettings TForm1::CollectSettings() const {
@@ -97,6 +99,7 @@ TBedSettings TForm1::CollectSettings() const {
     s.autoZalam = Action("AutoZalam")->isChecked();
     s.implicitniKodovani = defaultCodePage;
     s.recent = recentFiles;
+    s.kontrolaPravopisu = Action("pravopis")->isChecked();
     return s;
 }
 

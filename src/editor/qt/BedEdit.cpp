@@ -1,7 +1,11 @@
 #include "BedEdit.h"
 
+#include "BedEditAccessible.h"
+#include "BedEditDrag.h"
+#include "BedEditTextOffsets.h"
 #include "BedHighlighter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QResizeEvent>
@@ -29,6 +33,12 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
     autoScrollTimer_.setInterval(100);
     connect(&autoScrollTimer_, &QTimer::timeout, this, [this] { AutoScrollTick(); });
 
+    // Screen readers find the widget's text interface through the factory, once per program.
+    static const bool accessible = [] {
+        QAccessible::installFactory(BedEditAccessibleFactory);
+        return true;
+    }();
+    (void)accessible;
     SetBorderStyle(bsSingle);
     setFont(DefaultEditorFont());
     Remeasure();
@@ -167,6 +177,7 @@ QPoint TBedEdit::PositionToPixels(TBedPoint p) const {
 }
 
 void TBedEdit::InvalidateLines(int first, int last) {
+    NotifyAccessibility();
     if (first == -1 && last == -1)
         viewport()->update(TextAreaRect());
     else
@@ -196,9 +207,63 @@ void TBedEdit::UpdateCaret() {
                         cell.y() >= 0 && cell.y() < viewport()->height();
     caret_.Place(inside && !HasOption(eoNoCaret) ? r : QRect());
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
+    NotifyAccessibility();
 }
 
 void TBedEdit::CaretShapeChanged() { UpdateCaret(); }
+
+void TBedEdit::NotifyAccessibility() {
+    if (!QAccessible::isActive()) return;
+    TAccessibleSnapshot now;
+    now.caret = BedOffsetOf(Lines(), CaretXY());
+    now.line = std::clamp(CaretY(), 1, std::max(1, Lines().Count()));
+    now.lineCount = Lines().Count();
+    now.lineStart = BedOffsetOf(Lines(), {1, now.line});
+    now.text = Lines().Get(now.line - 1);
+    if (HasSelection()) {
+        now.selFrom = BedOffsetOf(Lines(), SelFrom());
+        now.selTo = BedOffsetOf(Lines(), SelTo());
+    }
+    TAccessibleSnapshot& was = accessible_;
+    if (was.caret >= 0 && (now.lineCount != was.lineCount || now.text != was.text ||
+                           now.lineStart != was.lineStart)) {
+        if (now.lineCount == was.lineCount && now.line == was.line) {
+            // A change within the line: only the characters between the common ends.
+            size_t head = 0;
+            while (head < now.text.size() && head < was.text.size() && now.text[head] == was.text[head]) ++head;
+            size_t tail = 0;
+            while (tail < now.text.size() - head && tail < was.text.size() - head &&
+                   now.text[now.text.size() - 1 - tail] == was.text[was.text.size() - 1 - tail])
+                ++tail;
+            const QString removed = Cp1250TextToUnicode(was.text.substr(head, was.text.size() - head - tail));
+            const QString inserted = Cp1250TextToUnicode(now.text.substr(head, now.text.size() - head - tail));
+            const int at = int(now.lineStart + int64_t(head));
+            if (removed.isEmpty()) {
+                QAccessibleTextInsertEvent e(this, at, inserted);
+                QAccessible::updateAccessibility(&e);
+            } else if (inserted.isEmpty()) {
+                QAccessibleTextRemoveEvent e(this, at, removed);
+                QAccessible::updateAccessibility(&e);
+            } else {
+                QAccessibleTextUpdateEvent e(this, at, removed, inserted);
+                QAccessible::updateAccessibility(&e);
+            }
+        } else {
+            // Lines came or went: the caret's line is told anew, as a rich text field does.
+            QAccessibleTextUpdateEvent e(this, int(now.lineStart), QString(), Cp1250TextToUnicode(now.text));
+            QAccessible::updateAccessibility(&e);
+        }
+    }
+    if (now.selFrom != was.selFrom || now.selTo != was.selTo) {
+        QAccessibleTextSelectionEvent e(this, int(now.selFrom), int(now.selTo));
+        QAccessible::updateAccessibility(&e);
+    }
+    if (now.caret != was.caret) {
+        QAccessibleTextCursorEvent e(this, int(now.caret));
+        QAccessible::updateAccessibility(&e);
+    }
+    accessible_ = std::move(now);
+}
 
 void TBedEdit::HighlighterMetricsChanged() { Remeasure(); }
 

@@ -4,6 +4,7 @@
 
 #include "BedHighlighter.h"
 
+#include <QPainterPath>
 #include <QPaintEvent>
 
 namespace {
@@ -23,7 +24,33 @@ TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
     return s;
 }
 
+// A red wave along the bottom of each rectangle, two pixels up and down.
+void PaintWaves(QPainter& p, const std::vector<QRect>& waves) {
+    if (waves.empty()) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(230, 0, 0), 1));
+    for (const QRect& r : waves) {
+        QPainterPath path;
+        const qreal bottom = r.bottom() - 0.5, top = bottom - 2;
+        path.moveTo(r.left(), bottom);
+        for (int x = r.left() + 2, up = 1; x <= r.right() + 1; x += 2, up = !up)
+            path.lineTo(x, up ? top : bottom);
+        p.drawPath(path);
+    }
+    p.restore();
+}
+
 }  // namespace
+
+void TBedEdit::CollectUnderlines(int line, int top, std::string_view text, std::vector<QRect>& waves) {
+    underlines_.clear();
+    OnUnderlines(line, text, lineTokens_, underlines_);
+    for (const TBedTextSpan& u : underlines_) {
+        const int left = metrics_.ColumnX(u.start + 1);
+        waves.emplace_back(left, top, u.length * metrics_.charWidth, metrics_.lineHeight);
+    }
+}
 
 int TBedEdit::FontStyle() const { return FontStylesOf(grid_.BaseFont()); }
 
@@ -81,7 +108,9 @@ void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_vi
         scanned = std::max(scanned, start + length);
         if (start + length <= firstColumn) continue;
         TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
-        if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
+        const TBedHighlighterAttributes* a = hl.TokenAttribute();
+        if (OnUnderlines) lineTokens_.push_back({{start - 1, length}, a});
+        if (a) {
             t.style = a->Style();
             if (!special) {
                 if (a->Foreground() != clNone) t.foreground = ToQColor(a->Foreground());
@@ -117,6 +146,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
     TBedCustomHighlighter* hl = Highlighter();
     TBedTextPainter painter(p, grid_, g, firstColumn, lastColumn);
     std::vector<TBedPaintToken> tokens;
+    std::vector<QRect> waves;
     std::string expanded;
     for (int line = firstLine; line <= lastLine; ++line) {
         // Only the columns up to the window's right edge, unless the highlighter needs the
@@ -133,11 +163,14 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
             colors.selectedBackground = colors.foreground;
         }
         tokens.clear();
+        lineTokens_.clear();
         if (hl) CollectTokens(*hl, line, text, firstColumn, lastColumn, colors, special, tokens);
         painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
                           fontStyle);
+        if (OnUnderlines) CollectUnderlines(line, g.LineTop(line), text, waves);
     }
     painter.Flush();
+    PaintWaves(p, waves);
     const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
     if (belowTop <= clip.bottom())
         p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);
