@@ -5,6 +5,7 @@
 #include "BedEditSystemClipboard.h"
 #include "CommandLineHelp.h"
 #include "CzechTranslations.h"
+#include "DesktopPalette.h"
 #include "HeadlessUiServices.h"
 #include "Installation.h"
 #include "KeyboardFocus.h"
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     }
     // Only a run with a window shows Qt's own texts; a batch run doesn't load them.
     InstallCzechTranslations(app);
+    FollowDesktopColorScheme(app);
     app.setWindowIcon(BedAppIcon());
     app.setDesktopFileName(kBedAppId);
     QtUiServices ui(nullptr);

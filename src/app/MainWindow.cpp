@@ -4,7 +4,9 @@
 #include "BedEdit.h"
 #include "BedEditKeyStrokes.h"
 #include "BedSpellSession.h"
+#include "StatusPanel.h"
 #include "ToolIcons.h"
+#include "ToolPanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,6 +24,9 @@
 TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params, QWidget* parent)
     : QMainWindow(parent), programDir(std::move(programDirectory)), ui_(ui) {
     setObjectName("Form1");
+    // Narrower, the menu bar keeps its items behind its "»", the tool panel behind its own and
+    // the status panels end their texts in "…".
+    setMinimumSize(kMinimumWidth, 200);
     resize(518, 516);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -265,7 +270,8 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::BuildToolPanel() {
-    Panel1 = new QWidget(this);
+    auto* panel = new TToolPanel(this);
+    Panel1 = panel;
     Panel1->setObjectName("Panel1");
     Panel1->setFixedHeight(41);
     static const struct {
@@ -296,6 +302,7 @@ void TForm1::BuildToolPanel() {
         auto* button = new QToolButton(Panel1);
         button->setObjectName(b.name);
         button->setGeometry(b.left, 8, 25, 25);
+        button->setIconSize(QSize(20, 20));
         button->setAutoRaise(true);
         button->setIcon(ToolIcon(b.glyph));
         button->setToolTip(QString::fromUtf8(b.hint));
@@ -304,6 +311,7 @@ void TForm1::BuildToolPanel() {
         // item is greyed because its menu last opened without a selection.
         button->setEnabled(action->isEnabled());
         connect(button, &QToolButton::clicked, action, [action] { emit action->triggered(); });
+        panel->AddButton(button, b.left);
     }
 }
 
@@ -318,10 +326,7 @@ void TForm1::BuildStatusBar() {
     bar->setFont(font);
     static constexpr int kWidths[7] = {90, 75, 100, 26, 50, 45, 50};
     for (int i = 0; i < 7; ++i) {
-        auto* label = new QLabel(bar);
-        label->setFixedWidth(kWidths[i]);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
+        auto* label = new TStatusPanel(kWidths[i], bar);
         bar->addWidget(label);
         panels_[i] = label;
     }

@@ -235,7 +235,8 @@ void TForm1::Volby1Click() {
 }
 
 void TForm1::uhz1Click() {
-    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? clSilver : 0xFFFFFF);
+    // Unticked, the line takes the window's own colour: invisible on a light and a dark desktop alike.
+    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? clSilver : clWindow);
 }
 
 void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked() ? "LÁM" : ""); }

@@ -10,10 +10,13 @@
 #include "BedEditGutter.h"
 #include "BedEditTextPainter.h"
 
+#include "BedTextContrast.h"
+
 #include <QAbstractScrollArea>
 #include <QTimer>
 
 #include <functional>
+#include <unordered_map>
 
 class QLabel;
 class QMenu;
@@ -139,6 +142,12 @@ private:
     void CollectUnderlines(int line, int top, std::string_view text, std::vector<QRect>& waves);
     QColor Background() const;
     QColor ToQColor(int32_t color) const { return BedColorToQColor(color, palette()); }
+    // A highlighter attribute's colours (clNone: the editor's) made readable on the editor's
+    // background, light or dark; remembered until the palette changes.
+    TBedTokenColors AttributeColors(TColor foreground, TColor background, const QColor& editorForeground,
+                                    const QColor& editorBackground);
+    std::unordered_map<uint64_t, TBedTokenColors> attributeColors_;
+    TBedTokenColors attributeColorsOn_{clNone, clNone};  // the editor's colours they are for
     int FontStyle() const;
 
     // Scrolling

@@ -8,3 +8,5 @@
 // The colour to paint with; system colours come from the palette. clNone gives an invalid
 // QColor, which callers replace by their own colour.
 QColor BedColorToQColor(TColor color, const QPalette& palette);
+// The plain RGB value of a colour to paint with.
+TColor QColorToBedColor(const QColor& color);

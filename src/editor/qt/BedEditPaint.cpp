@@ -34,8 +34,9 @@ void PaintWaves(QPainter& p, const std::vector<QRect>& waves) {
         QPainterPath path;
         const qreal bottom = r.bottom() - 0.5, top = bottom - 2;
         path.moveTo(r.left(), bottom);
-        for (int x = r.left() + 2, up = 1; x <= r.right() + 1; x += 2, up = !up)
-            path.lineTo(x, up ? top : bottom);
+        int x = r.left() + 2;
+        for (bool up = true; x <= r.right(); x += 2, up = !up) path.lineTo(x, up ? top : bottom);
+        path.lineTo(r.right(), (x - r.left()) % 4 ? top : bottom);
         p.drawPath(path);
     }
     p.restore();
@@ -54,11 +55,34 @@ void TBedEdit::CollectUnderlines(int line, int top, std::string_view text, std::
 
 int TBedEdit::FontStyle() const { return FontStylesOf(grid_.BaseFont()); }
 
+TBedTokenColors TBedEdit::AttributeColors(TColor foreground, TColor background,
+                                          const QColor& editorForeground, const QColor& editorBackground) {
+    // Resolved here, so that system colours follow the palette like the editor's own.
+    const TColor fg = foreground == clNone ? clNone : QColorToBedColor(ToQColor(foreground));
+    const TColor bg = background == clNone ? clNone : QColorToBedColor(ToQColor(background));
+    const TColor editorFg = QColorToBedColor(editorForeground);
+    const TColor editorBg = QColorToBedColor(editorBackground);
+    // The editor's colours are part of every answer: a change of them starts the memory anew.
+    if (attributeColorsOn_.foreground != editorFg || attributeColorsOn_.background != editorBg) {
+        attributeColors_.clear();
+        attributeColorsOn_ = {editorFg, editorBg};
+    }
+    const uint64_t key = uint64_t(uint32_t(fg)) << 32 | uint32_t(bg);
+    auto it = attributeColors_.find(key);
+    if (it == attributeColors_.end())
+        it = attributeColors_.emplace(key, BedReadableTokenColors(fg, bg, editorFg, editorBg)).first;
+    return it->second;
+}
+
 QColor TBedEdit::Background() const {
+    const QColor own = ToQColor(color_);
     if (TBedCustomHighlighter* hl = Highlighter())
         if (TBedHighlighterAttributes* space = hl->StandardAttribute(4))
-            if (space->Background() != clNone) return ToQColor(space->Background());
-    return ToQColor(color_);
+            if (space->Background() != clNone)
+                return BedColorToQColor(
+                    const_cast<TBedEdit*>(this)->AttributeColors(clNone, space->Background(), ToQColor(fontColor_), own).background,
+                    palette());
+    return own;
 }
 
 void TBedEdit::paintEvent(QPaintEvent* e) {
@@ -112,9 +136,11 @@ void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_vi
         if (OnUnderlines) lineTokens_.push_back({{start - 1, length}, a});
         if (a) {
             t.style = a->Style();
-            if (!special) {
-                if (a->Foreground() != clNone) t.foreground = ToQColor(a->Foreground());
-                if (a->Background() != clNone) t.background = ToQColor(a->Background());
+            if (!special && (a->Foreground() != clNone || a->Background() != clNone)) {
+                const TBedTokenColors c =
+                    AttributeColors(a->Foreground(), a->Background(), colors.foreground, colors.background);
+                t.foreground = BedColorToQColor(c.foreground, palette());
+                t.background = BedColorToQColor(c.background, palette());
             }
         }
         tokens.push_back(t);
