@@ -31,12 +31,14 @@ protected:
         const QPoint origin = e.PositionToPixels({1, line});
         const int bottom = origin.y() + e.LineHeight() - 1;
         std::set<int> columns;
-        for (int x = 0; x < image.width(); ++x)
-            for (int y = bottom - 3; y <= bottom; ++y) {
-                const QColor c = image.pixelColor(x, y);
-                if (c.red() > c.green() + 60 && c.red() > c.blue() + 60)
-                    columns.insert((x - origin.x()) / e.CharWidth() + 1);
-            }
+        for (int column = 1; origin.x() + column * e.CharWidth() < image.width(); ++column) {
+            const int middle = origin.x() + (column - 1) * e.CharWidth() + e.CharWidth() / 2;
+            for (int x = middle - 1; x <= middle + 1; ++x)
+                for (int y = bottom - 3; y <= bottom; ++y) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (c.red() > c.green() + 60 && c.red() > c.blue() + 60) columns.insert(column);
+                }
+        }
         if (columns.size() > 2) columns.erase(std::next(columns.begin()), std::prev(columns.end()));
         return columns;
     }
