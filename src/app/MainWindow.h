@@ -40,7 +40,7 @@ class TForm1 : public QMainWindow {
 public:
     static constexpr const char* kCaption = "Brousek editor v10.4 ";
     static constexpr const char* kUntitled = "UNTITLED.TXT";
-    static constexpr int kMinimumWidth = 320;
+    static constexpr int kMinimumWidth = 300;
 
     // programDir ends with a slash; params are the command-line parameters without argv[0].
     TForm1(UiServices& ui, std::string programDir, QStringList params, QWidget* parent = nullptr);

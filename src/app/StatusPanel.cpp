@@ -12,7 +12,9 @@ TStatusPanel::TStatusPanel(int width, QWidget* parent) : QLabel(parent), width_(
 QSize TStatusPanel::sizeHint() const { return {width_, QLabel::sizeHint().height()}; }
 
 QSize TStatusPanel::minimumSizeHint() const {
-    return {std::min(width_, fontMetrics().horizontalAdvance("RW…") + 2 * frameWidth() + 4),
+    // Short texts ("RW", "UNIX", "LÁM", a line number) stay whole; longer ones give way first.
+    const QString kept = text().size() > kWholeLetters ? text().left(kWholeLetters - 1) + "…" : text();
+    return {std::min(width_, fontMetrics().horizontalAdvance(kept) + 2 * frameWidth() + 4),
             QLabel::minimumSizeHint().height()};
 }
 

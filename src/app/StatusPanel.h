@@ -1,5 +1,5 @@
 #pragma once
-// A panel of the status bar: its width as long as the window has room, narrower (down to a few
+// A panel of the status bar: its width as long as the window has room, narrower (down to four
 // letters) when it hasn't; a text that no longer fits ends in "…" and shows whole as a tip.
 #include <QLabel>
 
@@ -14,5 +14,6 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    static constexpr int kWholeLetters = 4;
     int width_;
 };
