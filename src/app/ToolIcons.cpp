@@ -173,12 +173,15 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         return scaledPixmap(size, mode, state, 1.0);
     }
+    // `size` counts the screen's pixels already.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        QPixmap pixmap(size * scale);
-        pixmap.setDevicePixelRatio(scale);
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        paint(&p, QRect(QPoint(), size), mode, state);
+        {
+            QPainter p(&pixmap);
+            paint(&p, QRect(QPoint(), size), mode, state);
+        }
+        pixmap.setDevicePixelRatio(scale);
         return pixmap;
     }
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }

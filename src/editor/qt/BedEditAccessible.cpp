@@ -26,7 +26,7 @@ QAccessible::State TBedEditAccessible::state() const {
 
 QString TBedEditAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Value) return text(0, characterCount());
-    if (t == QAccessible::Name && QAccessibleWidget::text(t).isEmpty()) return QString::fromUtf8("Text");
+    if (t == QAccessible::Name && QAccessibleWidget::text(t).isEmpty()) return QString::fromUtf8("Text dokumentu");
     return QAccessibleWidget::text(t);
 }
 
