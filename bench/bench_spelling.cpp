@@ -3,6 +3,7 @@
 // repaint and, with spelling on, the repaint when the checking thread answers) and the longest
 // single pass of the event loop, which is how long the window could not react.
 #include "BenchCzechText.h"
+#include "BenchQtMain.h"
 #include "BedEdit.h"
 #include "BedSpellSession.h"
 #include "HeadlessUiServices.h"
@@ -147,12 +148,7 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::RunWidgetBenchmarks<TRatioReporter>(argc, argv);
     for (const auto& dir : settingsFolders) std::filesystem::remove_all(dir);
     std::fflush(nullptr);
     std::_Exit(0);  // tearing the windows down would measure nothing
