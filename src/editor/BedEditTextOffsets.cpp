@@ -43,3 +43,34 @@ std::string BedTextBetween(const TBedEditStringList& lines, int64_t from, int64_
     }
     return text;
 }
+
+TBedCaretLineState BedCaretLineState(const TBedEditStringList& lines, TBedPoint caret,
+                                     bool hasSelection, TBedPoint selFrom, TBedPoint selTo) {
+    TBedCaretLineState s;
+    s.caret = BedOffsetOf(lines, caret);
+    s.line = std::clamp(caret.Y, 1, std::max(1, lines.Count()));
+    s.lineCount = lines.Count();
+    s.lineStart = BedOffsetOf(lines, {1, s.line});
+    s.text = lines.Get(s.line - 1);
+    if (hasSelection) {
+        s.selFrom = BedOffsetOf(lines, selFrom);
+        s.selTo = BedOffsetOf(lines, selTo);
+    }
+    return s;
+}
+
+std::optional<TBedTextChangeNotice> BedTextChangeBetween(const TBedCaretLineState& was,
+                                                         const TBedCaretLineState& now) {
+    if (was.caret < 0) return std::nullopt;
+    if (now.lineCount == was.lineCount && now.text == was.text && now.lineStart == was.lineStart)
+        return std::nullopt;
+    if (now.lineCount != was.lineCount || now.line != was.line) return TBedTextChangeNotice{now.lineStart, {}, now.text};
+    size_t head = 0;
+    while (head < now.text.size() && head < was.text.size() && now.text[head] == was.text[head]) ++head;
+    size_t tail = 0;
+    while (tail < now.text.size() - head && tail < was.text.size() - head &&
+           now.text[now.text.size() - 1 - tail] == was.text[was.text.size() - 1 - tail])
+        ++tail;
+    return TBedTextChangeNotice{now.lineStart + int64_t(head), was.text.substr(head, was.text.size() - head - tail),
+                                now.text.substr(head, now.text.size() - head - tail)};
+}

@@ -65,7 +65,8 @@ TBedTokenColors BedReadableTokenColors(TColor foreground, TColor background, TCo
     TColor bg = background == clNone ? editorBackground : background;
     if (background != clNone && BedIsDarkColor(editorBackground) && !BedIsDarkColor(bg)) {
         const Rgb c = ToRgb(bg);
-        bg = FromRgb(WithLightness(c, 1 - Lightness(c)));
+        // Mirrored in lightness, and dark enough whatever it was (yellow sits in the middle).
+        bg = FromRgb(WithLightness(c, std::min(1 - Lightness(c), 0.2)));
     }
     // The editor's own colour is the user's to choose: it is not touched.
     return {foreground == clNone ? editorForeground : BedReadableOn(foreground, bg), bg};

@@ -21,8 +21,8 @@ struct TBedTokenColors {
     TColor background;
 };
 // The colours a token of a highlighter's attribute is painted in, on the editor's colours:
-// clNone takes the editor's; a fixed background is kept on a light editor and turned as dark
-// as it was light on a dark one; a fixed foreground is made readable on the result (the
+// clNone takes the editor's; a fixed background is kept on a light editor and turned about as
+// dark as it was light on a dark one; a fixed foreground is made readable on the result (the
 // editor's own is left as it is).
 TBedTokenColors BedReadableTokenColors(TColor foreground, TColor background, TColor editorForeground,
                                        TColor editorBackground);

@@ -24,3 +24,25 @@ TEST(TextOffsets, PositionsOffsetsAndPieces) {
     EXPECT_EQ(BedTextLength(empty), 0);
     EXPECT_EQ(BedPointAt(empty, 5), (TBedPoint{1, 1}));
 }
+
+TEST(TextOffsets, ChangesToTell) {
+    TBedEditStringList lines;
+    for (const char* l : {"ab", "cdef"}) lines.Add(l);
+    auto state = [&](TBedPoint caret) { return BedCaretLineState(lines, caret, false, {}, {}); };
+    const TBedCaretLineState first = state({3, 2});
+    EXPECT_EQ(first.caret, 5);
+    EXPECT_EQ(BedTextChangeBetween(TBedCaretLineState{}, first), std::nullopt);  // nothing told yet
+    EXPECT_EQ(BedTextChangeBetween(first, state({4, 2})), std::nullopt);       // the caret alone moved
+    lines.Put(1, "cdXYef");  // typed
+    const TBedCaretLineState typed = state({5, 2});
+    EXPECT_EQ(BedTextChangeBetween(first, typed), (TBedTextChangeNotice{5, "", "XY"}));
+    lines.Put(1, "cdef");  // deleted
+    EXPECT_EQ(BedTextChangeBetween(typed, state({3, 2})), (TBedTextChangeNotice{5, "XY", ""}));
+    lines.Put(1, "cQef");  // overwritten
+    EXPECT_EQ(BedTextChangeBetween(first, state({3, 2})), (TBedTextChangeNotice{4, "d", "Q"}));
+    lines.Insert(1, "new");  // a line came: the caret's line is told anew
+    EXPECT_EQ(BedTextChangeBetween(first, state({1, 2})), (TBedTextChangeNotice{3, "", "new"}));
+    const TBedCaretLineState selected = BedCaretLineState(lines, {2, 1}, true, {1, 1}, {2, 1});
+    EXPECT_EQ(selected.selFrom, 0);
+    EXPECT_EQ(selected.selTo, 1);
+}

@@ -214,51 +214,27 @@ void TBedEdit::CaretShapeChanged() { UpdateCaret(); }
 
 void TBedEdit::NotifyAccessibility() {
     if (!QAccessible::isActive()) return;
-    TAccessibleSnapshot now;
-    now.caret = BedOffsetOf(Lines(), CaretXY());
-    now.line = std::clamp(CaretY(), 1, std::max(1, Lines().Count()));
-    now.lineCount = Lines().Count();
-    now.lineStart = BedOffsetOf(Lines(), {1, now.line});
-    now.text = Lines().Get(now.line - 1);
-    if (HasSelection()) {
-        now.selFrom = BedOffsetOf(Lines(), SelFrom());
-        now.selTo = BedOffsetOf(Lines(), SelTo());
-    }
-    TAccessibleSnapshot& was = accessible_;
-    if (was.caret >= 0 && (now.lineCount != was.lineCount || now.text != was.text ||
-                           now.lineStart != was.lineStart)) {
-        if (now.lineCount == was.lineCount && now.line == was.line) {
-            // A change within the line: only the characters between the common ends.
-            size_t head = 0;
-            while (head < now.text.size() && head < was.text.size() && now.text[head] == was.text[head]) ++head;
-            size_t tail = 0;
-            while (tail < now.text.size() - head && tail < was.text.size() - head &&
-                   now.text[now.text.size() - 1 - tail] == was.text[was.text.size() - 1 - tail])
-                ++tail;
-            const QString removed = Cp1250TextToUnicode(was.text.substr(head, was.text.size() - head - tail));
-            const QString inserted = Cp1250TextToUnicode(now.text.substr(head, now.text.size() - head - tail));
-            const int at = int(now.lineStart + int64_t(head));
-            if (removed.isEmpty()) {
-                QAccessibleTextInsertEvent e(this, at, inserted);
-                QAccessible::updateAccessibility(&e);
-            } else if (inserted.isEmpty()) {
-                QAccessibleTextRemoveEvent e(this, at, removed);
-                QAccessible::updateAccessibility(&e);
-            } else {
-                QAccessibleTextUpdateEvent e(this, at, removed, inserted);
-                QAccessible::updateAccessibility(&e);
-            }
+    TBedCaretLineState now = BedCaretLineState(Lines(), CaretXY(), HasSelection(), SelFrom(), SelTo());
+    if (const auto change = BedTextChangeBetween(accessible_, now)) {
+        const int at = int(change->offset);
+        const QString removed = Cp1250TextToUnicode(change->removed);
+        const QString inserted = Cp1250TextToUnicode(change->inserted);
+        if (removed.isEmpty()) {
+            QAccessibleTextInsertEvent e(this, at, inserted);
+            QAccessible::updateAccessibility(&e);
+        } else if (inserted.isEmpty()) {
+            QAccessibleTextRemoveEvent e(this, at, removed);
+            QAccessible::updateAccessibility(&e);
         } else {
-            // Lines came or went: the caret's line is told anew, as a rich text field does.
-            QAccessibleTextUpdateEvent e(this, int(now.lineStart), QString(), Cp1250TextToUnicode(now.text));
+            QAccessibleTextUpdateEvent e(this, at, removed, inserted);
             QAccessible::updateAccessibility(&e);
         }
     }
-    if (now.selFrom != was.selFrom || now.selTo != was.selTo) {
+    if (now.selFrom != accessible_.selFrom || now.selTo != accessible_.selTo) {
         QAccessibleTextSelectionEvent e(this, int(now.selFrom), int(now.selTo));
         QAccessible::updateAccessibility(&e);
     }
-    if (now.caret != was.caret) {
+    if (now.caret != accessible_.caret) {
         QAccessibleTextCursorEvent e(this, int(now.caret));
         QAccessible::updateAccessibility(&e);
     }

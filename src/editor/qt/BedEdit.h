@@ -8,6 +8,7 @@
 #include "BedEditGeometry.h"
 #include "BedEditFontGrid.h"
 #include "BedEditGutter.h"
+#include "BedEditTextOffsets.h"
 #include "BedEditTextPainter.h"
 
 #include "BedTextContrast.h"
@@ -159,14 +160,7 @@ private:
     // Tells a screen reader of a moved caret, a changed selection and changed text, by what
     // changed since it was last told (only while one listens).
     void NotifyAccessibility();
-    struct TAccessibleSnapshot {
-        int64_t caret = -1;
-        int64_t selFrom = 0, selTo = 0;
-        int line = 0;          // the caret's line when last told, and its text
-        int lineCount = 0;
-        int64_t lineStart = 0;
-        std::string text;
-    } accessible_;
+    TBedCaretLineState accessible_;
 
     // The input method's text being composed, shown over the text at the caret.
     void PaintPreedit(QPainter& p);
