@@ -6,6 +6,7 @@
 #include "BenchQtMain.h"
 #include "BedEdit.h"
 #include "BedSpellSession.h"
+#include "BedTextLines.h"
 #include "HeadlessUiServices.h"
 #include "MainWindow.h"
 

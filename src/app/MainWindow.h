@@ -22,6 +22,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 class QAction;
@@ -279,8 +280,10 @@ private:
     void ConnectTyping();
     void ConnectSpelling();
     // The runs of the painted text that are misspelled words in the text's prose.
-    void MisspelledWords(std::string_view text, const std::vector<TBedLineToken>& tokens,
+    void MisspelledWords(int line, std::string_view text, const std::vector<TBedLineToken>& tokens,
                          std::vector<TBedTextSpan>& out);
+    // Repaints the lines whose words were waiting for the checker, once it has answered.
+    void RepaintAnsweredLines();
     // The suggestions, "Přidat do slovníku" and "Ignorovat" above the context menu's items
     // when it opens on a misspelled word.
     void AddSpellingItems();
@@ -325,5 +328,6 @@ private:
     TBedPersonalWords personalWords_{""};
     std::vector<TBedTextSpan> spellWords_;  // of the line being painted
     std::vector<QAction*> spellingItems_;   // in the context menu now
+    std::set<int> linesAwaitingAnswers_;
     std::unique_ptr<TBedSpellSession> spelling_;  // last: its thread stops before the rest goes
 };

@@ -27,8 +27,8 @@ void TForm1::ConnectSpelling() {
         item->setToolTip(QString::fromUtf8(kBedNoDictionaryReason));
         item->setStatusTip(item->toolTip());
     }
-    Memo1->OnUnderlines = [this](int, std::string_view text, const std::vector<TBedLineToken>& tokens,
-                                 std::vector<TBedTextSpan>& out) { MisspelledWords(text, tokens, out); };
+    Memo1->OnUnderlines = [this](int line, std::string_view text, const std::vector<TBedLineToken>& tokens,
+                                 std::vector<TBedTextSpan>& out) { MisspelledWords(line, text, tokens, out); };
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this] { Guard([&] { AddSpellingItems(); }); });
 }
 
@@ -45,16 +45,22 @@ TBedSpellSession* TForm1::Spelling() {
         personalWords_ = TBedPersonalWords(settingsDir + kPersonalWordsFile);
         spelling_ = std::make_unique<TBedSpellSession>(
             [files = *dictionary_] { return TBedHunspellChecker::Open(files); },
-            [this] {
-                QMetaObject::invokeMethod(this, [this] { Memo1->viewport()->update(); },
-                                          Qt::QueuedConnection);
-            });
+            [this] { QMetaObject::invokeMethod(this, [this] { RepaintAnsweredLines(); }, Qt::QueuedConnection); });
         for (const std::string& word : personalWords_.Load()) spelling_->Accept(word);
     }
     return spelling_.get();
 }
 
-void TForm1::MisspelledWords(std::string_view text, const std::vector<TBedLineToken>& tokens,
+void TForm1::RepaintAnsweredLines() {
+    // Only the lines that waited for an answer: typing repaints one line, not the window.
+    for (const int line : linesAwaitingAnswers_) {
+        const QPoint at = Memo1->PositionToPixels({1, line});
+        Memo1->viewport()->update(0, at.y(), Memo1->viewport()->width(), Memo1->LineHeight());
+    }
+    linesAwaitingAnswers_.clear();
+}
+
+void TForm1::MisspelledWords(int line, std::string_view text, const std::vector<TBedLineToken>& tokens,
                              std::vector<TBedTextSpan>& out) {
     if (!SpellingOn()) return;
     TBedSpellSession* session = Spelling();
@@ -67,9 +73,11 @@ void TForm1::MisspelledWords(std::string_view text, const std::vector<TBedLineTo
             if (BedIsProseAttribute(*Memo1->Highlighter(), t.attribute))
                 BedSpellableWords(text, t.span, spellWords_);
     }
-    for (const TBedTextSpan& w : spellWords_)
-        if (session->State(std::string(text.substr(w.start, w.length))) == TBedWordState::Wrong)
-            out.push_back(w);
+    for (const TBedTextSpan& w : spellWords_) {
+        const TBedWordState state = session->State(std::string(text.substr(w.start, w.length)));
+        if (state == TBedWordState::Wrong) out.push_back(w);
+        if (state == TBedWordState::Unknown) linesAwaitingAnswers_.insert(line);
+    }
 }
 
 void TForm1::AddSpellingItems() {
