@@ -112,12 +112,12 @@ void TForm1::AddSpellingItems() {
     }
     if (suggestions.empty()) add(QString::fromUtf8("(žádné návrhy)"), {})->setEnabled(false);
     add(QString::fromUtf8("Přidat do slovníku"), [this, word] {
-        spelling_->Accept(word);
+        if (spelling_) spelling_->Accept(word);
         Memo1->viewport()->update();
         personalWords_.Add(word);
     });
     add(QString::fromUtf8("Ignorovat"), [this, word] {
-        spelling_->Ignore(word);
+        if (spelling_) spelling_->Ignore(word);
         Memo1->viewport()->update();
     });
     spellingItems_.push_back(PopupMenu1->insertSeparator(first));
