@@ -15,5 +15,6 @@ protected:
 
 private:
     static constexpr int kWholeLetters = 4;
+    static constexpr int kMargin = 2;  // between the frame and the text
     int width_;
 };
