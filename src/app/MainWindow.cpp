@@ -230,7 +230,7 @@ void TForm1::BuildMenus() {
     AddToggle(cestina, "autokod", "&Automatická změna kódování", none, true, &TForm1::autokodClick);
     AddToggle(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, true, &TForm1::rozpoznatClick);
     cestina->addSeparator();
-    AddToggle(cestina, "pravopis", "&Kontrola pravopisu", none, false, &TForm1::pravopisClick);
+    AddToggle(cestina, "pravopis", "Kon&trola pravopisu", none, false, &TForm1::pravopisClick);
     cestina->setToolTipsVisible(true);  // a disabled item says why
 
     QMenu* hledej = bar->addMenu("&Hledej");
