@@ -4,6 +4,7 @@
 // 1,000,000 lines: the times must not depend on the length.
 #include "../tests/editorqt/TestHighlighter.h"
 #include "BedEdit.h"
+#include "BenchQtMain.h"
 
 #include <QApplication>
 #include <QImage>
@@ -132,11 +133,6 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    TRatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    bench::RunWidgetBenchmarks<TRatioReporter>(argc, argv);
     return 0;
 }

@@ -24,9 +24,10 @@ set(CPACK_PACKAGE_CONTACT "Brousek editor <bed@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION editors)
-# The Qt libraries come from the program's own links; the platform plugins that Qt loads at run
-# time are not linked, so they are named.
+# The Qt and hunspell libraries come from the program's own links; what is loaded at run time is
+# not linked, so it is named: Qt's platform plugins, Qt's Czech translations and the Czech
+# dictionary.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, hunspell-cs")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, shared-mime-info, desktop-file-utils")
 include(CPack)

@@ -4,6 +4,8 @@
 #include "BedEditSystemClipboard.h"
 #include "CommandLineHelp.h"
 #include "FilePathText.h"
+#include "CzechTranslations.h"
+#include "DesktopPalette.h"
 #include "HeadlessUiServices.h"
 #include "Installation.h"
 #include "KeyboardFocus.h"
@@ -77,6 +79,9 @@ int main(int argc, char** argv) {
         std::fflush(nullptr);
         std::_Exit(status);
     }
+    // Only a run with a window shows Qt's own texts; a batch run doesn't load them.
+    InstallCzechTranslations(app);
+    FollowDesktopColorScheme(app);
     app.setWindowIcon(BedAppIcon());
     app.setDesktopFileName(kBedAppId);
     QtUiServices ui(nullptr);

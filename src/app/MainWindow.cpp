@@ -3,8 +3,11 @@
 #include "BedEditColors.h"
 #include "BedEdit.h"
 #include "BedEditKeyStrokes.h"
+#include "BedSpellSession.h"
+#include "StatusPanel.h"
 #include "ToolIcons.h"
 #include "X11IconName.h"
+#include "ToolPanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -22,6 +25,9 @@
 TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params, QWidget* parent)
     : QMainWindow(parent), programDir(std::move(programDirectory)), ui_(ui) {
     setObjectName("Form1");
+    // Narrower, the menu bar keeps its items behind its "»", the tool panel behind its own and
+    // the status panels end their texts in "…".
+    setMinimumSize(kMinimumWidth, 200);
     resize(518, 516);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -52,6 +58,7 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     Memo1->OnChange = [this] { Memo1Change(); };
     ConnectTyping();
     ConnectNavigation();
+    ConnectSpelling();
     Memo1->OnPasteUnrepresentable = [this](TCustomBedEdit&) {
         statusBar()->showMessage(
             "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
@@ -226,6 +233,9 @@ void TForm1::BuildMenus() {
     cestina->addSeparator();
     AddToggle(cestina, "autokod", "&Automatická změna kódování", none, true, &TForm1::autokodClick);
     AddToggle(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, true, &TForm1::rozpoznatClick);
+    cestina->addSeparator();
+    AddToggle(cestina, "pravopis", "Kon&trola pravopisu", none, false, &TForm1::pravopisClick);
+    cestina->setToolTipsVisible(true);  // a disabled item says why
 
     QMenu* hledej = bar->addMenu("&Hledej");
     hledej->setObjectName("Hledej");
@@ -264,7 +274,8 @@ void TForm1::BuildMenus() {
 }
 
 void TForm1::BuildToolPanel() {
-    Panel1 = new QWidget(this);
+    auto* panel = new TToolPanel(this);
+    Panel1 = panel;
     Panel1->setObjectName("Panel1");
     Panel1->setFixedHeight(41);
     static const struct {
@@ -295,6 +306,7 @@ void TForm1::BuildToolPanel() {
         auto* button = new QToolButton(Panel1);
         button->setObjectName(b.name);
         button->setGeometry(b.left, 8, 25, 25);
+        button->setIconSize(QSize(20, 20));
         button->setAutoRaise(true);
         button->setIcon(ToolIcon(b.glyph));
         button->setToolTip(QString::fromUtf8(b.hint));
@@ -303,6 +315,7 @@ void TForm1::BuildToolPanel() {
         // item is greyed because its menu last opened without a selection.
         button->setEnabled(action->isEnabled());
         connect(button, &QToolButton::clicked, action, [action] { emit action->triggered(); });
+        panel->AddButton(button, b.left);
     }
 }
 
@@ -317,10 +330,7 @@ void TForm1::BuildStatusBar() {
     bar->setFont(font);
     static constexpr int kWidths[7] = {90, 75, 100, 26, 50, 45, 50};
     for (int i = 0; i < 7; ++i) {
-        auto* label = new QLabel(bar);
-        label->setFixedWidth(kWidths[i]);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
+        auto* label = new TStatusPanel(kWidths[i], bar);
         bar->addWidget(label);
         panels_[i] = label;
     }

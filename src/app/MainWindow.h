@@ -8,6 +8,8 @@
 #include "DocumentWriter.h"
 #include "FileHistory.h"
 #include "HighlighterChoice.h"
+#include "BedSpellDictionary.h"
+#include "BedSpellPersonalWords.h"
 #include "Settings.h"
 #include "T602Session.h"
 #include "TextToolEdit.h"
@@ -22,6 +24,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
 class QAction;
@@ -29,6 +32,7 @@ class QLabel;
 class QMenu;
 class QPrinter;
 class TBedEdit;
+class TBedSpellSession;
 class TForm6;
 class TForm7;
 class TForm8;
@@ -40,6 +44,7 @@ class TForm1 : public QMainWindow {
 public:
     static constexpr const char* kCaption = "Brousek editor v10.4 ";
     static constexpr const char* kUntitled = "UNTITLED.TXT";
+    static constexpr int kMinimumWidth = 300;
 
     // programDir ends with a slash; params are the command-line parameters without argv[0].
     TForm1(UiServices& ui, std::string programDir, QStringList params, QWidget* parent = nullptr);
@@ -132,6 +137,13 @@ public:
     void Memo1KeyPress(char& ch);
     void Memo1KeyDown(uint16_t& key);
     bool otherKeyboardNext = false;  // the next character comes from the other keyboard
+    // Spelling (MainWindowSpelling.cpp): "Kontrola pravopisu" turns it on and off.
+    void pravopisClick();
+    bool SpellingOn() const;
+    // The checking session, started when first needed; null while spelling is off.
+    TBedSpellSession* Spelling();
+    // The user's own words, beside bed.ini.
+    static constexpr const char* kPersonalWordsFile = "slovnik.txt";
     // Line wrapping (MainWindowWrap.cpp).
     void Provedkovzlom1Click();
     void Dlkadkupidkovmzlomu1Click();
@@ -310,6 +322,15 @@ private:
     // The main window's part in typing: the typed-character handler, the other keyboard for
     // input-method text, wrapping after a typed character.
     void ConnectTyping();
+    void ConnectSpelling();
+    // The runs of the painted text that are misspelled words in the text's prose.
+    void MisspelledWords(int line, std::string_view text, const std::vector<TBedLineToken>& tokens,
+                         std::vector<TBedTextSpan>& out);
+    // Repaints the lines whose words were waiting for the checker, once it has answered.
+    void RepaintAnsweredLines();
+    // The suggestions, "Přidat do slovníku" and "Ignorovat" above the context menu's items
+    // when it opens on a misspelled word.
+    void AddSpellingItems();
     void ChangeCase(TBedCaseChange change);
     // Runs a command; an error it doesn't catch is shown in the error box and the window
     // stays usable.
@@ -350,4 +371,10 @@ private:
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;
     std::unique_ptr<TBedUnsavedJournal> unsaved_;
+    std::optional<TBedDictionaryFiles> dictionary_;  // none when no Czech one is installed
+    TBedPersonalWords personalWords_{""};
+    std::vector<TBedTextSpan> spellWords_;  // of the line being painted
+    std::vector<QAction*> spellingItems_;   // in the context menu now
+    std::set<int> linesAwaitingAnswers_;
+    std::unique_ptr<TBedSpellSession> spelling_;  // last: its thread stops before the rest goes
 };

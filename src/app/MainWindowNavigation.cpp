@@ -143,7 +143,7 @@ void TForm1::dekslo1Click() {
 }
 
 void TForm1::ShowCount(int64_t count, const char* what) {
-    ui_.InformationBox(QString("V textu je %1 %2.").arg(count).arg(QString::fromUtf8(what)));
+    ui_.InformationBox(QString("V textu je %L1 %2.").arg(count).arg(QString::fromUtf8(what)));
 }
 
 void TForm1::Poetdkvtextu1Click() { ShowCount(CountLines(Memo1->Lines()), "řádků"); }
@@ -160,7 +160,7 @@ void TForm1::Font1Click() {
     if (!ui_.FontDialog(font, color, true)) return;
     Memo1->setFont(font);
     // A colour left alone stays the desktop's text colour, following its theme.
-    if (color != current) Memo1->SetFontColor(BedColorFromQColor(color));
+    if (color != current) Memo1->SetFontColor(QColorToBedColor(color));
 }
 
 void TForm1::Timer1Timer() { SetPanel(5, QString::number(Memo1->CaretY())); }

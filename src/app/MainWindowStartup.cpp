@@ -90,6 +90,8 @@ void TForm1::ApplySettings(const TBedSettings& s) {
     Memo1->SetRightEdge(rightEdge);
     recentFiles = s.recent;
     BuildRecentMenu();
+    // Kept as the user chose it, also on a machine without the dictionary.
+    Action("pravopis")->setChecked(s.kontrolaPravopisu);
 }
 
 TBedSettings TForm1::CollectSettings() const {
@@ -117,6 +119,7 @@ TBedSettings TForm1::CollectSettings() const {
     s.autoZalam = Action("AutoZalam")->isChecked();
     s.implicitniKodovani = defaultCodePage;
     s.recent = recentFiles;
+    s.kontrolaPravopisu = Action("pravopis")->isChecked();
     return s;
 }
 
@@ -265,7 +268,8 @@ void TForm1::Volby1Click() {
 }
 
 void TForm1::uhz1Click() {
-    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? clSilver : 0xFFFFFF);
+    // Unticked, the line takes the window's own colour: invisible on a light and a dark desktop alike.
+    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? clSilver : clWindow);
 }
 
 void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked() ? "LÁM" : ""); }

@@ -1,5 +1,9 @@
 #include "ToolIcons.h"
 
+#include "BedEditColors.h"
+#include "BedTextContrast.h"
+
+#include <QGuiApplication>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,7 +11,27 @@
 
 namespace {
 
-void Page(QPainter& p, QRectF r) {
+// The colours of a glyph, from the palette it is shown in: ink and paper follow a light or
+// dark desktop, the accents keep their hue and are shaded to stand out from the buttons.
+struct Inks {
+    QColor ink, paper, accent, folder, board, tray, stop;
+};
+
+QColor Shade(QColor colour, const QColor& against, bool enabled) {
+    if (!enabled) return against.lightnessF() < 0.5 ? against.lighter(180) : against.darker(140);
+    return BedColorToQColor(BedReadableOn(QColorToBedColor(colour), QColorToBedColor(against), 3.0), {});
+}
+
+Inks InksOf(const QPalette& palette, bool enabled) {
+    const QColor button = palette.color(QPalette::Button);
+    const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
+    return {palette.color(group, QPalette::ButtonText), palette.color(QPalette::Base),
+            Shade(QColor(20, 90, 180), button, enabled), Shade(QColor(240, 200, 90), palette.color(QPalette::Base), enabled),
+            Shade(QColor(190, 150, 90), button, enabled), palette.color(QPalette::Midlight),
+            Shade(QColor(180, 30, 30), button, enabled)};
+}
+
+void Page(QPainter& p, QRectF r, const QColor& paper) {
     QPainterPath path;
     path.moveTo(r.left(), r.top());
     path.lineTo(r.right() - 4, r.top());
@@ -15,7 +39,7 @@ void Page(QPainter& p, QRectF r) {
     path.lineTo(r.right(), r.bottom());
     path.lineTo(r.left(), r.bottom());
     path.closeSubpath();
-    p.setBrush(Qt::white);
+    p.setBrush(paper);
     p.drawPath(path);
 }
 
@@ -35,22 +59,23 @@ void Arrow(QPainter& p, QPointF from, QPointF to) {
     p.drawPolygon(head);
 }
 
-void Draw(QPainter& p, TToolGlyph g, bool enabled) {
-    const QColor ink = enabled ? QColor(30, 30, 30) : QColor(150, 150, 150);
-    const QColor accent = enabled ? QColor(20, 90, 180) : QColor(170, 170, 170);
+void Draw(QPainter& p, TToolGlyph g, const QPalette& palette, bool enabled) {
+    const Inks colours = InksOf(palette, enabled);
+    const QColor ink = colours.ink;
+    const QColor accent = colours.accent;
     p.setPen(QPen(ink, 1));
     const QRectF page(4.5, 2.5, 11, 15);
     switch (g) {
-        case TToolGlyph::New: Page(p, page); break;
+        case TToolGlyph::New: Page(p, page, colours.paper); break;
         case TToolGlyph::Open:
-            p.setBrush(enabled ? QColor(240, 200, 90) : QColor(220, 220, 220));
+            p.setBrush(colours.folder);
             p.drawRect(QRectF(2.5, 6.5, 15, 10));
             p.drawRect(QRectF(2.5, 4.5, 6, 2));
             break;
         case TToolGlyph::Save:
             p.setBrush(accent);
             p.drawRect(QRectF(3.5, 3.5, 13, 13));
-            p.setBrush(Qt::white);
+            p.setBrush(colours.paper);
             p.drawRect(QRectF(6.5, 3.5, 7, 5));
             break;
         case TToolGlyph::Reload:
@@ -59,11 +84,11 @@ void Draw(QPainter& p, TToolGlyph g, bool enabled) {
             Arrow(p, QPointF(15, 6), QPointF(16, 3));
             break;
         case TToolGlyph::Print:
-            p.setBrush(Qt::white);
+            p.setBrush(colours.paper);
             p.drawRect(QRectF(6.5, 2.5, 7, 6));
-            p.setBrush(QColor(200, 200, 200));
+            p.setBrush(colours.tray);
             p.drawRect(QRectF(2.5, 8.5, 15, 6));
-            p.setBrush(Qt::white);
+            p.setBrush(colours.paper);
             p.drawRect(QRectF(6.5, 12.5, 7, 5));
             break;
         case TToolGlyph::Options:
@@ -73,8 +98,8 @@ void Draw(QPainter& p, TToolGlyph g, bool enabled) {
             for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(6 + i * 4, 5 + i * 5), 2, 2);
             break;
         case TToolGlyph::Copy:
-            Page(p, QRectF(2.5, 2.5, 9, 11));
-            Page(p, QRectF(8.5, 6.5, 9, 11));
+            Page(p, QRectF(2.5, 2.5, 9, 11), colours.paper);
+            Page(p, QRectF(8.5, 6.5, 9, 11), colours.paper);
             break;
         case TToolGlyph::Cut:
             p.drawLine(QPointF(6, 3), QPointF(13, 13));
@@ -83,9 +108,9 @@ void Draw(QPainter& p, TToolGlyph g, bool enabled) {
             p.drawEllipse(QPointF(14, 15), 2.5, 2.5);
             break;
         case TToolGlyph::Paste:
-            p.setBrush(QColor(190, 150, 90));
+            p.setBrush(colours.board);
             p.drawRect(QRectF(3.5, 3.5, 11, 14));
-            Page(p, QRectF(8.5, 7.5, 9, 10));
+            Page(p, QRectF(8.5, 7.5, 9, 10), colours.paper);
             break;
         case TToolGlyph::Find:
         case TToolGlyph::Replace:
@@ -106,7 +131,7 @@ void Draw(QPainter& p, TToolGlyph g, bool enabled) {
             Arrow(p, QPointF(10, 3), QPointF(10, 14));
             break;
         case TToolGlyph::Line:
-            Page(p, page);
+            Page(p, page, colours.paper);
             Lines(p, page, 3);
             p.setPen(QPen(accent, 1.5));
             Arrow(p, QPointF(1, 11), QPointF(8, 11));
@@ -114,7 +139,7 @@ void Draw(QPainter& p, TToolGlyph g, bool enabled) {
         case TToolGlyph::Help: {
             p.setBrush(accent);
             p.drawEllipse(QPointF(10, 10), 7.5, 7.5);
-            p.setPen(Qt::white);
+            p.setPen(colours.paper);
             QFont f("Arial");
             f.setPixelSize(12);
             f.setBold(true);
@@ -123,56 +148,49 @@ void Draw(QPainter& p, TToolGlyph g, bool enabled) {
             break;
         }
         case TToolGlyph::Exit:
-            p.setPen(QPen(enabled ? QColor(180, 30, 30) : QColor(170, 170, 170), 2.5));
+            p.setPen(QPen(colours.stop, 2.5));
             p.drawLine(QPointF(5, 5), QPointF(15, 15));
             p.drawLine(QPointF(15, 5), QPointF(5, 15));
             break;
     }
 }
 
-QPixmap Render(TToolGlyph g, bool enabled) {
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    Draw(p, g, enabled);
-    return pixmap;
-}
-
-QIcon Drawn(TToolGlyph glyph) {
-    QIcon icon;
-    icon.addPixmap(Render(glyph, true), QIcon::Normal);
-    icon.addPixmap(Render(glyph, false), QIcon::Disabled);
-    return icon;
-}
-
-// Draws the glyph when the icon is first shown: a run that never shows the panel (without a
-// display) does not pay for drawing 32 pixmaps.
-class LazyToolIcon : public QIconEngine {
+// Drawn at the size and scale asked for, in the application's palette of the moment: crisp on
+// a screen of any scale, and in step with a light or dark desktop. A run without a display
+// never draws one.
+class DrawnToolIcon : public QIconEngine {
 public:
-    explicit LazyToolIcon(TToolGlyph glyph) : glyph_(glyph) {}
+    explicit DrawnToolIcon(TToolGlyph glyph) : glyph_(glyph) {}
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / 20.0, rect.height() / 20.0);
+        Draw(*painter, glyph_, QGuiApplication::palette(), mode != QIcon::Disabled);
+        painter->restore();
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().pixmap(size, mode, state);
+        return scaledPixmap(size, mode, state, 1.0);
     }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return Icon().actualSize(size, mode, state);
+    // `size` counts the screen's pixels already.
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter p(&pixmap);
+            paint(&p, QRect(QPoint(), size), mode, state);
+        }
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
     }
-    QIconEngine* clone() const override { return new LazyToolIcon(glyph_); }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QIconEngine* clone() const override { return new DrawnToolIcon(glyph_); }
 
 private:
-    const QIcon& Icon() {
-        if (icon_.isNull()) icon_ = Drawn(glyph_);
-        return icon_;
-    }
-
     TToolGlyph glyph_;
-    QIcon icon_;
 };
 
 }  // namespace
 
-QIcon ToolIcon(TToolGlyph glyph) { return QIcon(new LazyToolIcon(glyph)); }
+QIcon ToolIcon(TToolGlyph glyph) { return QIcon(new DrawnToolIcon(glyph)); }

@@ -16,6 +16,20 @@ inline bool PointBefore(const TBedPoint& a, const TBedPoint& b) {
     return a.Y < b.Y || (a.Y == b.Y && a.X < b.X);
 }
 
+// A run of a line: 0-based offset and length.
+struct TBedTextSpan {
+    int start = 0;
+    int length = 0;
+    friend bool operator==(const TBedTextSpan&, const TBedTextSpan&) = default;
+};
+
+class TBedHighlighterAttributes;
+// A token of a line as the highlighter gave it (null attribute: the editor's own colours).
+struct TBedLineToken {
+    TBedTextSpan span;
+    const TBedHighlighterAttributes* attribute = nullptr;
+};
+
 enum TBedSelectionMode : uint8_t { smNormal = 0, smLine = 1, smColumn = 2 };
 
 // The highlighter's state at the start of a line: opaque, compared only for equality.

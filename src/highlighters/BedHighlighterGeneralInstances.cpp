@@ -68,8 +68,8 @@ constexpr TBedAttributeSetting kCzechColours[] = {
 }  // namespace
 
 constinit const TBedMainWindowInstance kBedMailboxInstance = {
-    "hl_Mailbox", "mailbox1", "mailbox", "", kMailboxColours, &ConfigureMailbox};
+    "hl_Mailbox", "mailbox1", "mailbox", "", kMailboxColours, &ConfigureMailbox, true, true};
 constinit const TBedMainWindowInstance kBedShellInstance = {
     "hl_shell", "shell1", "shell", ".SH", kShellColours, &ConfigureShell};
 constinit const TBedMainWindowInstance kBedCzechInstance = {
-    "hl_cz", "etina1", "čeština", "", kCzechColours, &ConfigureCzech};
+    "hl_cz", "etina1", "čeština", "", kCzechColours, &ConfigureCzech, true, true};

@@ -17,6 +17,13 @@ TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl,
                             std::string(property));
 }
 
+bool BedIsProseAttribute(const TBedCustomHighlighter& hl, const TBedHighlighterAttributes* attribute) {
+    if (!attribute) return false;
+    if (attribute == hl.StandardAttribute(0) || attribute == hl.StandardAttribute(3)) return true;
+    const std::string& name = attribute->Name();
+    return name == "Documentation" || name == "Text";
+}
+
 std::unique_ptr<TBedCustomHighlighter> BedCreateInstance(const TBedLanguage& language,
                                                          const TBedMainWindowInstance& instance) {
     if (!language.create)

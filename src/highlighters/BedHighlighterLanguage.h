@@ -35,7 +35,7 @@ struct TBedAttributeSetting {
 
 // A highlighter of the main window and its item in "Vyber zvýraznění"; a language writes it
 // as one row in field order: {name, component, caption, extensions, colours, configure,
-// visible}, leaving out what keeps its default at the end.
+// visible, prose}, leaving out what keeps its default at the end.
 struct TBedMainWindowInstance {
     const char* name = nullptr;  // e.g. "hl_pas"; null for a class without one
     const char* component = nullptr;  // the menu item, e.g. "Pascal1"
@@ -47,6 +47,9 @@ struct TBedMainWindowInstance {
     // Properties other than colours (keyword lists, dialects), on an instance of the class.
     void (*configure)(TBedCustomHighlighter&) = nullptr;
     bool visible = true;
+    // A format of plain prose (a letter, a mail box): spelling is checked in all its text,
+    // not only in comments and strings.
+    bool prose = false;
 };
 
 // The word characters of most languages.
@@ -82,6 +85,10 @@ inline constexpr TBedAttributeSpec kBedPlainStandardAttributes[] = {
 inline constexpr TBedAttributeSetting kBedNumberBlueStringRedItalic[] = {
     {.property = "NumberAttri", .foreground = clBlue},
     {.property = "StringAttri", .foreground = clRed, .style = fsItalic}};
+
+// Whether the attribute marks what people write in words inside code: comments, strings,
+// documentation and the text of a page.
+bool BedIsProseAttribute(const TBedCustomHighlighter& hl, const TBedHighlighterAttributes* attribute);
 
 // The attribute published as property (e.g. "StringAttri") by an instance of the language;
 // raises std::out_of_range for a property the language does not have.

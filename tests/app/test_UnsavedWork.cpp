@@ -99,3 +99,21 @@ TEST_F(UnsavedWork, DiscardingAsksTwiceAndLaterKeepsTheJournal) {
     EXPECT_TRUE(Close());
     EXPECT_EQ(Journals(), 0u);
 }
+
+TEST_F(UnsavedWork, OpeningAFileWithUnsavedWorkOffersItForThatFile) {
+    WriteFile("a.txt", "a\n");
+    WriteFile("b.txt", "b\n");
+    Start({QString::fromStdString(Path("a.txt"))});
+    TypeAndCrash("x");
+    Start({QString::fromStdString(Path("b.txt"))});
+    TypeAndCrash("y");
+    Start();
+    ui.openAnswers.push_back(QString::fromStdString(Path("b.txt")));
+    ui.unsavedWorkAnswers.push_back({TUnsavedWorkAnswer::Restore, 0});
+    form->OtevritClick();
+    ASSERT_EQ(ui.lastUnsavedWork.size(), 1u);  // only that file's
+    EXPECT_EQ(ui.lastUnsavedWork[0].document.toStdString(), Path("b.txt"));
+    EXPECT_EQ(Lines(), std::vector<std::string>{"yb"});
+    EXPECT_TRUE(form->modified);
+    EXPECT_EQ(Journals(), 2u);  // a.txt's waits; b.txt's goes on with the document
+}

@@ -29,7 +29,7 @@ TEST_F(TWrapping, ItemsAndSwitches) {
     form->Action("uhz1")->trigger();
     EXPECT_EQ(form->Memo1->RightEdgeColor(), clSilver);
     form->Action("uhz1")->trigger();
-    EXPECT_EQ(form->Memo1->RightEdgeColor(), int32_t(0xFFFFFF));
+    EXPECT_EQ(form->Memo1->RightEdgeColor(), clWindow);
 }
 
 TEST_F(TWrapping, CtrlAltZWrapsTheDocumentAndFlagsIt) {

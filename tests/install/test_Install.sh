@@ -38,7 +38,8 @@ deb=$(ls "$tmp"/package/*.deb)
 contents=$(dpkg-deb -c "$deb" | awk '$1 ~ /^-/ {print $NF}' | sed 's|^\./usr/||' | sort)
 [ "$contents" = "$sorted" ] || fail "package contents differ:"$'\n'"$(diff <(echo "$sorted") <(echo "$contents"))"
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins; do
+for p in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins \
+         qt6-translations-l10n libhunspell hunspell-cs; do
   [[ "$depends" == *"$p"* ]] || fail "Depends lacks $p: $depends"
 done
 echo "installed and packaged: ${#expected[@]} files; Depends: $depends"

@@ -58,6 +58,12 @@ TBedCustomHighlighter* TMainWindowHighlighters::ForItem(int item) const {
     return instances_[static_cast<size_t>(item - 1)].get();
 }
 
+const TBedMainWindowInstance* TMainWindowHighlighters::InstanceOf(const TBedCustomHighlighter* hl) const {
+    for (size_t i = 0; i < instances_.size(); ++i)
+        if (hl && instances_[i].get() == hl) return HighlighterMenuItems()[i + 1].instance;
+    return nullptr;
+}
+
 TMainWindowHighlighters CreateMainWindowHighlighters() {
     TMainWindowHighlighters result;
     for (const TBedMainWindowHighlighter& hl : BedMainWindowHighlighters())

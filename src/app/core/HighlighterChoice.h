@@ -29,6 +29,8 @@ public:
     // main window disables that item).
     TBedCustomHighlighter* Instance(std::string_view name) const;
     TBedCustomHighlighter* ForItem(int item) const;
+    // The main window's row of an instance of these; null for another highlighter or none.
+    const TBedMainWindowInstance* InstanceOf(const TBedCustomHighlighter* hl) const;
 
 private:
     friend TMainWindowHighlighters CreateMainWindowHighlighters();

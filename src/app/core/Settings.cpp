@@ -46,6 +46,7 @@ TBedSettings ReadSettings(const TIniFile& ini) {
     // A width no wrap can use is taken like a value that is not a number.
     const int width = ini.ReadInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
     if (IsWrapWidth(width)) s.hraniceZlomu = width;
+    s.kontrolaPravopisu = ini.ReadBool(kBed, "kontrolaPravopisu", s.kontrolaPravopisu);
     for (int k = 1; k <= 5; ++k) {
         TSouborMenu& r = s.recent[k - 1];
         r.name = ini.ReadString(RecentSection(k), "jmeno", "");
@@ -78,6 +79,7 @@ void WriteSettings(TIniFile& ini, const TBedSettings& s) {
     ini.WriteBool(kBed, "panelV", s.panelV);
     ini.WriteBool(kBed, "autoZalam", s.autoZalam);
     ini.WriteInteger(kBed, "implicitniKodovani", s.implicitniKodovani);
+    ini.WriteBool(kBed, "kontrolaPravopisu", s.kontrolaPravopisu);
     for (int k = 1; k <= 5; ++k) {
         const TSouborMenu& r = s.recent[k - 1];
         ini.WriteString(RecentSection(k), "jmeno", r.name);

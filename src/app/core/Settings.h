@@ -38,6 +38,7 @@ struct TBedSettings {
     bool autoZalam = true;        // wrap while typing
     bool ukazHraniciZlomu = false;
     int hraniceZlomu = 80;        // right edge / wrap width
+    bool kontrolaPravopisu = false;  // spelling checked
     std::array<TSouborMenu, 5> recent;
 };
 

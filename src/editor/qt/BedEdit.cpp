@@ -1,7 +1,11 @@
 #include "BedEdit.h"
 
+#include "BedEditAccessible.h"
+#include "BedEditDrag.h"
+#include "BedEditTextOffsets.h"
 #include "BedHighlighter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QResizeEvent>
@@ -29,6 +33,12 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
     autoScrollTimer_.setInterval(100);
     connect(&autoScrollTimer_, &QTimer::timeout, this, [this] { AutoScrollTick(); });
 
+    // Screen readers find the widget's text interface through the factory, once per program.
+    static const bool accessible = [] {
+        QAccessible::installFactory(BedEditAccessibleFactory);
+        return true;
+    }();
+    (void)accessible;
     SetBorderStyle(bsSingle);
     setFont(DefaultEditorFont());
     Remeasure();
@@ -167,6 +177,7 @@ QPoint TBedEdit::PositionToPixels(TBedPoint p) const {
 }
 
 void TBedEdit::InvalidateLines(int first, int last) {
+    NotifyAccessibility();
     if (first == -1 && last == -1)
         viewport()->update(TextAreaRect());
     else
@@ -196,9 +207,39 @@ void TBedEdit::UpdateCaret() {
                         cell.y() >= 0 && cell.y() < viewport()->height();
     caret_.Place(inside && !HasOption(eoNoCaret) ? r : QRect());
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
+    NotifyAccessibility();
 }
 
 void TBedEdit::CaretShapeChanged() { UpdateCaret(); }
+
+void TBedEdit::NotifyAccessibility() {
+    if (!QAccessible::isActive()) return;
+    TBedCaretLineState now = BedCaretLineState(Lines(), CaretXY(), HasSelection(), SelFrom(), SelTo());
+    if (const auto change = BedTextChangeBetween(accessible_, now)) {
+        const int at = int(change->offset);
+        const QString removed = Cp1250TextToUnicode(change->removed);
+        const QString inserted = Cp1250TextToUnicode(change->inserted);
+        if (removed.isEmpty()) {
+            QAccessibleTextInsertEvent e(this, at, inserted);
+            QAccessible::updateAccessibility(&e);
+        } else if (inserted.isEmpty()) {
+            QAccessibleTextRemoveEvent e(this, at, removed);
+            QAccessible::updateAccessibility(&e);
+        } else {
+            QAccessibleTextUpdateEvent e(this, at, removed, inserted);
+            QAccessible::updateAccessibility(&e);
+        }
+    }
+    if (now.selFrom != accessible_.selFrom || now.selTo != accessible_.selTo) {
+        QAccessibleTextSelectionEvent e(this, int(now.selFrom), int(now.selTo));
+        QAccessible::updateAccessibility(&e);
+    }
+    if (now.caret != accessible_.caret) {
+        QAccessibleTextCursorEvent e(this, int(now.caret));
+        QAccessible::updateAccessibility(&e);
+    }
+    accessible_ = std::move(now);
+}
 
 void TBedEdit::HighlighterMetricsChanged() { Remeasure(); }
 

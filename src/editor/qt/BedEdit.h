@@ -8,12 +8,16 @@
 #include "BedEditGeometry.h"
 #include "BedEditFontGrid.h"
 #include "BedEditGutter.h"
+#include "BedEditTextOffsets.h"
 #include "BedEditTextPainter.h"
+
+#include "BedTextContrast.h"
 
 #include <QAbstractScrollArea>
 #include <QTimer>
 
 #include <functional>
+#include <unordered_map>
 
 class QLabel;
 class QMenu;
@@ -78,6 +82,13 @@ public:
     std::function<void(int, int, int, TBedEditMark*)> OnGutterClick;
     // After the component painted, with the painter still set up.
     std::function<void(QPainter&)> OnPaint;
+    // (line, its tab-expanded text, the highlighter's tokens in the painted columns, the runs
+    // of the text to underline with a red wave): asked for every line as it is painted.
+    std::function<void(int, std::string_view, const std::vector<TBedLineToken>&,
+                       std::vector<TBedTextSpan>&)>
+        OnUnderlines;
+    // Where the last context menu was asked for: the mouse's text position, else the caret.
+    TBedPoint ContextMenuPosition() const { return contextMenuPosition_; }
 
 protected:
     // View hooks of the component.
@@ -129,8 +140,16 @@ private:
     void CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text,
                        int firstColumn, int lastColumn, const TBedLineColors& colors,
                        bool special, std::vector<TBedPaintToken>& tokens);
+    // The red waves under the runs OnUnderlines gives for a line at pixel row top.
+    void CollectUnderlines(int line, int top, std::string_view text, std::vector<QRect>& waves);
     QColor Background() const;
     QColor ToQColor(int32_t color) const { return BedColorToQColor(color, palette()); }
+    // A highlighter attribute's colours (clNone: the editor's) made readable on the editor's
+    // background, light or dark; remembered until the palette changes.
+    TBedTokenColors AttributeColors(TColor foreground, TColor background, const QColor& editorForeground,
+                                    const QColor& editorBackground);
+    std::unordered_map<uint64_t, TBedTokenColors> attributeColors_;
+    TBedTokenColors attributeColorsOn_{clNone, clNone};  // the editor's colours they are for
     int FontStyle() const;
 
     // Scrolling
@@ -138,6 +157,11 @@ private:
     void ScrollBarValueChanged(Qt::Orientation o, int value);
     void ShowScrollHint(bool show);
     int PageLines() const;
+
+    // Tells a screen reader of a moved caret, a changed selection and changed text, by what
+    // changed since it was last told (only while one listens).
+    void NotifyAccessibility();
+    TBedCaretLineState accessible_;
 
     // The input method's text being composed, shown over the text at the caret.
     void PaintPreedit(QPainter& p);
@@ -164,6 +188,9 @@ private:
     TBedScrollStyle scrollBars_ = TBedScrollStyle::ssBoth;
     TBedBorderStyle borderStyle_ = bsSingle;
     QMenu* popupMenu_ = nullptr;
+    TBedPoint contextMenuPosition_;
+    std::vector<TBedLineToken> lineTokens_;  // of the line being painted, for OnUnderlines
+    std::vector<TBedTextSpan> underlines_;
 
     QString preedit_;
     bool settingScrollBars_ = false;

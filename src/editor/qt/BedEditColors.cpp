@@ -26,6 +26,10 @@ QPalette::ColorRole SystemRole(int index, QPalette::ColorGroup& group) {
 
 }  // namespace
 
+TColor QColorToBedColor(const QColor& color) {
+    return TColor(color.red() | color.green() << 8 | color.blue() << 16);
+}
+
 QColor BedColorToQColor(TColor color, const QPalette& palette) {
     if (color == clNone) return {};
     const uint32_t c = uint32_t(color);
@@ -38,6 +42,3 @@ QColor BedColorToQColor(TColor color, const QPalette& palette) {
     return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
-TColor BedColorFromQColor(const QColor& color) {
-    return TColor(color.red() | color.green() << 8 | color.blue() << 16);
-}

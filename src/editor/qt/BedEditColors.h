@@ -8,5 +8,5 @@
 // The colour to paint with; system colours come from the palette. clNone gives an invalid
 // QColor, which callers replace by their own colour.
 QColor BedColorToQColor(TColor color, const QPalette& palette);
-// A colour chosen in a Qt dialog, as the settings keep it.
-TColor BedColorFromQColor(const QColor& color);
+// The plain RGB value of a colour to paint with.
+TColor QColorToBedColor(const QColor& color);

@@ -147,6 +147,9 @@ void TBedEdit::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TBedEdit::contextMenuEvent(QContextMenuEvent* e) {
+    contextMenuPosition_ = e->reason() == QContextMenuEvent::Mouse
+                               ? PixelsToPosition(e->pos().x(), e->pos().y())
+                               : CaretXY();
     if (popupMenu_) popupMenu_->popup(e->globalPos());
     else e->ignore();
 }

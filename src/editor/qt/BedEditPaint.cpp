@@ -4,6 +4,7 @@
 
 #include "BedHighlighter.h"
 
+#include <QPainterPath>
 #include <QPaintEvent>
 
 namespace {
@@ -23,15 +24,65 @@ TBedSelectionColumns SelectionColumns(const TCustomBedEdit& e, bool show) {
     return s;
 }
 
+// A red wave along the bottom of each rectangle, two pixels up and down.
+void PaintWaves(QPainter& p, const std::vector<QRect>& waves) {
+    if (waves.empty()) return;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(230, 0, 0), 1));
+    for (const QRect& r : waves) {
+        QPainterPath path;
+        const qreal bottom = r.bottom() - 0.5, top = bottom - 2;
+        path.moveTo(r.left(), bottom);
+        int x = r.left() + 2;
+        for (bool up = true; x <= r.right(); x += 2, up = !up) path.lineTo(x, up ? top : bottom);
+        path.lineTo(r.right(), (x - r.left()) % 4 ? top : bottom);
+        p.drawPath(path);
+    }
+    p.restore();
+}
+
 }  // namespace
+
+void TBedEdit::CollectUnderlines(int line, int top, std::string_view text, std::vector<QRect>& waves) {
+    underlines_.clear();
+    OnUnderlines(line, text, lineTokens_, underlines_);
+    for (const TBedTextSpan& u : underlines_) {
+        const int left = metrics_.ColumnX(u.start + 1);
+        waves.emplace_back(left, top, u.length * metrics_.charWidth, metrics_.lineHeight);
+    }
+}
 
 int TBedEdit::FontStyle() const { return FontStylesOf(grid_.BaseFont()); }
 
+TBedTokenColors TBedEdit::AttributeColors(TColor foreground, TColor background,
+                                          const QColor& editorForeground, const QColor& editorBackground) {
+    // Resolved here, so that system colours follow the palette like the editor's own.
+    const TColor fg = foreground == clNone ? clNone : QColorToBedColor(ToQColor(foreground));
+    const TColor bg = background == clNone ? clNone : QColorToBedColor(ToQColor(background));
+    const TColor editorFg = QColorToBedColor(editorForeground);
+    const TColor editorBg = QColorToBedColor(editorBackground);
+    // The editor's colours are part of every answer: a change of them starts the memory anew.
+    if (attributeColorsOn_.foreground != editorFg || attributeColorsOn_.background != editorBg) {
+        attributeColors_.clear();
+        attributeColorsOn_ = {editorFg, editorBg};
+    }
+    const uint64_t key = uint64_t(uint32_t(fg)) << 32 | uint32_t(bg);
+    auto it = attributeColors_.find(key);
+    if (it == attributeColors_.end())
+        it = attributeColors_.emplace(key, BedReadableTokenColors(fg, bg, editorFg, editorBg)).first;
+    return it->second;
+}
+
 QColor TBedEdit::Background() const {
+    const QColor own = ToQColor(color_);
     if (TBedCustomHighlighter* hl = Highlighter())
         if (TBedHighlighterAttributes* space = hl->StandardAttribute(4))
-            if (space->Background() != clNone) return ToQColor(space->Background());
-    return ToQColor(color_);
+            if (space->Background() != clNone)
+                return BedColorToQColor(
+                    const_cast<TBedEdit*>(this)->AttributeColors(clNone, space->Background(), ToQColor(fontColor_), own).background,
+                    palette());
+    return own;
 }
 
 void TBedEdit::paintEvent(QPaintEvent* e) {
@@ -80,11 +131,15 @@ void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_vi
         scanned = std::max(scanned, start + length);
         if (start + length <= firstColumn) continue;
         TBedPaintToken t{start, length, colors.foreground, colors.background, fontStyle};
-        if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
+        const TBedHighlighterAttributes* a = hl.TokenAttribute();
+        if (OnUnderlines) lineTokens_.push_back({{start - 1, length}, a});
+        if (a) {
             t.style = a->Style();
-            if (!special) {
-                if (a->Foreground() != clNone) t.foreground = ToQColor(a->Foreground());
-                if (a->Background() != clNone) t.background = ToQColor(a->Background());
+            if (!special && (a->Foreground() != clNone || a->Background() != clNone)) {
+                const TBedTokenColors c =
+                    AttributeColors(a->Foreground(), a->Background(), colors.foreground, colors.background);
+                t.foreground = BedColorToQColor(c.foreground, palette());
+                t.background = BedColorToQColor(c.background, palette());
             }
         }
         tokens.push_back(t);
@@ -116,6 +171,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
     TBedCustomHighlighter* hl = Highlighter();
     TBedTextPainter painter(p, grid_, g, firstColumn, lastColumn);
     std::vector<TBedPaintToken> tokens;
+    std::vector<QRect> waves;
     std::string expanded;
     for (int line = firstLine; line <= lastLine; ++line) {
         // Only the columns up to the window's right edge, unless the highlighter needs the
@@ -132,9 +188,11 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
             colors.selectedBackground = colors.foreground;
         }
         tokens.clear();
+        lineTokens_.clear();
         if (hl) CollectTokens(*hl, line, text, firstColumn, lastColumn, colors, special, tokens);
         painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
                           fontStyle);
+        if (OnUnderlines) CollectUnderlines(line, g.LineTop(line), text, waves);
     }
     painter.Flush();
     if (selection.active && selection.mode == smColumn && selection.fromColumn == selection.toColumn) {
@@ -143,6 +201,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
         const int bottom = g.LineTop(std::min(selection.toLine, lastLine) + 1);
         if (top < bottom) p.fillRect(g.ColumnX(selection.fromColumn) - 1, top, 2, bottom - top, normal.selectedBackground);
     }
+    PaintWaves(p, waves);
     const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
     if (belowTop <= clip.bottom())
         p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);

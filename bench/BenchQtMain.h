@@ -1,0 +1,20 @@
+#pragma once
+// The main of a benchmark of widgets: an offscreen application, then every benchmark asked for,
+// reported through `reporter`.
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace bench {
+
+template <typename TReporter>
+void RunWidgetBenchmarks(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    TReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}
+
+}  // namespace bench
