@@ -7,7 +7,7 @@
 #include "BenchCzechText.h"
 #include "BedEditPrint.h"
 #include "BedEditPrintQtCanvas.h"
-#include "BedHighlighterGeneral.h"
+#include "BedHighlighterList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +41,7 @@ void PrintPdf(benchmark::State& state, bool highlighted) {
     TBedEditPrint pr;
     pr.SetLines({Text().begin(), Text().begin() + count});
     pr.SetFont({"Courier New", 10, 0, clBlack});
-    const auto czech = CreateCzechHighlighter();
+    const auto czech = BedCreateInstance(kBedGeneralLanguage, kBedCzechInstance);
     pr.SetHighlighter(czech.get());
     pr.Highlight = highlighted;
     const QString file = QDir::tempPath() + "/bed_bench_print.pdf";

@@ -2,6 +2,7 @@
 // Keyword recognition shared by the languages: a table of keyword lists indexed by the sum of
 // the keyword's character values, and a sorted list searched by halving.
 #include "BedHighlighterHashEntries.h"
+#include "BedHighlighterLanguage.h"
 
 #include <array>
 #include <cstdint>
@@ -33,12 +34,6 @@ constexpr TBedCharValues kBedCaseLetterValues = [] {
     }
     return v;
 }();
-
-// Words that a language's keyword table gives one token kind.
-struct TBedKeywordList {
-    int kind;
-    std::span<const char* const> words;
-};
 
 class TBedSumHashKeywords {
 public:
@@ -109,6 +104,11 @@ public:
     }
     // Raises EBedKeywordError for a word already in its bucket.
     void AddKeyword(const std::string& word, int kind);
+    void Add(std::span<const TBedKeywordList> lists) {
+        for (const TBedKeywordList& list : lists)
+            for (const char* word : list.words)
+                AddKeyword(word, list.kind);
+    }
     // The kind of the word text[0..length), or notFound.
     int Find(const unsigned char* text, int length, int notFound) const {
         return entries_.Find(Hash(text, length), text, length, values_.data(), notFound);

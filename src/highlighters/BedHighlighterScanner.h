@@ -3,14 +3,15 @@
 // current token's start and kind, the range state, a 256-entry dispatch table of scanning
 // procedures, the kind-to-attribute map and helpers for the runs most languages have.
 // A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures:
-//   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind; binds its
-//     attribute members with BindAttributes; maps kinds to attributes with SetKindAttributes;
-//     calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
+//   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind, which give
+//     the class its name, its attributes and the attribute of each kind; it fills its keyword
+//     table (from the facts' keywords where it has them) and the dispatch table with
+//     FillProcs/SetProc(s); a class with members for its attributes binds them with
+//     BindAttributes;
 //   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es; a
 //     language with nothing to continue keeps the one given here.
 // SetBlankProcs fills the entries for NUL, blanks, LF and CR of a language that gives them
-// no meaning of their own; SetOperators those of its operators. TBedStandardAttributeMembers
-// are the members of the standard seven attributes.
+// no meaning of their own; SetOperators those of its operators.
 #include "BedHighlighter.h"
 #include "BedHighlighterKeywords.h"
 #include "BedHighlighterLanguage.h"
@@ -62,17 +63,6 @@ constexpr TBedCharFlags kBedHexDigits = BedCharFlags("0-9A-Fa-f");
 constexpr TBedCharFlags kBedLetters = BedCharFlags("A-Za-z");
 constexpr TBedCharFlags kBedWordChars = BedCharFlags("0-9A-Z_a-z");
 
-// The published attributes of a language with the standard seven.
-struct TBedStandardAttributeMembers {
-    TBedHighlighterAttributes* CommentAttri = nullptr;
-    TBedHighlighterAttributes* IdentifierAttri = nullptr;
-    TBedHighlighterAttributes* KeyAttri = nullptr;
-    TBedHighlighterAttributes* NumberAttri = nullptr;
-    TBedHighlighterAttributes* SpaceAttri = nullptr;
-    TBedHighlighterAttributes* StringAttri = nullptr;
-    TBedHighlighterAttributes* SymbolAttri = nullptr;
-};
-
 // How a language's strings end, for SkipString.
 struct TBedStringRules {
     bool tripleOpener = false;   // two more delimiters right after the opener belong to it
@@ -89,6 +79,7 @@ public:
     using TScanProc = void (Derived::*)();
     using TDispatchTable = std::array<TScanProc, 256>;
 
+    const char* ClassName() const override { return language_.className; }
     bool AtLineEnd() const override { return kind_ == eolKind_; }
     std::string TokenText() const override {
         return line_.substr(static_cast<size_t>(tokenPos_), static_cast<size_t>(run_ - tokenPos_));
@@ -148,7 +139,8 @@ public:
     }
 
 protected:
-    // Attributes, word characters, filter and range state come from the language's facts.
+    // Attributes and the attribute of each kind, word characters, filter and range state come
+    // from the language's facts; every attribute change from then on tells the editors.
     TBedScannerHighlighter(const TBedLanguage& language, int eolKind)
         : language_(language), eolKind_(eolKind) {
         procs_.fill(nullptr);
@@ -159,6 +151,8 @@ protected:
             attr->SetBackground(spec.background);
             RegisterAttribute(attr);
         }
+        for (const char* property : language.kinds)
+            kindAttributes_.push_back(property ? Attr(property) : nullptr);
         wordCharacters_ = *language.wordCharacters ? BedCharSetOf(language.wordCharacters)
                                                    : BedNonBlankCharacters();
         range_ = language.initialRange.value_or(0);
@@ -169,6 +163,7 @@ protected:
             for (const TBedAttributeSpec& spec : language.attributes)
                 if (std::string_view(spec.property) == standard[kind])
                     standard_[kind] = Attr(spec.property);
+        HookAttributeChanges();
     }
 
     // The attribute of a property of the facts (e.g. "StringAttri"); raises for an unknown one.
@@ -180,17 +175,6 @@ protected:
         std::initializer_list<std::pair<TBedHighlighterAttributes**, const char*>> members) {
         for (const auto& [member, property] : members)
             *member = Attr(property);
-    }
-    // The standard seven members, each bound to the attribute of its property.
-    void BindAttributes(TBedStandardAttributeMembers& m) {
-        BindAttributes({{&m.CommentAttri, "CommentAttri"}, {&m.IdentifierAttri, "IdentifierAttri"},
-                        {&m.KeyAttri, "KeyAttri"}, {&m.NumberAttri, "NumberAttri"},
-                        {&m.SpaceAttri, "SpaceAttri"}, {&m.StringAttri, "StringAttri"},
-                        {&m.SymbolAttri, "SymbolAttri"}});
-    }
-    // Attribute per token kind, indexed by the kind's ordinal (null: no attribute).
-    void SetKindAttributes(std::vector<TBedHighlighterAttributes*> map) {
-        kindAttributes_ = std::move(map);
     }
     void SetWordCharacters(const TBedCharSet& set) { wordCharacters_ = set; }
 
@@ -469,5 +453,5 @@ private:
     std::array<std::vector<std::string_view>, 256> operators_;  // longest first
     int operatorKind_ = 0;
     std::array<TBedHighlighterAttributes*, 5> standard_{};  // comment ... whitespace
-    std::vector<TBedHighlighterAttributes*> kindAttributes_;
+    std::vector<TBedHighlighterAttributes*> kindAttributes_;  // by kind, null: none
 };

@@ -1,8 +1,8 @@
-#include "BedHighlighterGeneral.h"
 #include "BedHighlighterHashEntries.h"
 #include "BedHighlighterIdeColours.h"
 #include "BedHighlighterKeywords.h"
-#include "BedHighlighterPas.h"
+#include "General.h"
+#include "Pas.h"
 
 #include <gtest/gtest.h>
 

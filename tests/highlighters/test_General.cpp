@@ -1,5 +1,5 @@
-#include "BedHighlighterGeneral.h"
-#include "BedHighlighterGeneralInstances.h"
+#include "BedHighlighterList.h"
+#include "General.h"
 #include "HighlighterTestUtil.h"
 
 #include <gtest/gtest.h>
