@@ -4,6 +4,7 @@
 #include "BedHighlighterHashEntries.h"
 #include "BedHighlighterLanguage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -52,19 +53,24 @@ public:
     // The sum, or some value beyond the last slot once the sum gets there.
     int Hash(const unsigned char* text, int length) const;
     // The tag of the first keyword of the hash's slot equal to text[0..length), or -1.
-    // Inline: it runs for every word that a language scans.
+    // Inline: it runs for every word that a language scans, most of which no keyword of the
+    // slot has the length of.
     int Find(int hash, const unsigned char* text, int length) const {
         if (hash < 0 || hash >= Slots())
             return -1;
-        for (const Entry& e : slots_[static_cast<size_t>(hash)]) {
-            if (static_cast<int>(e.word.size()) != length)
+        const Slot& slot = slots_[static_cast<size_t>(hash)];
+        if (!(slot.lengths >> LengthBit(length) & 1))
+            return -1;
+        for (const Entry& e : slot.entries) {
+            if (static_cast<int>(e.key.size()) != length)
                 continue;
+            const auto* key = reinterpret_cast<const unsigned char*>(e.key.data());
             int i = 0;
             if (exact_) {
-                while (i < length && text[i] == static_cast<unsigned char>(e.word[i]))
+                while (i < length && text[i] == key[i])
                     ++i;
             } else {
-                while (i < length && values_[text[i]] == values_[static_cast<unsigned char>(e.word[i])])
+                while (i < length && values_[text[i]] == key[i])
                     ++i;
             }
             if (i == length)
@@ -81,12 +87,18 @@ public:
 
 private:
     struct Entry {
-        std::string word;
+        std::string key;  // the keyword, or its characters' values when not exact
         int tag;
     };
+    struct Slot {
+        uint32_t lengths = 0;  // bit LengthBit(n): a keyword of length n is here
+        std::vector<Entry> entries;
+    };
+    static int LengthBit(int length) { return std::min(length, 31); }
+
     const TBedCharValues& values_;
     bool exact_;
-    std::vector<std::vector<Entry>> slots_;
+    std::vector<Slot> slots_;
 };
 
 // Keywords in a TBedHashEntryList under a multiplying hash: hash := hash * multiplier +

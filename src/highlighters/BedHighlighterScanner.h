@@ -6,8 +6,8 @@
 //   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind, which give
 //     the class its name, its attributes and the attribute of each kind; it fills its keyword
 //     table (from the facts' keywords where it has them) and the dispatch table with
-//     FillProcs/SetProc(s); a class with members for its attributes binds them with
-//     BindAttributes;
+//     FillProcs/SetProc(s)<&TFooHighlighter::SomeProc>; a class with members for its
+//     attributes binds them with BindAttributes;
 //   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es; a
 //     language with nothing to continue keeps the one given here.
 // SetBlankProcs fills the entries for NUL, blanks, LF and CR of a language that gives them
@@ -73,10 +73,20 @@ struct TBedStringRules {
 // The backslash escapes of the C family.
 constexpr TBedStringRules kBedBackslashEscapes{.escape = '\\', .escapedEscape = true};
 
+// The class a scanning procedure is a member of.
+template <class Proc>
+struct TBedProcClass;
+template <class C>
+struct TBedProcClass<void (C::*)()> {
+    using type = C;
+};
+
 template <class Derived>
 class TBedScannerHighlighter : public TBedCustomHighlighter {
 public:
-    using TScanProc = void (Derived::*)();
+    // A procedure as the dispatch table holds it: a plain function that calls the member, so
+    // that dispatching is one indirect call.
+    using TScanProc = void (*)(Derived&);
     using TDispatchTable = std::array<TScanProc, 256>;
 
     const char* ClassName() const override { return language_.className; }
@@ -112,6 +122,13 @@ public:
     void NextToken() override {
         Start();
         Dispatch();
+    }
+    // The language's own NextToken, called directly: a full rescan spends most of its time
+    // between tokens.
+    void ScanToLineEnd() override {
+        auto& self = static_cast<Derived&>(*this);
+        while (kind_ != eolKind_)
+            self.Derived::NextToken();
     }
 
     void StartLine(std::string_view text, int lineIndex) override {
@@ -179,29 +196,27 @@ protected:
     void SetWordCharacters(const TBedCharSet& set) { wordCharacters_ = set; }
 
     // Dispatch on the character at the position.
-    void Dispatch() { (static_cast<Derived*>(this)->*procs_[p_[run_]])(); }
-    void SetProcs(std::string_view ranges, TScanProc proc) {
-        const TBedCharFlags flags = BedCharFlags(ranges);
+    void Dispatch() { procs_[p_[run_]](static_cast<Derived&>(*this)); }
+    // Proc is a member of the language's class, of its base or of a dialect derived from it
+    // (whose own constructor sets it), e.g. SetProc<&TFooHighlighter::StringProc>('"').
+    template <auto Proc>
+    void SetProc(unsigned char c) {
+        procs_[c] = &Call<Proc>;
+    }
+    template <auto Proc>
+    void SetProcs(std::string_view ranges) {
+        SetProcs<Proc>(BedCharFlags(ranges));
+    }
+    template <auto Proc>
+    void SetProcs(const TBedCharFlags& flags) {
         for (int c = 0; c < 256; ++c)
             if (flags[c])
-                procs_[static_cast<size_t>(c)] = proc;
+                procs_[static_cast<size_t>(c)] = &Call<Proc>;
     }
-    void SetProcs(const TBedCharFlags& flags, TScanProc proc) {
-        for (int c = 0; c < 256; ++c)
-            if (flags[c])
-                procs_[static_cast<size_t>(c)] = proc;
+    template <auto Proc>
+    void FillProcs() {
+        procs_.fill(&Call<Proc>);
     }
-    void SetProc(unsigned char c, TScanProc proc) { procs_[c] = proc; }
-    // A procedure of a dialect: a class derived from the one whose table this is.
-    template <class Dialect>
-    void SetProc(unsigned char c, void (Dialect::*proc)()) {
-        procs_[c] = static_cast<TScanProc>(proc);
-    }
-    template <class Dialect>
-    void SetProcs(std::string_view ranges, void (Dialect::*proc)()) {
-        SetProcs(ranges, static_cast<TScanProc>(proc));
-    }
-    void FillProcs(TScanProc proc) { procs_.fill(proc); }
     // The language's operators, one-character ones included: each character that starts one
     // becomes a token of the kind, the longest form the text starts with.
     void SetOperators(int kind, std::initializer_list<std::string_view> forms) {
@@ -216,17 +231,17 @@ protected:
             list.insert(std::find_if(list.begin(), list.end(),
                                      [&](std::string_view f) { return f.size() < form.size(); }),
                         form);
-            procs_[first] = &TBedScannerHighlighter::OperatorProc;
+            SetProc<&TBedScannerHighlighter::OperatorProc>(first);
         }
     }
     // What most languages do with NUL (the end of the line), blanks and control characters
     // (one run of spaceKind), LF and CR (a CR with the LF after it).
     void SetBlankProcs(int spaceKind) {
         spaceKind_ = spaceKind;
-        procs_[0] = &TBedScannerHighlighter::LineEndProc;
-        SetProcs(kBedSpaceChars, &TBedScannerHighlighter::SpacesProc);
-        procs_['\n'] = &TBedScannerHighlighter::LineFeedProc;
-        procs_['\r'] = &TBedScannerHighlighter::CarriageReturnProc;
+        SetProc<&TBedScannerHighlighter::LineEndProc>(0);
+        SetProcs<&TBedScannerHighlighter::SpacesProc>(kBedSpaceChars);
+        SetProc<&TBedScannerHighlighter::LineFeedProc>('\n');
+        SetProc<&TBedScannerHighlighter::CarriageReturnProc>('\r');
     }
     // The operator the text at the position starts with, of the kind SetOperators gave.
     void OperatorProc() {
@@ -361,18 +376,18 @@ protected:
             }
         }
     }
-    // Takes the run of chars and returns the sum of their values, which stops growing at
-    // limit: a keyword table of limit slots needs no more, and no run can overflow it.
+    // Takes the run of chars and returns the sum of their values, or limit when it is larger:
+    // a keyword table of limit slots needs no more.
     int SkipSumming(const TBedCharFlags& chars, const TBedCharValues& values, int limit) {
         const unsigned char* p = p_;
         int run = run_;
-        int sum = 0;
+        size_t sum = 0;  // no line is long enough to overflow it
         while (chars[p[run]]) {
-            sum = std::min(sum + values[p[run]], limit);
+            sum += values[p[run]];
             ++run;
         }
         run_ = run;
-        return sum;
+        return static_cast<int>(std::min(sum, static_cast<size_t>(limit)));
     }
     // The run of chars at the token's start; keyKind when the keywords know the word, else
     // identKind. The hash is summed in the same pass.
@@ -442,6 +457,11 @@ protected:
     TBedRange range_ = 0;
 
 private:
+    template <auto Proc>
+    static void Call(Derived& self) {
+        (static_cast<typename TBedProcClass<decltype(Proc)>::type&>(self).*Proc)();
+    }
+
     void LineEndProc() { ScanLineEnd(eolKind_); }
     void SpacesProc() { ScanSpaces(spaceKind_); }
     void LineFeedProc() { ScanLF(spaceKind_); }

@@ -107,18 +107,18 @@ TAWKHighlighter::TAWKHighlighter() : TBedScannerHighlighter(kBedAWKLanguage, tkN
         }
     words_.Assign(std::move(words));
 
-    FillProcs(&TAWKHighlighter::SymbolProc);
+    FillProcs<&TAWKHighlighter::SymbolProc>();
     SetBlankProcs(tkSpace);
-    SetProc('#', &TAWKHighlighter::CommentProc);
-    SetProcs("\"'", &TAWKHighlighter::StringProc);
-    SetProc('$', &TAWKHighlighter::DollarProc);
-    SetProcs("0-9", &TAWKHighlighter::NumberProc);
-    SetProcs("A-Za-z", &TAWKHighlighter::WordProc);
-    SetProcs("()[]", &TAWKHighlighter::IdentProc);
+    SetProc<&TAWKHighlighter::CommentProc>('#');
+    SetProcs<&TAWKHighlighter::StringProc>("\"'");
+    SetProc<&TAWKHighlighter::DollarProc>('$');
+    SetProcs<&TAWKHighlighter::NumberProc>("0-9");
+    SetProcs<&TAWKHighlighter::WordProc>("A-Za-z");
+    SetProcs<&TAWKHighlighter::IdentProc>("()[]");
     SetOperators(tkSymbol, {"++", "+=", "+", "--", "-=", "-", "%=", "%", "*=", "*", "/=", "/",
                             "<=", "<", "==", "=", ">=", ">", "^=", "^", "!=", "!~", "!"});
-    SetProc('?', &TAWKHighlighter::QuestionProc);
-    SetProcs("|&", &TAWKHighlighter::DoubledProc);
+    SetProc<&TAWKHighlighter::QuestionProc>('?');
+    SetProcs<&TAWKHighlighter::DoubledProc>("|&");
 }
 
 // A "'" opens a string but never closes one; a control character or the line's end before the

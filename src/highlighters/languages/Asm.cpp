@@ -97,15 +97,15 @@ TAsmHighlighter::TAsmHighlighter()
     : TBedScannerHighlighter(kBedAsmLanguage, tkNull), keywords_(kValues, 7) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TAsmHighlighter::UnknownProc);
+    FillProcs<&TAsmHighlighter::UnknownProc>();
     SetBlankProcs(tkSpace);
-    SetProcs(";#", &TAsmHighlighter::CommentProc);
-    SetProc('/', &TAsmHighlighter::SlashProc);
-    SetProc('"', &TAsmHighlighter::StringProc);
-    SetProcs("0-9", &TAsmHighlighter::NumberProc);
+    SetProcs<&TAsmHighlighter::CommentProc>(";#");
+    SetProc<&TAsmHighlighter::SlashProc>('/');
+    SetProc<&TAsmHighlighter::StringProc>('"');
+    SetProcs<&TAsmHighlighter::NumberProc>("0-9");
     SetOperators(tkSymbol, {"<=", "<>", "<", ">=", ">"});
-    SetProcs("&'()*+.:=^{}-", &TAsmHighlighter::SymbolProc);
-    SetProcs("A-Z_a-z", &TAsmHighlighter::IdentProc);
+    SetProcs<&TAsmHighlighter::SymbolProc>("&'()*+.:=^{}-");
+    SetProcs<&TAsmHighlighter::IdentProc>("A-Z_a-z");
 }
 
 void TAsmHighlighter::SlashProc() {

@@ -24,7 +24,7 @@ private:
     void NumberProc();
     void ColonProc();
     void REMProc();
-    void IdentProc();
+    void IdentProc() { ScanWord(kBedWordChars, keywords_, tkKey, tkIdentifier); }
     void UnknownProc() { Token(tkUnknown, 1); }
 
     TBedSumHashKeywords keywords_;
@@ -57,13 +57,13 @@ TBatHighlighter::TBatHighlighter()
       keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TBatHighlighter::UnknownProc);
+    FillProcs<&TBatHighlighter::UnknownProc>();
     SetBlankProcs(tkSpace);
-    SetProc('%', &TBatHighlighter::VariableProc);
-    SetProcs("0-9", &TBatHighlighter::NumberProc);
-    SetProc(':', &TBatHighlighter::ColonProc);
-    SetProcs("A-Z_a-z", &TBatHighlighter::IdentProc);
-    SetProcs("Rr", &TBatHighlighter::REMProc);
+    SetProc<&TBatHighlighter::VariableProc>('%');
+    SetProcs<&TBatHighlighter::NumberProc>("0-9");
+    SetProc<&TBatHighlighter::ColonProc>(':');
+    SetProcs<&TBatHighlighter::IdentProc>("A-Z_a-z");
+    SetProcs<&TBatHighlighter::REMProc>("Rr");
 }
 
 // "%" and the digits after it: "%1" is a parameter, while "%PATH%" is "%", a word and "%".
@@ -97,9 +97,4 @@ void TBatHighlighter::REMProc() {
     } else {
         Token(tkIdentifier, 1);
     }
-}
-
-void TBatHighlighter::IdentProc() {
-    SkipWhile(kBedWordChars);
-    kind_ = keywords_.Find(p_ + tokenPos_, run_ - tokenPos_) == tkKey ? tkKey : tkIdentifier;
 }

@@ -98,17 +98,17 @@ TCppHighlighter::TCppHighlighter()
       keywords_(kBedCaseLetterValues, kKeywordSlots, true) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TCppHighlighter::UnknownProc);
+    FillProcs<&TCppHighlighter::UnknownProc>();
     SetOperators(tkSymbol, {"!=", "%=", "&&", "&=", "(", ")", "*=", "++", "+=", ",", "--",
                             "-=", "->", "...", "/=", "::", ";", "<<=", "<<", "<=", "==", ">>=",
                             ">>", ">=", "?", "[", "]", "^=", "{", "||", "|=", "}", "~"});
     SetBlankProcs(tkSpace);
-    SetProcs("\n\r", &TCppHighlighter::LineBreakProc);
-    SetProcs("\"'", &TCppHighlighter::StringProc);
-    SetProc('#', &TCppHighlighter::DirectiveStartProc);
-    SetProc('/', &TCppHighlighter::SlashProc);
-    SetProcs("0-9", &TCppHighlighter::NumberProc);
-    SetProcs("A-Z_a-z", &TCppHighlighter::IdentProc);
+    SetProcs<&TCppHighlighter::LineBreakProc>("\n\r");
+    SetProcs<&TCppHighlighter::StringProc>("\"'");
+    SetProc<&TCppHighlighter::DirectiveStartProc>('#');
+    SetProc<&TCppHighlighter::SlashProc>('/');
+    SetProcs<&TCppHighlighter::NumberProc>("0-9");
+    SetProcs<&TCppHighlighter::IdentProc>("A-Z_a-z");
 }
 
 void TCppHighlighter::NextToken() {

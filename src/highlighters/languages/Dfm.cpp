@@ -65,18 +65,18 @@ constinit const TBedLanguage kBedDfmLanguage = {
     .mainWindow = {"hl_dfm", "DFM1", "DFM", ".DFM", kBedNumberBlueStringRedItalic, nullptr, false}};
 
 TDfmHighlighter::TDfmHighlighter() : TBedScannerHighlighter(kBedDfmLanguage, tkNull) {
-    FillProcs(&TDfmHighlighter::UnknownProc);
+    FillProcs<&TDfmHighlighter::UnknownProc>();
     SetBlankProcs(tkSpace);
-    SetProc('#', &TDfmHighlighter::CharCodeProc);
-    SetProc('$', &TDfmHighlighter::HexNumberProc);
-    SetProc('\'', &TDfmHighlighter::StringProc);
-    SetProcs("0-9", &TDfmHighlighter::NumberProc);
-    SetProcs("(),./<=>[]", &TDfmHighlighter::SymbolProc);
-    SetProcs("A-Z_a-z", &TDfmHighlighter::IdentProc);
-    SetProcs("Ee", &TDfmHighlighter::EndProc);
-    SetProcs("Oo", &TDfmHighlighter::ObjectProc);
-    SetProc('{', &TDfmHighlighter::BraceOpenProc);
-    SetProc('}', &TDfmHighlighter::BraceCloseProc);
+    SetProc<&TDfmHighlighter::CharCodeProc>('#');
+    SetProc<&TDfmHighlighter::HexNumberProc>('$');
+    SetProc<&TDfmHighlighter::StringProc>('\'');
+    SetProcs<&TDfmHighlighter::NumberProc>("0-9");
+    SetProcs<&TDfmHighlighter::SymbolProc>("(),./<=>[]");
+    SetProcs<&TDfmHighlighter::IdentProc>("A-Z_a-z");
+    SetProcs<&TDfmHighlighter::EndProc>("Ee");
+    SetProcs<&TDfmHighlighter::ObjectProc>("Oo");
+    SetProc<&TDfmHighlighter::BraceOpenProc>('{');
+    SetProc<&TDfmHighlighter::BraceCloseProc>('}');
 }
 
 void TDfmHighlighter::NextToken() {

@@ -43,14 +43,14 @@ constinit const TBedLanguage kBedFortranLanguage = {
 
 TFortranHighlighter::TFortranHighlighter()
     : TVBScriptHighlighter(kBedFortranLanguage, kKeywordSlots, tkUnknown) {
-    SetProc('!', &TFortranHighlighter::CommentProc);
-    SetProc('C', &TFortranHighlighter::ColumnOneProc);
-    SetProc('\'', &TFortranHighlighter::ApostropheStringProc);
-    SetProcs("0-9", &TFortranHighlighter::RangeNumberProc);
-    SetProc('.', &TFortranHighlighter::DotProc);
+    SetProc<&TFortranHighlighter::CommentProc>('!');
+    SetProc<&TFortranHighlighter::ColumnOneProc>('C');
+    SetProc<&TFortranHighlighter::ApostropheStringProc>('\'');
+    SetProcs<&TFortranHighlighter::RangeNumberProc>("0-9");
+    SetProc<&TFortranHighlighter::DotProc>('.');
     SetDialectOperators();
-    SetProc('%', &TFortranHighlighter::SymbolProc);
-    SetProcs("#&:^{}", &TFortranHighlighter::UnknownProc);
+    SetProc<&TFortranHighlighter::SymbolProc>('%');
+    SetProcs<&TFortranHighlighter::UnknownProc>("#&:^{}");
 }
 
 // Fixed form: a capital "C" in the first column makes the line a comment; a small "c" or a

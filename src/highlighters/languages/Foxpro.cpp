@@ -66,16 +66,16 @@ constinit const TBedLanguage kBedFoxproLanguage = {
 
 TFoxproHighlighter::TFoxproHighlighter()
     : TVBScriptHighlighter(kBedFoxproLanguage, kKeywordSlots, tkUnknown) {
-    SetProc('&', &TFoxproHighlighter::AmpersandProc);
-    SetProc('*', &TFoxproHighlighter::StarProc);
-    SetProc('\'', &TFoxproHighlighter::ApostropheStringProc);
-    SetProc('{', &TFoxproHighlighter::BraceProc);
-    SetProcs("0-9", &TFoxproHighlighter::RangeNumberProc);
-    SetProc('.', &TFoxproHighlighter::DotProc);
+    SetProc<&TFoxproHighlighter::AmpersandProc>('&');
+    SetProc<&TFoxproHighlighter::StarProc>('*');
+    SetProc<&TFoxproHighlighter::ApostropheStringProc>('\'');
+    SetProc<&TFoxproHighlighter::BraceProc>('{');
+    SetProcs<&TFoxproHighlighter::RangeNumberProc>("0-9");
+    SetProc<&TFoxproHighlighter::DotProc>('.');
     SetDialectOperators();
-    SetProc('@', &TFoxproHighlighter::AtProc);
-    SetProcs("!%?[]|~", &TFoxproHighlighter::SymbolProc);
-    SetProcs("#}", &TFoxproHighlighter::UnknownProc);
+    SetProc<&TFoxproHighlighter::AtProc>('@');
+    SetProcs<&TFoxproHighlighter::SymbolProc>("!%?[]|~");
+    SetProcs<&TFoxproHighlighter::UnknownProc>("#}");
 }
 
 void TFoxproHighlighter::AmpersandProc() {

@@ -26,6 +26,9 @@ constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",
                                   "StringAttri", "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == TGeneralHighlighter::tkUnknown + 1);
 
+// Spreads the bytes of a keyword over the table's slots.
+constexpr uint32_t KeyWordHash(uint32_t hash, unsigned char c) { return (hash ^ c) * 16777619u; }
+
 }  // namespace
 
 // The main window has three instances of its own (Mailbox.cpp, Shell.cpp and Czech.cpp).
@@ -44,20 +47,20 @@ TGeneralHighlighter::TGeneralHighlighter()
 }
 
 void TGeneralHighlighter::MakeDispatchTable() {
-    FillProcs(&TGeneralHighlighter::UnknownProc);
-    SetProc(0, &TGeneralHighlighter::NullProc);
-    SetProcs(kBedSpaceChars, &TGeneralHighlighter::SpaceProc);
-    SetProc('\n', &TGeneralHighlighter::LFProc);
-    SetProc('\r', &TGeneralHighlighter::CRProc);
-    SetProc('#', &TGeneralHighlighter::HashProc);
-    SetProc('$', &TGeneralHighlighter::HexProc);
-    SetProc('(', &TGeneralHighlighter::RoundOpenProc);
-    SetProc('/', &TGeneralHighlighter::SlashProc);
-    SetProcs("0-9", &TGeneralHighlighter::NumberProc);
-    SetProc(';', &TGeneralHighlighter::SemicolonProc);
-    SetProcs("A-Z_a-z", &TGeneralHighlighter::IdentProc);
-    SetProc('{', &TGeneralHighlighter::BraceOpenProc);
-    SetProc(stringDelimCh_, &TGeneralHighlighter::StringProc);
+    FillProcs<&TGeneralHighlighter::UnknownProc>();
+    SetProc<&TGeneralHighlighter::NullProc>(0);
+    SetProcs<&TGeneralHighlighter::SpaceProc>(kBedSpaceChars);
+    SetProc<&TGeneralHighlighter::LFProc>('\n');
+    SetProc<&TGeneralHighlighter::CRProc>('\r');
+    SetProc<&TGeneralHighlighter::HashProc>('#');
+    SetProc<&TGeneralHighlighter::HexProc>('$');
+    SetProc<&TGeneralHighlighter::RoundOpenProc>('(');
+    SetProc<&TGeneralHighlighter::SlashProc>('/');
+    SetProcs<&TGeneralHighlighter::NumberProc>("0-9");
+    SetProc<&TGeneralHighlighter::SemicolonProc>(';');
+    SetProcs<&TGeneralHighlighter::IdentProc>("A-Z_a-z");
+    SetProc<&TGeneralHighlighter::BraceOpenProc>('{');
+    SetProc<&TGeneralHighlighter::StringProc>(stringDelimCh_);
 }
 
 void TGeneralHighlighter::SetComments(CommentStyles value) {
@@ -102,12 +105,22 @@ void TGeneralHighlighter::SetKeyWordList(std::vector<std::string> words) {
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());
     keyWords_ = std::move(words);
-    keyWordsByLength_.clear();
+    size_t size = 8;
+    while (size < 2 * keyWords_.size())
+        size *= 2;
+    keyWordSlots_.assign(size, -1);
+    longestKeyWord_ = 0;
     keyWordFirsts_.reset();
-    for (const std::string& w : keyWords_) {  // sorted, so every group comes out sorted
-        if (w.size() >= keyWordsByLength_.size())
-            keyWordsByLength_.resize(w.size() + 1);
-        keyWordsByLength_[w.size()].push_back(w);
+    for (size_t i = 0; i < keyWords_.size(); ++i) {
+        const std::string& w = keyWords_[i];
+        uint32_t hash = 0;
+        for (char c : w)
+            hash = KeyWordHash(hash, static_cast<unsigned char>(c));
+        size_t slot = hash & (size - 1);
+        while (keyWordSlots_[slot] >= 0)
+            slot = (slot + 1) & (size - 1);
+        keyWordSlots_[slot] = static_cast<int>(i);
+        longestKeyWord_ = std::max(longestKeyWord_, w.size());
         if (!w.empty())
             keyWordFirsts_.set(static_cast<unsigned char>(w[0]));
     }
@@ -123,31 +136,28 @@ void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
 }
 
 bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length) const {
-    const auto len = static_cast<size_t>(length);
-    if (len >= keyWordsByLength_.size() || (len > 0 && !keyWordFirsts_[BedCp1250Upper(text[0])]))
+    if (length > 0 && !keyWordFirsts_[BedCp1250Upper(text[0])])
         return false;
-    // Binary search comparing with the upper-cased text, character by character.
-    const auto& group = keyWordsByLength_[len];
-    auto compare = [text, len](const std::string& word) {
-        for (size_t i = 0; i < len; ++i) {
-            const auto a = static_cast<unsigned char>(word[i]);
-            const unsigned char b = BedCp1250Upper(text[i]);
-            if (a != b)
-                return a < b ? -1 : 1;
-        }
-        return 0;
-    };
-    size_t lo = 0;
-    size_t hi = group.size();
-    while (lo < hi) {
-        const size_t mid = (lo + hi) / 2;
-        const int c = compare(group[mid]);
-        if (c == 0)
+    uint32_t hash = 0;
+    for (int i = 0; i < length; ++i)
+        hash = KeyWordHash(hash, BedCp1250Upper(text[i]));
+    return IsKeyword(text, length, hash);
+}
+
+bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length, uint32_t hash) const {
+    const auto len = static_cast<size_t>(length);
+    if (len > longestKeyWord_)
+        return false;
+    const size_t mask = keyWordSlots_.size() - 1;
+    for (size_t slot = hash & mask; keyWordSlots_[slot] >= 0; slot = (slot + 1) & mask) {
+        const std::string& word = keyWords_[static_cast<size_t>(keyWordSlots_[slot])];
+        if (word.size() != len)
+            continue;
+        size_t i = 0;
+        while (i < len && static_cast<unsigned char>(word[i]) == BedCp1250Upper(text[i]))
+            ++i;
+        if (i == len)
             return true;
-        if (c < 0)
-            lo = mid + 1;
-        else
-            hi = mid;
     }
     return false;
 }
@@ -181,9 +191,21 @@ void TGeneralHighlighter::ScanCommentTo(const char* closer) {
         range_ = rsUnknown;
 }
 
+// A word whose first character starts no keyword is taken at once; another is hashed as it is
+// taken.
 void TGeneralHighlighter::IdentProc() {
-    SkipWhile(kIdentChars);
-    kind_ = IsKeyword(p_ + tokenPos_, run_ - tokenPos_) ? tkKey : tkIdentifier;
+    if (!keyWordFirsts_[BedCp1250Upper(Ch())]) {
+        SkipWhile(kIdentChars);
+        kind_ = tkIdentifier;
+        return;
+    }
+    const unsigned char* p = p_;
+    int run = run_;
+    uint32_t hash = 0;
+    for (; kIdentChars[p[run]]; ++run)
+        hash = KeyWordHash(hash, BedCp1250Upper(p[run]));
+    run_ = run;
+    kind_ = IsKeyword(p + tokenPos_, run - tokenPos_, hash) ? tkKey : tkIdentifier;
 }
 
 void TGeneralHighlighter::NumberProc() {

@@ -59,6 +59,8 @@ public:
 private:
     void MakeDispatchTable();
     bool IsKeyword(const unsigned char* text, int length) const;
+    // The same for a text of that hash (KeyWordHash over its upper-cased bytes).
+    bool IsKeyword(const unsigned char* text, int length, uint32_t hash) const;
     void SetKeyWordList(std::vector<std::string> words);  // sorts and drops duplicates
     void ContinueComment();
     void ScanCommentTo(const char* closer);
@@ -83,9 +85,11 @@ private:
     TStringDelim stringDelim_ = sdSingleQuote;
     unsigned char stringDelimCh_ = '\'';
     std::vector<std::string> keyWords_;
-    // The same words grouped by length, each group sorted, and the set of first characters:
-    // a word is looked up only among the keywords of its length, most are refused at once.
-    std::vector<std::vector<std::string>> keyWordsByLength_;
+    // The same words in an open-addressed table by a hash of their bytes, which a text is
+    // looked up by as its upper-cased bytes (a stored word that is not upper-case then never
+    // matches); the set of first characters and the longest length refuse most words at once.
+    std::vector<int> keyWordSlots_ = std::vector<int>(8, -1);  // into keyWords_, -1 free
+    size_t longestKeyWord_ = 0;
     std::bitset<256> keyWordFirsts_;
 };
 

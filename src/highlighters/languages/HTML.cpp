@@ -190,14 +190,14 @@ THTMLHighlighter::THTMLHighlighter()
         keywords_.AddAt(hash, tag, tkKey);
     }
 
-    FillProcs(&THTMLHighlighter::WordProc);
+    FillProcs<&THTMLHighlighter::WordProc>();
     SetBlankProcs(tkSpace);
-    SetProcs(kBedSpaceChars, &THTMLHighlighter::SpaceProc);
-    SetProc('"', &THTMLHighlighter::StringProc);
-    SetProc('&', &THTMLHighlighter::AmpersandProc);
-    SetProc('<', &THTMLHighlighter::BraceOpenProc);
-    SetProc('=', &THTMLHighlighter::EqualProc);
-    SetProc('>', &THTMLHighlighter::BraceCloseProc);
+    SetProcs<&THTMLHighlighter::SpaceProc>(kBedSpaceChars);
+    SetProc<&THTMLHighlighter::StringProc>('"');
+    SetProc<&THTMLHighlighter::AmpersandProc>('&');
+    SetProc<&THTMLHighlighter::BraceOpenProc>('<');
+    SetProc<&THTMLHighlighter::EqualProc>('=');
+    SetProc<&THTMLHighlighter::BraceCloseProc>('>');
 }
 
 void THTMLHighlighter::NextToken() {

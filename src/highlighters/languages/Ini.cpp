@@ -46,13 +46,13 @@ constinit const TBedLanguage kBedIniLanguage = {
     .mainWindow = {"hl_ini", "INI1", "INI", ".INI", kBedNumberBlueStringRedItalic}};
 
 TIniHighlighter::TIniHighlighter() : TBedScannerHighlighter(kBedIniLanguage, tkNull) {
-    FillProcs(&TIniHighlighter::TextProc);
+    FillProcs<&TIniHighlighter::TextProc>();
     SetBlankProcs(tkSpace);
-    SetProcs("\"'", &TIniHighlighter::StringProc);
-    SetProcs("0-9", &TIniHighlighter::NumberProc);
-    SetProc(';', &TIniHighlighter::CommentProc);
-    SetProc('=', &TIniHighlighter::EqualProc);
-    SetProc('[', &TIniHighlighter::SectionProc);
+    SetProcs<&TIniHighlighter::StringProc>("\"'");
+    SetProcs<&TIniHighlighter::NumberProc>("0-9");
+    SetProc<&TIniHighlighter::CommentProc>(';');
+    SetProc<&TIniHighlighter::EqualProc>('=');
+    SetProc<&TIniHighlighter::SectionProc>('[');
 }
 
 void TIniHighlighter::StringProc() {

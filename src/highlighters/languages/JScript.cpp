@@ -64,17 +64,17 @@ TJScriptHighlighter::TJScriptHighlighter()
       keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TJScriptHighlighter::OperatorProc);
+    FillProcs<&TJScriptHighlighter::OperatorProc>();
     SetOperators(tkSymbol, {"%=", "&&", "&=", "*=", "++", "+=", "--", "-=", "->", "...", "/=",
                             "||", "|="});
     SetBlankProcs(tkSpace);
-    SetProcs("\"'", &TJScriptHighlighter::StringProc);
-    SetProc('#', &TJScriptHighlighter::AsciiCharProc);
-    SetProc('$', &TJScriptHighlighter::IntegerProc);
-    SetProc('/', &TJScriptHighlighter::SlashProc);
-    SetProcs("0-9", &TJScriptHighlighter::NumberProc);
-    SetProcs("?@\\^`\x7F-\xFF", &TJScriptHighlighter::UnknownProc);
-    SetProcs("A-Z_a-z", &TJScriptHighlighter::IdentProc);
+    SetProcs<&TJScriptHighlighter::StringProc>("\"'");
+    SetProc<&TJScriptHighlighter::AsciiCharProc>('#');
+    SetProc<&TJScriptHighlighter::IntegerProc>('$');
+    SetProc<&TJScriptHighlighter::SlashProc>('/');
+    SetProcs<&TJScriptHighlighter::NumberProc>("0-9");
+    SetProcs<&TJScriptHighlighter::UnknownProc>("?@\\^`\x7F-\xFF");
+    SetProcs<&TJScriptHighlighter::IdentProc>("A-Z_a-z");
 }
 
 void TJScriptHighlighter::NextToken() {

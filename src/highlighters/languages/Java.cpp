@@ -70,16 +70,16 @@ TJavaHighlighter::TJavaHighlighter()
       keywords_(kBedCaseLetterValues, kKeywordSlots, true) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TJavaHighlighter::UnknownProc);
+    FillProcs<&TJavaHighlighter::UnknownProc>();
     SetOperators(tkSymbol, {"!=", "%=", "&&", "&=", "(", ")", "*=", "++", "+=", ",", "--",
                             "-=", ".", "/=", ":", ";", "<<=", "<<", "<=", "==", ">>>=", ">>>",
                             ">>=", ">>", ">=", "?", "[", "]", "^=", "{", "|=", "||", "}", "~"});
     SetBlankProcs(tkSpace);
-    SetProcs("\"'", &TJavaHighlighter::StringProc);
-    SetProcs("#@", &TJavaHighlighter::InvalidSymbolProc);
-    SetProc('/', &TJavaHighlighter::SlashProc);
-    SetProcs("0-9", &TJavaHighlighter::NumberProc);
-    SetProcs("$A-Z_a-z", &TJavaHighlighter::IdentProc);
+    SetProcs<&TJavaHighlighter::StringProc>("\"'");
+    SetProcs<&TJavaHighlighter::InvalidSymbolProc>("#@");
+    SetProc<&TJavaHighlighter::SlashProc>('/');
+    SetProcs<&TJavaHighlighter::NumberProc>("0-9");
+    SetProcs<&TJavaHighlighter::IdentProc>("$A-Z_a-z");
 }
 
 void TJavaHighlighter::NextToken() {

@@ -73,18 +73,18 @@ TPHPHighlighter::TPHPHighlighter()
       keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TPHPHighlighter::UnknownProc);
+    FillProcs<&TPHPHighlighter::UnknownProc>();
     SetOperators(tkSymbol, {"!=", "%=", "&&", "&=", "(", ")", "*=", "++", "+=", ",", "--",
                             "-=", "->", ".", "/=", ":", ";", "<<=", "<<", "<=", "==", "=>",
                             ">=", ">>", "?", "[", "]", "^=", "{", "|=", "||", "}", "~"});
     SetBlankProcs(tkSpace);
-    SetProcs("\"'", &TPHPHighlighter::StringProc);
-    SetProc('#', &TPHPHighlighter::HashCommentProc);
-    SetProc('$', &TPHPHighlighter::VariableProc);
-    SetProc('/', &TPHPHighlighter::SlashProc);
-    SetProcs("0-9", &TPHPHighlighter::NumberProc);
-    SetProc('@', &TPHPHighlighter::InvalidSymbolProc);
-    SetProcs("A-Z_a-z", &TPHPHighlighter::IdentProc);
+    SetProcs<&TPHPHighlighter::StringProc>("\"'");
+    SetProc<&TPHPHighlighter::HashCommentProc>('#');
+    SetProc<&TPHPHighlighter::VariableProc>('$');
+    SetProc<&TPHPHighlighter::SlashProc>('/');
+    SetProcs<&TPHPHighlighter::NumberProc>("0-9");
+    SetProc<&TPHPHighlighter::InvalidSymbolProc>('@');
+    SetProcs<&TPHPHighlighter::IdentProc>("A-Z_a-z");
 }
 
 void TPHPHighlighter::NextToken() {

@@ -72,25 +72,25 @@ TPasHighlighter::TPasHighlighter()
     keywords_.Add("End", kwEnd);
     keywords_.Add("Property", kwProperty);
 
-    FillProcs(&TPasHighlighter::SymbolProc);
-    SetProc(0, &TPasHighlighter::NullProc);
-    SetProcs(kBedSpaceChars, &TPasHighlighter::SpaceProc);
-    SetProc('\n', &TPasHighlighter::LFProc);
-    SetProc('\r', &TPasHighlighter::CRProc);
-    SetProc('#', &TPasHighlighter::AsciiCharProc);
-    SetProc('$', &TPasHighlighter::IntegerProc);
-    SetProc('\'', &TPasHighlighter::StringProc);
-    SetProc('(', &TPasHighlighter::RoundOpenProc);
-    SetProc('.', &TPasHighlighter::PointProc);
-    SetProc('/', &TPasHighlighter::SlashProc);
-    SetProcs("0-9", &TPasHighlighter::NumberProc);
-    SetProcs(":>", &TPasHighlighter::ColonOrGreaterProc);
-    SetProc(';', &TPasHighlighter::SemicolonProc);
-    SetProc('<', &TPasHighlighter::LowerProc);
-    SetProc('@', &TPasHighlighter::AddressOpProc);
-    SetProcs("A-Z_a-z", &TPasHighlighter::IdentProc);
-    SetProc('{', &TPasHighlighter::BraceOpenProc);
-    SetProcs("|\x7F-\xFF", &TPasHighlighter::UnknownProc);
+    FillProcs<&TPasHighlighter::SymbolProc>();
+    SetProc<&TPasHighlighter::NullProc>(0);
+    SetProcs<&TPasHighlighter::SpaceProc>(kBedSpaceChars);
+    SetProc<&TPasHighlighter::LFProc>('\n');
+    SetProc<&TPasHighlighter::CRProc>('\r');
+    SetProc<&TPasHighlighter::AsciiCharProc>('#');
+    SetProc<&TPasHighlighter::IntegerProc>('$');
+    SetProc<&TPasHighlighter::StringProc>('\'');
+    SetProc<&TPasHighlighter::RoundOpenProc>('(');
+    SetProc<&TPasHighlighter::PointProc>('.');
+    SetProc<&TPasHighlighter::SlashProc>('/');
+    SetProcs<&TPasHighlighter::NumberProc>("0-9");
+    SetProcs<&TPasHighlighter::ColonOrGreaterProc>(":>");
+    SetProc<&TPasHighlighter::SemicolonProc>(';');
+    SetProc<&TPasHighlighter::LowerProc>('<');
+    SetProc<&TPasHighlighter::AddressOpProc>('@');
+    SetProcs<&TPasHighlighter::IdentProc>("A-Z_a-z");
+    SetProc<&TPasHighlighter::BraceOpenProc>('{');
+    SetProcs<&TPasHighlighter::UnknownProc>("|\x7F-\xFF");
 }
 
 bool TPasHighlighter::IsDefaultFilterSaved() const {

@@ -124,19 +124,19 @@ TPerlHighlighter::TPerlHighlighter()
       keywords_(kCodeValues, kKeywordSlots, true) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TPerlHighlighter::SymbolProc);
+    FillProcs<&TPerlHighlighter::SymbolProc>();
     SetBlankProcs(tkSpace);
     SetOperators(tkSymbol, {"!=", "!~", "!", "&&=", "&&", "&=", "&", "**=", "**", "*=", "*", "++",
                             "+=", "+", "--", "-=", "->", "-", "/=", "/", "::", ":", "<<=", "<=>",
                             "<<", "<=", "<", "==", "=>", "=~", "=", ">>=", ">>", ">=", ">", "^=",
                             "^", "||=", "||", "|=", "|"});
-    SetProc('"', &TPerlHighlighter::DoubleQuoteProc);
-    SetProc('#', &TPerlHighlighter::CommentProc);
-    SetProcs("$%@-Z_a-z", &TPerlHighlighter::IdentProc);
-    SetProc('\'', &TPerlHighlighter::SingleQuoteProc);
-    SetProc('.', &TPerlHighlighter::PointProc);
-    SetProcs("0-9", &TPerlHighlighter::NumberProc);
-    SetProcs("`\x7F-\xFF", &TPerlHighlighter::UnknownProc);
+    SetProc<&TPerlHighlighter::DoubleQuoteProc>('"');
+    SetProc<&TPerlHighlighter::CommentProc>('#');
+    SetProcs<&TPerlHighlighter::IdentProc>("$%@-Z_a-z");
+    SetProc<&TPerlHighlighter::SingleQuoteProc>('\'');
+    SetProc<&TPerlHighlighter::PointProc>('.');
+    SetProcs<&TPerlHighlighter::NumberProc>("0-9");
+    SetProcs<&TPerlHighlighter::UnknownProc>("`\x7F-\xFF");
 }
 
 void TPerlHighlighter::CommentProc() {

@@ -25,7 +25,7 @@ private:
     void CommentProc();
     void HexProc();
     void NumberProc();
-    void IdentProc();
+    void IdentProc() { ScanWord(kBedWordChars, keywords_, tkKey, tkIdentifier); }
     void SymbolProc() { Token(tkSymbol, 1); }
     void UnknownProc() { Token(tkUnknown, 1); }
 
@@ -64,15 +64,15 @@ TPythonHighlighter::TPythonHighlighter()
       keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
-    FillProcs(&TPythonHighlighter::SymbolProc);
+    FillProcs<&TPythonHighlighter::SymbolProc>();
     SetBlankProcs(tkSpace);
     SetOperators(tkSymbol, {".)", "..", ".", "<=", "<>", "<", ">=", ">"});
-    SetProcs("!%?\\`|~\x7F-\xFF", &TPythonHighlighter::UnknownProc);
-    SetProcs("\"'", &TPythonHighlighter::StringProc);
-    SetProc('#', &TPythonHighlighter::CommentProc);
-    SetProc('$', &TPythonHighlighter::HexProc);
-    SetProcs("0-9", &TPythonHighlighter::NumberProc);
-    SetProcs("A-Z_a-z", &TPythonHighlighter::IdentProc);
+    SetProcs<&TPythonHighlighter::UnknownProc>("!%?\\`|~\x7F-\xFF");
+    SetProcs<&TPythonHighlighter::StringProc>("\"'");
+    SetProc<&TPythonHighlighter::CommentProc>('#');
+    SetProc<&TPythonHighlighter::HexProc>('$');
+    SetProcs<&TPythonHighlighter::NumberProc>("0-9");
+    SetProcs<&TPythonHighlighter::IdentProc>("A-Z_a-z");
 }
 
 // No escapes: a string ends at the next quote of its kind; a tripled opening quote is taken
@@ -95,9 +95,4 @@ void TPythonHighlighter::HexProc() {
 
 void TPythonHighlighter::NumberProc() {
     ScanNumber(tkNumber, kNumberChars);
-}
-
-void TPythonHighlighter::IdentProc() {
-    SkipWhile(kBedWordChars);
-    kind_ = keywords_.Find(p_ + tokenPos_, run_ - tokenPos_) == tkKey ? tkKey : tkIdentifier;
 }

@@ -65,19 +65,19 @@ TSQLHighlighter::TSQLHighlighter()
     : TBedScannerHighlighter(kBedSQLLanguage, tkNull),
       keywords_(kHashValues, kHashMultiplier),
       identChars_(&kIdentChars) {
-    FillProcs(&TSQLHighlighter::SymbolProc);
+    FillProcs<&TSQLHighlighter::SymbolProc>();
     SetBlankProcs(tkSpace);
     SetOperators(tkSymbol, {"!=", "!", "%=", "%", "*=", "*", "^=", "^", "&&", "&=", "&", "++", "+=",
                             "+", "<<=", "<=", "<<", "<", "==", "=>", "=", ">=", ">>", ">", "||",
                             "|=", "|"});
-    SetProc('"', &TSQLHighlighter::DoubleQuoteProc);
-    SetProcs("#$\\`\x7F-\xFF", &TSQLHighlighter::UnknownProc);
-    SetProc('\'', &TSQLHighlighter::QuoteProc);
-    SetProc('-', &TSQLHighlighter::MinusProc);
-    SetProc('/', &TSQLHighlighter::SlashProc);
-    SetProcs("0-9", &TSQLHighlighter::NumberProc);
-    SetProcs(":@", &TSQLHighlighter::VariableProc);
-    SetProcs("A-Z_a-z", &TSQLHighlighter::IdentProc);
+    SetProc<&TSQLHighlighter::DoubleQuoteProc>('"');
+    SetProcs<&TSQLHighlighter::UnknownProc>("#$\\`\x7F-\xFF");
+    SetProc<&TSQLHighlighter::QuoteProc>('\'');
+    SetProc<&TSQLHighlighter::MinusProc>('-');
+    SetProc<&TSQLHighlighter::SlashProc>('/');
+    SetProcs<&TSQLHighlighter::NumberProc>("0-9");
+    SetProcs<&TSQLHighlighter::VariableProc>(":@");
+    SetProcs<&TSQLHighlighter::IdentProc>("A-Z_a-z");
 
     SetSQLDialect(sqlSybase);
 }

@@ -71,13 +71,13 @@ TTclTkHighlighter::TTclTkHighlighter()
     std::vector<std::string> words = BedTclTkKeyWords();
     SetList(keyWords_, words);
 
-    FillProcs(&TTclTkHighlighter::UnknownProc);
+    FillProcs<&TTclTkHighlighter::UnknownProc>();
     SetBlankProcs(tkSpace);
-    SetProcs("#/", &TTclTkHighlighter::CommentProc);
-    SetProc('"', &TTclTkHighlighter::StringProc);
-    SetProcs("0-9", &TTclTkHighlighter::NumberProc);
-    SetProcs("A-Z_a-z", &TTclTkHighlighter::IdentProc);
-    SetProcs("(;{", &TTclTkHighlighter::SymbolProc);
+    SetProcs<&TTclTkHighlighter::CommentProc>("#/");
+    SetProc<&TTclTkHighlighter::StringProc>('"');
+    SetProcs<&TTclTkHighlighter::NumberProc>("0-9");
+    SetProcs<&TTclTkHighlighter::IdentProc>("A-Z_a-z");
+    SetProcs<&TTclTkHighlighter::SymbolProc>("(;{");
 }
 
 std::vector<std::string> TTclTkHighlighter::WordsOf(const TWordList& list) {

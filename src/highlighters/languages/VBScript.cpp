@@ -34,14 +34,14 @@ TVBScriptHighlighter::TVBScriptHighlighter(const TBedLanguage& language, int slo
       unknownKind_(unknownKind) {
     keywords_.Add(language.keywords);
 
-    FillProcs(&TVBScriptHighlighter::UnknownProc);
+    FillProcs<&TVBScriptHighlighter::UnknownProc>();
     SetBlankProcs(tkSpace);
-    SetProc('\'', &TVBScriptHighlighter::CommentProc);
-    SetProc('"', &TVBScriptHighlighter::StringProc);
-    SetProc('#', &TVBScriptHighlighter::DateProc);
-    SetProcs("0-9", &TVBScriptHighlighter::NumberProc);
-    SetProcs("A-Z_a-z", &TVBScriptHighlighter::IdentProc);
-    SetProcs("&(-/:;=^{}", &TVBScriptHighlighter::SymbolProc);
+    SetProc<&TVBScriptHighlighter::CommentProc>('\'');
+    SetProc<&TVBScriptHighlighter::StringProc>('"');
+    SetProc<&TVBScriptHighlighter::DateProc>('#');
+    SetProcs<&TVBScriptHighlighter::NumberProc>("0-9");
+    SetProcs<&TVBScriptHighlighter::IdentProc>("A-Z_a-z");
+    SetProcs<&TVBScriptHighlighter::SymbolProc>("&(-/:;=^{}");
     SetOperators(tkSymbol, {"<=", "<>", "<", ">=", ">"});
 }
 
