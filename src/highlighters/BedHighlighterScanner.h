@@ -228,9 +228,10 @@ protected:
             if (!replaced[first])
                 list.clear();
             replaced[first] = true;
-            list.insert(std::find_if(list.begin(), list.end(),
-                                     [&](std::string_view f) { return f.size() < form.size(); }),
-                        form);
+            const std::string_view rest = form.substr(1);
+            auto shorter = [&](std::string_view r) { return r.size() < rest.size(); };
+            if (!rest.empty())
+                list.insert(std::find_if(list.begin(), list.end(), shorter), rest);
             SetProc<&TBedScannerHighlighter::OperatorProc>(first);
         }
     }
@@ -245,9 +246,9 @@ protected:
     }
     // The operator the text at the position starts with, of the kind SetOperators gave.
     void OperatorProc() {
-        for (std::string_view form : operators_[p_[run_]])
-            if (LookingAt(form)) {
-                Token(operatorKind_, static_cast<int>(form.size()));
+        for (std::string_view rest : operators_[p_[run_]])
+            if (LookingAt(rest, 1)) {
+                Token(operatorKind_, 1 + static_cast<int>(rest.size()));
                 return;
             }
         Token(operatorKind_, 1);
@@ -255,10 +256,12 @@ protected:
 
     unsigned char Ch(int offset = 0) const { return p_[run_ + offset]; }
     bool AtLineBreak() const { return kBedLineEndChars[p_[run_]]; }
-    // Whether the text at the position starts with s (never reads past the line's end).
-    bool LookingAt(std::string_view s) const {
+    // Whether the text offset characters on from the position starts with s (never reads past
+    // the line's end).
+    bool LookingAt(std::string_view s, int offset = 0) const {
+        const unsigned char* text = p_ + run_ + offset;
         for (size_t i = 0; i < s.size(); ++i)
-            if (p_[run_ + static_cast<int>(i)] != static_cast<unsigned char>(s[i]))
+            if (text[i] != static_cast<unsigned char>(s[i]))
                 return false;
         return true;
     }
@@ -470,7 +473,8 @@ private:
     int spaceKind_ = 0;
     TBedCharSet wordCharacters_ = BedNonBlankCharacters();
     TDispatchTable procs_;
-    std::array<std::vector<std::string_view>, 256> operators_;  // longest first
+    // By first character, the forms longer than it without it, longest first.
+    std::array<std::vector<std::string_view>, 256> operators_;
     int operatorKind_ = 0;
     std::array<TBedHighlighterAttributes*, 5> standard_{};  // comment ... whitespace
     std::vector<TBedHighlighterAttributes*> kindAttributes_;  // by kind, null: none
