@@ -16,4 +16,4 @@ constexpr TBedAttributeSetting kColours[] = {{.property = "CommentAttri", .style
 }  // namespace
 
 constinit const TBedMainWindowInstance kBedCzechInstance = {
-    "hl_cz", "etina1", "čeština", "", kColours, &Configure};
+    "hl_cz", "etina1", "čeština", "", kColours, &Configure, true, true};

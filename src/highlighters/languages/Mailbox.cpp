@@ -20,4 +20,4 @@ constexpr TBedAttributeSetting kColours[] = {{.property = "CommentAttri", .style
 }  // namespace
 
 constinit const TBedMainWindowInstance kBedMailboxInstance = {
-    "hl_Mailbox", "mailbox1", "mailbox", "", kColours, &Configure};
+    "hl_Mailbox", "mailbox1", "mailbox", "", kColours, &Configure, true, true};
