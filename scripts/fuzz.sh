@@ -9,8 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 case "${1:-}" in
   build)
-    CXX=clang++ cmake -S fuzz -B build/fuzz -G Ninja >/dev/null
-    cmake --build build/fuzz
+    (cd fuzz && cmake --preset fuzz >/dev/null && cmake --build --preset fuzz)
     ;;
   run)
     name=$2

@@ -3,7 +3,7 @@
 set -euo pipefail
 PKGS=(build-essential cmake ninja-build ccache qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
       libsimpleini-dev libxxhash-dev pkg-config libhunspell-dev hunspell-cs qt6-translations-l10n libgtest-dev
-      libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth clang libclang-rt-14-dev desktop-file-utils
+      libgmock-dev libbenchmark-dev fonts-liberation xvfb xauth clang clang-format clang-tidy libclang-rt-14-dev desktop-file-utils
       appstream shared-mime-info dpkg-dev file poppler-utils)
 missing=()
 for p in "${PKGS[@]}"; do

@@ -5,17 +5,17 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 # Every target: the benchmarks are built too (not run), so that none of them rots unseen.
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBED_SANITIZE=ON -DBED_BENCH=ON >/dev/null
-cmake --build build/asan
+cmake --preset asan >/dev/null
+cmake --build --preset asan
 # The fuzz targets; ctest runs each a few seconds on its corpus.
 scripts/fuzz.sh build
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
-ctest --test-dir build/asan --output-on-failure -j2
+ctest --preset asan
 # The memory running out raises std::bad_alloc only without AddressSanitizer, which ends the
 # process instead: the tests of that run once more in a build without it.
-cmake -S . -B build/plain -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --preset plain >/dev/null
 cmake --build build/plain --target test_appcore
 build/plain/test_appcore --gtest_filter='*MemoryRunningOut*'

@@ -53,7 +53,7 @@ void TCustomBedEdit::RescanAll() {
 // offsets are those painting uses) goes on from its last checkpoint and leaves new ones.
 void TCustomBedEdit::ScanLine(int i) {
     const std::string_view text = lines_.GetView(i);
-    if (text.size() <= size_t(2 * TBedLineCheckpoints::kSpacing) || lines_.HasTabs(i)) {
+    if (text.size() <= 2 * size_t(TBedLineCheckpoints::kSpacing) || lines_.HasTabs(i)) {
         highlighter_->StartLine(text, i);
         highlighter_->ScanToLineEnd();
         return;

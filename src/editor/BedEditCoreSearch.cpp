@@ -136,7 +136,7 @@ std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRa
         ++count;
         if (records.empty()) result.reserve(line.size() + size_t(found) * size_t(newLength));
         result.append(line.substr(copied, size_t(x - 1) - copied)).append(replace);
-        copied = size_t(x - 1 + length);
+        copied = size_t(x - 1) + size_t(length);
         TBedEditUndoItem& record = records.emplace_back();
         record.Reason = crReplace;
         // Backwards the matches are replaced from the right, so each keeps its place.

@@ -36,7 +36,7 @@ int ColumnCountToCharPos(std::string_view line, int n, int tabWidth) {
 int PixelToColumnCount(const TBedGridMetrics& g, int x) {
     const int cw = std::max(1, g.charWidth);
     const long long v = (long long)x + (long long)(g.firstVisibleChar - 1) * cw - g.TextLeft();
-    const long long n = v >= 0 ? (2 * v + cw) / (2 * cw) : -((-2 * v + cw) / (2 * cw));
+    const long long n = v >= 0 ? (2LL * v + cw) / (2LL * cw) : -((-2LL * v + cw) / (2LL * cw));
     return int(std::clamp<long long>(n, INT_MIN / 2, INT_MAX / 2));
 }
 

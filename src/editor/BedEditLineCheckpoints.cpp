@@ -58,7 +58,7 @@ void TBedLineCheckpoints::Confirm(TBedCustomHighlighter& hl, std::string_view te
 int TBedLineCheckpoints::Start(TBedCustomHighlighter& hl, std::string_view text, int index,
                                TBedRange start, int from) {
     recording_ = nullptr;
-    const bool longLine = text.size() > size_t(2 * kSpacing);
+    const bool longLine = text.size() > 2 * size_t(kSpacing);
     Line* line = longLine ? Find(index) : nullptr;
     if (line && (line->start != start || line->length != int(text.size()))) {
         line->points.clear();  // the line starts otherwise, or changed unannounced

@@ -24,7 +24,7 @@ std::string FileErrorReason(int error) {
         case ENOMEM: return "nedostatek paměti";
         case EMFILE:
         case ENFILE: return "příliš mnoho otevřených souborů";
-        case EINVAL: return "systém souborů tuto operaci nepodporuje";
+        case EINVAL:
         case ENOTSUP: return "systém souborů tuto operaci nepodporuje";
         case ESTALE: return "síťový soubor už neplatí";
         case EAGAIN: return "soubor je zamčený jiným programem";

@@ -21,7 +21,7 @@ void TBedMethodChain::Fire(void* sender) {
     }
 }
 
-bool TBedMethodChain::HandleException(void* sender, std::exception_ptr error) {
+bool TBedMethodChain::HandleException(void* sender, const std::exception_ptr& error) {
     if (!OnException)
         std::rethrow_exception(error);
     try {

@@ -47,7 +47,7 @@ protected:
     void Fire(void* sender);
 
 private:
-    bool HandleException(void* sender, std::exception_ptr error);
+    bool HandleException(void* sender, const std::exception_ptr& error);
     std::vector<TBedNotifyEvent> entries_;
 };
 

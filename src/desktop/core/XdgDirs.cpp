@@ -50,7 +50,7 @@ TXdgDirs XdgDirsFromEnvironment(const TGetEnv& getenv) {
 }
 
 std::string XdgStateHome(const TGetEnv& getenv) {
-    const std::string state = AbsoluteVariable(getenv, "XDG_STATE_HOME");
+    std::string state = AbsoluteVariable(getenv, "XDG_STATE_HOME");
     if (!state.empty()) return state;
     const std::string home = AbsoluteVariable(getenv, "HOME");
     return home.empty() ? "" : home + "/.local/state";

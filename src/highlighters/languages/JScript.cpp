@@ -88,7 +88,7 @@ void TJScriptHighlighter::NextToken() {
 // No escape character: a backslash before the quote does not keep it inside.
 void TJScriptHighlighter::StringProc() {
     const char delim[] = {static_cast<char>(Ch()), 0};
-    run_ += Ch(1) == delim[0] && Ch(2) == delim[0] ? 3 : 1;
+    run_ += Ch(1) == Ch() && Ch(2) == Ch() ? 3 : 1;
     SkipPast(delim);
     kind_ = tkString;
 }
