@@ -29,7 +29,7 @@ TEST_F(TDocuments, AnUnchangedDocumentIsWrittenBackByteForByte) {
         WriteFile("doc.txt", bytes);
         ui.openAnswers.push_back(QString::fromStdString(Path("doc.txt")));
         form->OtevritClick();
-        EXPECT_EQ(form->unixLineEnds, unix) << bytes;
+        EXPECT_EQ(form->Document().UnixLineEnds(), unix) << bytes;
         EXPECT_EQ(form->PanelText(4), unix ? "UNIX" : "DOS");
         form->UlozitClick();
         EXPECT_EQ(ReadFile("doc.txt"), written) << bytes;
@@ -48,22 +48,22 @@ TEST_F(TDocuments, NulBytesDoNotCutTheFileShort) {
 TEST_F(TDocuments, SavePromptAnswers) {
     WriteFile("a.txt", "alpha\n");
     Start({QString::fromStdString(Path("a.txt"))});
-    form->SetModified(true);
+    form->Document().SetModified(true);
 
     ui.savePromptAnswers.push_back(TModalResult::Cancel);
     form->NovyClick();  // "Zrušit" keeps the document and its titles
     EXPECT_EQ(form->Memo1->Lines().Count(), 1);
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_TRUE(form->windowTitle().endsWith("A.TXT"));
 
     ui.savePromptAnswers.push_back(TModalResult::No);
     form->NovyClick();  // "Ne" discards
     EXPECT_EQ(form->FileName(), "UNTITLED.TXT");
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(ReadFile("a.txt"), "alpha\n");
 
     form->Memo1->Lines().Add("new text");
-    form->SetModified(true);
+    form->Document().SetModified(true);
     ui.savePromptAnswers.push_back(TModalResult::Yes);
     ui.saveAnswers.push_back(QString::fromStdString(Path("saved.txt")));
     form->NovyClick();  // "Ano" saves (in the line ends of the last loaded file), then goes on
@@ -74,12 +74,12 @@ TEST_F(TDocuments, SavePromptAnswers) {
 TEST_F(TDocuments, AnoFollowedByACancelledSaveKeepsTheChanges) {
     Start();
     form->Memo1->Lines().Add("precious");
-    form->SetModified(true);
+    form->Document().SetModified(true);
     ui.savePromptAnswers.push_back(TModalResult::Yes);
     ui.saveAnswers.push_back(std::nullopt);
     form->NovyClick();
     EXPECT_EQ(form->Memo1->Lines().Get(0), "precious");
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
 
     ui.savePromptAnswers.push_back(TModalResult::Yes);
     ui.saveAnswers.push_back(std::nullopt);
@@ -90,15 +90,15 @@ TEST_F(TDocuments, AFailedSaveLeavesTheFileAndTheModifiedFlag) {
     WriteFile("keep.txt", "original\n");
     Start({QString::fromStdString(Path("keep.txt"))});
     form->Memo1->Lines().Put(0, "changed");
-    form->SetModified(true);
+    form->Document().SetModified(true);
     // The new text can't replace a directory: the write fails at its very end.
     std::filesystem::create_directory(dir / "blocked");
-    form->SetFileName(QString::fromStdString(Path("blocked")));
+    form->Document().SetFileName(Path("blocked"));
     ui.expectErrors = true;
     form->Action("Ulozit")->trigger();
     ASSERT_EQ(ui.shown.size(), 1);
     EXPECT_TRUE(ui.shown[0].startsWith("error: "));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(form->PanelText(0), "modifikace");
     EXPECT_TRUE(std::filesystem::is_directory(dir / "blocked"));
     int entries = 0;
@@ -141,7 +141,7 @@ TEST_F(TDocuments, ReloadInAnotherCodePageReinterpretsTheBytes) {
     QTest::keyClick(form->Memo1, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(ui.shown, (QStringList{"savePrompt", "savePrompt"}));
     EXPECT_EQ(form->Memo1->Lines().Get(0), "\x8a");
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(TDocuments, OpenDialogTitleNamesTheCodePage) {
@@ -192,11 +192,11 @@ TEST_F(TDocuments, AFailedSaveWhenClosingKeepsTheWindowOpen) {
     std::filesystem::create_directory(dir / "blocked");
     Start();
     form->Memo1->Lines().Add("unsaved");
-    form->SetModified(true);
-    form->SetFileName(QString::fromStdString(Path("blocked")));
+    form->Document().SetModified(true);
+    form->Document().SetFileName(Path("blocked"));
     ui.expectErrors = true;
     ui.savePromptAnswers.push_back(TModalResult::Yes);
     EXPECT_FALSE(Close());
     EXPECT_EQ(ui.shown.size(), 2);  // the prompt, then the error
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
 }

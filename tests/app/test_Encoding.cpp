@@ -29,7 +29,7 @@ TEST_F(TEncoding, Utf8RoundTripsWithAndWithoutByteOrderMarkAndLineEnds) {
             EXPECT_EQ(form->PanelText(2), "UTF-8");
             EXPECT_TRUE(form->Action("UTF8")->isChecked());
             EXPECT_EQ(Lines(), (std::vector<std::string>{kCp1250Czech, "\x80 5"}));
-            EXPECT_EQ(form->byteOrderMark, !bom.empty());
+            EXPECT_EQ(form->Document().ByteOrderMark(), !bom.empty());
             form->UlozitClick();
             EXPECT_EQ(ReadFile("u.txt"), bytes);
             // And CP 1250 text written out as UTF-8.

@@ -43,12 +43,12 @@ TEST_F(TFileHistoryForm, StepsReadEachFileInItsOwnCodePageAndLineEnds) {
     Back();
     EXPECT_EQ(form->FileName(), QString::fromStdString(Path("koi.txt")));
     EXPECT_EQ(Lines(), std::vector<std::string>{"\x9Elu\x9D"});
-    EXPECT_EQ(form->currentCodePage, cpKOI8CS);
+    EXPECT_EQ(form->Document().CodePage(), cpKOI8CS);
     EXPECT_EQ(form->PanelText(2), "KOI8 ČS");
     EXPECT_EQ(form->PanelText(4), "DOS");
     EXPECT_FALSE(form->Action("PredchoziSoubor")->isEnabled());
     Forward();
-    EXPECT_EQ(form->currentCodePage, cpCP1250);
+    EXPECT_EQ(form->Document().CodePage(), cpCP1250);
     EXPECT_EQ(form->PanelText(4), "UNIX");
     EXPECT_EQ(Lines(), std::vector<std::string>{"\x9Elu\x9D"});
 }
@@ -61,9 +61,9 @@ TEST_F(TFileHistoryForm, AFailedStepKeepsTheDocumentsEncodingAndLineEnds) {
     Back();
     EXPECT_TRUE(ui.shown.last().startsWith("error: "));
     EXPECT_EQ(form->FileName(), QString::fromStdString(Path("win.txt")));
-    EXPECT_EQ(form->currentCodePage, cpCP1250);
+    EXPECT_EQ(form->Document().CodePage(), cpCP1250);
     EXPECT_EQ(form->PanelText(2), "CP1250");
-    EXPECT_TRUE(form->unixLineEnds);
+    EXPECT_TRUE(form->Document().UnixLineEnds());
     EXPECT_EQ(form->PanelText(4), "UNIX");
     EXPECT_TRUE(form->Action("PredchoziSoubor")->isEnabled());
     form->UlozitClick();  // writes the document as it was read
@@ -77,7 +77,7 @@ TEST_F(TFileHistoryForm, ARecentFileAsksAboutUnsavedWork) {
     Open("a.txt");
     Open("b.txt");  // record 1 b, record 2 a
     form->Memo1->Lines().Put(0, "changed");
-    form->SetModified(true);
+    form->Document().SetModified(true);
     ui.savePromptAnswers.push_back(TModalResult::Cancel);
     form->Action("SM2")->trigger();
     EXPECT_EQ(form->FileName(), QString::fromStdString(Path("b.txt")));

@@ -34,7 +34,7 @@ void ChangeOnDisk(const fs::path& file, const std::string& bytes) {
 TEST_F(TFileSafety, AnEditKeepsTheBreaksOfTheOtherLines) {
     WriteFile("mixed.txt", std::string("a\r\nb\nc\0\rd", 9));
     Start({QString::fromStdString(Path("mixed.txt"))});
-    EXPECT_FALSE(form->unixLineEnds);
+    EXPECT_FALSE(form->Document().UnixLineEnds());
     ShowFocused();
     form->Memo1->SetCaretXY({1, 2});
     QTest::keyClick(form->Memo1, Qt::Key_X);
@@ -52,7 +52,7 @@ TEST_F(TFileSafety, AnEditKeepsTheBreaksOfTheOtherLines) {
 TEST_F(TFileSafety, TheLineEndToggleWritesEveryLineInTheChosenMode) {
     WriteFile("mixed.txt", "a\nb\r\nc\rd");
     Start({QString::fromStdString(Path("mixed.txt"))});
-    EXPECT_TRUE(form->unixLineEnds);
+    EXPECT_TRUE(form->Document().UnixLineEnds());
     form->dos2unixClick();
     form->UlozitClick();
     EXPECT_EQ(ReadFile("mixed.txt"), "a\r\nb\r\nc\r\nd\r\n");
@@ -65,21 +65,21 @@ TEST_F(TFileSafety, ASaveOverAnotherProgramsChangeAsksFirst) {
     WriteFile("doc.txt", "mine\n");
     Start({QString::fromStdString(Path("doc.txt"))});
     form->Memo1->Lines().Put(0, "edited");
-    form->SetModified(true);
+    form->Document().SetModified(true);
 
     ChangeOnDisk(dir / "doc.txt", "theirs\n");
     ui.diskChangeAnswers.push_back(TDiskChangeAnswer::Cancel);
     form->Action("Ulozit")->trigger();
     EXPECT_EQ(ui.shown.back(), "changedOnDiskPrompt");
     EXPECT_EQ(ReadFile("doc.txt"), "theirs\n");
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(Lines(), std::vector<std::string>{"edited"});
 
     ui.diskChangeAnswers.push_back(TDiskChangeAnswer::Reload);
     form->Action("Ulozit")->trigger();
     EXPECT_EQ(ReadFile("doc.txt"), "theirs\n");
     EXPECT_EQ(Lines(), std::vector<std::string>{"theirs"});
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 
     // The reloaded file is the one known now: saving it asks nothing.
     const size_t asked = ui.shown.size();
@@ -123,7 +123,7 @@ TEST_F(TFileSafety, AFileTheUserMayNotWriteOpensReadOnlyAndSavingOffersSaveAs) {
     EXPECT_TRUE(ui.shown[0].endsWith(QString::fromUtf8(". Uložit text pod jiným jménem?")));
     EXPECT_EQ(ReadFile("ro.txt"), "abc\r\n");
     EXPECT_EQ(ReadFile("jine.txt"), "xabc\r\n");
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(reason->text(), "");
     EXPECT_EQ(form->PanelText(3), "RW");
 }
@@ -132,7 +132,7 @@ TEST_F(TFileSafety, WhatIsNotARegularReadableFileIsRefusedAndTheDocumentStays) {
     WriteFile("doc.txt", "kept\n");
     Start({QString::fromStdString(Path("doc.txt"))});
     form->Memo1->Lines().Put(0, "kept, edited");
-    form->SetModified(true);
+    form->Document().SetModified(true);
 
     fs::create_directory(dir / "adresar");
     ::mkfifo(Path("roura").c_str(), 0644);
@@ -169,7 +169,7 @@ TEST_F(TFileSafety, WhatIsNotARegularReadableFileIsRefusedAndTheDocumentStays) {
         EXPECT_TRUE(error.endsWith(QString::fromUtf8(c.reason))) << error.toStdString();
         EXPECT_EQ(Lines(), std::vector<std::string>{"kept, edited"}) << c.name;
         EXPECT_EQ(form->FileName().toStdString(), Path("doc.txt"));
-        EXPECT_TRUE(form->modified);
+        EXPECT_TRUE(form->Document().Modified());
     }
     ::close(sock);
     EXPECT_EQ(ReadFile("doc.txt"), "kept\n");

@@ -40,6 +40,7 @@ struct TBedSettings {
     int hraniceZlomu = 80;        // right edge / wrap width
     bool kontrolaPravopisu = false;  // spelling checked
     std::array<TSouborMenu, 5> recent;
+    bool tiskSeZvyraznenim = true;  // "Tisknout i se zvýrazněním": for this run only, not in bed.ini
 };
 
 // Reads section "bed" and "soubor1".."soubor5"; the directories default to
