@@ -7,7 +7,7 @@
 //   start state of all N lines.
 #include "BedEditCore.h"
 #include "BedEditKeyStrokes.h"
-#include "BedHighlighterPas.h"
+#include "Pas.h"
 #include "PascalSample.h"
 
 #include <benchmark/benchmark.h>

@@ -4,8 +4,8 @@
 //
 //   bench_highlighters [--write-sample=FILE] [benchmark options]
 // --write-sample writes the generated text (LF line ends) and exits; the peers script uses it.
-#include "BedHighlighterGeneral.h"
-#include "BedHighlighterPas.h"
+#include "General.h"
+#include "Pas.h"
 #include "PascalSample.h"
 
 #include <benchmark/benchmark.h>

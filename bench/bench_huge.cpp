@@ -10,7 +10,7 @@
 #include "BedEdit.h"
 #include "FileReader.h"
 #include "FileWriter.h"
-#include "BedHighlighterJScript.h"
+#include "JScript.h"
 
 #include <QApplication>
 #include <QImage>

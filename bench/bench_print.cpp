@@ -7,8 +7,7 @@
 #include "BenchCzechText.h"
 #include "BedEditPrint.h"
 #include "BedEditPrintQtCanvas.h"
-#include "BedHighlighterGeneral.h"
-#include "BedHighlighterGeneralInstances.h"
+#include "BedHighlighterList.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,7 @@
 // Switching the SQL highlighter's dialect: the time to empty its keyword table and load the
 // new dialect's words, against putting the same words into a std::unordered_set (the standard
 // library's hashed set) in the same run.
-#include "BedHighlighterSQL.h"
-#include "BedHighlighterSQLKeywords.h"
+#include "SQL.h"
 
 #include <benchmark/benchmark.h>
 

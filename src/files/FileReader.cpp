@@ -23,6 +23,18 @@ std::string NonRegularFileReason(unsigned mode) {
     return "není to obyčejný soubor, ale zařízení";
 }
 
+std::string ReadFromStart(int fd, size_t most) {
+    std::string bytes(most, '\0');
+    size_t used = 0;
+    while (used < bytes.size()) {
+        const ssize_t got = sys::PRead(fd, bytes.data() + used, bytes.size() - used, off_t(used));
+        if (got <= 0) break;
+        used += size_t(got);
+    }
+    bytes.resize(used);
+    return bytes;
+}
+
 void RefuseNonRegularFile(const std::string& fileName) {
     struct stat st;
     if (sys::FstatAt(AT_FDCWD, fileName.c_str(), st, 0) == 0 && !S_ISREG(st.st_mode))

@@ -22,6 +22,10 @@ std::string NonRegularFileReason(unsigned mode);
 // as opening a pipe blocks until someone writes to it. A missing file is left to the open.
 void RefuseNonRegularFile(const std::string& fileName);
 
+// Up to `most` bytes of an open file, read from its start (fewer when it is shorter or can't be
+// read further).
+std::string ReadFromStart(int fd, size_t most);
+
 // Opens a file for reading. What is known of the file stands ready before a byte is read, so that
 // a caller can look at it first; then the file is read whole, in one block.
 class TBedEditFileReader : public TBedEditFiler {

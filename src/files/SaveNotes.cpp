@@ -4,6 +4,7 @@
 #include "FileCopy.h"
 #include "FileError.h"
 #include "FilePaths.h"
+#include "FileReader.h"
 
 #include <cerrno>
 #include <cinttypes>
@@ -300,18 +301,6 @@ TOutcome Recover(const TParsedNote& n) {
     return outcome;
 }
 
-std::string ReadNote(int fd) {
-    std::string text(kLongestNote, '\0');
-    size_t used = 0;
-    while (used < text.size()) {
-        const ssize_t got = sys::PRead(fd, text.data() + used, text.size() - used, off_t(used));
-        if (got <= 0) break;
-        used += size_t(got);
-    }
-    text.resize(used);
-    return text;
-}
-
 }  // namespace
 
 std::vector<std::string> RecoverInterruptedSaves() {
@@ -339,7 +328,7 @@ std::vector<std::string> RecoverInterruptedSaves() {
         if (!fd || sys::Flock(fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
         // Its save ended and took its note away while this one waited.
         if (sys::Fstat(fd.Get(), st) != 0 || st.st_nlink == 0) continue;
-        const std::optional<TParsedNote> parsed = ParseNote(ReadNote(fd.Get()));
+        const std::optional<TParsedNote> parsed = ParseNote(ReadFromStart(fd.Get(), kLongestNote));
         TOutcome outcome;
         if (parsed) outcome = Recover(*parsed);
         if (!outcome.report.empty()) reports.push_back(outcome.report);

@@ -1,6 +1,8 @@
 #include "UnsavedJournals.h"
 
 #include "FileError.h"
+#include "FileReader.h"
+#include "MemoryLimits.h"
 
 #include <cerrno>
 
@@ -15,18 +17,6 @@ namespace {
 std::string journalDirectory;
 
 constexpr std::string_view kPrefix = "journal-";
-
-std::string ReadWhole(int fd, size_t size) {
-    std::string bytes(size, '\0');
-    size_t used = 0;
-    while (used < bytes.size()) {
-        const ssize_t got = sys::PRead(fd, bytes.data() + used, bytes.size() - used, off_t(used));
-        if (got <= 0) break;
-        used += size_t(got);
-    }
-    bytes.resize(used);
-    return bytes;
-}
 
 }  // namespace
 
@@ -66,7 +56,12 @@ std::vector<TBedOrphanJournal> FindOrphanedJournals(std::vector<std::string>& pr
         if (!journal.fd || sys::Flock(journal.fd.Get(), LOCK_EX | LOCK_NB) != 0) continue;
         if (sys::Fstat(journal.fd.Get(), st) != 0 || st.st_nlink == 0) continue;
         journal.modifiedNs = int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-        std::optional<TBedJournalContents> contents = ReadJournal(ReadWhole(journal.fd.Get(), size_t(st.st_size)));
+        // Read whole, so only when it fits (a journal is as large as what was typed and pasted).
+        if (uint64_t(st.st_size) > AvailableMemoryBytes()) {
+            problems.push_back("Záznam neuložených změn " + journal.path + " je větší než volná paměť: nepoužije se.");
+            continue;
+        }
+        std::optional<TBedJournalContents> contents = ReadJournal(ReadFromStart(journal.fd.Get(), size_t(st.st_size)));
         if (!contents) {
             if (st.st_size == 0) {
                 DiscardJournal(journal);  // its process died before it wrote a byte

@@ -154,7 +154,8 @@ public:
     void RemoveChangeHandler(TBedNotifyEvent handler);
     // Every attribute change from now on fires the chain; current values become the defaults.
     void HookAttributeChanges();
-    void ScanToLineEnd();
+    // Scans the rest of the line; a scanner does so without a virtual call per token.
+    virtual void ScanToLineEnd();
     // Copies the attributes of equal name; extra settings only from a source of this class.
     void Assign(const TBedPersistent* source) override;
 

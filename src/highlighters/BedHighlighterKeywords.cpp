@@ -25,7 +25,13 @@ void TBedSumHashKeywords::Add(std::string_view keyword, int tag) {
 void TBedSumHashKeywords::AddAt(int hash, std::string_view keyword, int tag) {
     if (hash < 0 || hash >= Slots())
         throw std::logic_error("keyword " + std::string(keyword) + " hashes beyond the table");
-    slots_[static_cast<size_t>(hash)].push_back({std::string(keyword), tag});
+    std::string key(keyword);
+    if (!exact_)
+        for (char& c : key)
+            c = static_cast<char>(values_[static_cast<unsigned char>(c)]);
+    Slot& slot = slots_[static_cast<size_t>(hash)];
+    slot.lengths |= 1u << LengthBit(static_cast<int>(key.size()));
+    slot.entries.push_back({std::move(key), tag});
 }
 
 void TBedHashedKeywords::AddKeyword(const std::string& word, int kind) {

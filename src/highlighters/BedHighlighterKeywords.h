@@ -2,7 +2,9 @@
 // Keyword recognition shared by the languages: a table of keyword lists indexed by the sum of
 // the keyword's character values, and a sorted list searched by halving.
 #include "BedHighlighterHashEntries.h"
+#include "BedHighlighterLanguage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -34,12 +36,6 @@ constexpr TBedCharValues kBedCaseLetterValues = [] {
     return v;
 }();
 
-// Words that a language's keyword table gives one token kind.
-struct TBedKeywordList {
-    int kind;
-    std::span<const char* const> words;
-};
-
 class TBedSumHashKeywords {
 public:
     // slots: hash values 0..slots-1 can hold keywords; exact: compare the characters
@@ -57,19 +53,24 @@ public:
     // The sum, or some value beyond the last slot once the sum gets there.
     int Hash(const unsigned char* text, int length) const;
     // The tag of the first keyword of the hash's slot equal to text[0..length), or -1.
-    // Inline: it runs for every word that a language scans.
+    // Inline: it runs for every word that a language scans, most of which no keyword of the
+    // slot has the length of.
     int Find(int hash, const unsigned char* text, int length) const {
         if (hash < 0 || hash >= Slots())
             return -1;
-        for (const Entry& e : slots_[static_cast<size_t>(hash)]) {
-            if (static_cast<int>(e.word.size()) != length)
+        const Slot& slot = slots_[static_cast<size_t>(hash)];
+        if (!(slot.lengths >> LengthBit(length) & 1))
+            return -1;
+        for (const Entry& e : slot.entries) {
+            if (static_cast<int>(e.key.size()) != length)
                 continue;
+            const auto* key = reinterpret_cast<const unsigned char*>(e.key.data());
             int i = 0;
             if (exact_) {
-                while (i < length && text[i] == static_cast<unsigned char>(e.word[i]))
+                while (i < length && text[i] == key[i])
                     ++i;
             } else {
-                while (i < length && values_[text[i]] == values_[static_cast<unsigned char>(e.word[i])])
+                while (i < length && values_[text[i]] == key[i])
                     ++i;
             }
             if (i == length)
@@ -86,12 +87,18 @@ public:
 
 private:
     struct Entry {
-        std::string word;
+        std::string key;  // the keyword, or its characters' values when not exact
         int tag;
     };
+    struct Slot {
+        uint32_t lengths = 0;  // bit LengthBit(n): a keyword of length n is here
+        std::vector<Entry> entries;
+    };
+    static int LengthBit(int length) { return std::min(length, 31); }
+
     const TBedCharValues& values_;
     bool exact_;
-    std::vector<std::vector<Entry>> slots_;
+    std::vector<Slot> slots_;
 };
 
 // Keywords in a TBedHashEntryList under a multiplying hash: hash := hash * multiplier +
@@ -109,6 +116,11 @@ public:
     }
     // Raises EBedKeywordError for a word already in its bucket.
     void AddKeyword(const std::string& word, int kind);
+    void Add(std::span<const TBedKeywordList> lists) {
+        for (const TBedKeywordList& list : lists)
+            for (const char* word : list.words)
+                AddKeyword(word, list.kind);
+    }
     // The kind of the word text[0..length), or notFound.
     int Find(const unsigned char* text, int length, int notFound) const {
         return entries_.Find(Hash(text, length), text, length, values_.data(), notFound);

@@ -1,9 +1,10 @@
 #pragma once
 // What one highlighter class and the main window's instance of it are, as constant data kept
-// beside the class's scanner (whose header comment names its keyword scheme): names, how to
-// create it, attributes with their built-in looks, initial range state, file filter, word
-// characters, and the main window's instance: its name, menu item, extensions and colours.
-// BedHighlighterList.h lists them all.
+// beside the class's scanner in its language's file (whose comment names its keyword scheme):
+// names, how to create it, attributes with their built-in looks, the attribute of each token
+// kind, the keywords, initial range state, file filter, word characters, and the main
+// window's instance: its name, menu item, extensions and colours. BedHighlighterList.h lists
+// them all.
 #include "BedHighlighter.h"
 
 #include <memory>
@@ -17,6 +18,12 @@ struct TBedAttributeSpec {
     TFontStyles style = 0;
     TColor foreground = clNone;
     TColor background = clNone;
+};
+
+// Words that a language's keyword table gives one token kind.
+struct TBedKeywordList {
+    int kind;
+    std::span<const char* const> words;
 };
 
 using TBedCreateHighlighter = std::unique_ptr<TBedCustomHighlighter> (*)();
@@ -63,6 +70,12 @@ struct TBedLanguage {
     TBedCreateHighlighter create;
     const char* languageName;
     std::span<const TBedAttributeSpec> attributes;  // in creation order
+    // The property of the attribute of each token kind, in the order of the scanner's kinds;
+    // null for a kind drawn with the editor's own colours (the end of the line).
+    std::span<const char* const> kinds;
+    // The words the scanner knows, by the kind it gives them (its keywords; HTML's entities
+    // too); none for a class whose words are set at run time or stand for more than a kind.
+    std::span<const TBedKeywordList> keywords = {};
     // The range state after construction and ClearRange; none for a class without states.
     std::optional<TBedRange> initialRange = std::nullopt;
     const char* defaultFilter;

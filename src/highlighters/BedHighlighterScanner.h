@@ -3,14 +3,15 @@
 // current token's start and kind, the range state, a 256-entry dispatch table of scanning
 // procedures, the kind-to-attribute map and helpers for the runs most languages have.
 // A language derives from TBedScannerHighlighter<Itself> and supplies only its procedures:
-//   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind; binds its
-//     attribute members with BindAttributes; maps kinds to attributes with SetKindAttributes;
-//     calls HookAttributeChanges; fills the table with FillProcs/SetProc(s);
+//   - its constructor passes its facts (kBedFooLanguage) and its end-of-line kind, which give
+//     the class its name, its attributes and the attribute of each kind; it fills its keyword
+//     table (from the facts' keywords where it has them) and the dispatch table with
+//     FillProcs/SetProc(s)<&TFooHighlighter::SomeProc>; a class with members for its
+//     attributes binds them with BindAttributes;
 //   - NextToken() calls Start(), then continues a multi-line construct or Dispatch()es; a
 //     language with nothing to continue keeps the one given here.
 // SetBlankProcs fills the entries for NUL, blanks, LF and CR of a language that gives them
-// no meaning of their own; SetOperators those of its operators. TBedStandardAttributeMembers
-// are the members of the standard seven attributes.
+// no meaning of their own; SetOperators those of its operators.
 #include "BedHighlighter.h"
 #include "BedHighlighterKeywords.h"
 #include "BedHighlighterLanguage.h"
@@ -62,17 +63,6 @@ constexpr TBedCharFlags kBedHexDigits = BedCharFlags("0-9A-Fa-f");
 constexpr TBedCharFlags kBedLetters = BedCharFlags("A-Za-z");
 constexpr TBedCharFlags kBedWordChars = BedCharFlags("0-9A-Z_a-z");
 
-// The published attributes of a language with the standard seven.
-struct TBedStandardAttributeMembers {
-    TBedHighlighterAttributes* CommentAttri = nullptr;
-    TBedHighlighterAttributes* IdentifierAttri = nullptr;
-    TBedHighlighterAttributes* KeyAttri = nullptr;
-    TBedHighlighterAttributes* NumberAttri = nullptr;
-    TBedHighlighterAttributes* SpaceAttri = nullptr;
-    TBedHighlighterAttributes* StringAttri = nullptr;
-    TBedHighlighterAttributes* SymbolAttri = nullptr;
-};
-
 // How a language's strings end, for SkipString.
 struct TBedStringRules {
     bool tripleOpener = false;   // two more delimiters right after the opener belong to it
@@ -83,12 +73,23 @@ struct TBedStringRules {
 // The backslash escapes of the C family.
 constexpr TBedStringRules kBedBackslashEscapes{.escape = '\\', .escapedEscape = true};
 
+// The class a scanning procedure is a member of.
+template <class Proc>
+struct TBedProcClass;
+template <class C>
+struct TBedProcClass<void (C::*)()> {
+    using type = C;
+};
+
 template <class Derived>
 class TBedScannerHighlighter : public TBedCustomHighlighter {
 public:
-    using TScanProc = void (Derived::*)();
+    // A procedure as the dispatch table holds it: a plain function that calls the member, so
+    // that dispatching is one indirect call.
+    using TScanProc = void (*)(Derived&);
     using TDispatchTable = std::array<TScanProc, 256>;
 
+    const char* ClassName() const override { return language_.className; }
     bool AtLineEnd() const override { return kind_ == eolKind_; }
     std::string TokenText() const override {
         return line_.substr(static_cast<size_t>(tokenPos_), static_cast<size_t>(run_ - tokenPos_));
@@ -122,6 +123,13 @@ public:
         Start();
         Dispatch();
     }
+    // The language's own NextToken, called directly: a full rescan spends most of its time
+    // between tokens.
+    void ScanToLineEnd() override {
+        auto& self = static_cast<Derived&>(*this);
+        while (kind_ != eolKind_)
+            self.Derived::NextToken();
+    }
 
     void StartLine(std::string_view text, int lineIndex) override {
         line_.assign(text);  // keeps its capacity: no allocation per line once warmed up
@@ -148,7 +156,8 @@ public:
     }
 
 protected:
-    // Attributes, word characters, filter and range state come from the language's facts.
+    // Attributes and the attribute of each kind, word characters, filter and range state come
+    // from the language's facts; every attribute change from then on tells the editors.
     TBedScannerHighlighter(const TBedLanguage& language, int eolKind)
         : language_(language), eolKind_(eolKind) {
         procs_.fill(nullptr);
@@ -159,6 +168,8 @@ protected:
             attr->SetBackground(spec.background);
             RegisterAttribute(attr);
         }
+        for (const char* property : language.kinds)
+            kindAttributes_.push_back(property ? Attr(property) : nullptr);
         wordCharacters_ = *language.wordCharacters ? BedCharSetOf(language.wordCharacters)
                                                    : BedNonBlankCharacters();
         range_ = language.initialRange.value_or(0);
@@ -169,6 +180,7 @@ protected:
             for (const TBedAttributeSpec& spec : language.attributes)
                 if (std::string_view(spec.property) == standard[kind])
                     standard_[kind] = Attr(spec.property);
+        HookAttributeChanges();
     }
 
     // The attribute of a property of the facts (e.g. "StringAttri"); raises for an unknown one.
@@ -181,43 +193,30 @@ protected:
         for (const auto& [member, property] : members)
             *member = Attr(property);
     }
-    // The standard seven members, each bound to the attribute of its property.
-    void BindAttributes(TBedStandardAttributeMembers& m) {
-        BindAttributes({{&m.CommentAttri, "CommentAttri"}, {&m.IdentifierAttri, "IdentifierAttri"},
-                        {&m.KeyAttri, "KeyAttri"}, {&m.NumberAttri, "NumberAttri"},
-                        {&m.SpaceAttri, "SpaceAttri"}, {&m.StringAttri, "StringAttri"},
-                        {&m.SymbolAttri, "SymbolAttri"}});
-    }
-    // Attribute per token kind, indexed by the kind's ordinal (null: no attribute).
-    void SetKindAttributes(std::vector<TBedHighlighterAttributes*> map) {
-        kindAttributes_ = std::move(map);
-    }
     void SetWordCharacters(const TBedCharSet& set) { wordCharacters_ = set; }
 
     // Dispatch on the character at the position.
-    void Dispatch() { (static_cast<Derived*>(this)->*procs_[p_[run_]])(); }
-    void SetProcs(std::string_view ranges, TScanProc proc) {
-        const TBedCharFlags flags = BedCharFlags(ranges);
+    void Dispatch() { procs_[p_[run_]](static_cast<Derived&>(*this)); }
+    // Proc is a member of the language's class, of its base or of a dialect derived from it
+    // (whose own constructor sets it), e.g. SetProc<&TFooHighlighter::StringProc>('"').
+    template <auto Proc>
+    void SetProc(unsigned char c) {
+        procs_[c] = &Call<Proc>;
+    }
+    template <auto Proc>
+    void SetProcs(std::string_view ranges) {
+        SetProcs<Proc>(BedCharFlags(ranges));
+    }
+    template <auto Proc>
+    void SetProcs(const TBedCharFlags& flags) {
         for (int c = 0; c < 256; ++c)
             if (flags[c])
-                procs_[static_cast<size_t>(c)] = proc;
+                procs_[static_cast<size_t>(c)] = &Call<Proc>;
     }
-    void SetProcs(const TBedCharFlags& flags, TScanProc proc) {
-        for (int c = 0; c < 256; ++c)
-            if (flags[c])
-                procs_[static_cast<size_t>(c)] = proc;
+    template <auto Proc>
+    void FillProcs() {
+        procs_.fill(&Call<Proc>);
     }
-    void SetProc(unsigned char c, TScanProc proc) { procs_[c] = proc; }
-    // A procedure of a dialect: a class derived from the one whose table this is.
-    template <class Dialect>
-    void SetProc(unsigned char c, void (Dialect::*proc)()) {
-        procs_[c] = static_cast<TScanProc>(proc);
-    }
-    template <class Dialect>
-    void SetProcs(std::string_view ranges, void (Dialect::*proc)()) {
-        SetProcs(ranges, static_cast<TScanProc>(proc));
-    }
-    void FillProcs(TScanProc proc) { procs_.fill(proc); }
     // The language's operators, one-character ones included: each character that starts one
     // becomes a token of the kind, the longest form the text starts with.
     void SetOperators(int kind, std::initializer_list<std::string_view> forms) {
@@ -229,26 +228,27 @@ protected:
             if (!replaced[first])
                 list.clear();
             replaced[first] = true;
-            list.insert(std::find_if(list.begin(), list.end(),
-                                     [&](std::string_view f) { return f.size() < form.size(); }),
-                        form);
-            procs_[first] = &TBedScannerHighlighter::OperatorProc;
+            const std::string_view rest = form.substr(1);
+            auto shorter = [&](std::string_view r) { return r.size() < rest.size(); };
+            if (!rest.empty())
+                list.insert(std::find_if(list.begin(), list.end(), shorter), rest);
+            SetProc<&TBedScannerHighlighter::OperatorProc>(first);
         }
     }
     // What most languages do with NUL (the end of the line), blanks and control characters
     // (one run of spaceKind), LF and CR (a CR with the LF after it).
     void SetBlankProcs(int spaceKind) {
         spaceKind_ = spaceKind;
-        procs_[0] = &TBedScannerHighlighter::LineEndProc;
-        SetProcs(kBedSpaceChars, &TBedScannerHighlighter::SpacesProc);
-        procs_['\n'] = &TBedScannerHighlighter::LineFeedProc;
-        procs_['\r'] = &TBedScannerHighlighter::CarriageReturnProc;
+        SetProc<&TBedScannerHighlighter::LineEndProc>(0);
+        SetProcs<&TBedScannerHighlighter::SpacesProc>(kBedSpaceChars);
+        SetProc<&TBedScannerHighlighter::LineFeedProc>('\n');
+        SetProc<&TBedScannerHighlighter::CarriageReturnProc>('\r');
     }
     // The operator the text at the position starts with, of the kind SetOperators gave.
     void OperatorProc() {
-        for (std::string_view form : operators_[p_[run_]])
-            if (LookingAt(form)) {
-                Token(operatorKind_, static_cast<int>(form.size()));
+        for (std::string_view rest : operators_[p_[run_]])
+            if (LookingAt(rest, 1)) {
+                Token(operatorKind_, 1 + static_cast<int>(rest.size()));
                 return;
             }
         Token(operatorKind_, 1);
@@ -256,10 +256,12 @@ protected:
 
     unsigned char Ch(int offset = 0) const { return p_[run_ + offset]; }
     bool AtLineBreak() const { return kBedLineEndChars[p_[run_]]; }
-    // Whether the text at the position starts with s (never reads past the line's end).
-    bool LookingAt(std::string_view s) const {
+    // Whether the text offset characters on from the position starts with s (never reads past
+    // the line's end).
+    bool LookingAt(std::string_view s, int offset = 0) const {
+        const unsigned char* text = p_ + run_ + offset;
         for (size_t i = 0; i < s.size(); ++i)
-            if (p_[run_ + static_cast<int>(i)] != static_cast<unsigned char>(s[i]))
+            if (text[i] != static_cast<unsigned char>(s[i]))
                 return false;
         return true;
     }
@@ -377,18 +379,18 @@ protected:
             }
         }
     }
-    // Takes the run of chars and returns the sum of their values, which stops growing at
-    // limit: a keyword table of limit slots needs no more, and no run can overflow it.
+    // Takes the run of chars and returns the sum of their values, or limit when it is larger:
+    // a keyword table of limit slots needs no more.
     int SkipSumming(const TBedCharFlags& chars, const TBedCharValues& values, int limit) {
         const unsigned char* p = p_;
         int run = run_;
-        int sum = 0;
+        size_t sum = 0;  // no line is long enough to overflow it
         while (chars[p[run]]) {
-            sum = std::min(sum + values[p[run]], limit);
+            sum += values[p[run]];
             ++run;
         }
         run_ = run;
-        return sum;
+        return static_cast<int>(std::min(sum, static_cast<size_t>(limit)));
     }
     // The run of chars at the token's start; keyKind when the keywords know the word, else
     // identKind. The hash is summed in the same pass.
@@ -458,6 +460,11 @@ protected:
     TBedRange range_ = 0;
 
 private:
+    template <auto Proc>
+    static void Call(Derived& self) {
+        (static_cast<typename TBedProcClass<decltype(Proc)>::type&>(self).*Proc)();
+    }
+
     void LineEndProc() { ScanLineEnd(eolKind_); }
     void SpacesProc() { ScanSpaces(spaceKind_); }
     void LineFeedProc() { ScanLF(spaceKind_); }
@@ -466,8 +473,9 @@ private:
     int spaceKind_ = 0;
     TBedCharSet wordCharacters_ = BedNonBlankCharacters();
     TDispatchTable procs_;
-    std::array<std::vector<std::string_view>, 256> operators_;  // longest first
+    // By first character, the forms longer than it without it, longest first.
+    std::array<std::vector<std::string_view>, 256> operators_;
     int operatorKind_ = 0;
     std::array<TBedHighlighterAttributes*, 5> standard_{};  // comment ... whitespace
-    std::vector<TBedHighlighterAttributes*> kindAttributes_;
+    std::vector<TBedHighlighterAttributes*> kindAttributes_;  // by kind, null: none
 };

@@ -1,5 +1,5 @@
 #include "BedHighlighter.h"
-#include "BedHighlighterPas.h"
+#include "Pas.h"
 #include "CoreTestHelpers.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,9 @@
 // Scanning a long line from a checkpoint gives the tokens, colours and states of a scan from
 // the line's start, in every language that resumes mid-line, also after the line changed.
 #include "BedEditLineCheckpoints.h"
-#include "BedHighlighterDfm.h"
-#include "BedHighlighterJScript.h"
-#include "BedHighlighterJava.h"
-#include "BedHighlighterPHP.h"
-#include "BedHighlighterPas.h"
+#include "BedHighlighterList.h"
+#include "JScript.h"
+#include "Pas.h"
 
 #include <gtest/gtest.h>
 
@@ -64,11 +62,11 @@ void ExpectTailOfFullScan(TBedCustomHighlighter& hl, const std::string& text,
     ASSERT_EQ(resumed, std::vector<TToken>(tail, full.end()));
 }
 
-template <typename H>
-void ExpectResumedScansMatch(const char* name) {
-    SCOPED_TRACE(name);
+void ExpectResumedScansMatch(const TBedLanguage& language) {
+    SCOPED_TRACE(language.className);
     std::mt19937 random(19);
-    H hl;
+    const auto created = language.create();
+    TBedCustomHighlighter& hl = *created;
     std::string text = Source(random, 8 * size_t(TBedLineCheckpoints::kSpacing));
     TBedLineCheckpoints checkpoints;
     for (int round = 0; round < 3; ++round) {
@@ -99,10 +97,9 @@ void ExpectResumedScansMatch(const char* name) {
 }  // namespace
 
 TEST(LineCheckpoints, ResumedScansMatchFullScans) {
-    ExpectResumedScansMatch<TJScriptHighlighter>("JavaScript");
-    ExpectResumedScansMatch<TJavaHighlighter>("Java");
-    ExpectResumedScansMatch<TPHPHighlighter>("PHP");
-    ExpectResumedScansMatch<TDfmHighlighter>("DFM");
+    for (const TBedLanguage* language :
+         {&kBedJScriptLanguage, &kBedJavaLanguage, &kBedPHPLanguage, &kBedDfmLanguage})
+        ExpectResumedScansMatch(*language);
 }
 
 TEST(LineCheckpoints, AHighlighterThatCannotResumeScansFromTheStart) {

@@ -3,7 +3,7 @@
 // near the window, with the colours a scan from the line's start gives.
 #include "BedEdit.h"
 #include "BedEditLineCheckpoints.h"
-#include "BedHighlighterJScript.h"
+#include "JScript.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,6 +4,7 @@
 #include "EditJournalReader.h"
 #include "EditJournalWriter.h"
 #include "FileChecksum.h"
+#include "MemoryLimits.h"
 #include "UnsavedJournals.h"
 #include "SaveTestHelpers.h"
 
@@ -141,6 +142,9 @@ TEST_F(EditJournal, OnlyJournalsNobodyHoldsAreFoundAndStrangeOnesAreRefused) {
     fs::create_symlink(held->Path(), Path("unsaved/journal-link00"));
     std::ofstream(Path("unsaved/journal-empty0")).flush();  // its process died before writing
     std::ofstream(Path("unsaved/journal-junk00")) << "not a journal";
+    // Sparse, larger than the memory: it takes no room on the disk, nor is it read.
+    std::ofstream(Path("unsaved/journal-huge00")).flush();
+    fs::resize_file(Path("unsaved/journal-huge00"), uintmax_t(AvailableMemoryBytes()) + (uintmax_t(1) << 30));
     // Another user's journal, where only root could have put it.
     const bool asRoot = ::geteuid() == 0;
     if (asRoot) {
@@ -154,6 +158,7 @@ TEST_F(EditJournal, OnlyJournalsNobodyHoldsAreFoundAndStrangeOnesAreRefused) {
     EXPECT_EQ(found[0].contents.edits.at(0).lines, std::vector<std::string>{"left"});
     std::sort(problems.begin(), problems.end());
     std::vector<std::string> expected = {
+        "Záznam neuložených změn " + Path("unsaved/journal-huge00") + " je větší než volná paměť: nepoužije se.",
         "Záznam neuložených změn " + Path("unsaved/journal-junk00") + " je poškozený: nedá se použít.",
         "Záznam neuložených změn " + Path("unsaved/journal-link00") + " není obyčejný soubor tohoto uživatele: nepoužije se."};
     if (asRoot)

@@ -1,5 +1,6 @@
 #include "HighlighterTestUtil.h"
 
+#include "BedHighlighterList.h"
 #include "BedTextLetters.h"
 
 #include <gtest/gtest.h>
@@ -126,12 +127,38 @@ void ExpectKeywordList(TBedCustomHighlighter& hl,
     }
 }
 
-void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const char* const> words, int kind,
+void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const TBedKeywordList> lists,
                        bool caseIgnored, const std::string& before) {
-    std::vector<std::pair<std::string, int>> list;
-    for (const char* w : words)
-        list.emplace_back(w, kind);
-    ExpectKeywordList(hl, list, caseIgnored, before);
+    std::vector<std::pair<std::string, int>> words;
+    for (const TBedKeywordList& list : lists)
+        for (const char* w : list.words)
+            words.emplace_back(w, list.kind);
+    ExpectKeywordList(hl, words, caseIgnored, before);
+}
+
+const TBedLanguage& LanguageOf(const TBedCustomHighlighter& hl) {
+    for (const TBedLanguage* language : BedHighlighterClasses())
+        if (std::string_view(hl.ClassName()) == language->className)
+            return *language;
+    throw std::out_of_range(std::string(hl.ClassName()) + " is not in the list");
+}
+
+std::unique_ptr<TBedCustomHighlighter> NewHighlighter(std::string_view className) {
+    for (const TBedLanguage* language : BedHighlighterClasses())
+        if (className == language->className)
+            return language->create();
+    throw std::out_of_range(std::string(className) + " is not in the list");
+}
+
+std::vector<std::string> KeywordsOf(const TBedCustomHighlighter& hl) {
+    std::vector<std::string> words;
+    for (const TBedKeywordList& list : LanguageOf(hl).keywords)
+        words.insert(words.end(), list.words.begin(), list.words.end());
+    return words;
+}
+
+TBedHighlighterAttributes* Attr(const TBedCustomHighlighter& hl, std::string_view property) {
+    return BedAttributeOf(hl, LanguageOf(hl), property);
 }
 
 namespace {

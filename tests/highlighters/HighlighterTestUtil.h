@@ -2,6 +2,8 @@
 // Scanning helpers for the highlighter tests.
 #include "BedHighlighterLanguage.h"
 
+#include <string_view>
+
 #include <memory>
 #include <span>
 #include <stdexcept>
@@ -55,8 +57,8 @@ std::string SwapCase(std::string word);
 void ExpectKeywordList(TBedCustomHighlighter& hl,
                        const std::vector<std::pair<std::string, int>>& words, bool caseIgnored,
                        const std::string& before = {});
-// The same for a list of words of one kind.
-void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const char* const> words, int kind,
+// The same for the lists of a language's facts.
+void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const TBedKeywordList> lists,
                        bool caseIgnored, const std::string& before = {});
 
 // Scans tests/data/highlighters/<sample> three ways that must agree: the whole file from the
@@ -65,6 +67,16 @@ void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const char* const> w
 // beside it for review.
 void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
                  const std::string& golden = {});
+
+// A new highlighter of the class of that name (e.g. "TCppHighlighter") from the list of
+// classes: most classes are seen only through it.
+std::unique_ptr<TBedCustomHighlighter> NewHighlighter(std::string_view className);
+// The facts of the highlighter's class.
+const TBedLanguage& LanguageOf(const TBedCustomHighlighter& hl);
+// Every word of the keyword lists of the highlighter's facts, in their order.
+std::vector<std::string> KeywordsOf(const TBedCustomHighlighter& hl);
+// The attribute the highlighter publishes as the property, e.g. "KeyAttri".
+TBedHighlighterAttributes* Attr(const TBedCustomHighlighter& hl, std::string_view property);
 
 // The main window's instance as its own class.
 template <class THighlighter>

@@ -1,8 +1,8 @@
-#include "BedHighlighterGeneral.h"
 #include "BedHighlighterHashEntries.h"
 #include "BedHighlighterIdeColours.h"
 #include "BedHighlighterKeywords.h"
-#include "BedHighlighterPas.h"
+#include "General.h"
+#include "Pas.h"
 
 #include <gtest/gtest.h>
 
@@ -248,4 +248,17 @@ TEST(SumHashKeywords, SumsStopPastTheLastSlot) {
     EXPECT_EQ(table.Find(z, static_cast<int>(huge.size())), -1);
     EXPECT_EQ(table.Find(reinterpret_cast<const unsigned char*>("AB"), 2), 1);
     EXPECT_THROW(table.Add("zz", 2), std::logic_error);
+}
+
+// Lengths from 31 on share one mark in a slot: a word of such a length still compares in full.
+TEST(SumHashKeywords, LongWordsOfOneSumDifferInLength) {
+    TBedSumHashKeywords table(kBedLetterValues, 50, false);
+    const std::string keyword(40, 'a');
+    table.Add(keyword, 7);
+    auto find = [&](const std::string& w) {
+        return table.Find(reinterpret_cast<const unsigned char*>(w.data()), static_cast<int>(w.size()));
+    };
+    EXPECT_EQ(find(std::string(40, 'A')), 7);
+    EXPECT_EQ(find(std::string(35, 'a') + "e"), -1);  // the same sum, 36 letters
+    EXPECT_EQ(find(std::string(38, 'a') + "b"), -1);
 }

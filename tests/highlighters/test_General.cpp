@@ -1,5 +1,5 @@
-#include "BedHighlighterGeneral.h"
-#include "BedHighlighterGeneralInstances.h"
+#include "BedHighlighterList.h"
+#include "General.h"
 #include "HighlighterTestUtil.h"
 
 #include <gtest/gtest.h>
@@ -70,6 +70,10 @@ TEST(General, CzechConjunctionsUseCp1250Case) {
 TEST(General, ShellAndProperties) {
     auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedShellInstance);
     EXPECT_EQ(hl->KeyWords().size(), 146u);
+    std::vector<std::pair<std::string, int>> words;
+    for (const std::string& w : hl->KeyWords())
+        words.emplace_back(w, G::tkKey);
+    ExpectKeywordList(*hl, words, true);
     EXPECT_EQ(TextKinds(*hl, "echo \"a b\""), (V{"echo/2", " /6", "\"a b\"/7"}));
     EXPECT_EQ(hl->WordCharacters(), BedNonBlankCharacters());
     EXPECT_EQ(hl->IdentifierChars().size(), 223u);

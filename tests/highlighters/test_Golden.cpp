@@ -1,7 +1,7 @@
 // Every built highlighter of the main window against the samples in its own folder,
 // tests/data/highlighters/<the instance's name without "hl_", in lower case>/.
-#include "BedHighlighterGeneral.h"
 #include "BedHighlighterList.h"
+#include "General.h"
 #include "HighlighterTestUtil.h"
 
 #include <gtest/gtest.h>

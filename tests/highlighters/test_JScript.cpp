@@ -1,4 +1,4 @@
-#include "BedHighlighterJScript.h"
+#include "JScript.h"
 #include "BedTextLetters.h"
 #include "HighlighterTestUtil.h"
 
@@ -11,12 +11,13 @@ using J = TJScriptHighlighter;
 
 TEST(JScript, EveryKeywordInAnyCase) {
     TJScriptHighlighter hl;
+    const std::vector<std::string> words = KeywordsOf(hl);
     std::set<std::string> folded;
-    for (const std::string w : BedJScriptKeywords())
+    for (const std::string& w : words)
         folded.insert(BedCp1250LowerCase(w));
-    EXPECT_EQ(BedJScriptKeywords().size(), 248u);
+    EXPECT_EQ(words.size(), 248u);
     EXPECT_EQ(folded.size(), 240u);  // eight names stand in two spellings
-    for (const std::string w : BedJScriptKeywords()) {
+    for (const std::string& w : words) {
         EXPECT_EQ(WordKind(hl, w), J::tkKey) << w;
         EXPECT_EQ(WordKind(hl, BedAsciiUpperCase(w)), J::tkKey) << w;
         EXPECT_EQ(WordKind(hl, BedCp1250LowerCase(w)), J::tkKey) << w;
@@ -50,7 +51,7 @@ TEST(JScript, OperatorsAndOtherCharacters) {
               (V{"\xE9/8", "?/8", "@/8", "\\/8", "^/8", "`/8"}));
     hl.ClearRange();
     hl.StartLine("\xE9", 0);
-    EXPECT_EQ(hl.TokenAttribute(), hl.StringAttri);
+    EXPECT_EQ(hl.TokenAttribute(), Attr(hl, "StringAttri"));
 }
 
 TEST(JScript, CommentsSpanLines) {

@@ -1,10 +1,7 @@
 // The explicit lists of classes and of the main window's highlighters, and the facts each
 // class is built from.
-#include "BedHighlighterAsm.h"
-#include "BedHighlighterDfm.h"
-#include "BedHighlighterGeneral.h"
-#include "BedHighlighterGeneralInstances.h"
 #include "BedHighlighterList.h"
+#include "General.h"
 
 #include <gtest/gtest.h>
 

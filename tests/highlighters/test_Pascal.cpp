@@ -1,5 +1,5 @@
-#include "BedHighlighterPas.h"
 #include "HighlighterTestUtil.h"
+#include "Pas.h"
 
 #include <gtest/gtest.h>
 

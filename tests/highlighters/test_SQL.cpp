@@ -1,6 +1,5 @@
-#include "BedHighlighterSQL.h"
-#include "BedHighlighterSQLKeywords.h"
 #include "HighlighterTestUtil.h"
+#include "SQL.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +45,7 @@ TEST(SQL, SybaseWordsVariablesAndSymbols) {
     EXPECT_EQ(TextKinds(hl, "#$\\`\x7F\xE8"),
               (V{"#/14", "$/14", "\\/14", "`/14", "\x7F/14", "\xE8/14"}));
     hl.StartLine("\xE8", 0);
-    EXPECT_EQ(hl.TokenAttribute(), hl.IdentifierAttri);
+    EXPECT_EQ(hl.TokenAttribute(), Attr(hl, "IdentifierAttri"));
     EXPECT_TRUE(hl.IsKeywordText("Select"));
     EXPECT_FALSE(hl.IsKeywordText("selector"));
 }

@@ -1,5 +1,5 @@
-#include "BedHighlighterTclTk.h"
 #include "HighlighterTestUtil.h"
+#include "TclTk.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ TEST(TclTk, SecondListAndChangesToTheLists) {
     EXPECT_EQ(WordKind(hl, "foo"), T::tkSecondKey);
     EXPECT_EQ(WordKind(hl, "puts"), T::tkKey);  // the first list wins
     hl.StartLine("foo", 0);
-    EXPECT_EQ(hl.TokenAttribute(), hl.SecondKeyAttri);
+    EXPECT_EQ(hl.TokenAttribute(), Attr(hl, "SecondKeyAttri"));
     std::vector<std::string> sampleWords = {"configure", "require", "mojeslovo", "stdout"};
     hl.SetSecondKeyWords(sampleWords);
     CheckGolden(hl, "tcl/sample.tcl", "tcl/second/sample.tcl");
@@ -88,14 +88,14 @@ TEST(TclTk, KeyWordsKeptBesideTheAttributes) {
     TTclTkHighlighter saved;
     std::vector<std::string> words = {"alpha", "beta"};
     saved.SetKeyWords(words);
-    saved.KeyAttri->SetForeground(clRed);
+    Attr(saved, "KeyAttri")->SetForeground(clRed);
     ASSERT_TRUE(saved.SaveAttributesToRegistry(store, TBedRootKey::CurrentUser, "\\Software\\Tcl"));
     EXPECT_EQ(store.ReadString("KeyWords"), "ALPHA\r\nBETA\r\n");
 
     TTclTkHighlighter loaded;
     ASSERT_TRUE(loaded.LoadAttributesFromRegistry(store, TBedRootKey::CurrentUser, "\\Software\\Tcl"));
     EXPECT_EQ(loaded.KeyWords(), (V{"ALPHA", "BETA"}));
-    EXPECT_EQ(loaded.KeyAttri->Foreground(), clRed);
+    EXPECT_EQ(Attr(loaded, "KeyAttri")->Foreground(), clRed);
     TTclTkHighlighter untouched;
     EXPECT_FALSE(untouched.LoadAttributesFromRegistry(store, TBedRootKey::CurrentUser, "\\Nic"));
     EXPECT_EQ(untouched.KeyWords().size(), 147u);

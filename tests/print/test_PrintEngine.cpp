@@ -1,6 +1,6 @@
 #include "BedEditCore.h"
 #include "BedEditPrint.h"
-#include "BedHighlighterPas.h"
+#include "Pas.h"
 #include "RecordingCanvas.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "BedEdit.h"
 #include "BedEditPrintQt.h"
 #include "BedEditPrintQtCanvas.h"
-#include "BedHighlighterPas.h"
+#include "Pas.h"
 #include "BedTextCp1250.h"
 #include "PdfTools.h"
 
