@@ -114,17 +114,19 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const char* caption, con
 
 // A check item: triggering it toggles its mark, then runs the handler (if any) on the new state.
 QAction* TForm1::AddToggle(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                           bool checked, void (TForm1::*handler)()) {
-    QAction* action = AddItem(menu, name, caption, key, handler);
+                           void (TForm1::*handler)(bool on)) {
+    QAction* action = AddItem(menu, name, caption, key, nullptr);
     action->setCheckable(true);
-    action->setChecked(checked);
     action->setEnabled(true);
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler](bool on) { Guard([&] { (this->*handler)(on); }); });
     return action;
 }
 
 QAction* TForm1::AddSetting(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
                             bool TBedSettings::*setting, void (TForm1::*handler)()) {
-    QAction* action = AddToggle(menu, name, caption, key, settings_.*setting, nullptr);
+    QAction* action = AddToggle(menu, name, caption, key, nullptr);
+    action->setChecked(settings_.*setting);
     connect(action, &QAction::triggered, this, [this, setting](bool checked) { settings_.*setting = checked; });
     settingItems_.emplace_back(action, setting);
     if (handler) connect(action, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
@@ -185,10 +187,10 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "Prilep", "V&ložit", Qt::SHIFT | Qt::Key_Insert, &TForm1::PrilepClick);
     AddItem(upravy, "Pilepzesouboru1", "Vložit ze &souboru...", none, &TForm1::Pilepzesouboru1Click);
     upravy->addSeparator();
-    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, false, &TForm1::Sloupcovbloky1Click);
+    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, &TForm1::Sloupcovbloky1Click);
     // Shift+Ctrl+R reloads (Soubor comes first); the key stands in the caption only, as Qt
     // would run neither of two items sharing it.
-    AddToggle(upravy, "RadkoveBloky", "Řá&dkové bloky\tShift+Ctrl+R", none, false, &TForm1::RadkoveBlokyClick);
+    AddToggle(upravy, "RadkoveBloky", "Řá&dkové bloky\tShift+Ctrl+R", none, &TForm1::RadkoveBlokyClick);
     upravy->addSeparator();
     AddItem(upravy, "Velka", "Velká písmena", none, &TForm1::VelkaClick);
     AddItem(upravy, "Mala", "Malá písmena", none, &TForm1::MalaClick);
@@ -200,7 +202,7 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "konecvyberu", "Ko&nec SuperVýběru", Qt::CTRL | Qt::Key_E, &TForm1::konecvyberuClick);
     AddItem(upravy, "VysvtitSuperVbr1", "O&bnovit SuperVýběr", Qt::CTRL | Qt::Key_L, &TForm1::VysvtitSuperVbr1Click);
     upravy->addSeparator();
-    AddToggle(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, false, &TForm1::readonlyClick);
+    AddToggle(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, &TForm1::readonlyClick);
 
     QMenu* format = bar->addMenu("&Formát");
     format->setObjectName("Formt1");
@@ -239,7 +241,8 @@ void TForm1::BuildMenus() {
     BuildCodePageMenu(cestina);
     cestina->addSeparator();
     AddItem(cestina, "odstran_diakritiku", "&Odstraň diakritiku", none, &TForm1::odstran_diakritikuClick);
-    AddToggle(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, false, &TForm1::YxZClick);
+    AddSetting(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, &TBedSettings::prehoditYZ,
+               &TForm1::YxZClick);
     AddItem(cestina, "Vloz_uu", "&Vlož Ů (velké U s kroužkem)", Qt::CTRL | Qt::ALT | Qt::Key_U, &TForm1::Vloz_uuClick);
     AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D, &TForm1::Dalznakjinouklvesnic1Click);
     cestina->addSeparator();
@@ -359,7 +362,7 @@ TBedTextToolEdit TForm1::TextToolEdit() {
     return TBedTextToolEdit(*Memo1);
 }
 
-void TForm1::readonlyClick() { document_->SetReadOnly(Action("readonly")->isChecked()); }
+void TForm1::readonlyClick(bool on) { document_->SetReadOnly(on); }
 
 void TForm1::KonecClick() { close(); }
 

@@ -98,7 +98,7 @@ public:
     void SelectHighlighterItem(int item);
     void SelectCodePage(int codePage);
     void Memo1DropFiles(const std::vector<std::string>& files);
-    void readonlyClick();
+    void readonlyClick(bool on);
 
     // Czech text tools and typing: case of the block, diacritics, the y/z swap, Ů, the other
     // keyboard (MainWindowCzech.cpp).
@@ -147,8 +147,8 @@ public:
     void VystrihniClick();
     void pridejClick();
     void PrilepClick();
-    void Sloupcovbloky1Click();
-    void RadkoveBlokyClick();
+    void Sloupcovbloky1Click(bool on);
+    void RadkoveBlokyClick(bool on);
     void ZptCtrlZ1Click();
     void VybervseClick();
     void zacatekvyberuClick();
@@ -226,10 +226,12 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
                      void (TForm1::*handler)());
     QAction* AddToggle(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                       bool checked, void (TForm1::*handler)());
+                       void (TForm1::*handler)(bool on));
     // A check item that shows a setting and sets it when triggered, before its handler runs.
     QAction* AddSetting(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
                         bool TBedSettings::*setting, void (TForm1::*handler)() = nullptr);
+    // Sets the setting to the other value, as its item does, without its handler.
+    void ToggleSetting(bool TBedSettings::*setting);
     // Recent files and file history: the five records of the Soubor menu and the
     // back/forward list of the session.
     void BuildRecentMenu();
@@ -291,7 +293,6 @@ private:
     TBedSettings settings_;
     std::unique_ptr<TBedDocument> document_;
     bool otherKeyboardNext_ = false;  // the next character comes from the other keyboard
-    bool swapYZ_ = false;             // "Přehodit y a z"
     QLabel* readOnlyReason_ = nullptr;  // in the status bar
     // The printer and its settings, kept from one print to the next; made at the first print.
     std::shared_ptr<QPrinter> printer_;

@@ -28,7 +28,7 @@ void TForm1::ConnectTyping() {
 }
 
 void TForm1::Memo1KeyPress(char& ch) {
-    ch = TypedChar(ch, otherKeyboardNext_, swapYZ_);
+    ch = TypedChar(ch, otherKeyboardNext_, settings_.prehoditYZ);
 }
 
 void TForm1::Memo1KeyDown(uint16_t& key) {
@@ -65,8 +65,7 @@ void TForm1::odstran_diakritikuClick() {
 }
 
 void TForm1::YxZClick() {
-    swapYZ_ = Action("YxZ")->isChecked();
-    SetPanel(1, swapYZ_ ? "Y <--> Z" : "");
+    SetPanel(1, settings_.prehoditYZ ? "Y <--> Z" : "");
 }
 
 void TForm1::Vloz_uuClick() {

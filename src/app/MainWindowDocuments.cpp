@@ -62,14 +62,14 @@ TFileDialogRequest TForm1::SaveRequest() const {
 void TForm1::BuildCodePageMenu(QMenu* menu) {
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
-    for (const TBedCodePageMenuItem& item : kCodePageMenuItems) {
-        const QByteArray name(item.objectName.data(), int(item.objectName.size()));
-        const QByteArray caption(item.caption.data(), int(item.caption.size()));
+    for (const TBedCodePageRow& row : kCodePages) {
+        const QByteArray name(row.menuObject.data(), int(row.menuObject.size()));
+        const QByteArray caption(row.menuCaption.data(), int(row.menuCaption.size()));
         QAction* action = AddItem(menu, name.constData(), caption.constData(), QKeySequence(), nullptr);
         action->setCheckable(true);
         action->setEnabled(true);
         action->setActionGroup(group);
-        const int codePage = item.codePage;
+        const int codePage = row.codePage;
         connect(action, &QAction::triggered, this, [this, codePage] { SelectCodePage(codePage); });
     }
 }

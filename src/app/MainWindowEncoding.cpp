@@ -12,11 +12,9 @@
 
 void TForm1::ShowDocument() {
     const TBedDocument& d = *document_;
-    const std::string_view name = CodePageName(d.CodePage());
-    SetPanel(2, QString::fromUtf8(name.data(), int(name.size())));
-    for (const TBedCodePageMenuItem& item : kCodePageMenuItems)
-        if (item.codePage == d.CodePage())
-            Action(QString::fromUtf8(item.objectName.data(), int(item.objectName.size())))->setChecked(true);
+    const TBedCodePageRow& codePage = CodePageRow(d.CodePage());
+    SetPanel(2, QString::fromUtf8(codePage.name.data(), int(codePage.name.size())));
+    Action(QString::fromUtf8(codePage.menuObject.data(), int(codePage.menuObject.size())))->setChecked(true);
     SetPanel(4, d.UnixLineEnds() ? "UNIX" : "DOS");
     Action("readonly")->setChecked(d.ReadOnly());
     SetPanel(3, d.ReadOnly() ? "RO" : "RW");

@@ -60,6 +60,11 @@ void TForm1::ApplySettings() {
     BuildRecentMenu();
 }
 
+void TForm1::ToggleSetting(bool TBedSettings::*setting) {
+    settings_.*setting = !(settings_.*setting);
+    ShowSettings();
+}
+
 void TForm1::ShowSettings() {
     // "Kontrola pravopisu" too is kept as the user chose it, also on a machine without the dictionary.
     for (const auto& [action, setting] : settingItems_) action->setChecked(settings_.*setting);
@@ -117,26 +122,22 @@ void TForm1::RunOption(char letter, const std::string& value) {
             } else if (v == 'H') {
                 zhtmlClick();
             } else if (v == 'R') {
-                Action("readonly")->trigger();
+                readonlyClick(!document_->ReadOnly());
             } else if (v == 'U') {
                 dos2unixClick();
             } else if (v == 'Z') {
-                Action("Zalamovani")->trigger();
+                ToggleSetting(&TBedSettings::zalamovani);
             } else if (v == 'O') {
                 odstran_diakritikuClick();
             } else if (v == 'Y') {
-                Action("YxZ")->trigger();
+                ToggleSetting(&TBedSettings::prehoditYZ);
+                YxZClick();
             }
             break;
         case 'F': FindFromCommandLine(value); break;
         case 'K':
             document_->KeepCodePage(true);
-            if (v == '2' || v == 'I') SelectCodePage(cpISO88592);
-            else if (v == '8') SelectCodePage(cpKOI8CS);
-            else if (v == 'C' || v == 'W') SelectCodePage(cpCP1250);
-            else if (v == 'K') SelectCodePage(cpKamenicky);
-            else if (v == 'L' || v == 'P') SelectCodePage(cpPCLatin2);
-            else if (v == 'U') SelectCodePage(cpUTF8);
+            if (const auto codePage = CodePageOfLetter(v)) SelectCodePage(*codePage);
             break;
         case 'L': {
             const int n = ParseNumericOption(value);
