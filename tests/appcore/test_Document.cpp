@@ -120,10 +120,6 @@ TEST_F(TDocument, AnUnchangedFileIsWrittenBackByteForByteInEveryCodePage) {
             EXPECT_EQ(Contents("doc.txt"), bytes) << codePage;
         }
     EXPECT_EQ(prompts.told, std::vector<std::string>{});
-    // NUL bytes don't end a line.
-    Make("nul.txt", std::string("first\0line\nsecond", 17));
-    doc->Open(Path("nul.txt"));
-    EXPECT_EQ(Lines(editor.Lines()), (std::vector<std::string>{std::string("first\0line", 10), "second"}));
 }
 
 // Whatever the recogniser makes of them. (Line ends are one kind per document, so the lines end
