@@ -49,7 +49,7 @@ int ExitStatus(const UiServices& ui) { return ui.ErrorShown() ? kExitFailure : k
 
 int FinishHeadlessRun(const TForm1& form, HeadlessUiServices& ui) {
     // C=Q has written the document, changed or not.
-    if (form.modified && !form.Terminated()) {
+    if (form.Document().Modified() && !form.Terminated()) {
         ui.Report({}, "Dokument " + form.FileName() +
                           " byl změněn, ale neuložen: bez obrazovky se nelze zeptat, změny se "
                           "zahazují a soubor na disku zůstává, jak byl (uložit lze volbou C=Q).");

@@ -46,16 +46,14 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     LoadMainEditorKeyStrokes(Memo1->Keystrokes());
     layout->addWidget(Memo1, 1);
     setCentralWidget(central);
-    // Hidden scratch components: insert-from-file loads through one of them.
-    pomocneMemo = new TBedEdit(this);
-    pomocneMemo->hide();
-    pomocneMemo2 = new TBedEdit(this);
-    pomocneMemo2->hide();
+    document_ = std::make_unique<TBedDocument>(*Memo1, settings_, ui_);
+    document_->OnChange = [this] { ShowDocument(); };
+    document_->OnLoading = [this](const std::string& fileName) { ChooseHighlighterForFile(fileName); };
     BuildMenus();
     BuildToolPanel();
     layout->insertWidget(0, Panel1);
     BuildStatusBar();
-    Memo1->OnChange = [this] { Memo1Change(); };
+    Memo1->OnChange = [this] { ShowModified(); };
     ConnectTyping();
     ConnectNavigation();
     ConnectSpelling();
@@ -84,7 +82,10 @@ QAction* TForm1::Action(const QString& name) const {
 
 QString TForm1::PanelText(int panel) const { return panels_[panel]->text(); }
 
-void TForm1::SetPanel(int panel, const QString& text) { panels_[panel]->setText(text); }
+void TForm1::SetPanel(int panel, const QString& text) {
+    // Shown on every change of the document: a text that stays costs no relayout.
+    if (panels_[panel]->text() != text) panels_[panel]->setText(text);
+}
 
 void TForm1::Guard(const std::function<void()>& command) {
     try {
@@ -113,11 +114,22 @@ QAction* TForm1::AddItem(QMenu* menu, const char* name, const char* caption, con
 
 // A check item: triggering it toggles its mark, then runs the handler (if any) on the new state.
 QAction* TForm1::AddToggle(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                           bool checked, void (TForm1::*handler)()) {
-    QAction* action = AddItem(menu, name, caption, key, handler);
+                           void (TForm1::*handler)(bool on)) {
+    QAction* action = AddItem(menu, name, caption, key, nullptr);
     action->setCheckable(true);
-    action->setChecked(checked);
     action->setEnabled(true);
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler](bool on) { Guard([&] { (this->*handler)(on); }); });
+    return action;
+}
+
+QAction* TForm1::AddSetting(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                            bool TBedSettings::*setting, void (TForm1::*handler)()) {
+    QAction* action = AddToggle(menu, name, caption, key, nullptr);
+    action->setChecked(settings_.*setting);
+    connect(action, &QAction::triggered, this, [this, setting](bool checked) { settings_.*setting = checked; });
+    settingItems_.emplace_back(action, setting);
+    if (handler) connect(action, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
     return action;
 }
 
@@ -134,7 +146,7 @@ void TForm1::BuildMenus() {
     AddItem(soubor, "ulNaDisketu", "Uložit na dis&ketu A:", Qt::SHIFT | Qt::Key_F2, &TForm1::ulNaDisketuClick);
     soubor->addSeparator();
     AddItem(soubor, "Tisk1", "&Tisk", Qt::CTRL | Qt::Key_P, &TForm1::Tisk1Click);
-    AddToggle(soubor, "tisk_highlight", "Tisknout i se zvýrazněním", none, true, nullptr);
+    AddSetting(soubor, "tisk_highlight", "Tisknout i se zvýrazněním", none, &TBedSettings::tiskSeZvyraznenim);
     soubor->addSeparator();
     AddItem(soubor, "ZnovuNacist", "&Znovu načíst", Qt::CTRL | Qt::SHIFT | Qt::Key_R, &TForm1::ZnovuNacistClick);
     AddItem(soubor, "Daloknoeditoru1", "&Další okno editoru", Qt::CTRL | Qt::SHIFT | Qt::Key_O, &TForm1::Daloknoeditoru1Click);
@@ -175,10 +187,10 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "Prilep", "V&ložit", Qt::SHIFT | Qt::Key_Insert, &TForm1::PrilepClick);
     AddItem(upravy, "Pilepzesouboru1", "Vložit ze &souboru...", none, &TForm1::Pilepzesouboru1Click);
     upravy->addSeparator();
-    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, false, &TForm1::Sloupcovbloky1Click);
+    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, &TForm1::Sloupcovbloky1Click);
     // Shift+Ctrl+R reloads (Soubor comes first); the key stands in the caption only, as Qt
     // would run neither of two items sharing it.
-    AddToggle(upravy, "RadkoveBloky", "Řá&dkové bloky\tShift+Ctrl+R", none, false, &TForm1::RadkoveBlokyClick);
+    AddToggle(upravy, "RadkoveBloky", "Řá&dkové bloky\tShift+Ctrl+R", none, &TForm1::RadkoveBlokyClick);
     upravy->addSeparator();
     AddItem(upravy, "Velka", "Velká písmena", none, &TForm1::VelkaClick);
     AddItem(upravy, "Mala", "Malá písmena", none, &TForm1::MalaClick);
@@ -190,7 +202,7 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "konecvyberu", "Ko&nec SuperVýběru", Qt::CTRL | Qt::Key_E, &TForm1::konecvyberuClick);
     AddItem(upravy, "VysvtitSuperVbr1", "O&bnovit SuperVýběr", Qt::CTRL | Qt::Key_L, &TForm1::VysvtitSuperVbr1Click);
     upravy->addSeparator();
-    AddToggle(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, false, &TForm1::readonlyClick);
+    AddToggle(upravy, "readonly", "Pouze p&ro čtení", Qt::CTRL | Qt::ALT | Qt::Key_R, &TForm1::readonlyClick);
 
     QMenu* format = bar->addMenu("&Formát");
     format->setObjectName("Formt1");
@@ -203,14 +215,16 @@ void TForm1::BuildMenus() {
     format->addSeparator();
     AddItem(format, "Provedkovzlom1", "Proveď řádkový zlom (respektující slova)", Qt::CTRL | Qt::ALT | Qt::Key_Z, &TForm1::Provedkovzlom1Click);
     AddItem(format, "Dlkadkupidkovmzlomu1", "Délka řádku při řádkovém zlomu...", none, &TForm1::Dlkadkupidkovmzlomu1Click);
-    AddToggle(format, "uhz1", "Ukaž hranici zlomu", none, false, &TForm1::uhz1Click);
-    AddToggle(format, "AutoZalam", "Lámat řádky při psaní", Qt::ALT | Qt::Key_L, true, &TForm1::ShowWrapWhileTyping);
-    AddToggle(format, "Zalamovani", "&Automaticky provádět řádkový zlom při nahrávání", none, false, nullptr);
+    AddSetting(format, "uhz1", "Ukaž hranici zlomu", none, &TBedSettings::ukazHraniciZlomu, &TForm1::uhz1Click);
+    AddSetting(format, "AutoZalam", "Lámat řádky při psaní", Qt::ALT | Qt::Key_L, &TBedSettings::autoZalam,
+               &TForm1::ShowWrapWhileTyping);
+    AddSetting(format, "Zalamovani", "&Automaticky provádět řádkový zlom při nahrávání", none, &TBedSettings::zalamovani);
     format->addSeparator();
     AddItem(format, "inshtml", "&Vlož standardní hlavičku HTML", Qt::CTRL | Qt::Key_H, &TForm1::inshtmlClick);
     AddItem(format, "dos2unix", "&Dos <---> Unix", Qt::ALT | Qt::Key_U, &TForm1::dos2unixClick);
     format->addSeparator();
-    AddToggle(format, "PomListaL", "Z&obraz nalevo pomocnou lištu", none, false, &TForm1::ApplyGutterVisibility);
+    AddSetting(format, "PomListaL", "Z&obraz nalevo pomocnou lištu", none, &TBedSettings::pomListaL,
+               &TForm1::ApplyGutterVisibility);
     AddItem(format, "Font1", "&Font...", none, &TForm1::Font1Click);
 
     QMenu* syntaxe = bar->addMenu("S&yntaxe");
@@ -218,7 +232,7 @@ void TForm1::BuildMenus() {
     QMenu* vyber = syntaxe->addMenu("Vyber zvýraznění");
     vyber->setObjectName("Vyberzvraznn1");
     BuildHighlighterMenu(vyber);
-    AddToggle(syntaxe, "PodlePripony", "Určovat zvýraznění podle přípony", none, true, nullptr);
+    AddSetting(syntaxe, "PodlePripony", "Určovat zvýraznění podle přípony", none, &TBedSettings::podlePripony);
     AddItem(syntaxe, "Kontrolujzvorky1", "s&koč na odpovídající závorku", Qt::CTRL | Qt::Key_K, &TForm1::Kontrolujzvorky1Click);
 
     QMenu* cestina = bar->addMenu("Č&eština");
@@ -227,14 +241,16 @@ void TForm1::BuildMenus() {
     BuildCodePageMenu(cestina);
     cestina->addSeparator();
     AddItem(cestina, "odstran_diakritiku", "&Odstraň diakritiku", none, &TForm1::odstran_diakritikuClick);
-    AddToggle(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, false, &TForm1::YxZClick);
+    AddSetting(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, &TBedSettings::prehoditYZ,
+               &TForm1::YxZClick);
     AddItem(cestina, "Vloz_uu", "&Vlož Ů (velké U s kroužkem)", Qt::CTRL | Qt::ALT | Qt::Key_U, &TForm1::Vloz_uuClick);
     AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D, &TForm1::Dalznakjinouklvesnic1Click);
     cestina->addSeparator();
-    AddToggle(cestina, "autokod", "&Automatická změna kódování", none, true, &TForm1::autokodClick);
-    AddToggle(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, true, &TForm1::rozpoznatClick);
+    AddSetting(cestina, "autokod", "&Automatická změna kódování", none, &TBedSettings::autokodovani);
+    AddSetting(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, &TBedSettings::rozpoznatKodovani);
     cestina->addSeparator();
-    AddToggle(cestina, "pravopis", "Kon&trola pravopisu", none, false, &TForm1::pravopisClick);
+    AddSetting(cestina, "pravopis", "Kon&trola pravopisu", none, &TBedSettings::kontrolaPravopisu,
+               &TForm1::pravopisClick);
     cestina->setToolTipsVisible(true);  // a disabled item says why
 
     QMenu* hledej = bar->addMenu("&Hledej");
@@ -342,31 +358,11 @@ void TForm1::BuildStatusBar() {
     bar->addWidget(readOnlyReason_, 1);
 }
 
-void TForm1::SetModified(bool value) {
-    // The component knows the saved text from then on, so that undoing back to it clears the flag.
-    Memo1->SetModified(value);
-    ShowModified(value);
-}
-
-void TForm1::ShowModified(bool value) {
-    modified = value;
-    SetPanel(0, value ? "modifikace" : "");
-}
-
 TBedTextToolEdit TForm1::TextToolEdit() {
     return TBedTextToolEdit(*Memo1);
 }
 
-void TForm1::ShowLineEndMode() { SetPanel(4, unixLineEnds ? "UNIX" : "DOS"); }
-
-void TForm1::Memo1Change() {
-    if (Memo1->Modified() != modified) ShowModified(Memo1->Modified());
-}
-
-void TForm1::readonlyClick() {
-    Memo1->SetReadOnly(Action("readonly")->isChecked());
-    SetPanel(3, Memo1->ReadOnly() ? "RO" : "RW");
-}
+void TForm1::readonlyClick(bool on) { document_->SetReadOnly(on); }
 
 void TForm1::KonecClick() { close(); }
 
@@ -381,7 +377,7 @@ void TForm1::Konecbezuloen1Click() {
 }
 
 void TForm1::Konec1Click() {
-    if (escQuits) close();
+    if (settings_.escKonci) close();
 }
 
 void TForm1::showEvent(QShowEvent* event) {

@@ -1,20 +1,16 @@
 #pragma once
-// The main window: one document in the editing component Memo1, menus, tool panel, status bar,
-// settings, command line.
+// The main window: it shows one document (TBedDocument) in the editing component Memo1, with
+// menus, tool panel and status bar; it holds the settings and runs the command line.
 #include "BedEditKeyStrokes.h"
 #include "BedEditPrint.h"
 #include "CzechTextTools.h"
-#include "DocumentLoader.h"
-#include "DocumentWriter.h"
-#include "FileHistory.h"
+#include "Document.h"
 #include "HighlighterChoice.h"
 #include "BedSpellDictionary.h"
 #include "BedSpellPersonalWords.h"
 #include "Settings.h"
-#include "T602Session.h"
 #include "TextToolEdit.h"
 #include "UiServices.h"
-#include "UnsavedJournal.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -43,7 +39,7 @@ class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr const char* kCaption = "Brousek editor v10.4 ";
-    static constexpr const char* kUntitled = "UNTITLED.TXT";
+    static constexpr const char* kUntitled = TBedDocument::kUntitled;
     static constexpr int kMinimumWidth = 300;
 
     // programDir ends with a slash; params are the command-line parameters without argv[0].
@@ -58,33 +54,22 @@ public:
     bool Terminated() const { return terminated_; }
 
     TBedEdit* Memo1 = nullptr;
-    TBedEdit* pomocneMemo = nullptr;
-    TBedEdit* pomocneMemo2 = nullptr;
     QWidget* Panel1 = nullptr;
     TBedEditPrint pr;  // the print engine
 
-    // Application state.
     std::string programDir;
     std::string settingsDir;
-    std::string saveDir;
-    std::string loadDir;
-    int currentCodePage = 4;
-    int defaultCodePage = 4;
-    bool autoCodePage = true;
-    bool recogniseCodePage = true;  // part of the automatic code page: by content
-    bool byteOrderMark = false;     // the document's UTF-8 file began with one
-    bool escQuits = true;
-    bool modified = false;
     bool quitWithoutSaving = false;
     bool helpMode = false;
-    T602Session t602;
-    bool unixLineEnds = false;
-    int rightEdge = 80;
-    std::array<TSouborMenu, 5> recentFiles;
 
-    // The document's file name, kept as the file name of both file dialogs.
-    QString FileName() const { return openRequest_.fileName; }
-    void SetFileName(const QString& name);
+    // The document shown: its file, code page, line ends, read-only and modified state, history.
+    TBedDocument& Document() { return *document_; }
+    const TBedDocument& Document() const { return *document_; }
+    // The settings, bed.ini's and the menus' check marks: what the window reads them from.
+    TBedSettings& Settings() { return settings_; }
+    const TBedSettings& Settings() const { return settings_; }
+    // The document's file name as text.
+    QString FileName() const;
 
     // Commands (menu items, tool buttons and shortcuts share them).
     void NovyClick();
@@ -93,8 +78,6 @@ public:
     void UlozitJakoClick();
     void ulNaDisketuClick();
     void ZnovuNacistClick();
-    // The document's file loaded again in the current code page, its changes dropped.
-    void ReloadDocument();
     void Pilepzesouboru1Click();
     void KonecClick();
     void Konecsuloenm1Click();
@@ -102,17 +85,10 @@ public:
     void Konec1Click();
     void Volby1Click();
     void Tisk1Click();
-    void Memo1Change();
     void uhz1Click();
     void ShowWrapWhileTyping();
     void dos2unixClick();
     void ApplyGutterVisibility();
-    void autokodClick();
-    void ChooseCodePageByExtension(const std::string& fileName);
-    // On opening: the automatic code page by the file's name, else by its content
-    // (MainWindowEncoding.cpp).
-    void ChooseCodePageForFile(const TBedDocumentFile& file);
-    void rozpoznatClick();
     void OpenRecentFile(int k);
     void PredchoziSouborClick();
     void DalsiSouborClick();
@@ -122,7 +98,7 @@ public:
     void SelectHighlighterItem(int item);
     void SelectCodePage(int codePage);
     void Memo1DropFiles(const std::vector<std::string>& files);
-    void readonlyClick();
+    void readonlyClick(bool on);
 
     // Czech text tools and typing: case of the block, diacritics, the y/z swap, Ů, the other
     // keyboard (MainWindowCzech.cpp).
@@ -136,7 +112,6 @@ public:
     // Every typed character passes here before the component inserts it.
     void Memo1KeyPress(char& ch);
     void Memo1KeyDown(uint16_t& key);
-    bool otherKeyboardNext = false;  // the next character comes from the other keyboard
     // Spelling (MainWindowSpelling.cpp): "Kontrola pravopisu" turns it on and off.
     void pravopisClick();
     bool SpellingOn() const;
@@ -172,8 +147,8 @@ public:
     void VystrihniClick();
     void pridejClick();
     void PrilepClick();
-    void Sloupcovbloky1Click();
-    void RadkoveBlokyClick();
+    void Sloupcovbloky1Click(bool on);
+    void RadkoveBlokyClick(bool on);
     void ZptCtrlZ1Click();
     void VybervseClick();
     void zacatekvyberuClick();
@@ -208,21 +183,9 @@ public:
     // The running executable, started again for help windows and further windows.
     static QString ProgramPath();
 
-    // Document operations (also used by the command line).
-    // Reads the file that is to become the document and takes its line-end mode from it. An
-    // unreadable file raises EBedFileError, which ends the command with nothing changed.
-    TBedDocumentFile ReadDocument(const std::string& fileName);
-    // Puts a file read so into the editor in the code page, with the file's highlighter.
-    void Load(TBedDocumentFile file, TBedEdit& editor, int codePage);
-    // Reads and puts in a file whose line ends don't count; a file that can't be opened is
-    // reported, and false returned with the editor unchanged.
-    bool Load(const std::string& fileName, TBedEdit& editor, int codePage);
     // Asks about unsaved changes; false means the asking command must stop.
     bool SavePrompt();
     void SetTitles();
-    void SetModified(bool value);
-    void ShowModified(bool value);
-    void ShowLineEndMode();
 
     // Drive A: of old: the first mounted removable medium; empty when there is none.
     static std::string RemovableMediumDirectory();
@@ -237,8 +200,12 @@ protected:
 
 private:
     void FormCreate(const QStringList& params);
-    void ApplySettings(const TBedSettings& s);
-    TBedSettings CollectSettings() const;
+    // The settings read from bed.ini go to the window, the editor and the menus.
+    void ApplySettings();
+    // The window's and the editor's own state (geometry, font) into the settings, for bed.ini.
+    void CollectSettings();
+    // The check marks of the settings, as they are now.
+    void ShowSettings();
     void ProcessCommandLine(const QStringList& params);
     void OpenFileFromCommandLine(const std::string& fileName);
     void RunOption(char letter, const std::string& value);
@@ -259,66 +226,37 @@ private:
     QAction* AddItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
                      void (TForm1::*handler)());
     QAction* AddToggle(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
-                       bool checked, void (TForm1::*handler)());
+                       void (TForm1::*handler)(bool on));
+    // A check item that shows a setting and sets it when triggered, before its handler runs.
+    QAction* AddSetting(QMenu* menu, const char* name, const char* caption, const QKeySequence& key,
+                        bool TBedSettings::*setting, void (TForm1::*handler)() = nullptr);
+    // Sets the setting to the other value, as its item does, without its handler.
+    void ToggleSetting(bool TBedSettings::*setting);
     // Recent files and file history: the five records of the Soubor menu and the
     // back/forward list of the session.
     void BuildRecentMenu();
     void PushRecentFile();
     void UpdateRecentCaret();
-    void AddToHistory(const std::string& fileName);
-    void RefreshHistoryMenu();
-    void StoreHistoryCodePage();
     void StepHistory(int direction);
-    // The steps of loading after the highlighter is chosen: the file into the lines (with the
-    // wrap on load), the caret to the first line.
-    // False when a UTF-8 file could not be converted for a helper editor (then told and empty).
-    bool FillEditor(TBedDocumentFile file, TBedEdit& editor, int codePage);
-    // The document keeps its byte-order mark; a UTF-8 file that CP 1250 can't hold is shown
-    // with placeholders and read-only, and said so, until another file loads; so is a file
-    // the user may not write, with the reason in the status bar.
-    void TakeLoadOutcome(const TBedLoadOutcome& outcome, const std::string& fileName);
-    // Read-only with the reason shown, or (empty reason) as before the load set it.
-    void ShowReadOnlyReason(const QString& reason);
-    // The document no longer shows such a file: read-only goes as it came, and a new document
-    // starts in the default code page rather than in the one the refused file came in.
-    void LeaveMisfit(bool newDocument);
-    // Saving a view with placeholders is refused, said so: true then.
-    bool RefuseMisfitView();
-    // False when the existing file can't be written: then said so, and "Uložit jako" offered.
-    bool MayWrite(const std::string& fileName);
-    // Writes the document to a file. Refuses a view with placeholders; offers "Uložit jako" for a
-    // file the user may not write; before overwriting the file the document was read from or
-    // last written to, asks when another program has changed it since; nothing when nothing was
-    // written.
-    std::optional<TBedWrittenFile> WriteDocumentFile(const std::string& fileName);
-    // Before a text read in one code page is written in another: asks when that code page lacks
-    // some of its characters; false when it is not to be written (MainWindowEncoding.cpp).
-    bool ConfirmConversion();
+    // The document's state in the status bar and the menus: code page, line ends, read-only
+    // (and why), modified, the history's items (MainWindowEncoding.cpp).
+    void ShowDocument();
+    void ShowModified();
+    // The document has just become a file's, shown with the caret at its start.
+    void ShowOpenedDocument();
+    // The open dialog "loud" and the save dialog "Sejf" as they start: in the folder last used,
+    // with the document's name.
+    TFileDialogRequest OpenRequest(const char* title) const;
+    TFileDialogRequest SaveRequest() const;
+    // Saves the document to its own name; false when it was not saved.
+    bool SaveDocument();
     // C=Q: writes the document (an untitled one under the name the user chooses) and ends.
     void WriteAndEnd();
-    // Tells the user what a save could not keep as it was (the mode, the owner…).
-    void TellSaveRemarks(const std::string& fileName, const std::vector<std::string>& remarks);
-    // The journal of the document's unsaved edits (MainWindowUnsaved.cpp): made with the window,
-    // begun whenever the document becomes a file's or a new one, ended when it is dropped.
+    // The journal's timers (MainWindowUnsaved.cpp): a command's changes settle once the event
+    // loop has them back, the caret and the state are noted now and then.
     void StartJournal();
-    void BeginJournal(const TBedJournalBase& base);
-    void EndJournal();
-    static TBedJournalBase FileJournalBase(const std::string& fileName, const TBedFileIdentity& identity,
-                                           const TBedLoadSettings& settings);
-    void JournalAfterSave(const std::string& fileName, const TBedWrittenFile& written);
-    TBedDocumentState DocumentState() const;
-    void TakeDocumentState(const TBedDocumentState& state);
-    void NoteJournal();
     void RestoreUnsavedWork(TBedOrphanJournal& journal);
-    // Runs the wrap command on the loaded text when wrap on load is ticked.
-    void WrapAfterLoad();
     void SetPanel(int panel, const QString& text);
-    // The document's file as it was read or last written, to notice another program's change.
-    struct TDiskFile {
-        std::string name;
-        TBedFileIdentity identity;
-    };
-    std::optional<TDiskFile> diskFile_;
     // The main window's part in typing: the typed-character handler, the other keyboard for
     // input-method text, wrapping after a typed character.
     void ConnectTyping();
@@ -345,22 +283,17 @@ private:
     void KeypadBookmark(uint16_t key, TBedShiftState shift);
     void EnableClipboardItems(const char* copy, const char* cut, const char* append, const char* paste);
     void ShowCount(int64_t count, const char* what);
-    void ShowOpenedDocument();
 
     UiServices& ui_;
     std::map<QString, QAction*> actions_;
+    std::vector<std::pair<QAction*, bool TBedSettings::*>> settingItems_;  // AddSetting's
     std::array<QLabel*, 7> panels_{};
-    TFileDialogRequest openRequest_;   // the open dialog "loud"
-    TFileDialogRequest saveRequest_;   // the save dialog "Sejf"
     QString applicationTitle_ = "BED";
     bool terminated_ = false;
-    bool codePageFromCommandLine_ = false;  // K= chose the code page of the files after it
-    bool readOnlyByLoad_ = false;  // read-only was set because of the file loaded
-    bool misfitView_ = false;      // the text holds placeholders for what CP 1250 lacks
+    TBedSettings settings_;
+    std::unique_ptr<TBedDocument> document_;
+    bool otherKeyboardNext_ = false;  // the next character comes from the other keyboard
     QLabel* readOnlyReason_ = nullptr;  // in the status bar
-    int textCodePage_ = 4;  // the code page the document's text was read in
-    int fontCharset_ = 1;
-    TFileHistory history_;
     // The printer and its settings, kept from one print to the next; made at the first print.
     std::shared_ptr<QPrinter> printer_;
     TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
@@ -370,7 +303,6 @@ private:
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;
-    std::unique_ptr<TBedUnsavedJournal> unsaved_;
     std::optional<TBedDictionaryFiles> dictionary_;  // none when no Czech one is installed
     TBedPersonalWords personalWords_{""};
     std::vector<TBedTextSpan> spellWords_;  // of the line being painted

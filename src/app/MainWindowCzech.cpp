@@ -22,19 +22,19 @@ void TForm1::ConnectTyping() {
                 return;
             }
             // Only once the character is in, and in the character's undo step.
-            if (Action("AutoZalam")->isChecked()) BreakTypedLine(*Memo1, rightEdge);
+            if (settings_.autoZalam) BreakTypedLine(*Memo1, settings_.hraniceZlomu);
         },
         nullptr);
 }
 
 void TForm1::Memo1KeyPress(char& ch) {
-    ch = TypedChar(ch, otherKeyboardNext, Action("YxZ")->isChecked());
+    ch = TypedChar(ch, otherKeyboardNext_, settings_.prehoditYZ);
 }
 
 void TForm1::Memo1KeyDown(uint16_t& key) {
     // These keys type a character of their own, which the component turns into its command
     // before the typed-character handler sees it; they use up the other keyboard all the same.
-    if (key == VK_RETURN || key == VK_BACK || key == VK_TAB) otherKeyboardNext = false;
+    if (key == VK_RETURN || key == VK_BACK || key == VK_TAB) otherKeyboardNext_ = false;
 }
 
 void TForm1::ChangeCase(TBedCaseChange change) {
@@ -64,7 +64,9 @@ void TForm1::odstran_diakritikuClick() {
     Memo1->SetSelFrom(Memo1->CaretXY());
 }
 
-void TForm1::YxZClick() { SetPanel(1, Action("YxZ")->isChecked() ? "Y <--> Z" : ""); }
+void TForm1::YxZClick() {
+    SetPanel(1, settings_.prehoditYZ ? "Y <--> Z" : "");
+}
 
 void TForm1::Vloz_uuClick() {
     // As if typed: through the typed-character handler into the component, undoable.
@@ -73,4 +75,4 @@ void TForm1::Vloz_uuClick() {
     Memo1->CommandProcessor(ecChar, ch, nullptr);
 }
 
-void TForm1::Dalznakjinouklvesnic1Click() { otherKeyboardNext = true; }
+void TForm1::Dalznakjinouklvesnic1Click() { otherKeyboardNext_ = true; }

@@ -49,9 +49,9 @@ void TForm1::OaplikaciClick() { ui_.AboutBox(); }
 void TForm1::Daloknoeditoru1Click() { ui_.StartProgram(ProgramPath(), {}); }
 
 void TForm1::zhtmlClick() {
-    if (modified) UlozitClick();
+    if (document_->Modified()) UlozitClick();
     // An untitled document, or one whose save was cancelled, has no file to hand over.
-    if (modified || FileName() == kUntitled) return;
+    if (document_->Modified() || document_->Untitled()) return;
     ui_.ShellOpen(QFileInfo(FileName()).absoluteFilePath());
 }
 

@@ -96,14 +96,12 @@ void TForm1::pridejClick() {
     clipboard.SetText((old ? old->text : std::string()) + Memo1->SelectedText(), smNormal);
 }
 
-void TForm1::Sloupcovbloky1Click() {
-    const bool on = Action("Sloupcovbloky1")->isChecked();
+void TForm1::Sloupcovbloky1Click(bool on) {
     Action("RadkoveBloky")->setChecked(false);
     Memo1->SetSelectionMode(on ? smColumn : smNormal);
 }
 
-void TForm1::RadkoveBlokyClick() {
-    const bool on = Action("RadkoveBloky")->isChecked();
+void TForm1::RadkoveBlokyClick(bool on) {
     Action("Sloupcovbloky1")->setChecked(false);
     Memo1->SetSelectionMode(on ? smLine : smNormal);
 }

@@ -24,10 +24,10 @@ struct WaitCursor {
 
 void TForm1::Tisk1Click() {
     LoadFromEditor(pr, *Memo1);
-    pr.Highlight = Action("tisk_highlight")->isChecked();
+    pr.Highlight = settings_.tiskSeZvyraznenim;
     pr.DateTimeTexts = LocaleDateTimeTexts;
     // The job, and the PDF file the dialog suggests, are named after the document.
-    pr.DocTitle = FilePart(PathBytes(FileName()));
+    pr.DocTitle = FilePart(document_->FileName());
     if (!printer_) printer_ = std::make_shared<QPrinter>(QPrinter::HighResolution);
     QPrinter& printer = *printer_;
     printer.setDocName(QString::fromStdString(pr.DocTitle));

@@ -33,11 +33,11 @@ void TForm1::ConnectSpelling() {
 }
 
 void TForm1::pravopisClick() {
-    if (!Action("pravopis")->isChecked()) spelling_.reset();
+    if (!settings_.kontrolaPravopisu) spelling_.reset();
     Memo1->viewport()->update();
 }
 
-bool TForm1::SpellingOn() const { return dictionary_ && Action("pravopis")->isChecked(); }
+bool TForm1::SpellingOn() const { return dictionary_ && settings_.kontrolaPravopisu; }
 
 TBedSpellSession* TForm1::Spelling() {
     // Started by the first painted line: a run without a window never opens the dictionary.

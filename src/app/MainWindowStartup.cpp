@@ -18,36 +18,22 @@
 
 void TForm1::FormCreate(const QStringList& params) {
     helpMode = false;
-    unixLineEnds = false;
-    ShowLineEndMode();
     setWindowTitle(kCaption);
-    SetModified(false);
-    currentCodePage = cpCP1250;
-    t602.SetMode(t602Ask);
+    document_->T602().SetMode(t602Ask);
     Memo1->Lines().Clear();
-    SetModified(false);
+    document_->SetModified(false);
 
     settingsDir = SettingsDirectory(programDir);
-    const TIniFile ini(settingsDir + "bed.ini");
-    ApplySettings(ReadSettings(ini));
-
-    SelectCodePage(IsCodePage(defaultCodePage) ? defaultCodePage : cpCP1250);
-    saveRequest_.initialDir = PathText(saveDir);
-    saveRequest_.filter = QString::fromUtf8("jakýkoli soubor|*.*");
-    openRequest_.initialDir = PathText(loadDir);
-    openRequest_.filter = QString::fromUtf8(
-        "všechny soubory|*.*|texty|*.txt;*.doc;*.me|Pascal|*.pas|C & C++|*.c;*.cpp|Assembler|*.asm|"
-        "Haskell|*.hs|všechny zdrojáky|*.asm;*.pas;*.c;*.c++;*.asm;*.hs;*.cpp;*.pl;*.bas;*.bat|"
-        "HTML stránky|*.htm;*.html|INI soubory|*.ini");
-    SetFileName(kUntitled);
+    settings_ = ReadSettings(TIniFile(settingsDir + "bed.ini"));
+    ApplySettings();
+    SelectCodePage(settings_.implicitniKodovani);
 
     ProcessCommandLine(params);
-    codePageFromCommandLine_ = false;
-    SetPanel(2, QString::fromUtf8(CodePageName(currentCodePage).data(),
-                                  int(CodePageName(currentCodePage).size())));
+    document_->KeepCodePage(false);
 }
 
-void TForm1::ApplySettings(const TBedSettings& s) {
+void TForm1::ApplySettings() {
+    const TBedSettings& s = settings_;
     // Kept by another screen or scale, the window could come back larger than this screen or
     // off it.
     const QScreen* screen = QGuiApplication::screenAt(QPoint(s.x, s.y));
@@ -69,58 +55,34 @@ void TForm1::ApplySettings(const TBedSettings& s) {
     if (s.velikostFontu > 0) font.setPointSize(s.velikostFontu);
     Memo1->setFont(font);
     Memo1->SetFontColor(s.barvaFontu);
-    fontCharset_ = s.fontCharset;
-    autoCodePage = s.autokodovani;
-    Action("autokod")->setChecked(autoCodePage);
-    recogniseCodePage = s.rozpoznatKodovani;
-    Action("rozpoznat")->setChecked(recogniseCodePage);
-    saveDir = s.ukladaciCesta;
-    loadDir = s.nahravaciCesta;
-    openRequest_.filterIndex = s.filterIndex;
-    Action("PodlePripony")->setChecked(s.podlePripony);
-    Action("PomListaL")->setChecked(s.pomListaL);
-    ApplyGutterVisibility();
-    Action("Zalamovani")->setChecked(s.zalamovani);
-    defaultCodePage = s.implicitniKodovani;
-    escQuits = s.escKonci;
-    Action("AutoZalam")->setChecked(s.autoZalam);
-    ShowWrapWhileTyping();
-    if (s.ukazHraniciZlomu) Action("uhz1")->trigger();
-    rightEdge = s.hraniceZlomu;
-    Memo1->SetRightEdge(rightEdge);
-    recentFiles = s.recent;
+    Memo1->SetRightEdge(s.hraniceZlomu);
+    ShowSettings();
     BuildRecentMenu();
-    // Kept as the user chose it, also on a machine without the dictionary.
-    Action("pravopis")->setChecked(s.kontrolaPravopisu);
 }
 
-TBedSettings TForm1::CollectSettings() const {
-    TBedSettings s;
+void TForm1::ToggleSetting(bool TBedSettings::*setting) {
+    settings_.*setting = !(settings_.*setting);
+    ShowSettings();
+}
+
+void TForm1::ShowSettings() {
+    // "Kontrola pravopisu" too is kept as the user chose it, also on a machine without the dictionary.
+    for (const auto& [action, setting] : settingItems_) action->setChecked(settings_.*setting);
+    ApplyGutterVisibility();
+    ShowWrapWhileTyping();
+    if (settings_.ukazHraniciZlomu) uhz1Click();
+}
+
+void TForm1::CollectSettings() {
+    TBedSettings& s = settings_;
     s.vyska = height();
     s.sirka = width();
     s.y = y();
     s.x = x();
-    s.hraniceZlomu = rightEdge;
     s.font = Memo1->font().family().toStdString();
-    s.fontCharset = fontCharset_;
-    s.ukladaciCesta = saveDir;
-    s.nahravaciCesta = loadDir;
-    s.filterIndex = openRequest_.filterIndex;
     s.velikostFontu = Memo1->font().pointSize();
     s.barvaFontu = Memo1->FontColor();
-    s.podlePripony = Action("PodlePripony")->isChecked();
-    s.pomListaL = Action("PomListaL")->isChecked();
-    s.autokodovani = autoCodePage;
-    s.rozpoznatKodovani = recogniseCodePage;
-    s.zalamovani = Action("Zalamovani")->isChecked();
-    s.ukazHraniciZlomu = Action("uhz1")->isChecked();
-    s.escKonci = escQuits;
     s.panelV = !Panel1->isHidden();
-    s.autoZalam = Action("AutoZalam")->isChecked();
-    s.implicitniKodovani = defaultCodePage;
-    s.recent = recentFiles;
-    s.kontrolaPravopisu = Action("pravopis")->isChecked();
-    return s;
 }
 
 void TForm1::ProcessCommandLine(const QStringList& params) {
@@ -135,21 +97,9 @@ void TForm1::ProcessCommandLine(const QStringList& params) {
 }
 
 void TForm1::OpenFileFromCommandLine(const std::string& fileName) {
-    const QString previous = FileName();
-    SetFileName(PathText(fileName));
-    try {
-        TBedDocumentFile file = ReadDocument(fileName);
-        ChooseCodePageForFile(file);
-        Load(std::move(file), *Memo1, currentCodePage);
-    } catch (...) {
-        // The document did not become that file: a later save must not go there.
-        SetFileName(previous);
-        throw;
-    }
-    SetModified(false);
+    document_->Open(fileName);
     SetTitles();
     PushRecentFile();
-    AddToHistory(fileName);
     Memo1->setFocus();
     Memo1->SetSelFrom({0, 0});
     Memo1->SetSelTo({0, 0});
@@ -161,10 +111,10 @@ void TForm1::RunOption(char letter, const std::string& value) {
     const char v = ValueLetter(value);
     switch (letter) {
         case '6':
-            if (v == '?') t602.SetMode(t602Ask);
-            else if (v == 'C' || v == 'T') t602.SetMode(t602Text);
-            else if (v == 'H') t602.SetMode(t602Html);
-            else if (v == 'N' || v == 'Z') t602.SetMode(t602Leave);
+            if (v == '?') document_->T602().SetMode(t602Ask);
+            else if (v == 'C' || v == 'T') document_->T602().SetMode(t602Text);
+            else if (v == 'H') document_->T602().SetMode(t602Html);
+            else if (v == 'N' || v == 'Z') document_->T602().SetMode(t602Leave);
             break;
         case 'C':
             if (v == 'Q') {
@@ -172,26 +122,22 @@ void TForm1::RunOption(char letter, const std::string& value) {
             } else if (v == 'H') {
                 zhtmlClick();
             } else if (v == 'R') {
-                Action("readonly")->trigger();
+                readonlyClick(!document_->ReadOnly());
             } else if (v == 'U') {
                 dos2unixClick();
             } else if (v == 'Z') {
-                Action("Zalamovani")->trigger();
+                ToggleSetting(&TBedSettings::zalamovani);
             } else if (v == 'O') {
                 odstran_diakritikuClick();
             } else if (v == 'Y') {
-                Action("YxZ")->trigger();
+                ToggleSetting(&TBedSettings::prehoditYZ);
+                YxZClick();
             }
             break;
         case 'F': FindFromCommandLine(value); break;
         case 'K':
-            codePageFromCommandLine_ = true;
-            if (v == '2' || v == 'I') SelectCodePage(cpISO88592);
-            else if (v == '8') SelectCodePage(cpKOI8CS);
-            else if (v == 'C' || v == 'W') SelectCodePage(cpCP1250);
-            else if (v == 'K') SelectCodePage(cpKamenicky);
-            else if (v == 'L' || v == 'P') SelectCodePage(cpPCLatin2);
-            else if (v == 'U') SelectCodePage(cpUTF8);
+            document_->KeepCodePage(true);
+            if (const auto codePage = CodePageOfLetter(v)) SelectCodePage(*codePage);
             break;
         case 'L': {
             const int n = ParseNumericOption(value);
@@ -201,7 +147,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
             Memo1->SetCaretY(n + 1);
             break;
         }
-        case 'N': SetFileName(PathText(value)); break;
+        case 'N': document_->SetFileName(value); break;
         case 'R': ReplaceFromCommandLine(value); break;
         case 'S': resize(ParseNumericOption(value), height()); break;
         case 'V': resize(width(), ParseNumericOption(value)); break;
@@ -214,25 +160,26 @@ void TForm1::RunOption(char letter, const std::string& value) {
 
 void TForm1::WriteAndEnd() {
     terminated_ = true;
-    if (FileName() != kUntitled) {
-        WriteDocumentFile(PathBytes(FileName()));
+    if (!document_->Untitled()) {
+        SaveDocument();
         return;
     }
     // Never under a name nobody chose.
     UlozitJakoClick();
-    if (FileName() == kUntitled)
+    if (document_->Untitled())
         ui_.ErrorBox("Dokument nemá jméno, a proto se neuložil: jméno mu dá parametr N= před C=Q.");
 }
 
 bool TForm1::FormCloseQuery() {
     if (!SavePrompt()) return false;
     // Saved or dropped: nothing is left to recover.
-    EndJournal();
+    document_->EndJournal();
     if (!helpMode) {
         UpdateRecentCaret();
+        CollectSettings();
         try {
             TIniFile ini(settingsDir + "bed.ini");
-            WriteSettings(ini, CollectSettings());
+            WriteSettings(ini, settings_);
             ini.UpdateFile();
         } catch (const std::exception&) {
             // A settings directory that can't be written must not keep the window open.
@@ -242,47 +189,29 @@ bool TForm1::FormCloseQuery() {
 }
 
 void TForm1::Volby1Click() {
-    TOptionsValues v;
-    v.defaultCodePage = defaultCodePage;
-    v.escQuits = escQuits;
-    v.autoCodePage = autoCodePage;
-    v.highlighterByExtension = Action("PodlePripony")->isChecked();
-    v.gutterVisible = Action("PomListaL")->isChecked();
-    v.printHighlighted = Action("tisk_highlight")->isChecked();
-    v.wrapOnLoad = Action("Zalamovani")->isChecked();
-    v.wrapWhileTyping = Action("AutoZalam")->isChecked();
-    v.toolPanelVisible = !Panel1->isHidden();
+    TBedSettings& s = settings_;
+    TOptionsValues v{s.implicitniKodovani, s.escKonci, s.autokodovani, s.podlePripony, s.pomListaL,
+                     s.tiskSeZvyraznenim, s.zalamovani, s.autoZalam, !Panel1->isHidden()};
     if (!ui_.OptionsDialog(v)) return;
-    defaultCodePage = v.defaultCodePage;
-    escQuits = v.escQuits;
-    autoCodePage = v.autoCodePage;
-    Action("autokod")->setChecked(v.autoCodePage);
-    Action("PodlePripony")->setChecked(v.highlighterByExtension);
-    Action("PomListaL")->setChecked(v.gutterVisible);
-    ApplyGutterVisibility();
-    Action("tisk_highlight")->setChecked(v.printHighlighted);
-    Action("Zalamovani")->setChecked(v.wrapOnLoad);
-    Action("AutoZalam")->setChecked(v.wrapWhileTyping);
-    ShowWrapWhileTyping();
+    s.implicitniKodovani = v.defaultCodePage;
+    s.escKonci = v.escQuits;
+    s.autokodovani = v.autoCodePage;
+    s.podlePripony = v.highlighterByExtension;
+    s.pomListaL = v.gutterVisible;
+    s.tiskSeZvyraznenim = v.printHighlighted;
+    s.zalamovani = v.wrapOnLoad;
+    s.autoZalam = v.wrapWhileTyping;
+    ShowSettings();
     Panel1->setVisible(v.toolPanelVisible);
 }
 
 void TForm1::uhz1Click() {
     // Unticked, the line takes the window's own colour: invisible on a light and a dark desktop alike.
-    Memo1->SetRightEdgeColor(Action("uhz1")->isChecked() ? clSilver : clWindow);
+    Memo1->SetRightEdgeColor(settings_.ukazHraniciZlomu ? clSilver : clWindow);
 }
 
-void TForm1::ShowWrapWhileTyping() { SetPanel(6, Action("AutoZalam")->isChecked() ? "LÁM" : ""); }
+void TForm1::ShowWrapWhileTyping() { SetPanel(6, settings_.autoZalam ? "LÁM" : ""); }
 
-void TForm1::dos2unixClick() {
-    unixLineEnds = !unixLineEnds;
-    ShowLineEndMode();
-    // Every line takes the chosen break, also those that had another in the file.
-    Memo1->Lines().ForgetLineBreaks();
-    // The next save writes other bytes: closing without asking would lose the change.
-    SetModified(true);
-}
+void TForm1::dos2unixClick() { document_->ToggleLineEnds(); }
 
-void TForm1::ApplyGutterVisibility() { Memo1->Gutter().SetVisible(Action("PomListaL")->isChecked()); }
-
-void TForm1::autokodClick() { autoCodePage = Action("autokod")->isChecked(); }
+void TForm1::ApplyGutterVisibility() { Memo1->Gutter().SetVisible(settings_.pomListaL); }

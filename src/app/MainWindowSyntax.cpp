@@ -29,6 +29,6 @@ void TForm1::SelectHighlighterItem(int item) {
 }
 
 void TForm1::ChooseHighlighterForFile(const std::string& fileName) {
-    if (!Action("PodlePripony")->isChecked()) return;
+    if (!settings_.podlePripony) return;
     SelectHighlighterItem(ItemForFileName(fileName));
 }

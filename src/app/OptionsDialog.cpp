@@ -14,13 +14,12 @@ namespace {
 
 // The combo box lists the code pages in the order of the Čeština menu.
 int ComboIndexToCodePage(int index) {
-    return index >= 0 && index < int(kCodePageMenuItems.size()) ? kCodePageMenuItems[index].codePage
-                                                                 : cpCP1250;
+    return index >= 0 && index < int(kCodePages.size()) ? kCodePages[index].codePage : cpCP1250;
 }
 
 int CodePageToComboIndex(int codePage) {
-    for (int i = 0; i < int(kCodePageMenuItems.size()); ++i)
-        if (kCodePageMenuItems[i].codePage == codePage) return i;
+    for (int i = 0; i < int(kCodePages.size()); ++i)
+        if (kCodePages[i].codePage == codePage) return i;
     return 0;
 }
 
@@ -31,7 +30,8 @@ TForm10::TForm10(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     ComboKod = new QComboBox(this);
-    ComboKod->addItems({"CP 1250", "ISO-8859-2", "PC Latin 2", "Kamenických", "KOI8 ČS", "UTF-8"});
+    for (const TBedCodePageRow& row : kCodePages)
+        ComboKod->addItem(QString::fromUtf8(row.optionName.data(), int(row.optionName.size())));
     form->addRow("Implicitní kódování:", ComboKod);
     layout->addLayout(form);
     auto check = [&](const char* caption) {

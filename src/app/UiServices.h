@@ -3,6 +3,7 @@
 // box, file, font and print dialogs, the program's own small dialogs, starting programs. One
 // interface, so every dialog path runs headless in tests with scripted answers.
 #include "BedEditSearch.h"
+#include "DocumentPrompts.h"
 
 #include <QColor>
 #include <QFont>
@@ -55,16 +56,15 @@ struct TUnsavedWorkEntry {
     QString journal;     // where the edits are kept
 };
 enum class TUnsavedWorkAnswer { Restore, Discard, Later };
-enum class TDiskChangeAnswer { Overwrite, Reload, Cancel };
 
 inline constexpr const char* kErrorBoxCaption = "Chyba";
 inline constexpr const char* kInformationBoxCaption = "Information";
 
 class QPrinter;
 
-class UiServices {
+// Also what a document asks and tells, in these dialogs and boxes.
+class UiServices : public TBedDocumentPrompts {
 public:
-    virtual ~UiServices() = default;
 
     // Shows the error box. The run then ends with a failure status, however it ends.
     void ErrorBox(const QString& text) {
@@ -113,6 +113,12 @@ public:
     virtual void StartProgram(const QString& program, const QStringList& arguments) = 0;
     // Opens a file in its associated application; the result is not checked.
     virtual void ShellOpen(const QString& fileName) = 0;
+
+    void Error(const std::string& text) override;
+    void Information(const std::string& text) override;
+    int Choose(const std::string& caption, const std::string& text, const std::vector<std::string>& buttons) override;
+    TBedT602Mode AskT602() override;
+    TDiskChangeAnswer ChangedOnDisk(const std::string& fileName) override;
 
 protected:
     virtual void ShowErrorBox(const QString& text) = 0;

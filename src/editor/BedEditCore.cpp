@@ -116,41 +116,27 @@ void TCustomBedEdit::SetDefaultClipboard(TBedEditClipboard* clipboard) {
 
 // ---- Paint lock and status ----------------------------------------------------------------
 
-void TCustomBedEdit::IncPaintLock() { ++paintLock_; }
+void TCustomBedEdit::IncPaintLock() { updates_.Lock(); }
 
 void TCustomBedEdit::DecPaintLock() {
-    if (paintLock_ == 0 || --paintLock_ > 0) return;
-    if (scrollBarsPending_) {
-        scrollBarsPending_ = false;
-        UpdateScrollBars();
-    }
-    if (caretPending_) {
-        caretPending_ = false;
-        UpdateCaret();
-    }
+    if (!updates_.Unlock()) return;
+    if (updates_.TakeScrollBars()) UpdateScrollBars();
+    if (updates_.TakeCaret()) UpdateCaret();
     StatusChanged(0);
 }
 
 void TCustomBedEdit::RequestScrollBarUpdate() {
-    if (paintLock_ > 0)
-        scrollBarsPending_ = true;
-    else
-        UpdateScrollBars();
+    if (!updates_.DeferScrollBars()) UpdateScrollBars();
 }
 
 void TCustomBedEdit::RequestCaretUpdate() {
-    if (paintLock_ > 0)
-        caretPending_ = true;
-    else
-        UpdateCaret();
+    if (!updates_.DeferCaret()) UpdateCaret();
 }
 
 void TCustomBedEdit::StatusChanged(TBedStatusChanges changes) {
-    statusChanges_ |= changes;
-    if (paintLock_ > 0 || statusChanges_ == 0 || !OnStatusChange) return;
-    const TBedStatusChanges pending = statusChanges_;
-    statusChanges_ = 0;
-    OnStatusChange(*this, pending);
+    updates_.AddStatus(changes);
+    if (!OnStatusChange) return;
+    if (const TBedStatusChanges pending = updates_.TakeStatus()) OnStatusChange(*this, pending);
 }
 
 // ---- Scrolling ----------------------------------------------------------------------------
@@ -256,18 +242,7 @@ void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
 }
 
 void TCustomBedEdit::InvalidateTextLines(int first, int last) {
-    if (!linesChanging_) {
-        InvalidateLines(first, last);
-        return;
-    }
-    if (first > last) std::swap(first, last);
-    if (pendingFirst_ > pendingLast_) {
-        pendingFirst_ = first;
-        pendingLast_ = last;
-    } else {
-        pendingFirst_ = std::min(pendingFirst_, first);
-        pendingLast_ = std::max(pendingLast_, last);
-    }
+    if (!updates_.DeferLines(first, last)) InvalidateLines(first, last);
 }
 
 void TCustomBedEdit::InvalidateAllLines(int first, int last) {
@@ -275,30 +250,27 @@ void TCustomBedEdit::InvalidateAllLines(int first, int last) {
     InvalidateTextLines(first, last);
 }
 
-void TCustomBedEdit::LinesChanging() { linesChanging_ = true; }
+void TCustomBedEdit::LinesChanging() { updates_.BeginLinesChange(); }
 
 void TCustomBedEdit::LinesChanged() {
-    linesChanging_ = false;
+    updates_.EndLinesChange();
     TBedPaintLock lock(*this);
     // Direct changes through Lines may have removed the caret's line.
     if (caret_.Y > std::max(1, lines_.Count())) SetCaretY(lines_.Count());
     RequestScrollBarUpdate();
     SetSelFrom(caret_);
-    if (pendingFirst_ <= pendingLast_) InvalidateLines(pendingFirst_, pendingLast_);
-    pendingFirst_ = 0;
-    pendingLast_ = -1;
+    if (const auto pending = updates_.TakeLines()) InvalidateLines(pending->first, pending->second);
     if (!options_.Contains(eoScrollPastEof)) SetFirstVisibleLine(topLine_);
 }
 
 void TCustomBedEdit::LinesCleared() {
     undoList_.Clear();
     redoList_.Clear();
-    pendingFirst_ = 0;
-    pendingLast_ = -1;
+    updates_.TakeLines();
     InvalidateLines(-1, -1);
     InvalidateGutterLines(-1, -1);
     TBedPaintLock lock(*this);
-    caret_ = blockBegin_ = blockEnd_ = TBedPoint{1, 1};
+    caret_ = selection_.begin = selection_.end = TBedPoint{1, 1};
     lastCaretX_ = 1;
     RequestCaretUpdate();
     SetFirstVisibleLine(1);

@@ -8,17 +8,22 @@
 // (processor, dispatch table and key translation), BedEditCoreMovement.cpp,
 // BedEditCoreEditing.cpp, BedEditCoreClipboard.cpp (copy, cut, paste, drop),
 // BedEditCoreBookmarks.cpp, BedEditCoreHighlighting.cpp, BedEditCoreSearch.cpp (search and
-// replace; the per-line engine is BedEditSearch.h). Undo records: BedEditUndoList.h;
-// clipboard interface: BedEditClipboard.h.
+// replace; the per-line engine is BedEditSearch.h). Parts of its state with their own rules:
+// the block (BedEditSelection.h), what waits for the paint lock to end (BedEditUpdateBatch.h),
+// the command hooks (BedEditCommandHooks.h). Undo records: BedEditUndoList.h; clipboard
+// interface: BedEditClipboard.h.
 #include "BedEditClipboard.h"
+#include "BedEditCommandHooks.h"
 #include "BedEditKeyStrokes.h"
 #include "BedEditLineCheckpoints.h"
 #include "BedEditMarkList.h"
 #include "BedEditOptions.h"
 #include "BedEditSearch.h"
+#include "BedEditSelection.h"
 #include "BedEditStringList.h"
 #include "BedEditTypes.h"
 #include "BedEditUndoList.h"
+#include "BedEditUpdateBatch.h"
 
 #include <array>
 #include <bitset>
@@ -52,8 +57,8 @@ public:
     // Normalized ends of the selection; the anchor and end as set are BlockBegin/BlockEnd.
     TBedPoint SelFrom() const;
     TBedPoint SelTo() const;
-    TBedPoint BlockBegin() const { return blockBegin_; }
-    TBedPoint BlockEnd() const { return blockEnd_; }
+    TBedPoint BlockBegin() const { return selection_.begin; }
+    TBedPoint BlockEnd() const { return selection_.end; }
     // Anchor and end at p: no selection.
     void SetSelFrom(TBedPoint p);
     // Moves only the end.
@@ -67,7 +72,7 @@ public:
     bool HasSelection() const;
     // A column block of no width over several lines, a caret on each of them.
     bool HasColumnCarets() const;
-    TBedSelectionMode SelectionMode() const { return selectionMode_; }
+    TBedSelectionMode SelectionMode() const { return selection_.mode; }
     void SetSelectionMode(TBedSelectionMode mode);
     std::string SelectedText() const;
     // Replaces the selection (or inserts at the caret) as one undo step.
@@ -123,7 +128,7 @@ public:
     // Repaints, caret and scroll-bar updates and status reports wait for the outermost unlock.
     void IncPaintLock();
     void DecPaintLock();
-    int PaintLockCount() const { return paintLock_; }
+    int PaintLockCount() const { return updates_.LockCount(); }
 
     // ---- Commands and keys --------------------------------------------------------------
     // The component's own execution; user commands and ecNone do nothing.
@@ -135,9 +140,7 @@ public:
         std::function<void(TCustomBedEdit&, TBedEditorCommand&, char&, void*)>;
     using TBedCommandProcessedEvent =
         std::function<void(TCustomBedEdit&, TBedEditorCommand, char, void*)>;
-    // (sender, afterProcessing, handled, command, ch, data, hookData)
-    using TBedHookedCommandEvent = std::function<void(TCustomBedEdit&, bool, bool&,
-                                                      TBedEditorCommand&, char&, void*, void*)>;
+    using TBedHookedCommandEvent = ::TBedHookedCommandEvent;
     TBedProcessCommandEvent OnProcessCommand;
     TBedProcessCommandEvent OnProcessUserCommand;
     TBedCommandProcessedEvent OnCommandProcessed;
@@ -397,9 +400,7 @@ private:
 
     TBedPoint caret_;
     int lastCaretX_ = 1;
-    TBedPoint blockBegin_;
-    TBedPoint blockEnd_;
-    TBedSelectionMode selectionMode_ = smNormal;
+    TBedEditSelection selection_;
 
     TBedEditorOptions options_ = kBedDefaultEditorOptions;
     bool modified_ = false;
@@ -423,26 +424,14 @@ private:
     int linesInWindow_ = 0;
     int charsInWindow_ = 0;
 
-    int paintLock_ = 0;
-    bool scrollBarsPending_ = false;
-    bool caretPending_ = false;
-    TBedStatusChanges statusChanges_ = 0;
-    bool linesChanging_ = false;
-    int pendingFirst_ = 0;  // accumulated text lines to repaint while the buffer changes
-    int pendingLast_ = -1;
+    TBedEditUpdateBatch updates_;
 
     bool undoRedoInProgress_ = false;
     uint16_t lastKey_ = 0;
     TBedShiftState lastShift_ = 0;
     bool keyHandled_ = false;
     int imeSkip_ = 0;
-    struct THook {
-        int id;
-        TBedHookedCommandEvent hook;
-        void* data;
-    };
-    std::vector<THook> hooks_;
-    int nextHookId_ = 1;
+    TBedEditCommandHooks hooks_;
 };
 
 // Holds a paint lock for a scope, released also when an exception passes.

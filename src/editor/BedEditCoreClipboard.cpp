@@ -4,7 +4,7 @@
 #include <algorithm>
 
 void TCustomBedEdit::CopySelectionToClipboard() {
-    if (HasSelection()) Clipboard().SetText(SelectedText(), selectionMode_);
+    if (HasSelection()) Clipboard().SetText(SelectedText(), selection_.mode);
 }
 
 void TCustomBedEdit::CutSelectionToClipboard() {

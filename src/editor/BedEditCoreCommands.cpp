@@ -109,33 +109,18 @@ void TCustomBedEdit::CommandProcessor(TBedEditorCommand command, char ch, void* 
     } else if (OnProcessUserCommand) {
         OnProcessUserCommand(*this, command, ch, data);
     }
-    if (command != ecNone) {
-        // A hook may remove itself or others while it runs: walk a copy.
-        const std::vector<THook> hooks = hooks_;
-        bool handled = false;
-        for (const auto& h : hooks) {
-            bool hookHandled = false;
-            h.hook(*this, false, hookHandled, command, ch, data, h.data);
-            handled = handled || hookHandled;
-        }
-        if (handled) command = ecNone;
-        if (command != ecNone && command < ecUserFirst) ExecuteCommand(command, ch, data);
-        for (const auto& h : hooks) {
-            bool hookHandled = false;
-            h.hook(*this, true, hookHandled, command, ch, data, h.data);
-        }
-    }
+    if (command != ecNone)
+        command = hooks_.Around(*this, command, ch, data, [&](TBedEditorCommand run) {
+            if (run != ecNone && run < ecUserFirst) ExecuteCommand(run, ch, data);
+        });
     if (OnCommandProcessed) OnCommandProcessed(*this, command, ch, data);
 }
 
 int TCustomBedEdit::AddCommandHook(TBedHookedCommandEvent hook, void* hookData) {
-    hooks_.push_back({nextHookId_, std::move(hook), hookData});
-    return nextHookId_++;
+    return hooks_.Add(std::move(hook), hookData);
 }
 
-void TCustomBedEdit::RemoveCommandHook(int id) {
-    std::erase_if(hooks_, [id](const THook& h) { return h.id == id; });
-}
+void TCustomBedEdit::RemoveCommandHook(int id) { hooks_.Remove(id); }
 
 // ---- Keys ---------------------------------------------------------------------------------
 

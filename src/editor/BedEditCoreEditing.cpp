@@ -68,7 +68,7 @@ void TCustomBedEdit::TypeText(const std::string& text) {
 }
 
 void TCustomBedEdit::TypeIntoColumn(const std::string& text) {
-    const TBedPoint anchor = blockBegin_, end = blockEnd_;
+    const TBedPoint anchor = selection_.begin, end = selection_.end;
     const int top = std::min(anchor.Y, end.Y), bottom = std::max(anchor.Y, end.Y);
     std::string block = text;
     for (int y = top; y < bottom; ++y) block.append(kLineBreak).append(text);
@@ -88,7 +88,7 @@ void TCustomBedEdit::TypeIntoColumn(const std::string& text) {
 }
 
 void TCustomBedEdit::DeleteBesideColumn(bool before) {
-    const TBedPoint anchor = blockBegin_, end = blockEnd_;
+    const TBedPoint anchor = selection_.begin, end = selection_.end;
     const int left = before ? anchor.X - 1 : anchor.X;
     if (left < 1) return;
     bool reached = false;

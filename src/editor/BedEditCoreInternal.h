@@ -34,10 +34,10 @@ private:
 // Uses another selection mode for a scope; the previous one comes back also after an error.
 class TCustomBedEdit::TModeSwitch {
 public:
-    TModeSwitch(TCustomBedEdit& e, TBedSelectionMode mode) : e_(e), old_(e.selectionMode_) {
-        e_.selectionMode_ = mode;
+    TModeSwitch(TCustomBedEdit& e, TBedSelectionMode mode) : e_(e), old_(e.selection_.mode) {
+        e_.selection_.mode = mode;
     }
-    ~TModeSwitch() { e_.selectionMode_ = old_; }
+    ~TModeSwitch() { e_.selection_.mode = old_; }
     TModeSwitch(const TModeSwitch&) = delete;
     TModeSwitch& operator=(const TModeSwitch&) = delete;
 

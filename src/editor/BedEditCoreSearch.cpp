@@ -25,10 +25,10 @@ TCustomBedEdit::TSearchRange TCustomBedEdit::SearchRange(TBedSearchOptions optio
     if ((options & ssoSelectedOnly) && HasSelection()) {
         range.start = SelFrom();
         range.end = SelTo();
-        if (selectionMode_ == smLine) {
+        if (selection_.mode == smLine) {
             range.start.X = 1;
             range.end.X = int(lines_.GetView(range.end.Y - 1).size()) + 1;
-        } else if (selectionMode_ == smColumn) {
+        } else if (selection_.mode == smColumn) {
             // Only a real column block limits the columns; the mode alone does not.
             range.columns = true;
             if (range.end.X < range.start.X) std::swap(range.start.X, range.end.X);

@@ -77,24 +77,18 @@ void TCustomBedEdit::SetCaretXY(TBedPoint p) {
 
 // ---- Selection ----------------------------------------------------------------------------
 
-TBedPoint TCustomBedEdit::SelFrom() const {
-    return PointBefore(blockEnd_, blockBegin_) ? blockEnd_ : blockBegin_;
-}
+TBedPoint TCustomBedEdit::SelFrom() const { return selection_.From(); }
 
-TBedPoint TCustomBedEdit::SelTo() const {
-    return PointBefore(blockEnd_, blockBegin_) ? blockBegin_ : blockEnd_;
-}
+TBedPoint TCustomBedEdit::SelTo() const { return selection_.To(); }
 
-bool TCustomBedEdit::HasSelection() const { return blockBegin_ != blockEnd_; }
+bool TCustomBedEdit::HasSelection() const { return selection_.HasBlock(); }
 
-bool TCustomBedEdit::HasColumnCarets() const {
-    return selectionMode_ == smColumn && blockBegin_.X == blockEnd_.X && blockBegin_.Y != blockEnd_.Y;
-}
+bool TCustomBedEdit::HasColumnCarets() const { return selection_.ColumnCarets(); }
 
 TBedPoint TCustomBedEdit::ClampBlockPoint(TBedPoint p) const {
     p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
     p.X = std::clamp(p.X, 1, std::max(maxLeftChar_, MaxCaretX(p.Y)));
-    if (selectionMode_ == smNormal) {
+    if (selection_.mode == smNormal) {
         const int len = p.Y <= lines_.Count() ? int(lines_.GetView(p.Y - 1).size()) : 0;
         p.X = std::min(p.X, len + 1);
     }
@@ -104,28 +98,28 @@ TBedPoint TCustomBedEdit::ClampBlockPoint(TBedPoint p) const {
 void TCustomBedEdit::SetSelFrom(TBedPoint p) {
     p = ClampBlockPoint(p);
     if (HasSelection()) {
-        InvalidateTextLines(std::min({blockBegin_.Y, blockEnd_.Y, p.Y}),
-                            std::max({blockBegin_.Y, blockEnd_.Y, p.Y}));
-        blockBegin_ = blockEnd_ = p;
+        InvalidateTextLines(std::min({selection_.begin.Y, selection_.end.Y, p.Y}),
+                            std::max({selection_.begin.Y, selection_.end.Y, p.Y}));
+        selection_.begin = selection_.end = p;
         StatusChanged(scSelection);
         return;
     }
-    const bool changed = !(blockBegin_ == p && blockEnd_ == p);
-    blockBegin_ = blockEnd_ = p;
+    const bool changed = !(selection_.begin == p && selection_.end == p);
+    selection_.begin = selection_.end = p;
     if (changed) StatusChanged(scSelection);
 }
 
 void TCustomBedEdit::SetSelTo(TBedPoint p) {
     if (options_.Contains(eoNoSelection)) return;
     p = ClampBlockPoint(p);
-    if (p == blockEnd_) return;
+    if (p == selection_.end) return;
     // A column block is shown on all its lines, also when it has no width.
-    if (selectionMode_ != smColumn)
-        InvalidateTextLines(blockEnd_.Y, p.Y);
+    if (selection_.mode != smColumn)
+        InvalidateTextLines(selection_.end.Y, p.Y);
     else
-        InvalidateTextLines(std::min({blockBegin_.Y, blockEnd_.Y, p.Y}),
-                            std::max({blockBegin_.Y, blockEnd_.Y, p.Y}));
-    blockEnd_ = p;
+        InvalidateTextLines(std::min({selection_.begin.Y, selection_.end.Y, p.Y}),
+                            std::max({selection_.begin.Y, selection_.end.Y, p.Y}));
+    selection_.end = p;
     StatusChanged(scSelection);
 }
 
@@ -142,11 +136,11 @@ void TCustomBedEdit::SelectLines(int anchorLine, int line) {
     line = std::clamp(line, 1, count);
     const int top = std::min(anchorLine, line), bottom = std::max(anchorLine, line);
     TBedPoint from{1, top}, to{1, bottom};
-    if (selectionMode_ == smColumn) {
+    if (selection_.mode == smColumn) {
         int longest = 0;
         for (int y = top; y <= bottom; ++y) longest = std::max(longest, int(lines_.GetView(y - 1).size()));
         to.X = longest + 1;
-    } else if (selectionMode_ == smNormal) {
+    } else if (selection_.mode == smNormal) {
         // Through the break after the lower line; the last line has none.
         to = bottom < count ? TBedPoint{1, bottom + 1}
                             : TBedPoint{int(lines_.GetView(bottom - 1).size()) + 1, bottom};
@@ -156,13 +150,13 @@ void TCustomBedEdit::SelectLines(int anchorLine, int line) {
 }
 
 void TCustomBedEdit::SetSelectionMode(TBedSelectionMode mode) {
-    if (mode == selectionMode_) return;
-    selectionMode_ = mode;
+    if (mode == selection_.mode) return;
+    selection_.mode = mode;
     // Ends set in another mode may lie past their lines; a normal selection stops at the
     // line ends, and its deletion and undo record must agree on where that is.
     if (mode == smNormal) {
-        blockBegin_ = ClampBlockPoint(blockBegin_);
-        blockEnd_ = ClampBlockPoint(blockEnd_);
+        selection_.begin = ClampBlockPoint(selection_.begin);
+        selection_.end = ClampBlockPoint(selection_.end);
     }
     if (HasSelection()) InvalidateLines(-1, -1);
     StatusChanged(scSelection);
@@ -174,7 +168,7 @@ std::string TCustomBedEdit::SelectedText(bool padColumns) const {
     if (!HasSelection()) return {};
     const TBedPoint b = SelFrom(), e = SelTo();
     std::string result;
-    switch (selectionMode_) {
+    switch (selection_.mode) {
     case smNormal:
         if (b.Y == e.Y) return Substr(lines_.Get(b.Y - 1), b.X - 1, e.X - b.X);
         result = Substr(lines_.Get(b.Y - 1), b.X - 1, INT32_MAX);
@@ -215,16 +209,16 @@ void TCustomBedEdit::SetSelectedText(const std::string& text) {
 
 TBedPoint TCustomBedEdit::DeleteSelectionRecorded(bool backwardsAsDelete) {
     if (!HasSelection()) return caret_;
-    const bool backwards = PointBefore(blockEnd_, blockBegin_);
+    const bool backwards = PointBefore(selection_.end, selection_.begin);
     // Undo puts back what was there: short lines of a column get no padding.
     std::string text = SelectedText(false);
     if (backwardsAsDelete)
         undoList_.Add(backwards ? crDelete : crSelDelete, SelFrom(), SelTo(), std::move(text),
-                      selectionMode_);
+                      selection_.mode);
     else
-        undoList_.Add(crSelDelete, blockBegin_, blockEnd_, std::move(text), selectionMode_);
+        undoList_.Add(crSelDelete, selection_.begin, selection_.end, std::move(text), selection_.mode);
     TUndoSuspension suspension(*this);
-    return ReplaceSelectionRaw(selectionMode_, {});
+    return ReplaceSelectionRaw(selection_.mode, {});
 }
 
 // ---- The replacement primitive ------------------------------------------------------------
@@ -281,7 +275,7 @@ TBedPoint TCustomBedEdit::ReplaceSelectionRaw(TBedSelectionMode mode, const std:
 
 void TCustomBedEdit::DeleteSelectionRaw() {
     const TBedPoint b = SelFrom(), e = SelTo();
-    switch (selectionMode_) {
+    switch (selection_.mode) {
     case smNormal: {
         if (lines_.Count() == 0) break;
         if (b.Y == e.Y) {
@@ -318,7 +312,7 @@ void TCustomBedEdit::DeleteSelectionRaw() {
             line.erase(size_t(left - 1), size_t(right - left));
             lines_.Put(y - 1, Trimmed(std::move(line)));
         }
-        SetCaretXY({left, blockEnd_.Y});
+        SetCaretXY({left, selection_.end.Y});
         return;
     }
     }
@@ -474,14 +468,4 @@ void TCustomBedEdit::SelectWordAt(TBedPoint p) {
     StatusChanged(scSelection);
 }
 
-bool TCustomBedEdit::IsPointInSelection(TBedPoint p) const {
-    if (!HasSelection()) return false;
-    const TBedPoint b = SelFrom(), e = SelTo();
-    if (p.Y < b.Y || p.Y > e.Y) return false;
-    switch (selectionMode_) {
-    case smLine: return true;
-    case smColumn: return p.X >= std::min(b.X, e.X) && p.X < std::max(b.X, e.X);
-    case smNormal: return !(p.Y == b.Y && p.X < b.X) && !(p.Y == e.Y && p.X >= e.X);
-    }
-    return false;
-}
+bool TCustomBedEdit::IsPointInSelection(TBedPoint p) const { return selection_.Contains(p); }

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <random>
 
 #include <sys/random.h>
@@ -24,6 +25,14 @@ std::string AbsolutePath(const std::string& path) {
     cwd.resize(cwd.find('\0'));
     if (cwd.back() != '/') cwd += '/';
     return cwd + (path.starts_with("./") ? path.substr(2) : path);
+}
+
+std::string RealPath(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real) return AbsolutePath(path);
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
 }
 
 std::string RandomNameSuffix() {

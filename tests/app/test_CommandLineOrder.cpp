@@ -67,7 +67,7 @@ TEST_F(TCommandLine, WritesBackInTheCurrentCodePageAndEnds) {
 TEST_F(TCommandLine, CodePageByExtensionOverridesTheOption) {
     WriteFile("a.koi", "\xf3\r\n");    // Š in KOI8-ČS
     Start({"K=K", QString::fromStdString(Path("a.koi"))});
-    EXPECT_EQ(form->currentCodePage, 2);
+    EXPECT_EQ(form->Document().CodePage(), 2);
     EXPECT_EQ(Lines(), std::vector<std::string>{"\x8a"});
     EXPECT_EQ(form->PanelText(2), "KOI8 ČS");
 }
@@ -76,10 +76,10 @@ TEST_F(TCommandLine, LineEndToggleNameAndWindowOptions) {
     WriteFile("u.txt", "a\nb\n");
     Start({QString::fromStdString(Path("u.txt")), "C=U", "S=300", "V=200", "X=7", "Y=8",
            "N=" + QString::fromStdString(Path("other.txt")), "Q=unknown"});
-    EXPECT_FALSE(form->unixLineEnds);
+    EXPECT_FALSE(form->Document().UnixLineEnds());
     EXPECT_EQ(form->PanelText(4), "DOS");
     // The toggle changes what a save writes: closing must ask about it.
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(form->PanelText(0), "modifikace");
     ui.savePromptAnswers.push_back(TModalResult::Cancel);
     EXPECT_FALSE(Close());
@@ -92,8 +92,8 @@ TEST_F(TCommandLine, LineEndToggleNameAndWindowOptions) {
 
 TEST_F(TCommandLine, T602Option) {
     Start({"6=html"});
-    EXPECT_EQ(form->t602.Mode(), t602Html);
+    EXPECT_EQ(form->Document().T602().Mode(), t602Html);
     form.reset();
     Start({"6=n"});
-    EXPECT_EQ(form->t602.Mode(), t602Leave);
+    EXPECT_EQ(form->Document().T602().Mode(), t602Leave);
 }

@@ -106,16 +106,16 @@ TEST_F(TCzechTools, AToolIsUndoneInTurnAndClosingAfterItAsks) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"abc", "new xyz"}));
     while (form->Memo1->CanUndo()) Key(form->Memo1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"abc", "xyz"}));
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(form->PanelText(0), "");
 
     // Saved, then changed by a tool only: leaving asks about the changes.
     form->UlozitClick();
     form->Action("odstran_diakritiku")->trigger();
-    EXPECT_FALSE(form->modified);  // nothing to take away
+    EXPECT_FALSE(form->Document().Modified());  // nothing to take away
     form->Memo1->SelectAll();
     form->Action("Velka")->trigger();
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     ui.savePromptAnswers.push_back(TModalResult::Cancel);
     Key(form->Memo1, Qt::Key_F10);
     EXPECT_EQ(ui.shown, QStringList{"savePrompt"});
@@ -130,7 +130,7 @@ TEST_F(TCzechTools, AReadOnlyDocumentIsLeftAlone) {
     for (const char* tool : {"Velka", "Mala", "Prohozen1", "odstran_diakritiku", "Vloz_uu"})
         form->Action(tool)->trigger();
     EXPECT_EQ(Lines(), std::vector<std::string>{Cp(U"čeřen")});
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(TCzechTools, TheYZSwapChangesTypedLettersOnly) {
@@ -200,7 +200,7 @@ TEST_F(TCzechTools, TheCapitalURingIsTypedAndUndoable) {
     Key(form->Memo1, Qt::Key_D, Qt::ControlModifier);
     Key(form->Memo1, Qt::Key_U, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(Lines(), std::vector<std::string>{"a\xD9" "b"});
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     TypeKeys(form->Memo1, "2");  // the other keyboard was used up by Ů
     EXPECT_EQ(Lines(), std::vector<std::string>{"a\xD9" "2b"});
     Key(form->Memo1, Qt::Key_Z, Qt::ControlModifier);

@@ -23,7 +23,7 @@ protected:
     }
     void SetUnmodifiedText(const Text& lines) {
         SetText(lines);
-        form->SetModified(false);
+        form->Document().SetModified(false);
     }
     void Select(TBedPoint from, TBedPoint to) { form->Memo1->SetCaretAndSelection(to, from, to); }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(form->Memo1, key, modifiers); }
@@ -48,7 +48,7 @@ TEST_F(TFormatting, ShiftingTheBlockKeepsTheSelectedColumnsAndMarksTheDocument) 
     EXPECT_EQ(Lines(), (Text{" a", "b", "", "cx"}));
     EXPECT_EQ(form->Memo1->BlockBegin(), (TBedPoint{2, 1}));
     EXPECT_EQ(form->Memo1->BlockEnd(), (TBedPoint{1, 3}));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(form->PanelText(0), "modifikace");
     Key(Qt::Key_Right, kCtrlAlt);
     Key(Qt::Key_Right, kCtrlAlt);
@@ -63,16 +63,16 @@ TEST_F(TFormatting, ShiftingTheBlockKeepsTheSelectedColumnsAndMarksTheDocument) 
 TEST_F(TFormatting, EveryTextToolIsOneUndoAndOneRedoStep) {
     const Text saved = {"jedna dva tri ctyri pet sest", "  \x8Elu\x9Dou\xE8k\xFD", "tri"};  // Žluťoučký
     SetUnmodifiedText(saved);
-    form->rightEdge = 10;
+    form->Settings().hraniceZlomu = 10;
     const auto undoAndRedo = [&](const char* tool) {
         const Text after = Lines();
         EXPECT_NE(after, saved) << tool;
         Key(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(Lines(), saved) << tool;
-        EXPECT_FALSE(form->modified) << tool;
+        EXPECT_FALSE(form->Document().Modified()) << tool;
         Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(Lines(), after) << tool;
-        EXPECT_TRUE(form->modified) << tool;
+        EXPECT_TRUE(form->Document().Modified()) << tool;
         Key(Qt::Key_Z, Qt::ControlModifier);
         ASSERT_EQ(Lines(), saved) << tool;
     };
@@ -109,7 +109,7 @@ TEST_F(TFormatting, DeletingALineOfAnEmptyDocumentDoesNothing) {
     ASSERT_EQ(form->Memo1->Lines().Count(), 0);
     Key(Qt::Key_Delete, Qt::AltModifier);
     EXPECT_EQ(form->Memo1->Lines().Count(), 0);
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_TRUE(ui.shown.isEmpty());  // no error box
 }
 
@@ -120,7 +120,7 @@ TEST_F(TFormatting, TheHtmlSkeletonGoesAtTheEndWhereverTheCaretIs) {
     ASSERT_EQ(form->Memo1->Lines().Count(), 10);
     EXPECT_EQ(Lines()[2], "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">");
     EXPECT_EQ(Lines()[9], "</HTML>");
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
 }
 
 TEST_F(TFormatting, ReadOnlyRefusesTheFormatCommands) {
@@ -130,7 +130,7 @@ TEST_F(TFormatting, ReadOnlyRefusesTheFormatCommands) {
     Key(Qt::Key_H, Qt::ControlModifier);
     Key(Qt::Key_Delete, Qt::AltModifier);
     EXPECT_EQ(Lines(), Text{"a"});
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(TFormatting, TheLineEndToggleMarksTheDocumentSoClosingAsks) {
@@ -140,7 +140,7 @@ TEST_F(TFormatting, TheLineEndToggleMarksTheDocumentSoClosingAsks) {
     ShowFocused();
     Key(Qt::Key_U, Qt::AltModifier);
     EXPECT_EQ(form->PanelText(4), "UNIX");
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     Key(Qt::Key_U, Qt::AltModifier);
     EXPECT_EQ(form->PanelText(4), "DOS");
     Key(Qt::Key_U, Qt::AltModifier);
@@ -161,7 +161,7 @@ TEST_F(TFormatting, AddToLinesDialogOnTheWholeTextAndOnTheBlock) {
     });
     form->Action("zackonradku")->trigger();
     EXPECT_EQ(Lines(), (Text{"//a", "//b", "//c"}));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
 
     Select({1, 2}, {2, 3});
     AnswerForm6([](TForm6& d) {

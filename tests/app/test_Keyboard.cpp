@@ -15,7 +15,7 @@ TEST_F(TKeyboard, TypingEditsTheDocumentAndMarksItModified) {
     TypeKeys(form->Memo1, "kun");
     QTest::keyClick(form->Memo1, Qt::Key_Backspace);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"\x8Elu\x9Dou\xE8k\xFD", "ku"}));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(form->PanelText(0), "modifikace");
     QTest::keyClick(form->Memo1, Qt::Key_Z, Qt::ControlModifier);  // the component's undo
     EXPECT_EQ(Lines().back(), "kun");
@@ -30,7 +30,7 @@ TEST_F(TKeyboard, MenuShortcutsComeBeforeTheComponentsKeys) {
     QTest::keyClick(form->Memo1, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(ui.shown, QStringList{"savePrompt"});
     EXPECT_EQ(form->Memo1->Lines().Count(), 0);
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(TKeyboard, EscapeClosesTheWindowWhenEscQuits) {

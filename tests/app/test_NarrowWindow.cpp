@@ -49,7 +49,7 @@ TEST_F(FormTest, AtTheSmallestWidthNothingIsOutOfReach) {
     for (int i = 0; i + 1 < panels.size(); ++i)
         EXPECT_LE(panels[i]->geometry().right(), panels[i + 1]->geometry().left());
     EXPECT_LE(panels.back()->geometry().right(), form->statusBar()->width());
-    form->SetModified(true);
+    form->Document().SetModified(true);
     panels[0]->grab();
     EXPECT_TRUE(panels[0]->width() < panels[0]->fontMetrics().horizontalAdvance("modifikace"));
     EXPECT_EQ(panels[0]->toolTip(), "modifikace");

@@ -128,7 +128,7 @@ TEST_F(TSearch, FindThroughTheDialogAndFindNext) {
     form->findChild<QToolButton*>("SpeedButton8")->click();
     EXPECT_EQ(form->Memo1->SelFrom(), P(7, 1));
     EXPECT_TRUE(form->Form8().kejs->isChecked());
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 }
 
 TEST_F(TSearch, ReplaceAllThroughTheDialogAndReplaceNext) {
@@ -145,7 +145,7 @@ TEST_F(TSearch, ReplaceAllThroughTheDialogAndReplaceNext) {
     QTest::keyClick(form->Memo1, Qt::Key_F7, Qt::ShiftModifier);
     BackToTheWindow();
     EXPECT_EQ(Lines(), (std::vector<std::string>{"1 dva jedna", "jedna"}));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     // The tab order leads from the replacement through seven boxes to "Nahradit vše".
     WhenDialogShown([](QDialog* d) {
         auto* dialog = static_cast<TForm9*>(d);
@@ -216,7 +216,7 @@ TEST_F(TSearch, ReplaceLeavesAReadOnlyDocumentAlone) {
     form->Form9().vse->setChecked(true);
     form->NahrDalsiClick();
     EXPECT_EQ(Lines(), std::vector<std::string>{"abc"});
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(form->Memo1->SelectedText(), "abc");
 }
 
@@ -225,7 +225,7 @@ TEST_F(TSearch, CommandLineFindsAndReplaces) {
     // Commas and equals signs inside the value: the split falls on the last comma.
     Start({QString::fromStdString(Path("a.txt")), "R=x=1,y,a=b"});
     EXPECT_EQ(ReadFile("a.txt"), "a=b\na=b a=b\n");  // saved at once, LF kept
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     EXPECT_EQ(ui.shown, QStringList{});
     form.reset();
 

@@ -21,8 +21,8 @@ TEST_F(TStartup, WithoutSettingsTheWindowTakesItsDefaults) {
     EXPECT_TRUE(form->Action("autokod")->isChecked());
     EXPECT_TRUE(form->Action("CP1250W")->isChecked());
     EXPECT_FALSE(form->Action("PomListaL")->isChecked());
-    EXPECT_TRUE(form->escQuits);
-    EXPECT_EQ(form->rightEdge, 80);
+    EXPECT_TRUE(form->Settings().escKonci);
+    EXPECT_EQ(form->Settings().hraniceZlomu, 80);
     EXPECT_FALSE(form->Panel1->isHidden());
     EXPECT_EQ(form->windowTitle(), "Brousek editor v10.4 ");
     EXPECT_EQ(form->FileName(), "UNTITLED.TXT");
@@ -41,9 +41,9 @@ TEST_F(TStartup, SettingsAreAppliedAndWrittenBackOnClose) {
     EXPECT_TRUE(form->Panel1->isHidden());
     EXPECT_EQ(form->PanelText(2), "Kamenických");
     EXPECT_TRUE(form->Action("Kamenicti1")->isChecked());
-    EXPECT_FALSE(form->escQuits);
+    EXPECT_FALSE(form->Settings().escKonci);
     EXPECT_EQ(form->PanelText(6), "");
-    EXPECT_EQ(form->rightEdge, 72);
+    EXPECT_EQ(form->Settings().hraniceZlomu, 72);
     EXPECT_TRUE(form->Action("PomListaL")->isChecked());
     EXPECT_FALSE(form->Action("PodlePripony")->isChecked());
     EXPECT_TRUE(form->Action("OddCara")->isVisible());
@@ -77,7 +77,7 @@ TEST_F(TStartup, BedpathNamesTheSettingsDirectory) {
     WriteFile("bedpath.ini", "[bed]\ncesta=" + Path("cfg") + "\n");
     WriteFile("cfg/bed.ini", "[bed]\nhraniceZlomu=60\n");
     Start();
-    EXPECT_EQ(form->rightEdge, 60);
+    EXPECT_EQ(form->Settings().hraniceZlomu, 60);
     ASSERT_TRUE(Close());
     EXPECT_TRUE(std::filesystem::exists(dir / "cfg" / "bed.ini"));
     EXPECT_FALSE(std::filesystem::exists(dir / "bed.ini"));
@@ -104,7 +104,7 @@ TEST_F(TStartup, OptionsDialogChangesTheSettingsOnOkOnly) {
     Start();
     ui.optionsAnswers.push_back(std::nullopt);
     form->Volby1Click();
-    EXPECT_TRUE(form->escQuits);
+    EXPECT_TRUE(form->Settings().escKonci);
     TOptionsValues v;
     v.defaultCodePage = 2;
     v.escQuits = false;
@@ -114,9 +114,9 @@ TEST_F(TStartup, OptionsDialogChangesTheSettingsOnOkOnly) {
     v.toolPanelVisible = false;
     ui.optionsAnswers.push_back(v);
     form->Volby1Click();
-    EXPECT_FALSE(form->escQuits);
-    EXPECT_EQ(form->defaultCodePage, 2);
-    EXPECT_EQ(form->currentCodePage, 4);  // takes effect at the next start
+    EXPECT_FALSE(form->Settings().escKonci);
+    EXPECT_EQ(form->Settings().implicitniKodovani, 2);
+    EXPECT_EQ(form->Document().CodePage(), 4);  // takes effect at the next start
     EXPECT_FALSE(form->Action("autokod")->isChecked());
     EXPECT_TRUE(form->Action("PomListaL")->isChecked());
     EXPECT_EQ(form->PanelText(6), "");
@@ -126,10 +126,10 @@ TEST_F(TStartup, OptionsDialogChangesTheSettingsOnOkOnly) {
 TEST_F(TStartup, EscQuitsOnlyWhenSet) {
     Start();
     form->show();
-    form->escQuits = false;
+    form->Settings().escKonci = false;
     form->Konec1Click();
     EXPECT_TRUE(form->isVisible());
-    form->escQuits = true;
+    form->Settings().escKonci = true;
     form->Konec1Click();
     EXPECT_FALSE(form->isVisible());
 }

@@ -49,7 +49,7 @@ TEST_F(UnsavedWork, TypingIsRestoredIntoItsDocumentAfterACrash) {
     EXPECT_EQ(ui.lastUnsavedWork[0].document.toStdString(), Path("dopis.txt"));
     EXPECT_EQ(Lines(), (std::vector<std::string>{"\xC8" "au Prvn\xED \xF8\xE1" "dka", "Druh\xE1"}));
     EXPECT_EQ(form->FileName().toStdString(), Path("dopis.txt"));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_FALSE(form->Memo1->CanUndo());  // undo starts from the recovered text
     EXPECT_EQ(ReadFile("dopis.txt"), "První řádka\r\nDruhá\r\n");  // not saved
     // Saving ends the journal; the file keeps its line ends.
@@ -69,7 +69,7 @@ TEST_F(UnsavedWork, AFileChangedSinceOpensTheRecoveredTextAsANewDocument) {
     form->OfferUnsavedWork();
     EXPECT_EQ(Lines(), std::vector<std::string>{"xp\xF9vodn\xED"});
     EXPECT_EQ(form->FileName(), TForm1::kUntitled);
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_TRUE(ui.shown.back().startsWith("information: Soubor " + QString::fromStdString(Path("dopis.txt")) +
                                            QString::fromUtf8(" se od neuložených změn změnil")));
     EXPECT_EQ(ReadFile("dopis.txt"), "a meanwhile another program wrote this\n");
@@ -114,6 +114,6 @@ TEST_F(UnsavedWork, OpeningAFileWithUnsavedWorkOffersItForThatFile) {
     ASSERT_EQ(ui.lastUnsavedWork.size(), 1u);  // only that file's
     EXPECT_EQ(ui.lastUnsavedWork[0].document.toStdString(), Path("b.txt"));
     EXPECT_EQ(Lines(), std::vector<std::string>{"yb"});
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(Journals(), 2u);  // a.txt's waits; b.txt's goes on with the document
 }

@@ -41,7 +41,7 @@ TEST_F(TWrapping, CtrlAltZWrapsTheDocumentAndFlagsIt) {
     form->Memo1->SetCaretXY({1, 2});
     QTest::keyClick(form->Memo1, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(Lines(), (Text{"aaa bbb ", "ccc ddd ", "eee"}));
-    EXPECT_TRUE(form->modified);
+    EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(form->PanelText(0), "modifikace");
     QTest::keyClick(form->Memo1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Lines(), (Text{"aaa bbb ccc ddd", "eee"}));
@@ -63,7 +63,7 @@ TEST_F(TWrapping, TheWidthDialogAcceptsOnlyWidths) {
     ui.expectErrors = true;
     ui.inputAnswers = {"80", "60", "abc", "0", "-3", "40000"};  // the first as if cancelled
     for (int i = 0; i < 6; ++i) form->Action("Dlkadkupidkovmzlomu1")->trigger();
-    EXPECT_EQ(form->rightEdge, 60);
+    EXPECT_EQ(form->Settings().hraniceZlomu, 60);
     EXPECT_EQ(form->Memo1->RightEdge(), 60);
     EXPECT_EQ(ui.shown,
               (QStringList{"input: zadejte počet znaků", "input: zadejte počet znaků",
@@ -79,7 +79,7 @@ TEST_F(TWrapping, AWidthInBedIniThatNoWrapCanUseIsTheDefault) {
     for (const char* value : {"0", "-1", "40000", "x"}) {
         WriteFile("bed.ini", std::string("[bed]\nhraniceZlomu=") + value + "\n");
         Start();
-        EXPECT_EQ(form->rightEdge, 80) << value;
+        EXPECT_EQ(form->Settings().hraniceZlomu, 80) << value;
         form.reset();
     }
 }
@@ -91,7 +91,7 @@ TEST_F(TWrapping, WrapOnLoadKeepsTheFilesLineEnds) {
     WriteFile("unix.txt", "aaa bbb ccc ddd\neee\n");
     Start({QString::fromStdString(Path("dos.txt")), "C=Q"});
     EXPECT_EQ(ReadFile("dos.txt"), "aaa bbb \r\nccc ddd \r\neee\r\n");
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
     form.reset();
     Start({QString::fromStdString(Path("unix.txt")), "C=Q"});
     EXPECT_EQ(ReadFile("unix.txt"), "aaa bbb \nccc ddd \neee\n");
@@ -166,5 +166,5 @@ TEST_F(TWrapping, AReadOnlyDocumentIsNotWrapped) {
     form->Action("readonly")->trigger();
     form->Action("Provedkovzlom1")->trigger();
     EXPECT_EQ(Lines(), Text{"aaa bbb ccc ddd"});
-    EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Document().Modified());
 }

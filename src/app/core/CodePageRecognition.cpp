@@ -218,7 +218,7 @@ std::optional<TBedCodePage> RecogniseCodePage(std::string_view bytes, TBedCodePa
         if (!ReadAlike(present, cp, best) && scores[best] - scores[cp] < kMinLead) return std::nullopt;
     if (ReadAlike(present, preferred, best) && IsByteCodePage(preferred)) return preferred;
     // Of the code pages that read the sample alike, the one of today's files first.
-    for (int cp : {cpCP1250, cpISO88592, cpPCLatin2, cpKamenicky, cpKOI8CS})
-        if (ReadAlike(present, cp, best)) return TBedCodePage(cp);
+    for (const TBedCodePageRow& row : kCodePages)
+        if (IsByteCodePage(row.codePage) && ReadAlike(present, row.codePage, best)) return row.codePage;
     return TBedCodePage(best);
 }

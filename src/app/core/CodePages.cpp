@@ -234,12 +234,33 @@ std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& l
 void Decode(int codePage, std::string& line) { DecodeBytes(codePage, line.data(), line.size()); }
 void Encode(int codePage, std::string& line) { EncodeBytes(codePage, line.data(), line.size()); }
 
-namespace {
-constexpr std::array<std::string_view, kCodePageCount> kNames = {
-    "Kamenických", "ISO-8859-2", "KOI8 ČS", "PC Latin 2", "CP1250", "UTF-8"};
+const std::array<TBedCodePageRow, kCodePageCount> kCodePages = {{
+    {cpCP1250, "CP1250", "CP 1250", "WC", "CP 1250", {".CP1250", ".WIN"}, 1, "CP1250W", "&CP 1250 (Win)"},
+    {cpISO88592, "ISO-8859-2", "ISO-8859-2", "2I", "ISO-8859-2", {".IL2", ".ISOLAT2", ".ISO8859"}, 0, "ISO8859",
+     "&ISO-8859-2 (Unix)"},
+    {cpPCLatin2, "PC Latin 2", "PC Latin 2", "LP", "PC Latin 2", {".PCL2", ".L2"}, 2, "PCLatin2",
+     "&PC Latin 2 (DOS,OS/2)"},
+    {cpKamenicky, "Kamenických", "Kamenických", "K", "kód Kamenických", {".KAM"}, 3, "Kamenicti1",
+     "&Kameničtí (DOS)"},
+    {cpKOI8CS, "KOI8 ČS", "KOI8 ČS", "8", "KOI8 ČS", {".KOI", ".8CS", ".KOI8CS"}, 4, "koi8cs", "KOI&8 ČS (Amiga)"},
+    {cpUTF8, "UTF-8", "UTF-8", "U",
+     "UTF-8 (soubor se znaky, které CP 1250 nemá, zůstane nepřevedený a jen pro čtení)", {}, -1, "UTF8", "&UTF-8"},
+}};
+
+const TBedCodePageRow& CodePageRow(int codePage) {
+    const int checked = Checked(codePage);
+    return *std::find_if(kCodePages.begin(), kCodePages.end(),
+                         [&](const TBedCodePageRow& row) { return row.codePage == checked; });
 }
 
-std::string_view CodePageName(int codePage) { return kNames[Checked(codePage)]; }
+std::optional<TBedCodePage> CodePageOfLetter(char letter) {
+    const char upper = letter >= 'a' && letter <= 'z' ? char(letter - 'a' + 'A') : letter;
+    for (const TBedCodePageRow& row : kCodePages)
+        if (row.letters.find(upper) != std::string_view::npos) return row.codePage;
+    return std::nullopt;
+}
+
+std::string_view CodePageName(int codePage) { return CodePageRow(codePage).name; }
 
 std::string CodePageMisfitMessage(const TBedCodePageMisfit& misfit, int fileCodePage) {
     char buffer[96];
@@ -266,36 +287,8 @@ std::string CodePageMisfitMessage(const TBedCodePageMisfit& misfit, int fileCode
 
 std::string CodePageTitleSuffix(int codePage) {
     if (Checked(codePage) == cpCP1250) return {};
-    return " v kódování " + std::string(kNames[codePage]);
+    return " v kódování " + std::string(CodePageName(codePage));
 }
-
-const std::array<TBedCodePageMenuItem, kCodePageCount> kCodePageMenuItems = {{
-    {cpCP1250, "CP1250W", "&CP 1250 (Win)"},
-    {cpISO88592, "ISO8859", "&ISO-8859-2 (Unix)"},
-    {cpPCLatin2, "PCLatin2", "&PC Latin 2 (DOS,OS/2)"},
-    {cpKamenicky, "Kamenicti1", "&Kameničtí (DOS)"},
-    {cpKOI8CS, "koi8cs", "KOI&8 ČS (Amiga)"},
-    {cpUTF8, "UTF8", "&UTF-8"},
-}};
-const std::string_view kCodePageMenuLabel = "Ukládat / nahrávat v :";
-const std::string_view kAutoCodePageCaption = "&Automatická změna kódování";
-
-namespace {
-
-struct ExtensionRule {
-    TBedCodePage codePage;
-    std::array<std::string_view, 3> texts;  // unused slots are empty
-};
-// Order matters: a later match overrides an earlier one (x.win.il2 is CP 1250).
-constexpr std::array<ExtensionRule, 5> kExtensionRules = {{
-    {cpISO88592, {".IL2", ".ISOLAT2", ".ISO8859"}},
-    {cpCP1250, {".CP1250", ".WIN"}},
-    {cpPCLatin2, {".PCL2", ".L2"}},
-    {cpKamenicky, {".KAM"}},
-    {cpKOI8CS, {".KOI", ".8CS", ".KOI8CS"}},
-}};
-
-}  // namespace
 
 std::optional<TBedCodePage> CodePageNamedBy(std::string_view fileName) {
     // Only the file's own name: on this platform directories such as ~/.wine or ~/.kamil are
@@ -303,13 +296,14 @@ std::optional<TBedCodePage> CodePageNamedBy(std::string_view fileName) {
     const auto slash = fileName.rfind('/');
     const std::string name =
         BedAsciiUpperCase(std::string(slash == std::string_view::npos ? fileName : fileName.substr(slash + 1)));
-    std::optional<TBedCodePage> chosen;
-    for (const auto& rule : kExtensionRules)
-        if (std::any_of(rule.texts.begin(), rule.texts.end(), [&](std::string_view t) {
-                return !t.empty() && name.find(t) != std::string::npos;
-            }))
-            chosen = rule.codePage;
-    return chosen;
+    const TBedCodePageRow* chosen = nullptr;
+    for (const TBedCodePageRow& row : kCodePages)
+        if ((!chosen || row.nameRank > chosen->nameRank) &&
+            std::any_of(row.nameTexts.begin(), row.nameTexts.end(),
+                        [&](std::string_view t) { return !t.empty() && name.find(t) != std::string::npos; }))
+            chosen = &row;
+    if (!chosen) return std::nullopt;
+    return chosen->codePage;
 }
 
 TBedCodePage CodePageForFileName(std::string_view fileName, TBedCodePage current, bool automatic) {

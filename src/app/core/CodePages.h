@@ -85,23 +85,33 @@ std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& l
 // The question before writing anyway, in Czech (UTF-8).
 std::string CodePageMisfitMessage(const TBedCodePageMisfit& misfit, int fileCodePage);
 
-// UTF-8 texts for the user interface.
-std::string_view CodePageName(int codePage);  // status bar, dialog titles: "Kamenických", ...
+// What the program knows of a code page besides its bytes (CodePageCharacters.h and the letters
+// above): one row each, in the order of the Čeština menu, of the options dialog, of the help
+// text and of the preference among code pages that read a sample alike. Texts are UTF-8.
+struct TBedCodePageRow {
+    TBedCodePage codePage;
+    std::string_view name;        // status bar, dialog titles, messages: "Kamenických"
+    std::string_view optionName;  // the options dialog's list
+    std::string_view letters;     // the values of K= that choose it, the first one in the help text first
+    std::string_view help;        // what the help text says of it
+    // Texts that choose it when a file's name holds them (in capitals, any case matches).
+    std::array<std::string_view, 3> nameTexts;
+    // Of two texts in one name, the higher rank's code page wins (x.win.il2 is CP 1250).
+    int nameRank;
+    std::string_view menuObject;   // the Čeština menu's item: "CP1250W"
+    std::string_view menuCaption;  // with its '&' access key
+};
+extern const std::array<TBedCodePageRow, kCodePageCount> kCodePages;
+// The row of the code page; CP 1250's for a number that is none.
+const TBedCodePageRow& CodePageRow(int codePage);
+// The code page a value of K= chooses (either case); none for a letter that chooses none.
+std::optional<TBedCodePage> CodePageOfLetter(char letter);
+
+std::string_view CodePageName(int codePage);
 // Appended to the open and save dialogs' titles: empty for CP 1250.
 std::string CodePageTitleSuffix(int codePage);
 
-// The Čeština menu's code-page items, in the order they stand in the menu.
-struct TBedCodePageMenuItem {
-    TBedCodePage codePage;
-    std::string_view objectName;  // "CP1250W", "ISO8859", ...
-    std::string_view caption;     // with its '&' access key
-};
-extern const std::array<TBedCodePageMenuItem, kCodePageCount> kCodePageMenuItems;
-extern const std::string_view kCodePageMenuLabel;      // "Ukládat / nahrávat v :"
-extern const std::string_view kAutoCodePageCaption;    // caption of the `autokod` item
-
-// The code page the extension-like texts in a file's name (see the .cpp) ask for, a later rule
-// overriding an earlier one; none when nothing matches.
+// The code page the texts in a file's own name ask for; none when nothing matches.
 std::optional<TBedCodePage> CodePageNamedBy(std::string_view fileName);
 // The code page a file name asks for: when `automatic` is on, the extension-like texts found
 // in the file's name (see the .cpp) choose it, a later rule overriding an earlier one;

@@ -1,6 +1,9 @@
 #include "CommandLineHelp.h"
 
+#include "CodePages.h"
+
 #include <cstring>
+#include <string>
 
 TInfoRequest FindInfoRequest(int argc, const char* const* argv) {
     for (int i = 1; i < argc; ++i) {
@@ -10,8 +13,24 @@ TInfoRequest FindInfoRequest(int argc, const char* const* argv) {
     return TInfoRequest::None;
 }
 
+namespace {
+
+// "  K=W, K=C     CP 1250": a line for each code page.
+std::string CodePageOptionLines() {
+    std::string lines;
+    for (const TBedCodePageRow& row : kCodePages) {
+        std::string options;
+        for (const char letter : row.letters) options += std::string(options.empty() ? "" : ", ") + "K=" + letter;
+        lines += "  " + options + std::string(options.size() < 13 ? 13 - options.size() : 1, ' ') +
+                 std::string(row.help) + "\n";
+    }
+    return lines;
+}
+
+}  // namespace
+
 std::string_view UsageText() {
-    return R"(Použití: bed [SOUBOR | PÍSMENO=HODNOTA]...
+    static const std::string text = R"(Použití: bed [SOUBOR | PÍSMENO=HODNOTA]...
 Brousek editor, textový editor pro češtinu.
 
 Parametr s rovnítkem je volba, jiný parametr je jméno souboru, který se otevře (soubor
@@ -19,13 +38,8 @@ jménem "--help" otevřete jako "./--help"). Parametry se zpracují zleva doprav
 na soubor jmenovaný před ní, volby K= a 6= na soubory jmenované za nimi.
 
 Kódování souborů jmenovaných dál (K=):
-  K=W, K=C     CP 1250
-  K=2, K=I     ISO-8859-2
-  K=L, K=P     PC Latin 2
-  K=K          kód Kamenických
-  K=8          KOI8 ČS
-  K=U          UTF-8 (soubor se znaky, které CP 1250 nemá, zůstane nepřevedený a jen pro čtení)
-  Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...),
+)" +
+           CodePageOptionLines() + R"(  Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...),
   a když ta nic neříká a volba K= před souborem nestojí, pozná se kódování podle obsahu.
 Dokumenty T602 (6=):
   6=?          zeptat se, jak dokument otevřít
@@ -76,6 +90,7 @@ Nastavení je v souboru bed.ini vedle programu, nebo v adresáři, který jmenuj
 v sekci [bed] souboru bedpath.ini vedle programu. Nainstalovaný program, do jehož adresáře
 uživatel nesmí zapisovat, má nastavení v ~/.config/bed/.
 )";
+    return text;
 }
 
 std::string VersionText() { return std::string("Brousek editor ") + BED_VERSION + "\n"; }

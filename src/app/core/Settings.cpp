@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <type_traits>
+#include <variant>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,76 +18,102 @@ namespace {
 const std::string kBed = "bed";
 
 std::string RecentSection(int k) { return "soubor" + std::to_string(k); }
+
+bool IsTextColor(int color) { return (color >= 0 && color <= 0xFFFFFF) || color == clWindowText; }
+bool IsUsableWrapWidth(int width) { return IsWrapWidth(width); }
+
+template <class Record>
+using TMember = std::variant<int Record::*, bool Record::*, std::string Record::*>;
+
+// One row per key: its name as it is written (keys match ignoring case, so files that spell
+// it otherwise still read), the setting, and for a number the values it may take (another
+// reads like a value that is not a number). Written in this order.
+template <class Record>
+struct TKey {
+    const char* name;
+    TMember<Record> member;
+    bool (*usable)(int) = nullptr;
+};
+
+const TKey<TBedSettings> kBedKeys[] = {
+    {"vyska", &TBedSettings::vyska},
+    {"sirka", &TBedSettings::sirka},
+    {"y", &TBedSettings::y},
+    {"x", &TBedSettings::x},
+    {"hraniceZlomu", &TBedSettings::hraniceZlomu, IsUsableWrapWidth},
+    {"font", &TBedSettings::font},
+    {"fontCharset", &TBedSettings::fontCharset},
+    {"ukladaciCesta", &TBedSettings::ukladaciCesta},
+    {"nahravaciCesta", &TBedSettings::nahravaciCesta},
+    {"filterIndex", &TBedSettings::filterIndex},
+    {"velikostFontu", &TBedSettings::velikostFontu},
+    {"barvaFontu", &TBedSettings::barvaFontu, IsTextColor},
+    {"podlePripony", &TBedSettings::podlePripony},
+    {"pomListaL", &TBedSettings::pomListaL},
+    {"autokodovani", &TBedSettings::autokodovani},
+    {"rozpoznatKodovani", &TBedSettings::rozpoznatKodovani},
+    {"zalamovani", &TBedSettings::zalamovani},
+    {"ukazHraniciZlomu", &TBedSettings::ukazHraniciZlomu},
+    {"escKonci", &TBedSettings::escKonci},
+    {"panelV", &TBedSettings::panelV},
+    {"autoZalam", &TBedSettings::autoZalam},
+    {"implicitniKodovani", &TBedSettings::implicitniKodovani},
+    {"kontrolaPravopisu", &TBedSettings::kontrolaPravopisu},
+};
+
+// Sections "soubor1".."soubor5", one recent file each.
+const TKey<TSouborMenu> kRecentKeys[] = {
+    {"jmeno", &TSouborMenu::name},
+    {"x", &TSouborMenu::x},
+    {"y", &TSouborMenu::y},
+};
+
+template <class Record, std::size_t N>
+void ReadKeys(const TIniFile& ini, const std::string& section, const TKey<Record> (&keys)[N], Record& r) {
+    for (const TKey<Record>& key : keys)
+        std::visit(
+            [&](auto Record::*member) {
+                auto& value = r.*member;
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, std::string>) {
+                    value = ini.ReadString(section, key.name, value);
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    value = ini.ReadBool(section, key.name, value);
+                } else {
+                    const int read = ini.ReadInteger(section, key.name, value);
+                    if (!key.usable || key.usable(read)) value = read;
+                }
+            },
+            key.member);
+}
+
+template <class Record, std::size_t N>
+void WriteKeys(TIniFile& ini, const std::string& section, const TKey<Record> (&keys)[N], const Record& r) {
+    for (const TKey<Record>& key : keys)
+        std::visit(
+            [&](auto Record::*member) {
+                const auto& value = r.*member;
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, std::string>) ini.WriteString(section, key.name, value);
+                else if constexpr (std::is_same_v<T, bool>) ini.WriteBool(section, key.name, value);
+                else ini.WriteInteger(section, key.name, value);
+            },
+            key.member);
+}
+
 }  // namespace
 
 TBedSettings ReadSettings(const TIniFile& ini) {
     TBedSettings s;
-    s.vyska = ini.ReadInteger(kBed, "vyska", s.vyska);
-    s.sirka = ini.ReadInteger(kBed, "sirka", s.sirka);
-    s.y = ini.ReadInteger(kBed, "y", s.y);
-    s.x = ini.ReadInteger(kBed, "x", s.x);
-    s.panelV = ini.ReadBool(kBed, "panelV", s.panelV);
-    s.font = ini.ReadString(kBed, "font", s.font);
-    s.velikostFontu = ini.ReadInteger(kBed, "velikostFontu", s.velikostFontu);
-    s.fontCharset = ini.ReadInteger(kBed, "fontCharset", s.fontCharset);
-    const TColor color = ini.ReadInteger(kBed, "barvaFontu", s.barvaFontu);
-    if ((color >= 0 && color <= 0xFFFFFF) || color == clWindowText) s.barvaFontu = color;
-    s.autokodovani = ini.ReadBool(kBed, "autokodovani", s.autokodovani);
-    s.rozpoznatKodovani = ini.ReadBool(kBed, "rozpoznatKodovani", s.rozpoznatKodovani);
-    const std::string documents = DefaultDocumentDirectory(StartedFromTerminal());
-    s.ukladaciCesta = ini.ReadString(kBed, "ukladaciCesta", documents);
-    s.nahravaciCesta = ini.ReadString(kBed, "nahravaciCesta", documents);
-    s.filterIndex = ini.ReadInteger(kBed, "filterIndex", s.filterIndex);
-    s.podlePripony = ini.ReadBool(kBed, "PodlePripony", s.podlePripony);
-    s.pomListaL = ini.ReadBool(kBed, "pomListaL", s.pomListaL);
-    s.zalamovani = ini.ReadBool(kBed, "zalamovani", s.zalamovani);
-    s.implicitniKodovani = ini.ReadInteger(kBed, "implicitniKodovani", s.implicitniKodovani);
-    s.escKonci = ini.ReadBool(kBed, "escKonci", s.escKonci);
-    s.autoZalam = ini.ReadBool(kBed, "autoZalam", s.autoZalam);
-    s.ukazHraniciZlomu = ini.ReadBool(kBed, "ukazHraniciZlomu", s.ukazHraniciZlomu);
-    // A width no wrap can use is taken like a value that is not a number.
-    const int width = ini.ReadInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
-    if (IsWrapWidth(width)) s.hraniceZlomu = width;
-    s.kontrolaPravopisu = ini.ReadBool(kBed, "kontrolaPravopisu", s.kontrolaPravopisu);
-    for (int k = 1; k <= 5; ++k) {
-        TSouborMenu& r = s.recent[k - 1];
-        r.name = ini.ReadString(RecentSection(k), "jmeno", "");
-        r.x = ini.ReadInteger(RecentSection(k), "x", 0);
-        r.y = ini.ReadInteger(RecentSection(k), "y", 0);
-    }
+    s.ukladaciCesta = s.nahravaciCesta = DefaultDocumentDirectory(StartedFromTerminal());
+    ReadKeys(ini, kBed, kBedKeys, s);
+    for (int k = 1; k <= 5; ++k) ReadKeys(ini, RecentSection(k), kRecentKeys, s.recent[k - 1]);
     return s;
 }
 
 void WriteSettings(TIniFile& ini, const TBedSettings& s) {
-    ini.WriteInteger(kBed, "vyska", s.vyska);
-    ini.WriteInteger(kBed, "sirka", s.sirka);
-    ini.WriteInteger(kBed, "y", s.y);
-    ini.WriteInteger(kBed, "x", s.x);
-    ini.WriteInteger(kBed, "hraniceZlomu", s.hraniceZlomu);
-    ini.WriteString(kBed, "font", s.font);
-    ini.WriteInteger(kBed, "fontCharset", s.fontCharset);
-    ini.WriteString(kBed, "ukladaciCesta", s.ukladaciCesta);
-    ini.WriteString(kBed, "nahravaciCesta", s.nahravaciCesta);
-    ini.WriteInteger(kBed, "filterIndex", s.filterIndex);
-    ini.WriteInteger(kBed, "velikostFontu", s.velikostFontu);
-    ini.WriteInteger(kBed, "barvaFontu", s.barvaFontu);
-    ini.WriteBool(kBed, "podlePripony", s.podlePripony);
-    ini.WriteBool(kBed, "pomListaL", s.pomListaL);
-    ini.WriteBool(kBed, "autokodovani", s.autokodovani);
-    ini.WriteBool(kBed, "rozpoznatKodovani", s.rozpoznatKodovani);
-    ini.WriteBool(kBed, "zalamovani", s.zalamovani);
-    ini.WriteBool(kBed, "ukazHraniciZlomu", s.ukazHraniciZlomu);
-    ini.WriteBool(kBed, "escKonci", s.escKonci);
-    ini.WriteBool(kBed, "panelV", s.panelV);
-    ini.WriteBool(kBed, "autoZalam", s.autoZalam);
-    ini.WriteInteger(kBed, "implicitniKodovani", s.implicitniKodovani);
-    ini.WriteBool(kBed, "kontrolaPravopisu", s.kontrolaPravopisu);
-    for (int k = 1; k <= 5; ++k) {
-        const TSouborMenu& r = s.recent[k - 1];
-        ini.WriteString(RecentSection(k), "jmeno", r.name);
-        ini.WriteInteger(RecentSection(k), "x", r.x);
-        ini.WriteInteger(RecentSection(k), "y", r.y);
-    }
+    WriteKeys(ini, kBed, kBedKeys, s);
+    for (int k = 1; k <= 5; ++k) WriteKeys(ini, RecentSection(k), kRecentKeys, s.recent[k - 1]);
 }
 
 namespace {

@@ -40,6 +40,9 @@ struct TBedSettings {
     int hraniceZlomu = 80;        // right edge / wrap width
     bool kontrolaPravopisu = false;  // spelling checked
     std::array<TSouborMenu, 5> recent;
+    // For this run only, not in bed.ini:
+    bool tiskSeZvyraznenim = true;  // "Tisknout i se zvýrazněním"
+    bool prehoditYZ = false;        // "Přehodit y a z": typed y and z swap
 };
 
 // Reads section "bed" and "soubor1".."soubor5"; the directories default to
