@@ -106,10 +106,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
     const char v = ValueLetter(value);
     switch (letter) {
         case '6':
-            if (v == '?') document_->T602().SetMode(t602Ask);
-            else if (v == 'C' || v == 'T') document_->T602().SetMode(t602Text);
-            else if (v == 'H') document_->T602().SetMode(t602Html);
-            else if (v == 'N' || v == 'Z') document_->T602().SetMode(t602Leave);
+            if (const auto mode = T602Option(v)) document_->T602().SetMode(*mode);
             break;
         case 'C':
             if (v == 'Q') {
@@ -131,12 +128,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
         case 'F': FindFromCommandLine(value); break;
         case 'K':
             document_->KeepCodePage(true);
-            if (v == '2' || v == 'I') SelectCodePage(cpISO88592);
-            else if (v == '8') SelectCodePage(cpKOI8CS);
-            else if (v == 'C' || v == 'W') SelectCodePage(cpCP1250);
-            else if (v == 'K') SelectCodePage(cpKamenicky);
-            else if (v == 'L' || v == 'P') SelectCodePage(cpPCLatin2);
-            else if (v == 'U') SelectCodePage(cpUTF8);
+            if (const auto codePage = CodePageOption(v)) SelectCodePage(*codePage);
             break;
         case 'L': {
             const int n = ParseNumericOption(value);
