@@ -1,4 +1,5 @@
 // Without a display every question is one line on stderr and takes the answer that loses nothing.
+#include "CodePages.h"
 #include "HeadlessPrompts.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ protected:
 
 TEST_F(HeadlessPrompts, QuestionsAreCancelledWithALineEach) {
     EXPECT_EQ(prompts.AskT602(), t602Ask);
-    prompts.SaveDialog(0);
+    prompts.SaveDialog(cpCP1250);
     prompts.UnsavedWork({{"dokument bez jména", "10.12.26 8:05", "12 bajty", "/s/j1"}});
     prompts.Information("Po přerušeném ukládání:\nSoubor a.txt: vrácen");
     EXPECT_FALSE(prompts.ErrorShown());  // nothing above is a failure of the run
