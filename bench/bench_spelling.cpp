@@ -7,7 +7,7 @@
 #include "BedEdit.h"
 #include "BedSpellSession.h"
 #include "BedTextLines.h"
-#include "HeadlessUiServices.h"
+#include "BenchUiServices.h"
 #include "MainWindow.h"
 
 #include <QAction>
@@ -29,7 +29,7 @@ std::vector<std::filesystem::path> settingsFolders;
 
 struct Window {
     std::filesystem::path dir;
-    HeadlessUiServices ui{nullptr};
+    bench::TUiServices ui;
     std::unique_ptr<TForm1> form;
 };
 

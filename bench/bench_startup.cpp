@@ -4,7 +4,7 @@
 // are read once and split into lines pointing into the block; only the decoding differs.
 #include "BenchCzechText.h"
 #include "CodePages.h"
-#include "HeadlessUiServices.h"
+#include "BenchUiServices.h"
 #include "MainWindow.h"
 
 #include <QApplication>
@@ -39,7 +39,7 @@ void PlainRead(benchmark::State& state) {
 }
 
 void Start(benchmark::State& state, const std::string& name, const QStringList& params) {
-    HeadlessUiServices ui;  // start-up must not ask anything; if it does, stderr says so
+    bench::TUiServices ui;
     Timed(state, name, [&] {
         TForm1 form(ui, kDir, params);
         form.show();

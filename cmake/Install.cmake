@@ -1,5 +1,7 @@
 # Installing in the usual places of a Linux system, and a Debian package of the same files.
 install(TARGETS bed RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window, which bed opens from there (BED_WINDOW_FROM_BIN) when the run has a display.
+install(TARGETS bed-window LIBRARY DESTINATION ${BED_LIB_DIR})
 install(FILES ${BED_HELP_TEXTS} DESTINATION ${BED_DATA_DIR})
 install(FILES ${CMAKE_SOURCE_DIR}/data/${BED_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

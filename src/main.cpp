@@ -1,36 +1,65 @@
-#include "AppIcon.h"
+// One executable for both runs. Without a display the command line runs on the editing
+// component alone and nothing of Qt is loaded; with one, the window library is opened.
 #include "BatchRun.h"
-#include "BedEditCore.h"
-#include "BedEditSystemClipboard.h"
 #include "CommandLineHelp.h"
-#include "FilePathText.h"
-#include "CzechTranslations.h"
-#include "DesktopPalette.h"
-#include "HeadlessUiServices.h"
-#include "Installation.h"
-#include "KeyboardFocus.h"
-#include "MainWindow.h"
+#include "DisplayChoice.h"
+#include "HeadlessPrompts.h"
 #include "SaveNotes.h"
 #include "UnsavedJournals.h"
+#include "WindowEntry.h"
 #include "XdgDirs.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QStringList>
-#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
+#include <dlfcn.h>
+#include <unistd.h>
+
 namespace {
 
 // What the start found of saves a crash or a kill interrupted, and what it did about them.
-void TellRecovery(UiServices& ui, const std::vector<std::string>& reports) {
+void TellRecovery(TBedHeadlessPrompts& prompts, const std::vector<std::string>& reports) {
     if (reports.empty()) return;
     std::string text = "Po přerušeném ukládání:";
     for (const std::string& report : reports) text += "\n" + report;
-    ui.InformationBox(QString::fromStdString(text));
+    prompts.Information(text);
+}
+
+int RunWithoutDisplay(int argc, char** argv, const TBedStart& start) {
+    TBedHeadlessPrompts prompts;
+    TellRecovery(prompts, start.recovered);
+    TBedBatchRun run(prompts, ProgramDirectory());
+    run.Run(CommandLineParams(argc, argv));
+    // A batch run keeps no journal of its own edits (it drops what it doesn't save), but it
+    // names the journals a crash left, for a run with a display to offer.
+    if (!start.stateHome.empty()) {
+        SetUnsavedJournalDirectory(start.stateHome + "/bed/unsaved");
+        run.NameUnsavedWork();
+    }
+    const int status = run.Finish();
+    // The files are written and closed: nothing left needs tearing down.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+// Beside the executable in a build, in the private library folder once installed.
+int RunWithWindow(int argc, char** argv, const TBedStart& start) {
+    const std::string programDir = ProgramDirectory();
+    void* library = nullptr;
+    for (const std::string& path : {programDir + BED_WINDOW_LIBRARY,
+                                    programDir + BED_WINDOW_FROM_BIN "/" BED_WINDOW_LIBRARY}) {
+        if (::access(path.c_str(), F_OK) != 0) continue;
+        library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        break;
+    }
+    auto* windowMain = library ? reinterpret_cast<TBedWindowMain*>(::dlsym(library, kBedWindowEntry)) : nullptr;
+    if (!windowMain) {
+        const char* reason = library ? ::dlerror() : "knihovna " BED_WINDOW_LIBRARY " nebyla nalezena";
+        std::fprintf(stderr, "bed: Okno nelze otevřít: %s\n", reason ? reason : "");
+        return kExitFailure;
+    }
+    return windowMain(argc, argv, start);
 }
 
 }  // namespace
@@ -44,58 +73,12 @@ int main(int argc, char** argv) {
     // A save beyond the file-size limit must fail with an error box, not kill the program.
     std::signal(SIGXFSZ, SIG_IGN);
     // Saves that a crash or a kill interrupted are cleaned up before anything is opened.
-    const std::string stateHome = XdgStateHome(std::getenv);
-    std::vector<std::string> recovered;
-    if (!stateHome.empty()) {
-        SetSaveNotesDirectory(stateHome + "/bed/saves");
-        recovered = RecoverInterruptedSaves();
+    TBedStart start;
+    start.stateHome = XdgStateHome(std::getenv);
+    if (!start.stateHome.empty()) {
+        SetSaveNotesDirectory(start.stateHome + "/bed/saves");
+        start.recovered = RecoverInterruptedSaves();
     }
-    PrepareForEnvironment();
-    // Named before the application object exists: naming it afterwards costs a batch run time.
-    QCoreApplication::setApplicationName(kBedWindowClass);
-    QApplication app(argc, argv);
-    const bool headless = SettleHeadless(QGuiApplication::platformName());
-    TBedEditSystemClipboard clipboard;
-    TCustomBedEdit::SetDefaultClipboard(&clipboard);
-    // From argv as the system gave them (Qt has taken its own options out): a file name that is
-    // not UTF-8 still names its file.
-    QStringList params;
-    for (int i = 1; i < argc; ++i) params << PathText(argv[i]);
-    std::string programDir = QDir(QCoreApplication::applicationDirPath()).absolutePath().toStdString();
-    if (programDir.empty() || programDir.back() != '/') programDir += '/';
-    if (headless) {
-        HeadlessUiServices ui;
-        TellRecovery(ui, recovered);
-        TForm1 form(ui, programDir, params);
-        // A batch run keeps no journal of its own edits (it drops what it doesn't save), but it
-        // names the journals a crash left, for a run with a display to offer.
-        if (!stateHome.empty()) {
-            SetUnsavedJournalDirectory(stateHome + "/bed/unsaved");
-            form.OfferUnsavedWork();
-        }
-        // Nothing left needs tearing down (the files are written and closed), and taking the
-        // window and Qt apart would cost a batch run a good part of its time.
-        const int status = FinishHeadlessRun(form, ui);
-        std::fflush(nullptr);
-        std::_Exit(status);
-    }
-    // Only a run with a window shows Qt's own texts; a batch run doesn't load them.
-    InstallCzechTranslations(app);
-    FollowDesktopColorScheme(app);
-    app.setWindowIcon(BedAppIcon());
-    app.setDesktopFileName(kBedAppId);
-    QtUiServices ui(nullptr);
-    if (!stateHome.empty()) SetUnsavedJournalDirectory(stateHome + "/bed/unsaved");
-    TForm1 form(ui, programDir, params);
-    if (form.Terminated()) return ExitStatus(ui);
-    ui.SetParent(&form);
-    form.show();
-    KeepKeyboardWithWindow(&form);
-    // Told once the window stands, so the message has something to stand over.
-    QTimer::singleShot(0, &form, [&] {
-        TellRecovery(ui, recovered);
-        form.OfferUnsavedWork();
-    });
-    const int status = app.exec();
-    return status != kExitSuccess ? status : ExitStatus(ui);
+    if (HasDisplay(argc, argv, std::getenv)) return RunWithWindow(argc, argv, start);
+    return RunWithoutDisplay(argc, argv, start);
 }

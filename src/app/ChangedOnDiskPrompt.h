@@ -1,15 +1,11 @@
 #pragma once
 // The prompt before a save would overwrite what another program wrote to the document's file.
+#include "PromptTexts.h"
 #include "UiServices.h"
 
 #include <QString>
 
 class QWidget;
-
-inline constexpr const char* kChangedOnDiskCaption = "Soubor se změnil na disku";
-
-// The question, naming the file.
-QString ChangedOnDiskText(const QString& fileName);
 
 // Asks with the buttons "Přepsat", "Načíst znovu" and "Zrušit"; Esc and the frame cancel, and so
 // does Enter: nothing is lost unless the user chooses.

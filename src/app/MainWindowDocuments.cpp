@@ -7,6 +7,7 @@
 #include "BedEdit.h"
 #include "CodePages.h"
 #include "FilePaths.h"
+#include "PromptTexts.h"
 #include "X11IconName.h"
 
 #include <QAction>
@@ -52,7 +53,7 @@ TFileDialogRequest TForm1::OpenRequest(const char* title) const {
 
 TFileDialogRequest TForm1::SaveRequest() const {
     TFileDialogRequest request;
-    request.title = "Uložit soubor" + Utf8(CodePageTitleSuffix(document_->CodePage()));
+    request.title = QString::fromStdString(SaveDialogTitle(document_->CodePage()));
     request.filter = QString::fromUtf8("jakýkoli soubor|*.*");
     request.initialDir = PathText(settings_.ukladaciCesta);
     request.fileName = FileName();

@@ -111,10 +111,7 @@ void TForm1::RunOption(char letter, const std::string& value) {
     const char v = ValueLetter(value);
     switch (letter) {
         case '6':
-            if (v == '?') document_->T602().SetMode(t602Ask);
-            else if (v == 'C' || v == 'T') document_->T602().SetMode(t602Text);
-            else if (v == 'H') document_->T602().SetMode(t602Html);
-            else if (v == 'N' || v == 'Z') document_->T602().SetMode(t602Leave);
+            if (const auto mode = T602Option(v)) document_->T602().SetMode(*mode);
             break;
         case 'C':
             if (v == 'Q') {

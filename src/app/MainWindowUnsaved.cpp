@@ -9,11 +9,10 @@
 #include "UnsavedJournal.h"
 #include "UnsavedJournals.h"
 #include "UnsavedWorkDialog.h"
+#include "UnsavedWorkText.h"
 #include "FileChecksum.h"
 
 #include <QAction>
-#include <QDateTime>
-#include <QLocale>
 #include <QTimer>
 
 #include <cstdlib>
@@ -23,10 +22,6 @@ namespace {
 // How often the caret and the document's state go to the journal, when they changed; the edits
 // themselves go as they happen.
 constexpr int kJournalNoteMs = 400;
-
-QString SizeText(size_t bytes) {
-    return QLocale(QLocale::Czech).formattedDataSize(qint64(bytes), 1, QLocale::DataSizeTraditionalFormat);
-}
 
 }  // namespace
 
@@ -51,11 +46,9 @@ void TForm1::OfferUnsavedWork(const std::string& onlyFile) {
     while (!journals.empty()) {
         std::vector<TUnsavedWorkEntry> entries;
         for (const TBedOrphanJournal& j : journals) {
-            const TBedJournalContents& c = j.contents;
-            entries.push_back({c.base.fromFile ? PathText(c.base.path) : QString::fromUtf8("dokument bez jména"),
-                               QLocale(QLocale::Czech).toString(QDateTime::fromMSecsSinceEpoch(j.modifiedNs / 1000000),
-                                                                QLocale::ShortFormat),
-                               SizeText(c.editBytes), PathText(j.path)});
+            const TBedUnsavedWorkText t = UnsavedWorkText(j);
+            entries.push_back({PathText(t.document), QString::fromStdString(t.lastChange),
+                               QString::fromStdString(t.changes), PathText(t.journal)});
         }
         int chosen = 0;
         const TUnsavedWorkAnswer answer = ui_.UnsavedWorkPrompt(entries, chosen);

@@ -1,10 +1,8 @@
 #pragma once
 // The T602 prompt "Soubor je v T602".
-#include <QDialog>
+#include "PromptTexts.h"
 
-inline constexpr const char* kT602PromptCaption = "Soubor je v T602";
-inline constexpr const char* kT602PromptQuestion[] = {"Hmm... vypadá to, že tento soubor je napsán v T602.",
-                                                      "Jak ho chcete otevřít?"};
+#include <QDialog>
 
 class Ttesestka : public QDialog {
     Q_OBJECT

@@ -8,10 +8,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-QString UnsavedWorkLine(const TUnsavedWorkEntry& e) {
-    return QString::fromUtf8("%1 (naposledy změněn %2, změny %3) čeká v %4").arg(e.document, e.lastChange, e.changes, e.journal);
-}
-
 TUnsavedWorkAnswer AskUnsavedWork(QWidget* parent, const std::vector<TUnsavedWorkEntry>& entries, int& chosen) {
     QDialog dialog(parent);
     dialog.setWindowTitle(QString::fromUtf8(kUnsavedWorkCaption));

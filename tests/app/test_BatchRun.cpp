@@ -6,9 +6,11 @@
 #include "UnsavedJournal.h"
 #include "UnsavedJournals.h"
 #include "BedEditStringList.h"
+#include "WindowEntry.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +20,7 @@
 #include <csignal>
 #include <functional>
 
+#include <dlfcn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -41,6 +44,7 @@ protected:
     // (written by someone trying the editor there) changes what the runs do.
     static inline fs::path programDir;
     fs::path dir;
+    QProcessEnvironment environment;  // set for the runs besides what Run sets
 
     static void SetUpTestSuite() {
         char tmpl[] = "/tmp/bedbatchprogXXXXXX";
@@ -93,6 +97,7 @@ protected:
             env.remove(name);
         if (callerChoosesPlatform) env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_STATE_HOME", QString::fromStdString(StateHome()));
+        env.insert(environment);
         bed.setProcessEnvironment(env);
         bed.setWorkingDirectory(QString::fromStdString(dir.string()));
         if (inChild) bed.setChildProcessModifier(inChild);
@@ -353,4 +358,23 @@ TEST_F(BatchRun, UnsavedWorkACrashLeftIsNamedButNeverApplied) {
     EXPECT_TRUE(run.errLines[0].endsWith(QString::fromUtf8("; obnovit ho lze po spuštění s obrazovkou")));
     EXPECT_EQ(std::distance(fs::directory_iterator(journals), {}), 1);  // kept for a run with a display
     EXPECT_EQ(ReadFile("a.txt"), "a\n");
+}
+
+TEST_F(BatchRun, OnlyAWindowLoadsTheGui) {
+    WriteFile("dopis.kam", "\x9B\x8F a\r\n");
+    environment.insert("LD_DEBUG", "files");
+    const TBedRun run = Run({"dopis.kam", "K=W", "R=a,b", "C=Q"});
+    ASSERT_TRUE(run.ended);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(ReadFile("dopis.kam"), "\x8A\xC1 b\r\n");
+    // Every object the run mapped is named: the C library, and none of the GUI.
+    const QStringList mapped = run.errLines.filter(QRegularExpression("file=\\S+"));
+    EXPECT_FALSE(mapped.filter("libc.so").isEmpty()) << run.Err().toStdString();
+    for (const char* gui : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libbed-window"})
+        EXPECT_TRUE(mapped.filter(gui).isEmpty()) << gui;
+
+    // The window is there for a run with a display.
+    void* window = ::dlopen(BED_WINDOW_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(window, nullptr) << ::dlerror();
+    EXPECT_NE(::dlsym(window, kBedWindowEntry), nullptr);
 }

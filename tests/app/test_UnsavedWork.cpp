@@ -4,8 +4,11 @@
 #include "FormFixture.h"
 
 #include "UnsavedJournals.h"
+#include "UnsavedWorkText.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QLocale>
 
 namespace fs = std::filesystem;
 
@@ -116,4 +119,19 @@ TEST_F(UnsavedWork, OpeningAFileWithUnsavedWorkOffersItForThatFile) {
     EXPECT_EQ(Lines(), std::vector<std::string>{"yb"});
     EXPECT_TRUE(form->Document().Modified());
     EXPECT_EQ(Journals(), 2u);  // a.txt's waits; b.txt's goes on with the document
+}
+
+// The offer's times and sizes are formed without Qt, for a run without a display too; they read
+// as Qt's Czech locale writes them.
+TEST(UnsavedWorkText, TimesAndSizesReadAsQtsCzech) {
+    const QLocale czech(QLocale::Czech);
+    for (const int64_t ms : {int64_t(0), int64_t(1765005500123), int64_t(1765375500999), int64_t(4102444799000)})
+        EXPECT_EQ(QString::fromStdString(CzechShortDateTime(ms)),
+                  czech.toString(QDateTime::fromMSecsSinceEpoch(ms), QLocale::ShortFormat))
+            << ms;
+    for (const uint64_t bytes : {0ull, 999ull, 1000ull, 1023ull, 1024ull, 1075ull, 1048575ull, 1048576ull * 1023 + 1,
+                                 123456789ull, 5000000000ull, 1ull << 62})
+        EXPECT_EQ(QString::fromStdString(CzechDataSize(bytes)),
+                  czech.formattedDataSize(qint64(bytes), 1, QLocale::DataSizeTraditionalFormat))
+            << bytes;
 }

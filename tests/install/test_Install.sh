@@ -7,7 +7,8 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-expected=(bin/bed
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+expected=(bin/bed "$libdir/bed/libbed-window.so"
           share/applications/cz.brousek.bed.desktop
           share/bed/BED_FAQ.TXT share/bed/BED_VER.TXT share/bed/HELP.TXT share/bed/OPROG.TXT
           share/metainfo/cz.brousek.bed.metainfo.xml

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "BedTextLetters.h"
+#include "CodePages.h"
 
 #include <cerrno>
 #include <climits>
@@ -23,6 +24,14 @@ TCommandLineParam ClassifyParam(const std::string& param) {
 char ValueLetter(const std::string& value) {
     if (value.empty()) return 0;
     return BedAsciiUpper(value[0]);
+}
+
+std::optional<TBedT602Mode> T602Option(char v) {
+    if (v == '?') return t602Ask;
+    if (v == 'C' || v == 'T') return t602Text;
+    if (v == 'H') return t602Html;
+    if (v == 'N' || v == 'Z') return t602Leave;
+    return std::nullopt;
 }
 
 std::string NotANumberMessage(const std::string& value) {

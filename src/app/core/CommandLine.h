@@ -1,6 +1,9 @@
 #pragma once
 // The editor's command line: file names and options "letter=value", processed left to right.
 // Qt-free.
+#include "T602.h"
+
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -16,6 +19,9 @@ TCommandLineParam ClassifyParam(const std::string& param);
 
 // The first character of an option value, upper-cased (0 for an empty value).
 char ValueLetter(const std::string& value);
+
+// 6=: the T602 mode the value's first letter names; none for another letter.
+std::optional<TBedT602Mode> T602Option(char valueLetter);
 
 // A decimal option value (L, S, V, X, Y); throws EConvertError when it isn't a number.
 int ParseNumericOption(const std::string& value);

@@ -4,6 +4,12 @@
 #include <string>
 #include <string_view>
 
+// The exit statuses the usage text tells of. Success: every file named was processed and
+// written as asked. Failure: an error was shown, or changes were left unsaved where nobody could
+// be asked.
+constexpr int kExitSuccess = 0;
+constexpr int kExitFailure = 1;
+
 enum class TInfoRequest { None, Help, Version };
 
 // The first of the conventional words among the parameters (argv[0] is the program).
