@@ -2,12 +2,16 @@
 // command-line options F and R.
 #include "MainWindow.h"
 
+#include "BatchRun.h"
 #include "BedEdit.h"
 #include "BedEditDrag.h"
 #include "CommandLine.h"
 #include "SearchDialogs.h"
 
+#include <QGuiApplication>
 #include <QStatusBar>
+
+#include <optional>
 
 TForm8& TForm1::Form8() {
     if (!form8_) form8_ = new TForm8(this);
@@ -66,6 +70,11 @@ void TForm1::ReplaceFromCommandLine(const std::string& value) {
                      " nelze zapsat v kódování CP 1250; nic nebylo nahrazeno ani uloženo.");
         return;
     }
-    Memo1->SearchReplace(s, r, ssoReplace | ssoReplaceAll);
+    {
+        // Without a screen the run ends with the save: nobody could undo the replacements.
+        std::optional<TBedScope<TBedEditUndoList, &TBedEditUndoList::Suspend, &TBedEditUndoList::Resume>> noUndo;
+        if (IsHeadlessPlatform(QGuiApplication::platformName())) noUndo.emplace(Memo1->UndoList());
+        Memo1->SearchReplace(s, r, ssoReplace | ssoReplaceAll);
+    }
     UlozitClick();
 }

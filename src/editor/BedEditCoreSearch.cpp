@@ -54,7 +54,12 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
     std::optional<TBedPaintLock> lock;
     std::optional<TBedUndoGroup> group;  // all the replacements are one undo step
     if (replaceAll) group.emplace(undoList_);
-    if (replaceAll && !prompt) lock.emplace(*this);
+    // ... and the owner hears of the lines changed once.
+    std::optional<TBedLinesUpdate> update;
+    if (replaceAll && !prompt) {
+        lock.emplace(*this);
+        update.emplace(lines_);
+    }
     // A replacement with line breaks moves the rest of its line down; the range is judged in
     // the lines as they were.
     const bool breaks = replace.find_first_of("\r\n") != std::string::npos;
@@ -128,28 +133,34 @@ std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRa
     const int length = int(search_.Pattern().size()), newLength = int(replace.size());
     std::string result;
     std::vector<TBedEditUndoItem> records;
+    // A run that nobody can undo (undo suspended) keeps no records.
+    const bool recording = !undoList_.Suspended();
     size_t copied = 0;
     int shift = 0;  // how far the replacements so far moved the rest of the line
+    TBedPoint caret;
     for (int i = 0; i < found; ++i) {
         const int x = search_.Results(i);
         if (range.Leaves(y, x, length)) continue;
         ++count;
-        if (records.empty()) result.reserve(line.size() + size_t(found) * size_t(newLength));
+        if (copied == 0 && result.empty()) result.reserve(line.size() + size_t(found) * size_t(newLength));
         result.append(line.substr(copied, size_t(x - 1) - copied)).append(replace);
         copied = size_t(x - 1 + length);
+        // Backwards the matches are replaced from the right, so each keeps its place; the caret
+        // ends after the last one, or before the first one going backwards.
+        const TBedPoint start{backwards ? x : x + shift, y};
+        if (!backwards || caret.Y == 0) caret = backwards ? start : TBedPoint{start.X + newLength, y};
+        shift += newLength - length;
+        if (!recording) continue;
         TBedEditUndoItem& record = records.emplace_back();
         record.Reason = crReplace;
-        // Backwards the matches are replaced from the right, so each keeps its place.
-        record.Start = {backwards ? x : x + shift, y};
+        record.Start = start;
         record.End = {record.Start.X + newLength, y};
         record.Text = line.substr(size_t(x - 1), size_t(length));
-        shift += newLength - length;
     }
-    if (records.empty()) return std::nullopt;
+    if (caret.Y == 0) return std::nullopt;
     result.append(line.substr(copied));
     lines_.Put(y - 1, std::move(result));
     if (backwards) std::reverse(records.begin(), records.end());
-    const TBedPoint caret = backwards ? records.back().Start : records.back().End;
     for (auto& record : records) undoList_.AddItem(std::move(record));
     return caret;
 }
