@@ -137,7 +137,7 @@ std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRa
     const bool recording = !undoList_.Suspended();
     size_t copied = 0;
     int shift = 0;  // how far the replacements so far moved the rest of the line
-    TBedPoint caret;
+    std::optional<TBedPoint> caret;
     for (int i = 0; i < found; ++i) {
         const int x = search_.Results(i);
         if (range.Leaves(y, x, length)) continue;
@@ -148,7 +148,7 @@ std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRa
         // Backwards the matches are replaced from the right, so each keeps its place; the caret
         // ends after the last one, or before the first one going backwards.
         const TBedPoint start{backwards ? x : x + shift, y};
-        if (!backwards || caret.Y == 0) caret = backwards ? start : TBedPoint{start.X + newLength, y};
+        if (!backwards || !caret) caret = backwards ? start : TBedPoint{start.X + newLength, y};
         shift += newLength - length;
         if (!recording) continue;
         TBedEditUndoItem& record = records.emplace_back();
@@ -157,7 +157,7 @@ std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRa
         record.End = {record.Start.X + newLength, y};
         record.Text = line.substr(size_t(x - 1), size_t(length));
     }
-    if (caret.Y == 0) return std::nullopt;
+    if (!caret) return std::nullopt;
     result.append(line.substr(copied));
     lines_.Put(y - 1, std::move(result));
     if (backwards) std::reverse(records.begin(), records.end());

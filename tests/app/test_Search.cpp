@@ -226,6 +226,7 @@ TEST_F(TSearch, CommandLineFindsAndReplaces) {
     Start({QString::fromStdString(Path("a.txt")), "R=x=1,y,a=b"});
     EXPECT_EQ(ReadFile("a.txt"), "a=b\na=b a=b\n");  // saved at once, LF kept
     EXPECT_FALSE(form->modified);
+    EXPECT_FALSE(form->Memo1->CanUndo());  // without a screen nobody could undo it
     EXPECT_EQ(ui.shown, QStringList{});
     form.reset();
 
