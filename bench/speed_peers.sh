@@ -14,7 +14,7 @@
 # Every row gives bed's time over each peer's ("bed ÷ peer": below 1 bed is faster) and checks
 # that the outputs agree. floor.c is the least a program can do (read, translate or replace,
 # write, fsync, rename); it is compiled here. Run from the source tree after a release build:
-#   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBED_BENCH=ON
+#   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBED_BENCH=ON (or BED_BUILD=DIR)
 #   ninja -C build/release bed bench_codepages bench_huge
 # Peers (Debian packages cstocs, libc-bin, python3, sed, perl, ripgrep, vim, gcc) are installed
 # when missing. BED_TMPFS_DIR (/dev/shm) and BED_DISK_DIR (/var/tmp) choose where files go.

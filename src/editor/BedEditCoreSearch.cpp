@@ -6,6 +6,54 @@
 
 using namespace bededit;
 
+namespace {
+
+// A piece searched at once stays well below the lengths a search counts in.
+constexpr size_t kLongestPiece = size_t(64) << 20;
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Calls onLine(index) for the lines first..last (from 0) that hold a match, in order, searching
+// the whole text in one pass: lines that lie one after another in the block they were loaded
+// from, only breaks between them, are one piece for the search; a line with a string of its own
+// is a piece by itself and an empty line none. The pattern holds no break, so no match spans
+// two lines, and the breaks around a line end words as its ends do.
+template <typename F>
+void ForEachLineWithMatch(const TBedEditStringList& lines, TBedEditSearch& search, int first, int last,
+                          F onLine) {
+    std::vector<std::pair<int, const char*>> starts;  // each line of the piece and where it begins
+    std::vector<int> matched;
+    for (int y = first; y <= last;) {
+        const std::string_view line = lines.GetView(y);
+        const std::string_view block = lines.LoadedBlock(y);
+        starts.assign(1, {y, line.data()});
+        const char* end = line.data() + line.size();
+        for (++y; !block.empty() && y <= last; ++y) {
+            const std::string_view next = lines.GetView(y);
+            if (next.empty()) continue;
+            if (next.data() < end || next.data() >= block.data() + block.size() ||
+                size_t(next.data() + next.size() - line.data()) > kLongestPiece ||
+                !std::all_of(end, next.data(), IsBreak))
+                break;
+            starts.emplace_back(y, next.data());
+            end = next.data() + next.size();
+        }
+        if (end == line.data()) continue;
+        const int found = search.FindAll(std::string_view(line.data(), size_t(end - line.data())));
+        matched.clear();
+        size_t at = 0;
+        for (int i = 0; i < found; ++i) {
+            const char* hit = line.data() + search.Results(i) - 1;
+            while (at + 1 < starts.size() && starts[at + 1].second <= hit) ++at;
+            if (matched.empty() || matched.back() != starts[at].first) matched.push_back(starts[at].first);
+        }
+        // Rebuilding a line searches it again: the piece's results are gone by then.
+        for (const int index : matched) onLine(index);
+    }
+}
+
+}  // namespace
+
 // Where matches count: between two points, and with a column selection also between its
 // columns on every line. Positions are those of the text before any replacement.
 struct TCustomBedEdit::TSearchRange {
@@ -74,6 +122,13 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
         SetSelFrom(caret_);
         caretAfter.reset();
     };
+    if (replaceAll && !prompt && !breaks && !backwards && search.find_first_of("\r\n") == std::string::npos) {
+        ForEachLineWithMatch(lines_, search_, range.start.Y - 1, range.end.Y - 1, [&](int index) {
+            if (const auto caret = ReplaceAllInLine(index + 1, range, replace, false, count)) caretAfter = caret;
+        });
+        placeCaret();
+        return count;
+    }
     for (int y0 = backwards ? range.end.Y : range.start.Y;
          backwards ? y0 >= range.start.Y : y0 <= range.end.Y; y0 += backwards ? -1 : 1) {
         int y = y0 + added;

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <utility>
 
 struct TBedEditStringList::Impl {
@@ -109,7 +110,11 @@ void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock
     // Built aside: when the memory runs out on the way, the old lines are all still there.
     TBedEditLineStore loaded;
     const char* text = loaded.AdoptBlock(std::move(block.bytes), block.size);
-    loaded.SetCapacity(int(std::min<size_t>(expected, INT32_MAX)));
+    try {
+        loaded.SetCapacity(int(std::min<size_t>(expected, INT32_MAX)));
+    } catch (const std::bad_alloc&) {
+        // A guess too high for the memory: the room grows with the lines instead.
+    }
     int index = 0;
     split([&](const char* begin, const char* end, bool noTabs) {
         if (index == loaded.Capacity()) {
