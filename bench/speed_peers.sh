@@ -84,16 +84,20 @@ same() { cmp -s "$1" "$2" || echo "    !! $3 DIFFERS"; }
 # memory the loaded file holds.
 window() {
     paint=999; read=999; resident=999
+    file=$1 size=$2
     for run in $(seq "$runs"); do
-        set -- $(BED_HUGE_FILE="$1" QT_QPA_PLATFORM=offscreen "$build/bench/bench_huge" \
-            --benchmark_filter='(ReadWhole|Load)/BED_HUGE_FILE' 2>/dev/null |
-            awk '$1 == "baseline" && $2 == "read" { r = $3 } $1 == "to_first_paint" { p = $2 }
-                 $1 == "resident" { m = $7 } END { print p / 1000, r / 1000, m }')
-        paint=$(awk -v a="$1" -v b="$paint" 'BEGIN { print a < b ? a : b }')
-        read=$(awk -v a="$2" -v b="$read" 'BEGIN { print a < b ? a : b }')
-        resident=$(awk -v a="$3" -v b="$resident" 'BEGIN { print a < b ? a : b }')
+        if ! BED_HUGE_FILE="$file" QT_QPA_PLATFORM=offscreen "$build/bench/bench_huge" \
+            --benchmark_filter='(ReadWhole|Load)/BED_HUGE_FILE' >"$scratch/huge.txt" 2>&1; then
+            echo "    !! bench_huge failed on $size: $(tail -n 1 "$scratch/huge.txt")"
+            continue
+        fi
+        set -- $(awk '$1 == "baseline" && $2 == "read" { r = $3 } $1 == "to_first_paint" { p = $2 }
+                      $1 == "resident" { m = $7 } END { print p / 1000, r / 1000, m + 0 }' "$scratch/huge.txt")
+        paint=$(awk -v a="$1" -v b="$paint" 'BEGIN { print (a < b ? a : b) }')
+        read=$(awk -v a="$2" -v b="$read" 'BEGIN { print (a < b ? a : b) }')
+        resident=$(awk -v a="$3" -v b="$resident" 'BEGIN { print (a < b ? a : b) }')
     done
-    row "window: load $2 to first paint" "$paint" "floor: read whole (same process)" "$read"
+    row "window: load $size to first paint" "$paint" "floor: read whole (same process)" "$read"
     echo "    resident after loading: $resident x the file"
 }
 
