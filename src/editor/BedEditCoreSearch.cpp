@@ -102,12 +102,7 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
     std::optional<TBedPaintLock> lock;
     std::optional<TBedUndoGroup> group;  // all the replacements are one undo step
     if (replaceAll) group.emplace(undoList_);
-    // ... and the owner hears of the lines changed once.
-    std::optional<TBedLinesUpdate> update;
-    if (replaceAll && !prompt) {
-        lock.emplace(*this);
-        update.emplace(lines_);
-    }
+    if (replaceAll && !prompt) lock.emplace(*this);
     // A replacement with line breaks moves the rest of its line down; the range is judged in
     // the lines as they were.
     const bool breaks = replace.find_first_of("\r\n") != std::string::npos;
@@ -123,8 +118,13 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
         caretAfter.reset();
     };
     if (replaceAll && !prompt && !breaks && !backwards && search.find_first_of("\r\n") == std::string::npos) {
+        std::optional<TBedLinesUpdate> update;
         ForEachLineWithMatch(lines_, search_, range.start.Y - 1, range.end.Y - 1, [&](int index) {
-            if (const auto caret = ReplaceAllInLine(index + 1, range, replace, false, count)) caretAfter = caret;
+            if (const auto caret = ReplaceAllInLine(index + 1, range, replace, false, count)) {
+                caretAfter = caret;
+                // Once a line has changed, the owner hears of the others together.
+                if (!update) update.emplace(lines_);
+            }
         });
         placeCaret();
         return count;
