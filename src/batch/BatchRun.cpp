@@ -157,7 +157,11 @@ void TBedBatchRun::Replace(const std::string& value) {
         prompts_.Failure("Text volby R=" + value + " nelze zapsat v kódování CP 1250; nic nebylo nahrazeno ani uloženo.");
         return;
     }
-    editor_.SearchReplace(s, r, ssoReplace | ssoReplaceAll);
+    {
+        // The run ends with the save: nobody could undo the replacements, so none is recorded.
+        TBedScope<TBedEditUndoList, &TBedEditUndoList::Suspend, &TBedEditUndoList::Resume> noUndo(editor_.UndoList());
+        editor_.SearchReplace(s, r, ssoReplace | ssoReplaceAll);
+    }
     Save();
 }
 

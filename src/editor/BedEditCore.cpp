@@ -171,8 +171,9 @@ int TCustomBedEdit::WidestColumn() {
 }
 
 void TCustomBedEdit::SetFirstVisibleChar(int value) {
-    const int widest = WidestColumn();
-    value = std::clamp(value, 1, std::max(1, widest - charsInWindow_ + 1));
+    // Only a column right of the first asks for the widest line, which takes a walk over every
+    // line of a text just loaded.
+    value = value > 1 ? std::clamp(value, 1, std::max(1, WidestColumn() - charsInWindow_ + 1)) : 1;
     if (value == leftChar_) return;
     leftChar_ = value;
     RequestScrollBarUpdate();

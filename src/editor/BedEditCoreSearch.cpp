@@ -6,6 +6,54 @@
 
 using namespace bededit;
 
+namespace {
+
+// A piece searched at once stays well below the lengths a search counts in.
+constexpr size_t kLongestPiece = size_t(64) << 20;
+
+bool IsBreak(char c) { return c == '\r' || c == '\n'; }
+
+// Calls onLine(index) for the lines first..last (from 0) that hold a match, in order, searching
+// the whole text in one pass: lines that lie one after another in the block they were loaded
+// from, only breaks between them, are one piece for the search; a line with a string of its own
+// is a piece by itself and an empty line none. The pattern holds no break, so no match spans
+// two lines, and the breaks around a line end words as its ends do.
+template <typename F>
+void ForEachLineWithMatch(const TBedEditStringList& lines, TBedEditSearch& search, int first, int last,
+                          F onLine) {
+    std::vector<std::pair<int, const char*>> starts;  // each line of the piece and where it begins
+    std::vector<int> matched;
+    for (int y = first; y <= last;) {
+        const std::string_view line = lines.GetView(y);
+        const std::string_view block = lines.LoadedBlock(y);
+        starts.assign(1, {y, line.data()});
+        const char* end = line.data() + line.size();
+        for (++y; !block.empty() && y <= last; ++y) {
+            const std::string_view next = lines.GetView(y);
+            if (next.empty()) continue;
+            if (next.data() < end || next.data() >= block.data() + block.size() ||
+                size_t(next.data() + next.size() - line.data()) > kLongestPiece ||
+                !std::all_of(end, next.data(), IsBreak))
+                break;
+            starts.emplace_back(y, next.data());
+            end = next.data() + next.size();
+        }
+        if (end == line.data()) continue;
+        const int found = search.FindAll(std::string_view(line.data(), size_t(end - line.data())));
+        matched.clear();
+        size_t at = 0;
+        for (int i = 0; i < found; ++i) {
+            const char* hit = line.data() + search.Results(i) - 1;
+            while (at + 1 < starts.size() && starts[at + 1].second <= hit) ++at;
+            if (matched.empty() || matched.back() != starts[at].first) matched.push_back(starts[at].first);
+        }
+        // Rebuilding a line searches it again: the piece's results are gone by then.
+        for (const int index : matched) onLine(index);
+    }
+}
+
+}  // namespace
+
 // Where matches count: between two points, and with a column selection also between its
 // columns on every line. Positions are those of the text before any replacement.
 struct TCustomBedEdit::TSearchRange {
@@ -69,6 +117,18 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
         SetSelFrom(caret_);
         caretAfter.reset();
     };
+    if (replaceAll && !prompt && !breaks && !backwards && search.find_first_of("\r\n") == std::string::npos) {
+        std::optional<TBedLinesUpdate> update;
+        ForEachLineWithMatch(lines_, search_, range.start.Y - 1, range.end.Y - 1, [&](int index) {
+            if (const auto caret = ReplaceAllInLine(index + 1, range, replace, false, count)) {
+                caretAfter = caret;
+                // Once a line has changed, the owner hears of the others together.
+                if (!update) update.emplace(lines_);
+            }
+        });
+        placeCaret();
+        return count;
+    }
     for (int y0 = backwards ? range.end.Y : range.start.Y;
          backwards ? y0 >= range.start.Y : y0 <= range.end.Y; y0 += backwards ? -1 : 1) {
         int y = y0 + added;
@@ -128,28 +188,34 @@ std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRa
     const int length = int(search_.Pattern().size()), newLength = int(replace.size());
     std::string result;
     std::vector<TBedEditUndoItem> records;
+    // A run that nobody can undo (undo suspended) keeps no records.
+    const bool recording = !undoList_.Suspended();
     size_t copied = 0;
     int shift = 0;  // how far the replacements so far moved the rest of the line
+    std::optional<TBedPoint> caret;
     for (int i = 0; i < found; ++i) {
         const int x = search_.Results(i);
         if (range.Leaves(y, x, length)) continue;
         ++count;
-        if (records.empty()) result.reserve(line.size() + size_t(found) * size_t(newLength));
+        if (copied == 0 && result.empty()) result.reserve(line.size() + size_t(found) * size_t(newLength));
         result.append(line.substr(copied, size_t(x - 1) - copied)).append(replace);
         copied = size_t(x - 1) + size_t(length);
+        // Backwards the matches are replaced from the right, so each keeps its place; the caret
+        // ends after the last one, or before the first one going backwards.
+        const TBedPoint start{backwards ? x : x + shift, y};
+        if (!backwards || !caret) caret = backwards ? start : TBedPoint{start.X + newLength, y};
+        shift += newLength - length;
+        if (!recording) continue;
         TBedEditUndoItem& record = records.emplace_back();
         record.Reason = crReplace;
-        // Backwards the matches are replaced from the right, so each keeps its place.
-        record.Start = {backwards ? x : x + shift, y};
+        record.Start = start;
         record.End = {record.Start.X + newLength, y};
         record.Text = line.substr(size_t(x - 1), size_t(length));
-        shift += newLength - length;
     }
-    if (records.empty()) return std::nullopt;
+    if (!caret) return std::nullopt;
     result.append(line.substr(copied));
     lines_.Put(y - 1, std::move(result));
     if (backwards) std::reverse(records.begin(), records.end());
-    const TBedPoint caret = backwards ? records.back().Start : records.back().End;
     for (auto& record : records) undoList_.AddItem(std::move(record));
     return caret;
 }

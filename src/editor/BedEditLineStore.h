@@ -126,6 +126,11 @@ public:
         record.viewLength = uint32_t(size) & kBedMaxViewLength;
         ++block->views;
     }
+    // The held block a record's view lies in; empty for a line with a string of its own.
+    std::string_view BlockAround(const TBedEditLineRecord& record) const {
+        const Block* block = record.viewLength ? BlockOf(record.view) : nullptr;
+        return block ? std::string_view(block->bytes.get(), block->size) : std::string_view();
+    }
     // How many blocks are still alive.
     int BlockCount() const { return int(blocks_.size()); }
 
@@ -152,8 +157,9 @@ private:
         size_t views;  // lines pointing into it
         bool held;
     };
-    Block* BlockOf(const char* p) {
-        for (Block& block : blocks_)
+    Block* BlockOf(const char* p) { return const_cast<Block*>(std::as_const(*this).BlockOf(p)); }
+    const Block* BlockOf(const char* p) const {
+        for (const Block& block : blocks_)
             if (reinterpret_cast<uintptr_t>(p) - reinterpret_cast<uintptr_t>(block.bytes.get()) <
                 block.size)
                 return &block;

@@ -2,6 +2,10 @@
 
 #include "BedTextLetters.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr bedtext::TByteTable kSameCase = bedtext::Identity();
@@ -13,6 +17,63 @@ inline unsigned char At(const unsigned char* text, int length, int position) {
 }
 
 inline bool IsDelimiter(unsigned char c) { return !BedIsAlphaNumeric(c); }
+
+// The bytes a case map takes to each byte: the byte itself and one other at most (the other
+// case), or kMany.
+constexpr int kMany = -1;
+struct TCasePairs {
+    std::array<int, 256> other;
+};
+TCasePairs PairsOf(const std::array<uint8_t, 256>& map) {
+    TCasePairs pairs;
+    pairs.other.fill(-2);  // none yet
+    for (int b = 0; b < 256; ++b) {
+        int& other = pairs.other[map[size_t(b)]];
+        if (b == map[size_t(b)]) continue;
+        other = other == -2 ? b : kMany;
+    }
+    for (int c = 0; c < 256; ++c)
+        if (pairs.other[size_t(c)] == -2) pairs.other[size_t(c)] = c;
+    return pairs;
+}
+
+#if defined(__SSE2__)
+// Every match, sixteen windows looked at together: a window can hold one only when its first and
+// its last byte are the pattern's in either case, and only those are compared whole. Matches
+// don't overlap: the next window starts after the match.
+template <typename MatchAt>
+void FindBySse2(const unsigned char* t, int n, int m, const uint8_t (&ends)[4], MatchAt matchAt,
+                std::vector<int>& results) {
+    const __m128i first0 = _mm_set1_epi8(char(ends[0])), first1 = _mm_set1_epi8(char(ends[1]));
+    const __m128i last0 = _mm_set1_epi8(char(ends[2])), last1 = _mm_set1_epi8(char(ends[3]));
+    int pos = 0;  // the first window still to look at, from 0
+    while (pos + m - 1 + 16 <= n) {
+        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + pos));
+        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + pos + m - 1));
+        unsigned mask = unsigned(_mm_movemask_epi8(
+            _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(a, first0), _mm_cmpeq_epi8(a, first1)),
+                          _mm_or_si128(_mm_cmpeq_epi8(b, last0), _mm_cmpeq_epi8(b, last1)))));
+        int next = pos + 16;
+        for (; mask; mask &= mask - 1) {
+            const int i = pos + __builtin_ctz(mask);
+            if (matchAt(i)) {
+                results.push_back(i + 1);
+                next = i + m;
+                break;
+            }
+        }
+        pos = next;
+    }
+    while (pos + m <= n) {
+        if (matchAt(pos)) {
+            results.push_back(pos + 1);
+            pos += m;
+        } else {
+            ++pos;
+        }
+    }
+}
+#endif
 
 }  // namespace
 
@@ -61,6 +122,27 @@ int TBedEditSearch::FindAll(std::string_view line) {
     length_ = int(line.size());
     const int m = int(pattern_.size());
     if (length_ < m) return 0;
+#if defined(__SSE2__)
+    static const TCasePairs lowerPairs = PairsOf(kBedCp1250Lower);
+    const uint8_t first = uint8_t(mappedPattern_.front()), last = uint8_t(mappedPattern_.back());
+    const int firstOther = sensitive_ ? first : lowerPairs.other[first];
+    const int lastOther = sensitive_ ? last : lowerPairs.other[last];
+    if (firstOther != kMany && lastOther != kMany) {
+        const auto& map = *map_;
+        const auto* mapped = reinterpret_cast<const unsigned char*>(mappedPattern_.data());
+        const unsigned char* const t = text_;
+        const int n = length_;
+        auto matchAt = [&](int i) {
+            for (int j = 0; j < m; ++j)
+                if (map[t[i + j]] != mapped[j]) return false;
+            return !whole_ || (IsDelimiter(At(t, n, i)) && IsDelimiter(At(t, n, i + m + 1)));
+        };
+        const uint8_t ends[4] = {first, uint8_t(firstOther), last, uint8_t(lastOther)};
+        FindBySse2(t, n, m, ends, matchAt, results_);
+        count_ += int(results_.size());
+        return int(results_.size());
+    }
+#endif
     run_ = 0;
     while (const int position = Next()) results_.push_back(position);
     return int(results_.size());

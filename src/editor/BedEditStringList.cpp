@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <new>
 #include <utility>
 
 struct TBedEditStringList::Impl {
@@ -37,8 +38,9 @@ struct TBedEditStringList::Impl {
     // Opens one new line at index, growing the capacity by the list's rule when it is full, and
     // gives it the text.
     void InsertLine(int index, std::string&& text);
-    // Replaces all lines by the n lines that split(addLine) passes to addLine(begin, end), all
-    // pointing into the block; one Cleared and one Inserted notification.
+    // Replaces all lines by those that split(addLine) passes to addLine(begin, end, noTabs), all
+    // pointing into the block, about `expected` of them; one Cleared and one Inserted
+    // notification. A line known to hold no tab is measured at once.
     // The breaks follow the change before the owner hears of it.
     void Notify(const TBedEditStringList& list, const TBedLinesChange& change) {
         breaks.Follow(change);
@@ -56,7 +58,7 @@ struct TBedEditStringList::Impl {
         Notify(list, {kind, first, count});
     }
     template <typename Split>
-    void LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n, Split split);
+    void LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t expected, Split split);
 };
 
 namespace {
@@ -103,19 +105,32 @@ void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
 }
 
 template <typename Split>
-void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t n,
+void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t expected,
                                          Split split) {
-    if (n > size_t(INT32_MAX)) throw std::bad_alloc();
     // Built aside: when the memory runs out on the way, the old lines are all still there.
     TBedEditLineStore loaded;
     const char* text = loaded.AdoptBlock(std::move(block.bytes), block.size);
-    loaded.SetCapacity(int(n));
+    try {
+        loaded.SetCapacity(int(std::min<size_t>(expected, INT32_MAX)));
+    } catch (const std::bad_alloc&) {
+        // A guess too high for the memory: the room grows with the lines instead.
+    }
     int index = 0;
-    split([&](const char* begin, const char* end) {
+    split([&](const char* begin, const char* end, bool noTabs) {
+        if (index == loaded.Capacity()) {
+            if (index == INT32_MAX) throw std::bad_alloc();
+            loaded.SetCapacity(int(std::min<int64_t>(int64_t(index) + index / 2 + 16, INT32_MAX)));
+        }
         TBedEditLineRecord* record = loaded.Open(index++, 1);
         *record = kBedNewLineRecord;
-        loaded.SetView(*record, begin, size_t(end - begin));
+        const size_t size = size_t(end - begin);
+        loaded.SetView(*record, begin, size);
+        if (noTabs) {
+            record->expandedLength = int32_t(std::min<size_t>(size, INT32_MAX));
+            record->flags = lfHasNoTabs;
+        }
     });
+    loaded.SetCapacity(index);
     loaded.ReleaseBlock(text);
     TBedLinesUpdate update(list);
     list.Clear();
@@ -143,6 +158,10 @@ const std::string& TBedEditStringList::Get(int index) const {
 
 std::string_view TBedEditStringList::GetView(int index) const {
     return d->Valid(index) ? TBedEditLineStore::View(d->lines[index]) : std::string_view();
+}
+
+std::string_view TBedEditStringList::LoadedBlock(int index) const {
+    return d->Valid(index) ? d->lines.BlockAround(d->lines[index]) : std::string_view();
 }
 
 void* TBedEditStringList::GetObject(int index) const {
@@ -380,9 +399,11 @@ void TBedEditStringList::SetTabWidth(int width) {
     d->tabWidth = width;
     d->expandTabs = TabExpanderFor(width);
     d->lengths.Forget();
+    // A line without tabs is as long with any width.
     d->lines.ForEach([](TBedEditLineRecord& record) {
+        if (record.flags & lfHasNoTabs) return;
         record.expandedLength = -1;
-        record.flags = uint8_t((record.flags & ~lfHasNoTabs) | lfLengthUnknown);
+        record.flags = uint8_t(record.flags | lfLengthUnknown);
     });
 }
 
@@ -401,15 +422,27 @@ void TBedEditStringList::LoadFromFile(const std::string& fileName) {
     LoadFromBlock(TBedEditFileReader(fileName).ReadAll());
 }
 
+namespace {
+
+// Lines in a text, judged from its first megabyte: enough room for the lines of most texts at
+// once, without a pass of its own over a big one.
+size_t ExpectedLines(const char* begin, const char* end) {
+    const size_t size = size_t(end - begin), sample = std::min<size_t>(size, size_t(1) << 20);
+    const size_t lines = CountLines(begin, begin + sample);
+    return sample == size ? lines : size_t(double(lines) * 1.05 * double(size) / double(sample)) + 16;
+}
+
+}  // namespace
+
 void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
     const char* begin = block.bytes.get();
     const char* end = begin + block.size;
     bool sawCR = false;
     // Recorded aside: loading the lines clears the breaks of the lines before.
     TBedEditLineBreaks breaks;
-    d->LoadLines(*this, std::move(block), CountLines(begin, end), [&](const auto& addLine) {
-        sawCR = SplitLines(begin, end, [&](const char* lineBegin, const char* lineEnd) {
-            addLine(lineBegin, lineEnd);
+    d->LoadLines(*this, std::move(block), ExpectedLines(begin, end), [&](const auto& addLine) {
+        sawCR = SplitLinesNotingTabs(begin, end, [&](const char* lineBegin, const char* lineEnd, bool tab) {
+            addLine(lineBegin, lineEnd, !tab);
             breaks.Append(LineBreakAt(lineEnd, end));
         });
     });
@@ -420,7 +453,7 @@ void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
 void TBedEditStringList::LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines,
                                        TBedEditLineBreaks breaks) {
     d->LoadLines(*this, std::move(block), lines.size(), [&](const auto& addLine) {
-        for (std::string_view line : lines) addLine(line.data(), line.data() + line.size());
+        for (std::string_view line : lines) addLine(line.data(), line.data() + line.size(), false);
     });
     d->breaks = std::move(breaks);
 }
@@ -458,8 +491,9 @@ void TBedEditStringList::SetText(std::string_view text) {
     if (!text.empty()) std::memcpy(block.bytes.get(), text.data(), text.size());
     const char* begin = block.bytes.get();
     const char* end = begin + block.size;
-    d->LoadLines(*this, std::move(block), CountLines(begin, end),
-                 [&](const auto& addLine) { SplitLines(begin, end, addLine); });
+    d->LoadLines(*this, std::move(block), ExpectedLines(begin, end), [&](const auto& addLine) {
+        SplitLinesNotingTabs(begin, end, [&](const char* b, const char* e, bool tab) { addLine(b, e, !tab); });
+    });
 }
 
 void TBedEditStringList::Assign(const TBedEditStringList& source) {

@@ -53,6 +53,9 @@ public:
     // for through Get. Cheaper for walking the whole text: a line that was loaded and never
     // changed is not copied into a string.
     std::string_view GetView(int index) const;
+    // The whole block of bytes the line was loaded into and still points into, empty when it
+    // has a string of its own: the lines and breaks that follow it there can be read with it.
+    std::string_view LoadedBlock(int index) const;
     void* GetObject(int index) const;
     TBedRange GetRange(int index) const;
     std::string ExpandedLine(int index);

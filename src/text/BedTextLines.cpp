@@ -5,18 +5,31 @@
 #endif
 
 const char* FindLineBreak(const char* p, const char* end) {
+    bool tab = false;
+    return FindLineBreak(p, end, tab);
+}
+
+const char* FindLineBreak(const char* p, const char* end, bool& tab) {
 #if defined(__SSE2__)
     // Sixteen bytes at a time: splitting is what loading a big file spends its time on.
-    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'), ht = _mm_set1_epi8('\t');
+    unsigned tabs = 0;
     while (end - p >= 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const int hits =
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)));
-        if (hits) return p + __builtin_ctz(unsigned(hits));
+        const unsigned hits =
+            unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
+        const unsigned tabHits = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, ht)));
+        if (hits) {
+            const unsigned at = unsigned(__builtin_ctz(hits));
+            tab = tab || tabs || (tabHits & ((1u << at) - 1));
+            return p + at;
+        }
+        tabs |= tabHits;
         p += 16;
     }
+    tab = tab || tabs;
 #endif
-    while (p < end && *p != '\n' && *p != '\r') ++p;
+    for (; p < end && *p != '\n' && *p != '\r'; ++p) tab = tab || *p == '\t';
     return p;
 }
 

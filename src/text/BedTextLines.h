@@ -8,15 +8,19 @@
 
 // The first CR or LF in [p, end), or end.
 const char* FindLineBreak(const char* p, const char* end);
+// The same, telling also whether a tab comes before it: loading learns which lines hold tabs in
+// the one pass that splits them, so that measuring them later needs no second look.
+const char* FindLineBreak(const char* p, const char* end, bool& tab);
 
-// Calls onLine(begin, end) for every line of [p, end); a final break adds no empty line (a file's
-// last line ends with one or not). Returns whether a CR was met.
+// Calls onLine(begin, end, hasTab) for every line of [p, end); a final break adds no empty line
+// (a file's last line ends with one or not). Returns whether a CR was met.
 template <typename F>
-bool SplitLines(const char* p, const char* end, F onLine) {
+bool SplitLinesNotingTabs(const char* p, const char* end, F onLine) {
     bool sawCR = false;
     while (p < end) {
-        const char* lineBreak = FindLineBreak(p, end);
-        onLine(p, lineBreak);
+        bool tab = false;
+        const char* lineBreak = FindLineBreak(p, end, tab);
+        onLine(p, lineBreak, tab);
         if (lineBreak == end) break;
         if (*lineBreak == '\r') {
             sawCR = true;
@@ -25,6 +29,12 @@ bool SplitLines(const char* p, const char* end, F onLine) {
         p = lineBreak + 1;
     }
     return sawCR;
+}
+
+// The same calling onLine(begin, end).
+template <typename F>
+bool SplitLines(const char* p, const char* end, F onLine) {
+    return SplitLinesNotingTabs(p, end, [&](const char* b, const char* e, bool) { onLine(b, e); });
 }
 
 // How many lines SplitLines finds.

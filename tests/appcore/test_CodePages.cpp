@@ -114,6 +114,25 @@ TEST(CodePages, TheFirstMisfitIsFoundWithItsLineAndCounted) {
               "Zapsat soubor přesto, s „?“ místo něj?");
 }
 
+// The lacking bytes are counted 32 at a time with the rest of a line by itself: every length
+// and every place of them counts each once, and the first is found on its line.
+TEST(CodePages, LackingBytesCountInLinesOfEveryLength) {
+    const char lacking = Decoded(cpPCLatin2, "\xC9")[0], kept = Decoded(cpISO88592, "\xB1")[0];  // ╔ ą
+    for (size_t length = 1; length < 80; ++length) {
+        TBedEditStringList lines;
+        lines.Add(std::string(length, kept));
+        std::string line(length, 'a');
+        line[length - 1] = lacking;
+        line[length / 2] = lacking;
+        lines.Add(line);
+        const auto misfit = FindCodePageMisfit(lines, cpPCLatin2, cpCP1250);
+        ASSERT_TRUE(misfit) << length;
+        EXPECT_EQ(misfit->line, 2) << length;
+        EXPECT_EQ(misfit->byte, uint8_t(lacking));
+        EXPECT_EQ(misfit->count, std::count(line.begin(), line.end(), lacking)) << length;
+    }
+}
+
 TEST(CodePages, KnownFileBytes) {
     EXPECT_EQ(Decoded(cpKamenicky, Bytes({0x9B, 0x8F})), Bytes({0x8A, 0xC1}));  // Š Á
     EXPECT_EQ(Encoded(cpKamenicky, Bytes({0xD9})), Bytes({0xA6}));              // Ů

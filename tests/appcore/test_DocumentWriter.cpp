@@ -69,6 +69,27 @@ TEST_F(DocumentWriterTest, WhatTheWriterWritesTheLoaderReadsBack) {
     }
 }
 
+// Unchanged loaded lines go out as pieces of their block: a line changed, moved, inserted or
+// deleted among them, and a break other than the block's, are written as they are now.
+TEST_F(DocumentWriterTest, LinesChangedAmongLoadedOnesAreWrittenAsTheyAreNow) {
+    TBedEditStringList lines;
+    const auto written = [&](const std::function<void()>& edit) {
+        lines.LoadFromFile(Make("in.txt", "one\r\ntwo\r\n\r\nthree\nfour\rfive"));
+        edit();
+        WriteDocument(Path("out.txt"), lines, cpCP1250, false);
+        return Contents("out.txt");
+    };
+    EXPECT_EQ(written([] {}), "one\r\ntwo\r\n\r\nthree\nfour\rfive");
+    EXPECT_EQ(written([&] { lines.Put(1, "TWO"); }), "one\r\nTWO\r\n\r\nthree\nfour\rfive");
+    EXPECT_EQ(written([&] { lines.Put(1, "tw"); }), "one\r\ntw\r\n\r\nthree\nfour\rfive");
+    // Each line keeps the break of its place.
+    EXPECT_EQ(written([&] { lines.Exchange(0, 1); }), "two\r\none\r\n\r\nthree\nfour\rfive");
+    EXPECT_EQ(written([&] { lines.Exchange(3, 4); }), "one\r\ntwo\r\n\r\nfour\nthree\rfive");
+    EXPECT_EQ(written([&] { lines.Delete(1); }), "one\r\n\r\nthree\nfour\rfive");
+    EXPECT_EQ(written([&] { lines.Insert(2, "new"); }), "one\r\ntwo\r\nnew\r\n\r\nthree\nfour\rfive");
+    EXPECT_EQ(written([&] { lines.ForgetLineBreaks(); }), "one\r\ntwo\r\n\r\nthree\r\nfour\r\nfive\r\n");
+}
+
 // The end of the file is the last line's business: deleting all, joining lines, wrapping and
 // converting T602 leave it as the file had it.
 TEST_F(DocumentWriterTest, EditsAndConversionsKeepTheEndOfTheFile) {

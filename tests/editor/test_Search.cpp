@@ -394,6 +394,17 @@ TEST(SearchReplace, AgreesWithAPlainReference) {
         std::vector<std::string> text(size_t(1 + pick(4)));
         for (auto& line : text) line = RandomText(rng, alphabet, 12);
         TTestEdit e(text);
+        // Half the texts as a file loads them: lines that point into one block, searched in one
+        // piece, their breaks mixed, one of them maybe with a string of its own again.
+        if (round % 2) {
+            std::string bytes;
+            for (size_t i = 0; i < text.size(); ++i) bytes += text[i] + (i % 2 ? "\n" : "\r\n");
+            e.Lines().SetText(bytes);
+            if (pick(2)) {
+                const int i = pick(int(text.size()));
+                e.Lines().Put(i, text[size_t(i)]);
+            }
+        }
         const TBedSelectionMode mode = TBedSelectionMode(pick(3));
         if (pick(3) > 0) {
             const int y1 = 1 + pick(int(text.size())), y2 = 1 + pick(int(text.size()));

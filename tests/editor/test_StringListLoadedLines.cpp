@@ -127,6 +127,20 @@ TEST_F(LoadedLines, EditsAroundLoadedLinesMatchAPlainVector) {
     ExpectLines(copy, model);
 }
 
+// Loading notes which lines hold tabs; the widest line follows the tab width either way.
+TEST_F(LoadedLines, TheWidestLineCountsTabsAtEveryWidth) {
+    TBedEditStringList list;
+    list.LoadFromFile(Write("\tab\r\n" + std::string(5, 'x') + "\r\nc"));
+    EXPECT_EQ(list.LongestLineLength(), 10);
+    EXPECT_TRUE(list.HasTabs(0));
+    EXPECT_FALSE(list.HasTabs(1));
+    list.SetTabWidth(2);
+    EXPECT_EQ(list.LongestLineLength(), 5);
+    EXPECT_EQ(list.ExpandedLine(0), "  ab");
+    list.Put(1, "\t\t\t");
+    EXPECT_EQ(list.LongestLineLength(), 6);
+}
+
 TEST_F(LoadedLines, LinesTakenOutOfTheBlockLeaveTheRestIntact) {
     TBedEditStringList list;
     list.OnLinesChange = [&](const TBedLinesChange& change) {

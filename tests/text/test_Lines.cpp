@@ -56,3 +56,18 @@ TEST(Lines, CountAgreesWithTheSplitting) {
             << testing::PrintToString(text);
     }
 }
+
+// Loading learns from the splitting which lines hold a tab: a tab anywhere in a line counts, one
+// in the next line does not, wherever the sixteen-byte steps fall.
+TEST(Lines, TheSplittingTellsWhichLinesHoldATab) {
+    for (size_t at = 0; at < 40; ++at)
+        for (size_t length : {at + 1, size_t(40)}) {
+            std::string line(length, 'x');
+            line[at] = '\t';
+            const std::string text = line + "\r\n" + std::string(length, 'y') + "\n" + line;
+            std::vector<bool> tabs;
+            SplitLinesNotingTabs(text.data(), text.data() + text.size(),
+                                 [&](const char*, const char*, bool tab) { tabs.push_back(tab); });
+            EXPECT_EQ(tabs, (std::vector<bool>{true, false, true})) << at << " " << length;
+        }
+}

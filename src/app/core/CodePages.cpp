@@ -219,15 +219,20 @@ void ConvertBytes(int textCodePage, int fileCodePage, char* data, std::size_t si
 std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& lines, int textCodePage,
                                                      int fileCodePage) {
     if (Checked(textCodePage) == Checked(fileCodePage)) return std::nullopt;
-    std::array<bool, 256> lacking{};
-    for (int b = 0; b < 256; ++b) lacking[b] = Lacks(textCodePage, fileCodePage, uint8_t(b));
+    std::array<bool, 256> members{};
+    for (int b = 0; b < 256; ++b) members[size_t(b)] = Lacks(textCodePage, fileCodePage, uint8_t(b));
+    const TBedByteSet lacking(members);
     std::optional<TBedCodePageMisfit> first;
-    for (int i = 0, n = lines.Count(); i < n; ++i)
-        for (const char c : lines.GetView(i)) {
-            if (!lacking[uint8_t(c)]) continue;
-            if (!first) first = TBedCodePageMisfit{i + 1, TextCharacter(textCodePage, uint8_t(c)), uint8_t(c), 0};
-            ++first->count;
+    for (int i = 0, n = lines.Count(); i < n; ++i) {
+        const std::string_view line = lines.GetView(i);
+        const int count = int(lacking.Count(line.data(), line.size()));
+        if (count == 0) continue;
+        if (!first) {
+            const auto c = uint8_t(*std::find_if(line.begin(), line.end(), [&](char c) { return lacking.Has(uint8_t(c)); }));
+            first = TBedCodePageMisfit{i + 1, TextCharacter(textCodePage, c), c, 0};
         }
+        first->count += count;
+    }
     return first;
 }
 

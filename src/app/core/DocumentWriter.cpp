@@ -3,6 +3,7 @@
 #include "FileWriter.h"
 #include "BedEditLineBreaks.h"
 #include "BedEditStringList.h"
+#include "BedTextLines.h"
 #include "CodePages.h"
 #include "Utf8.h"
 
@@ -20,11 +21,20 @@ class TChunkedEncoder {
 public:
     TChunkedEncoder(TBedEditFileWriter& writer, int codePage, int textCodePage)
         : writer_(writer), codePage_(codePage), textCodePage_(textCodePage < 0 ? codePage : textCodePage),
-          survives_(SurvivingBytes(codePage)) {}
+          survives_(SurvivingBytes(codePage)),
+          allSurvive_(std::all_of(survives_.begin(), survives_.end(), [](bool b) { return b; })),
+          asTheyAre_(codePage == cpCP1250 && textCodePage_ == cpCP1250) {}
     // Every byte encoded so far decodes back to itself.
     bool Lossless() const { return lossless_; }
 
     void Append(std::string_view bytes) {
+        // Bytes written as they are need no copy of their own.
+        if (asTheyAre_ && bytes.size() >= kChunkSize) {
+            Flush();
+            lossless_ = lossless_ && Survive(bytes);
+            writer_.Write(bytes);
+            return;
+        }
         while (!bytes.empty()) {
             const size_t n = std::min(bytes.size(), kChunkSize - used_);
             std::memcpy(chunk_.get() + used_, bytes.data(), n);
@@ -36,13 +46,8 @@ public:
     void Flush() {
         // A text converted from another code page reads back as other bytes.
         if (textCodePage_ != codePage_) lossless_ = false;
-        if (lossless_)
-            for (size_t i = 0; i < used_; ++i)
-                if (!survives_[static_cast<uint8_t>(chunk_[i])]) {
-                    lossless_ = false;
-                    break;
-                }
         const std::string_view text(chunk_.get(), used_);
+        lossless_ = lossless_ && Survive(text);
         if (codePage_ == cpUTF8) {
             if (!wide_) wide_ = std::make_unique_for_overwrite<char[]>(kChunkSize * kUtf8MaxBytesPerCp1250Byte);
             const size_t n = textCodePage_ == cpUTF8 ? EncodeUtf8(text, wide_.get())
@@ -60,6 +65,10 @@ public:
 
 private:
     static constexpr size_t kChunkSize = size_t(1) << 18;
+    bool Survive(std::string_view text) const {
+        return allSurvive_ || std::all_of(text.begin(), text.end(),
+                                          [&](char c) { return survives_[static_cast<uint8_t>(c)]; });
+    }
     // The CP 1250 bytes that come back unchanged from the code page.
     static std::array<bool, 256> SurvivingBytes(int codePage) {
         std::array<bool, 256> survives{};
@@ -84,6 +93,8 @@ private:
     int codePage_;
     int textCodePage_;
     std::array<bool, 256> survives_;
+    bool allSurvive_;
+    bool asTheyAre_;  // CP 1250 written as CP 1250
     bool lossless_ = true;
     std::unique_ptr<char[]> chunk_ = std::make_unique_for_overwrite<char[]>(kChunkSize);
     std::unique_ptr<char[]> wide_;  // a chunk encoded in UTF-8
@@ -114,6 +125,40 @@ TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringL
     TChunkedEncoder out(writer, codePage, textCodePage);
     const std::string_view modeBreak = unixLineEnds ? "\n" : "\r\n";
     TBedEditLineBreaks::TReader breaks(lines.LineBreaks());
+    // Lines still in the block they were loaded from, one after another with the breaks they are
+    // written with between them, go out as one piece of the block.
+    std::string_view block;
+    const char* pieceBegin = nullptr;
+    const char* pieceEnd = nullptr;
+    auto flushPiece = [&] {
+        if (pieceBegin != pieceEnd) out.Append(std::string_view(pieceBegin, size_t(pieceEnd - pieceBegin)));
+        pieceBegin = pieceEnd = nullptr;
+    };
+    // Bytes that stand next in the block, or that are to be written equal what does.
+    auto extends = [&](std::string_view bytes) {
+        if (!pieceEnd || size_t(block.data() + block.size() - pieceEnd) < bytes.size()) return false;
+        return bytes.data() == pieceEnd || std::memcmp(pieceEnd, bytes.data(), bytes.size()) == 0;
+    };
+    auto writeLine = [&](int i, std::string_view line) {
+        if (line.empty()) return;
+        if (extends(line)) {
+            pieceEnd += line.size();
+            return;
+        }
+        flushPiece();
+        block = lines.LoadedBlock(i);
+        if (block.empty()) return out.Append(line);
+        pieceBegin = line.data();
+        pieceEnd = line.data() + line.size();
+    };
+    auto writeBreak = [&](std::string_view lineBreak) {
+        if (extends(lineBreak)) {
+            pieceEnd += lineBreak.size();
+            return;
+        }
+        flushPiece();
+        out.Append(lineBreak);
+    };
     const int count = lines.Count();
     bool exact = true;
     bool emptyLastLine = false;
@@ -121,12 +166,12 @@ TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringL
         std::string_view line = lines.GetView(i);
         const TBedLineBreak lineBreak = breaks.At(i);
         // A break inside a line would split it on the way back.
-        if (exact && (line.find('\n') != std::string_view::npos || line.find('\r') != std::string_view::npos))
+        if (exact && FindLineBreak(line.data(), line.data() + line.size()) != line.data() + line.size())
             exact = false;
         if (i == count - 1) {
             // The last line as read: with its own break, even when empty, or without one.
             if (lineBreak == TBedLineBreak::None) {
-                out.Append(line);
+                writeLine(i, line);
                 break;
             }
             // Every written line already ends with a break: this one comes back only as the
@@ -138,9 +183,10 @@ TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringL
             }
         }
         if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-        out.Append(line);
-        out.Append(BreakBytes(lineBreak, modeBreak));
+        writeLine(i, line);
+        writeBreak(BreakBytes(lineBreak, modeBreak));
     }
+    flushPiece();
     out.Flush();
     writer.Commit();
     return {writer.Identity(), writer.Remarks(), exact && out.Lossless(), emptyLastLine};

@@ -21,7 +21,8 @@ int TBedEdit::PageLines() const {
 }
 
 void TBedEdit::UpdateScrollBars() {
-    if (scrollBars_ == TBedScrollStyle::ssNone) return;
+    // Bars nobody sees wait for the showing: a run without a window never measures the lines.
+    if (scrollBars_ == TBedScrollStyle::ssNone || !isVisible()) return;
     settingScrollBars_ = true;
     SetBar(horizontalScrollBar(), ScrollRange(WidestColumn(), CharsInWindow()), FirstVisibleChar());
     // Qt's ranges are 32-bit: every line has its own thumb position, no scaling needed.
@@ -29,6 +30,11 @@ void TBedEdit::UpdateScrollBars() {
     if (HasOption(eoScrollPastEof)) total += LinesInWindow() - 1;
     SetBar(verticalScrollBar(), ScrollRange(total, LinesInWindow()), FirstVisibleLine());
     settingScrollBars_ = false;
+}
+
+void TBedEdit::showEvent(QShowEvent* e) {
+    QAbstractScrollArea::showEvent(e);
+    UpdateScrollBars();
 }
 
 void TBedEdit::scrollContentsBy(int, int) {
