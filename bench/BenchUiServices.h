@@ -9,18 +9,24 @@ namespace bench {
 
 class TUiServices : public UiServices {
 public:
-    TModalResult MessageBox(const QString& text, const QString&, bool) override { return Asked(text, TModalResult::Cancel); }
+    TModalResult MessageBox(const QString& text, const QString&, bool) override {
+        return Asked(text, TModalResult::Cancel);
+    }
     int Question(const QString&, const QString& text, const QStringList& buttons) override {
         return Asked(text, int(buttons.size()) - 1);
     }
     void InformationBox(const QString& text) override { Asked(text, 0); }
-    QString InputBox(const QString&, const QString& prompt, const QString& preset) override { return Asked(prompt, preset); }
+    QString InputBox(const QString&, const QString& prompt, const QString& preset) override {
+        return Asked(prompt, preset);
+    }
     bool OpenDialog(TFileDialogRequest& r) override { return Asked(r.title, false); }
     bool SaveDialog(TFileDialogRequest& r) override { return Asked(r.title, false); }
     bool FontDialog(QFont&, QColor&, bool) override { return Asked("Písmo", false); }
     bool PrintDialog(TPrintDialogRequest&, QPrinter&) override { return Asked("Tisk", false); }
     TModalResult SavePrompt() override { return Asked("Uložit změny?", TModalResult::Cancel); }
-    TDiskChangeAnswer ChangedOnDiskPrompt(const QString& name) override { return Asked(name, TDiskChangeAnswer::Cancel); }
+    TDiskChangeAnswer ChangedOnDiskPrompt(const QString& name) override {
+        return Asked(name, TDiskChangeAnswer::Cancel);
+    }
     TBedReplaceAction ReplacePrompt(const QString& found, const QString&, const QRect&) override {
         return Asked(found, raCancel);
     }

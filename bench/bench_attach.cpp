@@ -23,8 +23,7 @@ void Fill(TCustomBedEdit& e, size_t lines) {
 // The same program without its brace comments, so that nothing closes a "{" typed at the top.
 void FillWithoutBraces(TCustomBedEdit& e, size_t lines) {
     for (const std::string& line : bench::GeneratePascalLines(SIZE_MAX, 2 * lines))
-        if (line.find_first_of("{}") == std::string::npos && e.Lines().Count() < int(lines))
-            e.Lines().Add(line);
+        if (line.find_first_of("{}") == std::string::npos && e.Lines().Count() < int(lines)) e.Lines().Add(line);
 }
 
 void Attach(benchmark::State& state) {

@@ -22,8 +22,7 @@ std::unique_ptr<TCustomBedEdit> MakeDocument(int lines) {
     auto e = std::make_unique<TCustomBedEdit>();
     std::vector<std::string> text;
     text.reserve(size_t(lines));
-    for (int i = 0; i < lines; ++i)
-        text.push_back("    \xE8\xE1st " + std::to_string(i) + " textu editoru Brousek");
+    for (int i = 0; i < lines; ++i) text.push_back("    \xE8\xE1st " + std::to_string(i) + " textu editoru Brousek");
     e->Lines().AddStrings(text);
     return e;
 }
@@ -88,8 +87,7 @@ void BM_UndoMemory(benchmark::State& state) {
         state.counters["undo_records"] = double(e.UndoList().Count());
         const size_t after = mallinfo2().uordblks;
         // The text itself is about one byte per character; the rest is the undo list.
-        state.counters["bytes_per_record"] =
-            double(after - before - size_t(kTyped)) / double(e.UndoList().Count());
+        state.counters["bytes_per_record"] = double(after - before - size_t(kTyped)) / double(e.UndoList().Count());
     }
 }
 
@@ -103,8 +101,7 @@ public:
     std::map<std::string, double> seconds;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& run : runs)
-            if (run.iterations > 0)
-                seconds[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
+            if (run.iterations > 0) seconds[run.benchmark_name()] = run.cpu_accumulated_time / double(run.iterations);
         ConsoleReporter::ReportRuns(runs);
     }
 };
@@ -116,16 +113,15 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& s = reporter.seconds;
-    std::printf("\n%-22s %14s %14s %8s\n", "per operation (us)", "10k lines", "1M lines",
-                "ratio");
+    std::printf("\n%-22s %14s %14s %8s\n", "per operation (us)", "10k lines", "1M lines", "ratio");
     const std::pair<const char*, int> rows[] = {
         {"BM_TypeChar", 1}, {"BM_TypeCharAndUndo", 2}, {"BM_LineBreakAndUndo", 2}};
     for (const auto& [name, ops] : rows) {
         const std::string small = std::string(name) + "/" + std::to_string(kSmall);
         const std::string large = std::string(name) + "/" + std::to_string(kLarge);
         if (!s.count(small) || !s.count(large)) continue;
-        std::printf("%-22s %14.3f %14.3f %7.2fx  (target < 20 us, ratio ~1)\n", name,
-                    s[small] / ops * 1e6, s[large] / ops * 1e6, s[large] / s[small]);
+        std::printf("%-22s %14.3f %14.3f %7.2fx  (target < 20 us, ratio ~1)\n", name, s[small] / ops * 1e6,
+                    s[large] / ops * 1e6, s[large] / s[small]);
     }
     return 0;
 }

@@ -72,9 +72,15 @@ void ToolBench(benchmark::State& state, Tool tool) {
     state.SetBytesProcessed(state.iterations() * (state.range(0) << 20));
 }
 
-void ShiftRight(benchmark::State& s) { ToolBench(s, [](auto& e) { ShiftLinesRight(e, 1, e.Count()); }); }
-void AddToStart(benchmark::State& s) { ToolBench(s, [](auto& e) { AddToLines(e, "// ", true); }); }
-void Align(benchmark::State& s) { ToolBench(s, [](auto& e) { AlignLines(e, 1, e.Count()); }); }
+void ShiftRight(benchmark::State& s) {
+    ToolBench(s, [](auto& e) { ShiftLinesRight(e, 1, e.Count()); });
+}
+void AddToStart(benchmark::State& s) {
+    ToolBench(s, [](auto& e) { AddToLines(e, "// ", true); });
+}
+void Align(benchmark::State& s) {
+    ToolBench(s, [](auto& e) { AlignLines(e, 1, e.Count()); });
+}
 
 #define SIZES ->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(2)
 BENCHMARK(Load) SIZES;

@@ -30,8 +30,7 @@ const std::vector<std::string>& Sample() {
 
 size_t SampleBytes() {
     size_t n = 0;
-    for (const std::string& l : Sample())
-        n += l.size() + 1;
+    for (const std::string& l : Sample()) n += l.size() + 1;
     return n;
 }
 
@@ -59,22 +58,21 @@ void BM_PascalFullRescan(benchmark::State& state) {
 void BM_GeneralFullRescan(benchmark::State& state) {
     TGeneralHighlighter hl;
     hl.SetComments(csAnsiStyle | csPasStyle | csCStyle);
-    hl.SetKeyWords({"begin", "end", "if", "then", "else", "for", "do", "to", "procedure",
-                    "function", "var", "const", "type", "unit", "uses", "property", "read",
-                    "write", "class", "private", "public", "interface", "implementation"});
+    hl.SetKeyWords({"begin", "end",     "if",        "then",      "else",          "for",
+                    "do",    "to",      "procedure", "function",  "var",           "const",
+                    "type",  "unit",    "uses",      "property",  "read",          "write",
+                    "class", "private", "public",    "interface", "implementation"});
     FullRescan(state, hl);
 }
 
 void BM_TableLookupLoop(benchmark::State& state) {
     std::array<uint8_t, 256> table{};
-    for (int c = 0; c < 256; ++c)
-        table[c] = static_cast<uint8_t>((c * 7) & 15);
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<uint8_t>((c * 7) & 15);
     const auto& lines = Sample();
     for (auto _ : state) {
         unsigned sum = 0;
         for (const std::string& line : lines)
-            for (unsigned char c : line)
-                sum += table[c];
+            for (unsigned char c : line) sum += table[c];
         benchmark::DoNotOptimize(sum);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * SampleBytes()));
@@ -90,8 +88,7 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             auto it = run.counters.find("bytes_per_second");
-            if (it != run.counters.end())
-                rates[run.benchmark_name()] = it->second.value / 1e6;
+            if (it != run.counters.end()) rates[run.benchmark_name()] = it->second.value / 1e6;
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -105,8 +102,7 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         if (arg.rfind("--write-sample=", 0) == 0) {
             std::ofstream out(arg.substr(15), std::ios::binary);
-            for (const std::string& line : Sample())
-                out << line << '\n';
+            for (const std::string& line : Sample()) out << line << '\n';
             return out ? 0 : 1;
         }
     }
@@ -120,17 +116,15 @@ int main(int argc, char** argv) {
     // Benchmark names carry their options ("BM_x/min_time:2.000"): match the prefix.
     const auto rate = [&](const std::string& name) {
         for (const auto& [n, r] : reporter.rates)
-            if (n.rfind(name, 0) == 0)
-                return r;
+            if (n.rfind(name, 0) == 0) return r;
         return 0.0;
     };
     const double limit = rate("BM_TableLookupLoop");
     for (const char* name : {"BM_PascalFullRescan", "BM_GeneralFullRescan"}) {
         if (rate(name) > 0 && limit > 0)
-            std::printf("%-22s %8.1f MB/s  %5.1f %% of the table loop (%.1f MB/s)\n", name,
-                        rate(name), 100.0 * rate(name) / limit, limit);
+            std::printf("%-22s %8.1f MB/s  %5.1f %% of the table loop (%.1f MB/s)\n", name, rate(name),
+                        100.0 * rate(name) / limit, limit);
     }
-    if (rate("BM_PascalFullRescan") > 0)
-        std::printf("pascal_full_rescan_MBps %.2f\n", rate("BM_PascalFullRescan"));
+    if (rate("BM_PascalFullRescan") > 0) std::printf("pascal_full_rescan_MBps %.2f\n", rate("BM_PascalFullRescan"));
     return 0;
 }

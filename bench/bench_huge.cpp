@@ -209,9 +209,8 @@ void BM_ReadWhole(benchmark::State& state) {
         c.ms["read"] = Since(start);
         const auto counting = Clock::now();
         size_t breaks = 0;
-        for (const char* p = bytes.get(); (p = static_cast<const char*>(std::memchr(
-                                               p, '\n', size_t(bytes.get() + got - p))));
-             ++p)
+        for (const char* p = bytes.get();
+             (p = static_cast<const char*>(std::memchr(p, '\n', size_t(bytes.get() + got - p)))); ++p)
             ++breaks;
         c.ms["memchr"] = Since(counting);
         state.SetIterationTime(c.ms["read"] / 1000);
@@ -249,8 +248,7 @@ void Summary() {
         Case& base = Cases()[std::string("read:") + variable];
         const double read = base.ms["read"], scan = base.ms["memchr"];
         std::printf("\n%s (%zu MB)\n", c.path.c_str(), c.bytes >> 20);
-        std::printf("  %-20s %10.1f ms\n  %-20s %10.1f ms\n", "baseline read", read,
-                    "baseline memchr", scan);
+        std::printf("  %-20s %10.1f ms\n  %-20s %10.1f ms\n", "baseline read", read, "baseline memchr", scan);
         for (const auto& [step, ms] : c.ms) {
             if (step == "rss_MiB") {
                 std::printf("  %-20s %10.0f MiB  = %.2f x file\n", "resident after load", ms,

@@ -54,10 +54,10 @@ TDocument Make(size_t bytes, bool oneLine) {
 }
 
 struct TRun {
-    double meanUs = 0;        // a keystroke and the event loop's turn after it
-    double journalUs = 0;     // of that, in the journal's own code
-    double longestUs = 0;     // the longest keystroke with the repaint of its row
-    double paintedUs = 0;     // the mean keystroke with that repaint
+    double meanUs = 0;     // a keystroke and the event loop's turn after it
+    double journalUs = 0;  // of that, in the journal's own code
+    double longestUs = 0;  // the longest keystroke with the repaint of its row
+    double paintedUs = 0;  // the mean keystroke with that repaint
     double bytesPerKey = 0;
 };
 
@@ -130,11 +130,12 @@ void Report(benchmark::State& state, const char* what, TDocument& d) {
     // What a user feels is a keystroke with its repaint: the journal's added time against that.
     const double added = on.meanUs - off.meanUs;
     state.counters["added_share_of_painted_key"] = added / off.paintedUs;
-    std::printf("%-14s per key %6.1f us off, %6.1f us on = %.3f x; in the journal %5.2f us; "
-                "added %5.2f us = %5.2f %% of a keystroke with its repaint (%5.0f us); "
-                "longest with repaint %6.0f us off, %6.0f us on; %4.1f bytes/key\n",
-                what, off.meanUs, on.meanUs, on.meanUs / off.meanUs, on.journalUs, added,
-                100 * added / off.paintedUs, off.paintedUs, off.longestUs, on.longestUs, on.bytesPerKey);
+    std::printf(
+        "%-14s per key %6.1f us off, %6.1f us on = %.3f x; in the journal %5.2f us; "
+        "added %5.2f us = %5.2f %% of a keystroke with its repaint (%5.0f us); "
+        "longest with repaint %6.0f us off, %6.0f us on; %4.1f bytes/key\n",
+        what, off.meanUs, on.meanUs, on.meanUs / off.meanUs, on.journalUs, added, 100 * added / off.paintedUs,
+        off.paintedUs, off.longestUs, on.longestUs, on.bytesPerKey);
 }
 
 void BM_TypeIntoAHugeDocument(benchmark::State& state) {
@@ -156,7 +157,8 @@ BENCHMARK(BM_TypeIntoAHugeLine)->Iterations(1)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::string dir = std::filesystem::temp_directory_path() / ("bed-journal-bench-" + std::to_string(::getpid()));
+    const std::string dir =
+        std::filesystem::temp_directory_path() / ("bed-journal-bench-" + std::to_string(::getpid()));
     SetUnsavedJournalDirectory(dir);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -140,8 +140,8 @@ int main(int argc, char** argv) {
         const auto hl = BedCreateInstance(*entry.language, *entry.instance);
         const double scan = Best(3, [&] { return SecondsOfFullRescan(*hl, lines); });
         const double table = Best(3, [&] { return SecondsOfTableLoop(lines); });
-        std::printf("%-10s %10.1f %10.1f %10.1f %7.1f%%\n", folder.c_str(), mb, mb / scan,
-                    mb / table, 100.0 * table / scan);
+        std::printf("%-10s %10.1f %10.1f %10.1f %7.1f%%\n", folder.c_str(), mb, mb / scan, mb / table,
+                    100.0 * table / scan);
         std::printf("full_rescan_MBps %s %.2f\n", folder.c_str(), mb / scan);
     }
     return 0;

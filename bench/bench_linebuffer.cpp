@@ -118,12 +118,17 @@ void BM_SaveToFile(benchmark::State& state) {
 // One line inserted and deleted again in the middle: two edits per iteration.
 void BM_InsertDeleteMiddle(benchmark::State& state) {
     TBedEditStringList list;
-    const std::string line = "st\xF8" "edn\xED d\xE9lka \xF8\xE1" "dku";
+    const std::string line =
+        "st\xF8"
+        "edn\xED d\xE9lka \xF8\xE1"
+        "dku";
     std::vector<std::string> lines(size_t(state.range(0)), line);
     list.AddStrings(lines);
     const int middle = list.Count() / 2;
     for (auto _ : state) {
-        list.Insert(middle, "nov\xFD \xF8\xE1" "dek");
+        list.Insert(middle,
+                    "nov\xFD \xF8\xE1"
+                    "dek");
         list.Delete(middle);
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * 2);
@@ -156,9 +161,10 @@ void PrintMemory() {
     const long after = ResidentKiB();
     const double fileKiB = double(FileSize(kTextFile)) / 1024.0;
     std::printf("Text: %zu bytes, %d lines\n", FileSize(kTextFile), list->Count());
-    std::printf("Resident memory for the loaded text: %.1f MiB = %.2f x the file size "
-                "(target <= 2.5)\n",
-                double(after - before) / 1024.0, double(after - before) / fileKiB);
+    std::printf(
+        "Resident memory for the loaded text: %.1f MiB = %.2f x the file size "
+        "(target <= 2.5)\n",
+        double(after - before) / 1024.0, double(after - before) / fileKiB);
 }
 
 }  // namespace
@@ -170,23 +176,19 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     auto& s = reporter.seconds;
-    auto ratio = [&](const char* what, const std::string& a, const std::string& b,
-                     const char* target) {
-        if (s.count(a) && s.count(b))
-            std::printf("%-44s %6.2f x  (target %s)\n", what, s[a] / s[b], target);
+    auto ratio = [&](const char* what, const std::string& a, const std::string& b, const char* target) {
+        if (s.count(a) && s.count(b)) std::printf("%-44s %6.2f x  (target %s)\n", what, s[a] / s[b], target);
     };
     std::printf("\n");
-    ratio("LoadFromFile / plain read", "BM_LoadFromFile/real_time", "BM_PlainRead/real_time",
-          "<= 2");
+    ratio("LoadFromFile / plain read", "BM_LoadFromFile/real_time", "BM_PlainRead/real_time", "<= 2");
     // Other processes on a busy machine stretch wall time; processor time shows the work done.
     const auto& cpu = reporter.cpuSeconds;
     if (cpu.count("BM_LoadFromFile/real_time") && cpu.count("BM_PlainRead/real_time"))
         std::printf("%-44s %6.2f x  (processor time)\n", "LoadFromFile / plain read",
                     cpu.at("BM_LoadFromFile/real_time") / cpu.at("BM_PlainRead/real_time"));
-    ratio("SaveToFile / plain write with fsync", "BM_SaveToFile/real_time",
-          "BM_PlainWrite/1/real_time", "<= 2");
-    ratio("SaveToFile / plain write without fsync", "BM_SaveToFile/real_time",
-          "BM_PlainWrite/0/real_time", "information");
+    ratio("SaveToFile / plain write with fsync", "BM_SaveToFile/real_time", "BM_PlainWrite/1/real_time", "<= 2");
+    ratio("SaveToFile / plain write without fsync", "BM_SaveToFile/real_time", "BM_PlainWrite/0/real_time",
+          "information");
     for (const char* n : {"BM_InsertDeleteMiddle/10000", "BM_InsertDeleteMiddle/1500000"})
         if (s.count(n)) std::printf("%-44s %6.3f us per edit (target <= 20)\n", n, s[n] / 2 * 1e6);
     std::remove(kOutFile.c_str());

@@ -56,9 +56,8 @@ void PrintPdf(benchmark::State& state, bool highlighted) {
         pages = int(pr.Pages().size());
     }
     state.counters["pages"] = pages;
-    state.counters["ms_per_page"] =
-        benchmark::Counter(double(pages) * double(state.iterations()) / 1000,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ms_per_page"] = benchmark::Counter(double(pages) * double(state.iterations()) / 1000,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // After the table: the time per page of each length against the shortest of its kind.
@@ -96,9 +95,10 @@ int main(int argc, char** argv) {
         }
     benchmark::Initialize(&argc, argv);
     for (const bool highlighted : {false, true})
-        benchmark::RegisterBenchmark(highlighted ? "PrintPdf/highlighted" : "PrintPdf/plain",
-                                     PrintPdf, highlighted)
-            ->Arg(2500)->Arg(5000)->Arg(10000)
+        benchmark::RegisterBenchmark(highlighted ? "PrintPdf/highlighted" : "PrintPdf/plain", PrintPdf, highlighted)
+            ->Arg(2500)
+            ->Arg(5000)
+            ->Arg(10000)
             ->Unit(benchmark::kMillisecond)
             ->MinTime(2)
             ->UseRealTime();

@@ -26,7 +26,7 @@ namespace {
 constexpr std::size_t kSizes[] = {32, 64, 128, 256, 1024, 4096};
 constexpr int kSamplesPerCase = 100;
 constexpr const char* kEncodingNames[kCodePageCount] = {"kamenicky", "iso88592", "koi8cs",
-                                                         "pclatin2", "cp1250", "utf8"};
+                                                        "pclatin2",  "cp1250",   "utf8"};
 
 std::string Encoded(std::string cp1250, int codePage) {
     if (codePage != cpUTF8) {
@@ -58,10 +58,10 @@ std::string ReadAs(const std::string& bytes, int codePage) {
 int CodePageOfName(std::string name) {
     for (char& c : name) c = char(std::toupper(static_cast<unsigned char>(c)));
     static const std::map<std::string, int> names = {
-        {"KEYBCS2", cpKamenicky},   {"KAMENICKY", cpKamenicky}, {"ISO-8859-2", cpISO88592},
-        {"ISO_8859-2", cpISO88592}, {"LATIN2", cpISO88592},     {"KOI8-CS2", cpKOI8CS},
-        {"KOI8CS2", cpKOI8CS},      {"KOI-8_CS_2", cpKOI8CS},   {"IBM852", cpPCLatin2},     {"CP852", cpPCLatin2},
-        {"CP1250", cpCP1250},       {"WINDOWS-1250", cpCP1250}, {"UTF-8", cpUTF8},
+        {"KEYBCS2", cpKamenicky}, {"KAMENICKY", cpKamenicky}, {"ISO-8859-2", cpISO88592}, {"ISO_8859-2", cpISO88592},
+        {"LATIN2", cpISO88592},   {"KOI8-CS2", cpKOI8CS},     {"KOI8CS2", cpKOI8CS},      {"KOI-8_CS_2", cpKOI8CS},
+        {"IBM852", cpPCLatin2},   {"CP852", cpPCLatin2},      {"CP1250", cpCP1250},       {"WINDOWS-1250", cpCP1250},
+        {"UTF-8", cpUTF8},
     };
     const auto it = names.find(name);
     return it == names.end() ? -1 : it->second;
@@ -79,8 +79,8 @@ int WriteSamples(const std::string& dir) {
                 state ^= state << 13, state ^= state >> 7, state ^= state << 17;
                 std::size_t start = state % (text.size() - size);
                 while (start > 0 && text[start - 1] != ' ' && text[start - 1] != '\n') --start;
-                const std::string name = std::string(kEncodingNames[cp]) + "_" + std::to_string(size) + "_" +
-                                         std::to_string(i) + ".txt";
+                const std::string name =
+                    std::string(kEncodingNames[cp]) + "_" + std::to_string(size) + "_" + std::to_string(i) + ".txt";
                 bench::WriteWholeFile(dir + "/" + name, Encoded(text.substr(start, size), cp));
                 manifest << name << ' ' << cp << ' ' << size << '\n';
             }
@@ -125,8 +125,7 @@ int Judge(const std::string& dir) {
             score(peer, it == files.end() ? -1 : CodePageOfName(it->second));
         }
     }
-    std::printf("accuracy (%% of samples read as the right text), %d samples per size and encoding\n",
-                kSamplesPerCase);
+    std::printf("accuracy (%% of samples read as the right text), %d samples per size and encoding\n", kSamplesPerCase);
     std::printf("%-10s", "bytes");
     for (std::size_t s : kSizes) std::printf("%8zu", s);
     std::printf("\n");

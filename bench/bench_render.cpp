@@ -25,8 +25,7 @@ struct Fixture {
 };
 
 std::string SampleLine(int i) {
-    static const char* words[] = {"alpha", "beta", "gamma", "{note}", "delta", "epsilon", "zeta",
-                                  "\xE8\x9A\x9E\xF8"};
+    static const char* words[] = {"alpha", "beta", "gamma", "{note}", "delta", "epsilon", "zeta", "\xE8\x9A\x9E\xF8"};
     std::string s;
     for (int w = 0; s.size() < 118; ++w) {
         s += words[(i + w) % 8];
@@ -57,9 +56,7 @@ Fixture& Get(int lines, bool highlighted) {
     return f;
 }
 
-void Render(Fixture& f, const QRect& r) {
-    f.edit->viewport()->render(&f.image, r.topLeft(), QRegion(r));
-}
+void Render(Fixture& f, const QRect& r) { f.edit->viewport()->render(&f.image, r.topLeft(), QRegion(r)); }
 
 void BM_FullRepaint(benchmark::State& state) {
     Fixture& f = Get(int(state.range(0)), state.range(1) != 0);
@@ -90,15 +87,21 @@ void BM_TypeCharacter(benchmark::State& state) {
     const QRect row(0, cell.y(), f.edit->viewport()->width(), f.edit->LineHeight());
     int n = 0;
     for (auto _ : state) {
-        if (++n % 2) f.edit->KeyPress('x');
-        else f.edit->CommandProcessor(ecDeleteLastChar, 0, nullptr);
+        if (++n % 2)
+            f.edit->KeyPress('x');
+        else
+            f.edit->CommandProcessor(ecDeleteLastChar, 0, nullptr);
         Render(f, row);
     }
 }
 
 }  // namespace
 
-BENCHMARK(BM_FullRepaint)->Args({10000, 0})->Args({1000000, 0})->Args({10000, 1})->Args({1000000, 1})
+BENCHMARK(BM_FullRepaint)
+    ->Args({10000, 0})
+    ->Args({1000000, 0})
+    ->Args({10000, 1})
+    ->Args({1000000, 1})
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ScrollOneLine)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeCharacter)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
@@ -121,8 +124,7 @@ public:
                 continue;
             const std::string base = name.substr(0, at) + "/10000" + name.substr(at + 8);
             if (auto it = cpu_.find(base); it != cpu_.end() && it->second > 0)
-                std::printf("%-32s 1M / 10k lines = %.2f (processor time)\n", base.c_str(),
-                            cpu / it->second);
+                std::printf("%-32s 1M / 10k lines = %.2f (processor time)\n", base.c_str(), cpu / it->second);
         }
     }
 

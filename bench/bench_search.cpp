@@ -89,9 +89,10 @@ void FindAtEnd(benchmark::State& state) {
         int found = 0;
         ours = std::min(ours, Seconds([&] { found = e.SearchReplace(kLastWord, {}, 0); }));
         if (found != 1 || e.CaretY() != e.Lines().Count()) state.SkipWithError("not found at the end");
-        baseline = std::min(baseline, Seconds([&] {
-            benchmark::DoNotOptimize(memmem(text.data(), text.size(), kLastWord, std::strlen(kLastWord)));
-        }));
+        baseline =
+            std::min(baseline, Seconds([&] {
+                         benchmark::DoNotOptimize(memmem(text.data(), text.size(), kLastWord, std::strlen(kLastWord)));
+                     }));
     }
     Report(state, double(text.size()), ours, baseline);
 }
@@ -138,7 +139,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("FindAtEnd", FindAtEnd)->Iterations(5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ReplaceAll", ReplaceAll)->Iterations(3)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("OneLine", OneLine)
-        ->Arg(250'000)->Arg(500'000)->Arg(1'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+        ->Arg(250'000)
+        ->Arg(500'000)
+        ->Arg(1'000'000)
+        ->Iterations(3)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
 }

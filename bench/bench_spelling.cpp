@@ -43,8 +43,7 @@ Window& Get(bool spelling) {
     w.form = std::make_unique<TForm1>(w.ui, w.dir.string() + "/", QStringList{});
     const std::string text = bench::GenerateCzechText(size_t(kLines) * 65, "\n");
     std::vector<std::string> lines;
-    SplitLines(text.data(), text.data() + text.size(),
-               [&](const char* b, const char* e) { lines.emplace_back(b, e); });
+    SplitLines(text.data(), text.data() + text.size(), [&](const char* b, const char* e) { lines.emplace_back(b, e); });
     lines.resize(kLines);
     w.form->Memo1->Lines().AddStrings(lines);
     w.form->resize(900, 700);
@@ -64,8 +63,8 @@ void Settle(TForm1& form, double& longest) {
     for (int pass = 0; pass < 2; ++pass) {
         const auto start = std::chrono::steady_clock::now();
         QApplication::processEvents();
-        longest = std::max(longest, std::chrono::duration<double, std::micro>(
-                                        std::chrono::steady_clock::now() - start).count());
+        longest = std::max(longest,
+                           std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         if (TBedSpellSession* s = form.Spelling()) s->WaitUntilIdle();
     }
 }

@@ -15,9 +15,8 @@
 namespace {
 
 constexpr std::pair<TSQLDialect, const char*> kDialects[] = {
-    {sqlStandard, "Standard"}, {sqlInterbase6, "Interbase6"}, {sqlMSSQL7, "MSSQL7"},
-    {sqlMySQL, "MySQL"},       {sqlOracle, "Oracle"},         {sqlSybase, "Sybase"},
-    {sqlIngres, "Ingres"}};
+    {sqlStandard, "Standard"}, {sqlInterbase6, "Interbase6"}, {sqlMSSQL7, "MSSQL7"}, {sqlMySQL, "MySQL"},
+    {sqlOracle, "Oracle"},     {sqlSybase, "Sybase"},         {sqlIngres, "Ingres"}};
 
 // Each switch goes to the measured dialect from another one, which is set outside the clock.
 void BM_SwitchDialect(benchmark::State& state) {
@@ -58,8 +57,7 @@ public:
     using ConsoleReporter::ConsoleReporter;
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.run_type == Run::RT_Iteration) microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> microseconds;  // by benchmark name
@@ -78,8 +76,8 @@ int main(int argc, char** argv) {
         const double ours = reporter.microseconds["BM_SwitchDialect" + arg];
         const double set = reporter.microseconds["BM_UnorderedSetOfTheWords" + arg];
         if (ours > 0 && set > 0)
-            std::printf("%-10s switch %8.1f us  unordered_set %8.1f us  ratio %.2f\n",
-                        kDialects[i].second, ours, set, ours / set);
+            std::printf("%-10s switch %8.1f us  unordered_set %8.1f us  ratio %.2f\n", kDialects[i].second, ours, set,
+                        ours / set);
     }
     return 0;
 }

@@ -22,7 +22,6 @@ const std::string kFile = kDir + "czech_100MB.txt";
 const std::string kKamenickyFile = kDir + "czech_100MB.kam";
 std::map<std::string, double> seconds;  // mean wall time per benchmark
 
-
 template <class F>
 void Timed(benchmark::State& state, const std::string& name, F&& body) {
     double total = 0;
@@ -48,9 +47,7 @@ void Start(benchmark::State& state, const std::string& name, const QStringList& 
 }
 
 void StartEmpty(benchmark::State& state) { Start(state, "start, no file", {}); }
-void StartWithFile(benchmark::State& state) {
-    Start(state, "start, 100 MB file", {QString::fromStdString(kFile)});
-}
+void StartWithFile(benchmark::State& state) { Start(state, "start, 100 MB file", {QString::fromStdString(kFile)}); }
 void StartWithKamenickyFile(benchmark::State& state) {
     Start(state, "start, 100 MB .kam", {QString::fromStdString(kKamenickyFile)});
 }

@@ -41,7 +41,8 @@ std::string CorpusFile(int megabytes) {
 void Load(TCustomBedEdit& editor, const std::string& path) {
     T602Session t602;
     t602.SetMode(t602Leave);
-    LoadDocument(ReadDocumentFile(path), 4, t602, [] { return t602Leave; }, editor.Lines());
+    LoadDocument(
+        ReadDocumentFile(path), 4, t602, [] { return t602Leave; }, editor.Lines());
 }
 
 void BM_Load(benchmark::State& state) {

@@ -76,8 +76,8 @@ bool OneToOne(int codePage, std::string_view text) {
 const std::string& ScratchFile() {
     static const std::string name = [] {
         // A file system in memory: every save syncs.
-        std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz_documentloader.XXXXXX"
-                                                               : "/tmp/fuzz_documentloader.XXXXXX";
+        std::string pattern =
+            ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/fuzz_documentloader.XXXXXX" : "/tmp/fuzz_documentloader.XXXXXX";
         const int fd = ::mkstemp(pattern.data());
         if (fd < 0) std::abort();
         ::close(fd);
@@ -111,11 +111,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     T602Session session;
     session.SetMode(mode);
     TBedEditStringList lines;
-    const TBedLoadOutcome outcome =
-        LoadDocument(std::move(file), codePage, session, [] { return t602Html; }, lines);
+    const TBedLoadOutcome outcome = LoadDocument(
+        std::move(file), codePage, session, [] { return t602Html; }, lines);
     const bool converts = codePage != cpCP1250 && codePage != cpISO88592 && codePage != cpUTF8 &&
-                          (mode == t602Text || mode == t602Html ||
-                           (mode == t602Ask && text.starts_with("@CT ")));
+                          (mode == t602Text || mode == t602Html || (mode == t602Ask && text.starts_with("@CT ")));
     if (converts) {
         Check(lines.Count() <= int(split.size()));
         Check(lines.Count() == 0 || !IsDotCommandLine(lines.Get(0)));

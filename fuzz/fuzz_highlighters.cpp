@@ -1,5 +1,5 @@
-// Every built highlighter class, and every configuration of the main window, must take any bytes from any start state: no crash, no
-// endless loop, no read outside the line, and tokens that tile the line without gaps.
+// Every built highlighter class, and every configuration of the main window, must take any bytes from any start state:
+// no crash, no endless loop, no read outside the line, and tokens that tile the line without gaps.
 //
 // Input: byte 0 chooses the mode (bit 0: split the rest into lines at LF and carry the range
 // from line to line; otherwise the rest is one line), bytes 1..8 give the start range.
@@ -15,8 +15,7 @@
 namespace {
 
 void Check(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 void ScanOneLine(TBedCustomHighlighter& hl, const std::string& line) {
@@ -46,16 +45,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::vector<std::unique_ptr<TBedCustomHighlighter>> instances = [] {
         std::vector<std::unique_ptr<TBedCustomHighlighter>> v;
         for (const TBedLanguage* language : BedHighlighterClasses())
-            if (language->create)
-                v.push_back(language->create());
+            if (language->create) v.push_back(language->create());
         for (const TBedMainWindowHighlighter& mw : BedMainWindowHighlighters())
-            if (auto hl = BedCreateInstance(*mw.language, *mw.instance))
-                v.push_back(std::move(hl));
+            if (auto hl = BedCreateInstance(*mw.language, *mw.instance)) v.push_back(std::move(hl));
         return v;
     }();
 
-    if (size < 9)
-        return 0;
+    if (size < 9) return 0;
     const bool lines = data[0] & 1;
     TBedRange start;
     std::memcpy(&start, data + 1, sizeof start);
@@ -74,8 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             ScanOneLine(*hl, text.substr(pos, lf == std::string::npos ? std::string::npos : lf - pos));
             const TBedRange next = hl->CurrentRange();
             hl->RestoreRange(next);
-            if (lf == std::string::npos)
-                break;
+            if (lf == std::string::npos) break;
             pos = lf + 1;
         }
     }

@@ -47,8 +47,8 @@ int RunWithoutDisplay(int argc, char** argv, const TBedStart& start) {
 int RunWithWindow(int argc, char** argv, const TBedStart& start) {
     const std::string programDir = ProgramDirectory();
     void* library = nullptr;
-    for (const std::string& path : {programDir + BED_WINDOW_LIBRARY,
-                                    programDir + BED_WINDOW_FROM_BIN "/" BED_WINDOW_LIBRARY}) {
+    for (const std::string& path :
+         {programDir + BED_WINDOW_LIBRARY, programDir + BED_WINDOW_FROM_BIN "/" BED_WINDOW_LIBRARY}) {
         if (::access(path.c_str(), F_OK) != 0) continue;
         library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
         break;

@@ -46,8 +46,14 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(Button2);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    connect(Button1, &QPushButton::clicked, this, [this] { scope_ = TScope::WholeText; accept(); });
-    connect(Button3, &QPushButton::clicked, this, [this] { scope_ = TScope::Block; accept(); });
+    connect(Button1, &QPushButton::clicked, this, [this] {
+        scope_ = TScope::WholeText;
+        accept();
+    });
+    connect(Button3, &QPushButton::clicked, this, [this] {
+        scope_ = TScope::Block;
+        accept();
+    });
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 

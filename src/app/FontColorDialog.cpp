@@ -21,8 +21,7 @@ TFontColorDialog::TFontColorDialog(const QFont& font, const QColor& color, bool 
     setCurrentFont(shown);
     colorButton_ = new QPushButton(QString::fromUtf8("&Barva textu..."), this);
     colorButton_->setObjectName("BarvaTextu");
-    if (auto* buttons = findChild<QDialogButtonBox*>())
-        buttons->addButton(colorButton_, QDialogButtonBox::ActionRole);
+    if (auto* buttons = findChild<QDialogButtonBox*>()) buttons->addButton(colorButton_, QDialogButtonBox::ActionRole);
     connect(colorButton_, &QPushButton::clicked, this, &TFontColorDialog::ChooseColor);
     SetTextColor(color);
 }

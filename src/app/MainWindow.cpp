@@ -58,11 +58,10 @@ TForm1::TForm1(UiServices& ui, std::string programDirectory, QStringList params,
     ConnectNavigation();
     ConnectSpelling();
     Memo1->OnPasteUnrepresentable = [this](TCustomBedEdit&) {
-        statusBar()->showMessage(
-            "Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
+        statusBar()->showMessage("Některé vložené znaky nejsou v kódování CP 1250; byly nahrazeny otazníkem.", 8000);
     };
-    Memo1->OnReplaceText = [this](TCustomBedEdit&, const std::string& found, const std::string& replacement,
-                                  int line, int column) { return Memo1ReplaceText(found, replacement, line, column); };
+    Memo1->OnReplaceText = [this](TCustomBedEdit&, const std::string& found, const std::string& replacement, int line,
+                                  int column) { return Memo1ReplaceText(found, replacement, line, column); };
     Memo1->OnDropFiles = [this](int, int, const std::vector<std::string>& files) {
         Guard([&] { Memo1DropFiles(files); });
     };
@@ -149,7 +148,8 @@ void TForm1::BuildMenus() {
     AddSetting(soubor, "tisk_highlight", "Tisknout i se zvýrazněním", none, &TBedSettings::tiskSeZvyraznenim);
     soubor->addSeparator();
     AddItem(soubor, "ZnovuNacist", "&Znovu načíst", Qt::CTRL | Qt::SHIFT | Qt::Key_R, &TForm1::ZnovuNacistClick);
-    AddItem(soubor, "Daloknoeditoru1", "&Další okno editoru", Qt::CTRL | Qt::SHIFT | Qt::Key_O, &TForm1::Daloknoeditoru1Click);
+    AddItem(soubor, "Daloknoeditoru1", "&Další okno editoru", Qt::CTRL | Qt::SHIFT | Qt::Key_O,
+            &TForm1::Daloknoeditoru1Click);
     soubor->addSeparator();
     AddItem(soubor, "Asociuj1", "&Asociuj...", none, &TForm1::Asociuj1Click);
     AddItem(soubor, "Volby1", "Volby...", none, &TForm1::Volby1Click);
@@ -187,7 +187,8 @@ void TForm1::BuildMenus() {
     AddItem(upravy, "Prilep", "V&ložit", Qt::SHIFT | Qt::Key_Insert, &TForm1::PrilepClick);
     AddItem(upravy, "Pilepzesouboru1", "Vložit ze &souboru...", none, &TForm1::Pilepzesouboru1Click);
     upravy->addSeparator();
-    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S, &TForm1::Sloupcovbloky1Click);
+    AddToggle(upravy, "Sloupcovbloky1", "&Sloupcové bloky", Qt::SHIFT | Qt::CTRL | Qt::Key_S,
+              &TForm1::Sloupcovbloky1Click);
     // Shift+Ctrl+R reloads (Soubor comes first); the key stands in the caption only, as Qt
     // would run neither of two items sharing it.
     AddToggle(upravy, "RadkoveBloky", "Řá&dkové bloky\tShift+Ctrl+R", none, &TForm1::RadkoveBlokyClick);
@@ -213,12 +214,15 @@ void TForm1::BuildMenus() {
     AddItem(format, "smazradek", "&Smaž řádek", Qt::ALT | Qt::Key_Delete, &TForm1::smazradekClick);
     AddItem(format, "zackonradku", "&Přidej na začátek/konec řádku...", none, &TForm1::zackonradkuClick);
     format->addSeparator();
-    AddItem(format, "Provedkovzlom1", "Proveď řádkový zlom (respektující slova)", Qt::CTRL | Qt::ALT | Qt::Key_Z, &TForm1::Provedkovzlom1Click);
-    AddItem(format, "Dlkadkupidkovmzlomu1", "Délka řádku při řádkovém zlomu...", none, &TForm1::Dlkadkupidkovmzlomu1Click);
+    AddItem(format, "Provedkovzlom1", "Proveď řádkový zlom (respektující slova)", Qt::CTRL | Qt::ALT | Qt::Key_Z,
+            &TForm1::Provedkovzlom1Click);
+    AddItem(format, "Dlkadkupidkovmzlomu1", "Délka řádku při řádkovém zlomu...", none,
+            &TForm1::Dlkadkupidkovmzlomu1Click);
     AddSetting(format, "uhz1", "Ukaž hranici zlomu", none, &TBedSettings::ukazHraniciZlomu, &TForm1::uhz1Click);
     AddSetting(format, "AutoZalam", "Lámat řádky při psaní", Qt::ALT | Qt::Key_L, &TBedSettings::autoZalam,
                &TForm1::ShowWrapWhileTyping);
-    AddSetting(format, "Zalamovani", "&Automaticky provádět řádkový zlom při nahrávání", none, &TBedSettings::zalamovani);
+    AddSetting(format, "Zalamovani", "&Automaticky provádět řádkový zlom při nahrávání", none,
+               &TBedSettings::zalamovani);
     format->addSeparator();
     AddItem(format, "inshtml", "&Vlož standardní hlavičku HTML", Qt::CTRL | Qt::Key_H, &TForm1::inshtmlClick);
     AddItem(format, "dos2unix", "&Dos <---> Unix", Qt::ALT | Qt::Key_U, &TForm1::dos2unixClick);
@@ -233,7 +237,8 @@ void TForm1::BuildMenus() {
     vyber->setObjectName("Vyberzvraznn1");
     BuildHighlighterMenu(vyber);
     AddSetting(syntaxe, "PodlePripony", "Určovat zvýraznění podle přípony", none, &TBedSettings::podlePripony);
-    AddItem(syntaxe, "Kontrolujzvorky1", "s&koč na odpovídající závorku", Qt::CTRL | Qt::Key_K, &TForm1::Kontrolujzvorky1Click);
+    AddItem(syntaxe, "Kontrolujzvorky1", "s&koč na odpovídající závorku", Qt::CTRL | Qt::Key_K,
+            &TForm1::Kontrolujzvorky1Click);
 
     QMenu* cestina = bar->addMenu("Č&eština");
     cestina->setObjectName("cestina");
@@ -244,7 +249,8 @@ void TForm1::BuildMenus() {
     AddSetting(cestina, "YxZ", "&Přehodit \"y\" a \"z\"", Qt::CTRL | Qt::ALT | Qt::Key_P, &TBedSettings::prehoditYZ,
                &TForm1::YxZClick);
     AddItem(cestina, "Vloz_uu", "&Vlož Ů (velké U s kroužkem)", Qt::CTRL | Qt::ALT | Qt::Key_U, &TForm1::Vloz_uuClick);
-    AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D, &TForm1::Dalznakjinouklvesnic1Click);
+    AddItem(cestina, "Dalznakjinouklvesnic1", "&Další znak druhou klávesnicí", Qt::CTRL | Qt::Key_D,
+            &TForm1::Dalznakjinouklvesnic1Click);
     cestina->addSeparator();
     AddSetting(cestina, "autokod", "&Automatická změna kódování", none, &TBedSettings::autokodovani);
     AddSetting(cestina, "rozpoznat", "&Rozpoznat kódování podle obsahu", none, &TBedSettings::rozpoznatKodovani);
@@ -267,8 +273,7 @@ void TForm1::BuildMenus() {
     AddItem(jdi, "dekslo1", "Řáde&k číslo...", Qt::ALT | Qt::Key_R, &TForm1::dekslo1Click);
     AddItem(jdi, "PredchoziSoubor", "&Předchozí soubor", Qt::ALT | Qt::Key_Left, &TForm1::PredchoziSouborClick)
         ->setEnabled(false);
-    AddItem(jdi, "DalsiSoubor", "&Další soubor", Qt::ALT | Qt::Key_Right, &TForm1::DalsiSouborClick)
-        ->setEnabled(false);
+    AddItem(jdi, "DalsiSoubor", "&Další soubor", Qt::ALT | Qt::Key_Right, &TForm1::DalsiSouborClick)->setEnabled(false);
 
     QMenu* zobraz = bar->addMenu("Z&obraz...");
     zobraz->setObjectName("Zobraz1");
@@ -358,9 +363,7 @@ void TForm1::BuildStatusBar() {
     bar->addWidget(readOnlyReason_, 1);
 }
 
-TBedTextToolEdit TForm1::TextToolEdit() {
-    return TBedTextToolEdit(*Memo1);
-}
+TBedTextToolEdit TForm1::TextToolEdit() { return TBedTextToolEdit(*Memo1); }
 
 void TForm1::readonlyClick(bool on) { document_->SetReadOnly(on); }
 

@@ -215,8 +215,7 @@ private:
     // Replaces every match from the caret on, then saves.
     void ReplaceFromCommandLine(const std::string& value);
     // "Ptát se před nahrazením": the match at (column, line) is selected and in view.
-    TBedReplaceAction Memo1ReplaceText(const std::string& found, const std::string& replacement, int line,
-                                       int column);
+    TBedReplaceAction Memo1ReplaceText(const std::string& found, const std::string& replacement, int line, int column);
 
     void BuildMenus();
     void BuildToolPanel();
@@ -292,13 +291,14 @@ private:
     bool terminated_ = false;
     TBedSettings settings_;
     std::unique_ptr<TBedDocument> document_;
-    bool otherKeyboardNext_ = false;  // the next character comes from the other keyboard
+    bool otherKeyboardNext_ = false;    // the next character comes from the other keyboard
     QLabel* readOnlyReason_ = nullptr;  // in the status bar
     // The printer and its settings, kept from one print to the next; made at the first print.
     std::shared_ptr<QPrinter> printer_;
-    TMainWindowHighlighters highlighters_ = CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
-    TForm6* form6_ = nullptr;  // the add-to-lines dialog, kept for the run once made
-    TBedPoint superStart_{0, 0};  // the SuperVýběr points
+    TMainWindowHighlighters highlighters_ =
+        CreateMainWindowHighlighters();  // stored and given back; Qt fonts are Unicode
+    TForm6* form6_ = nullptr;            // the add-to-lines dialog, kept for the run once made
+    TBedPoint superStart_{0, 0};         // the SuperVýběr points
     TBedPoint superEnd_{0, 0};
     TForm7* form7_ = nullptr;  // the associations dialog, made when first asked for
     TForm8* form8_ = nullptr;

@@ -27,9 +27,7 @@ void TForm1::ConnectTyping() {
         nullptr);
 }
 
-void TForm1::Memo1KeyPress(char& ch) {
-    ch = TypedChar(ch, otherKeyboardNext_, settings_.prehoditYZ);
-}
+void TForm1::Memo1KeyPress(char& ch) { ch = TypedChar(ch, otherKeyboardNext_, settings_.prehoditYZ); }
 
 void TForm1::Memo1KeyDown(uint16_t& key) {
     // These keys type a character of their own, which the component turns into its command
@@ -64,9 +62,7 @@ void TForm1::odstran_diakritikuClick() {
     Memo1->SetSelFrom(Memo1->CaretXY());
 }
 
-void TForm1::YxZClick() {
-    SetPanel(1, settings_.prehoditYZ ? "Y <--> Z" : "");
-}
+void TForm1::YxZClick() { SetPanel(1, settings_.prehoditYZ ? "Y <--> Z" : ""); }
 
 void TForm1::Vloz_uuClick() {
     // As if typed: through the typed-character handler into the component, undoable.

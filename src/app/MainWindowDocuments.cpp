@@ -84,10 +84,8 @@ bool TForm1::SavePrompt() {
             UlozitClick();
             // A cancelled or failed save must not let the asking command drop the changes.
             return !document_->Modified();
-        case TModalResult::No:
-            return true;
-        default:
-            return false;
+        case TModalResult::No: return true;
+        default: return false;
     }
 }
 

@@ -56,8 +56,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         const auto* e = static_cast<QKeyEvent*>(event);
         const QKeySequence key(QKeyCombination(e->modifiers() & ~Qt::KeypadModifier, Qt::Key(e->key())));
         for (const auto& [name, action] : actions_)
-            if (!action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == key)
-                return true;
+            if (!action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == key) return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

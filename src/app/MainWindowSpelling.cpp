@@ -43,9 +43,12 @@ TBedSpellSession* TForm1::Spelling() {
     // Started by the first painted line: a run without a window never opens the dictionary.
     if (!spelling_ && SpellingOn()) {
         personalWords_ = TBedPersonalWords(settingsDir + kPersonalWordsFile);
-        spelling_ = std::make_unique<TBedSpellSession>(
-            [files = *dictionary_] { return TBedHunspellChecker::Open(files); },
-            [this] { QMetaObject::invokeMethod(this, [this] { RepaintAnsweredLines(); }, Qt::QueuedConnection); });
+        spelling_ =
+            std::make_unique<TBedSpellSession>([files = *dictionary_] { return TBedHunspellChecker::Open(files); },
+                                               [this] {
+                                                   QMetaObject::invokeMethod(
+                                                       this, [this] { RepaintAnsweredLines(); }, Qt::QueuedConnection);
+                                               });
         for (const std::string& word : personalWords_.Load()) spelling_->Accept(word);
     }
     return spelling_.get();
@@ -70,8 +73,7 @@ void TForm1::MisspelledWords(int line, std::string_view text, const std::vector<
         BedSpellableWords(text, {0, int(text.size())}, spellWords_);
     } else {
         for (const TBedLineToken& t : tokens)
-            if (BedIsProseAttribute(*Memo1->Highlighter(), t.attribute))
-                BedSpellableWords(text, t.span, spellWords_);
+            if (BedIsProseAttribute(*Memo1->Highlighter(), t.attribute)) BedSpellableWords(text, t.span, spellWords_);
     }
     for (const TBedTextSpan& w : spellWords_) {
         const TBedWordState state = session->State(std::string(text.substr(w.start, w.length)));

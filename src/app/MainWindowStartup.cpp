@@ -45,8 +45,8 @@ void TForm1::ApplySettings() {
         const QRect area = screen->availableGeometry();
         const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        window = FittedInto(window, {area.x(), area.y(), area.width() - 2 * border,
-                                     area.height() - titleBar - 2 * border});
+        window =
+            FittedInto(window, {area.x(), area.y(), area.width() - 2 * border, area.height() - titleBar - 2 * border});
     }
     resize(window.width, window.height);
     move(window.x, window.y);
@@ -187,8 +187,8 @@ bool TForm1::FormCloseQuery() {
 
 void TForm1::Volby1Click() {
     TBedSettings& s = settings_;
-    TOptionsValues v{s.implicitniKodovani, s.escKonci, s.autokodovani, s.podlePripony, s.pomListaL,
-                     s.tiskSeZvyraznenim, s.zalamovani, s.autoZalam, !Panel1->isHidden()};
+    TOptionsValues v{s.implicitniKodovani, s.escKonci,   s.autokodovani, s.podlePripony,     s.pomListaL,
+                     s.tiskSeZvyraznenim,  s.zalamovani, s.autoZalam,    !Panel1->isHidden()};
     if (!ui_.OptionsDialog(v)) return;
     s.implicitniKodovani = v.defaultCodePage;
     s.escKonci = v.escQuits;

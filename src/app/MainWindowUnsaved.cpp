@@ -55,8 +55,9 @@ void TForm1::OfferUnsavedWork(const std::string& onlyFile) {
         if (answer == TUnsavedWorkAnswer::Later || chosen < 0 || chosen >= int(journals.size())) return;
         TBedOrphanJournal& journal = journals[size_t(chosen)];
         if (answer == TUnsavedWorkAnswer::Discard) {
-            const QString question = QString::fromUtf8("Opravdu zahodit neuložené změny dokumentu %1? Vrátit to nepůjde.")
-                                         .arg(entries[size_t(chosen)].document);
+            const QString question =
+                QString::fromUtf8("Opravdu zahodit neuložené změny dokumentu %1? Vrátit to nepůjde.")
+                    .arg(entries[size_t(chosen)].document);
             if (ui_.Question(QString::fromUtf8(kUnsavedWorkCaption), question, {"Zahodit", "Nechat"}) == 0) {
                 DiscardJournal(journal);
                 journals.erase(journals.begin() + chosen);

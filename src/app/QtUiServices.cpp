@@ -60,8 +60,8 @@ constexpr int kTitleBarExtras = 160;
 int Run(QMessageBox& box) {
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
-        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
-                      grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     }
     return box.exec();
 }
@@ -79,8 +79,8 @@ TModalResult QtUiServices::MessageBox(const QString& text, const QString& captio
         Run(box);
         return TModalResult::Ok;
     }
-    QMessageBox box(QMessageBox::Question, caption, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    parent_);
     switch (Run(box)) {
         case QMessageBox::Yes: return TModalResult::Yes;
         case QMessageBox::No: return TModalResult::No;
@@ -155,8 +155,7 @@ TDiskChangeAnswer QtUiServices::ChangedOnDiskPrompt(const QString& fileName) {
     return AskChangedOnDisk(parent_, fileName);
 }
 
-TBedReplaceAction QtUiServices::ReplacePrompt(const QString& found, const QString& replacement,
-                                              const QRect& match) {
+TBedReplaceAction QtUiServices::ReplacePrompt(const QString& found, const QString& replacement, const QRect& match) {
     return AskReplace(parent_, found, replacement, match);
 }
 
@@ -184,6 +183,4 @@ void QtUiServices::StartProgram(const QString& program, const QStringList& argum
     QProcess::startDetached(program, arguments);
 }
 
-void QtUiServices::ShellOpen(const QString& fileName) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(fileName));
-}
+void QtUiServices::ShellOpen(const QString& fileName) { QDesktopServices::openUrl(QUrl::fromLocalFile(fileName)); }

@@ -20,8 +20,7 @@ public:
     TModalResult SavePrompt() override;
     TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) override;
     TUnsavedWorkAnswer UnsavedWorkPrompt(const std::vector<TUnsavedWorkEntry>& entries, int& chosen) override;
-    TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement,
-                                    const QRect& match) override;
+    TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement, const QRect& match) override;
     int Question(const QString& caption, const QString& text, const QStringList& buttons) override;
     int T602Prompt() override;
     bool OptionsDialog(TOptionsValues& values) override;

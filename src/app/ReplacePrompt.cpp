@@ -29,8 +29,7 @@ void MoveClearOf(QWidget& box, const QRect& match) {
 
 }  // namespace
 
-TBedReplaceAction AskReplace(QWidget* parent, const QString& found, const QString& replacement,
-                             const QRect& match) {
+TBedReplaceAction AskReplace(QWidget* parent, const QString& found, const QString& replacement, const QRect& match) {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(kReplacePromptCaption),
                     ReplacePromptText(found, replacement), QMessageBox::NoButton, parent);
     QPushButton* yes = box.addButton(QString::fromUtf8("&Ano"), QMessageBox::ActionRole);

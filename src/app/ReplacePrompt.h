@@ -15,5 +15,4 @@ QString ReplacePromptText(const QString& found, const QString& replacement);
 // Asks with the buttons "Ano" (replace this one), "Ne" (leave it, go on), "Vše" (replace it and
 // the rest without asking) and "Zrušit"; Esc and the frame cancel. The box stands clear of
 // `match` (global coordinates), so that the selected match stays in sight.
-TBedReplaceAction AskReplace(QWidget* parent, const QString& found, const QString& replacement,
-                             const QRect& match);
+TBedReplaceAction AskReplace(QWidget* parent, const QString& found, const QString& replacement, const QRect& match);

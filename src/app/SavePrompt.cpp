@@ -12,8 +12,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent) {
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);
     auto* buttons = new QHBoxLayout;
-    const struct { const char* caption; TModalResult result; } kButtons[] = {
-        {"&Ano", TModalResult::Yes}, {"&Ne", TModalResult::No}, {"&Zrušit", TModalResult::Cancel}};
+    const struct {
+        const char* caption;
+        TModalResult result;
+    } kButtons[] = {{"&Ano", TModalResult::Yes}, {"&Ne", TModalResult::No}, {"&Zrušit", TModalResult::Cancel}};
     for (const auto& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         const TModalResult result = b.result;

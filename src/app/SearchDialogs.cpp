@@ -130,8 +130,7 @@ TForm9::TForm9(QWidget* parent) : TForm8(parent, "Nahraď", "&Nahradit") {
     ptatse->setObjectName("ptatse");
     vse = AddCheck(right_, "Nahradit vše");
     vse->setObjectName("vse");
-    SetTabOrder({Edit1, Edit2, kejs, celaSlova, Dozadu, ptatse, entireScope, vbloku, vse, Button1,
-                 Button2});
+    SetTabOrder({Edit1, Edit2, kejs, celaSlova, Dozadu, ptatse, entireScope, vbloku, vse, Button1, Button2});
 }
 
 std::string TForm9::ReplaceText() const {

@@ -8,10 +8,13 @@ Ttesestka::Ttesestka(QWidget* parent) : QDialog(parent) {
     setWindowTitle(kT602PromptCaption);
     auto* layout = new QVBoxLayout(this);
     for (const char* line : kT602PromptQuestion) layout->addWidget(new QLabel(line, this));
-    const struct { const char* name; const char* caption; int mode; } kButtons[] = {
-        {"dohtml", "Konvertovat do HTML", 2},
-        {"dotextu", "Konvertovat do čistého textu", 1},
-        {"nechat", "otevřít tak, jak je na disku ", 0}};
+    const struct {
+        const char* name;
+        const char* caption;
+        int mode;
+    } kButtons[] = {{"dohtml", "Konvertovat do HTML", 2},
+                    {"dotextu", "Konvertovat do čistého textu", 1},
+                    {"nechat", "otevřít tak, jak je na disku ", 0}};
     for (const auto& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(b.name);

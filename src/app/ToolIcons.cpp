@@ -25,9 +25,12 @@ QColor Shade(QColor colour, const QColor& against, bool enabled) {
 Inks InksOf(const QPalette& palette, bool enabled) {
     const QColor button = palette.color(QPalette::Button);
     const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
-    return {palette.color(group, QPalette::ButtonText), palette.color(QPalette::Base),
-            Shade(QColor(20, 90, 180), button, enabled), Shade(QColor(240, 200, 90), palette.color(QPalette::Base), enabled),
-            Shade(QColor(190, 150, 90), button, enabled), palette.color(QPalette::Midlight),
+    return {palette.color(group, QPalette::ButtonText),
+            palette.color(QPalette::Base),
+            Shade(QColor(20, 90, 180), button, enabled),
+            Shade(QColor(240, 200, 90), palette.color(QPalette::Base), enabled),
+            Shade(QColor(190, 150, 90), button, enabled),
+            palette.color(QPalette::Midlight),
             Shade(QColor(180, 30, 30), button, enabled)};
 }
 

@@ -42,6 +42,6 @@ void TToolPanel::Arrange() {
     const int room = allFit ? width() : width() - overflow_->sizeHint().width() - 4;
     for (const Place& p : places_) p.button->setVisible(p.left + p.button->width() <= room);
     overflow_->setVisible(!allFit);
-    if (!allFit) overflow_->setGeometry(width() - overflow_->sizeHint().width() - 2, 8,
-                                        overflow_->sizeHint().width(), 25);
+    if (!allFit)
+        overflow_->setGeometry(width() - overflow_->sizeHint().width() - 2, 8, overflow_->sizeHint().width(), 25);
 }

@@ -15,4 +15,6 @@ int UiServices::Choose(const std::string& caption, const std::string& text, cons
 
 TBedT602Mode UiServices::AskT602() { return TBedT602Mode(T602Prompt()); }
 
-TDiskChangeAnswer UiServices::ChangedOnDisk(const std::string& fileName) { return ChangedOnDiskPrompt(PathText(fileName)); }
+TDiskChangeAnswer UiServices::ChangedOnDisk(const std::string& fileName) {
+    return ChangedOnDiskPrompt(PathText(fileName));
+}

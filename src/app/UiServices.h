@@ -15,10 +15,10 @@
 
 struct TFileDialogRequest {
     QString title;
-    QString filter;        // "description|pattern|description|pattern…"
-    int filterIndex = 1;   // counted from 1
+    QString filter;       // "description|pattern|description|pattern…"
+    int filterIndex = 1;  // counted from 1
     QString initialDir;
-    QString fileName;      // in: preset; out: the chosen file
+    QString fileName;  // in: preset; out: the chosen file
 };
 
 // What the print dialog let the user choose.
@@ -65,7 +65,6 @@ class QPrinter;
 // Also what a document asks and tells, in these dialogs and boxes.
 class UiServices : public TBedDocumentPrompts {
 public:
-
     // Shows the error box. The run then ends with a failure status, however it ends.
     void ErrorBox(const QString& text) {
         errorShown_ = true;
@@ -95,8 +94,7 @@ public:
     virtual TDiskChangeAnswer ChangedOnDiskPrompt(const QString& fileName) = 0;
     // "Nahrazování": whether to replace the match shown selected at `match` (global
     // coordinates): Ano, Ne, Vše, or Zrušit (also when closed by the frame).
-    virtual TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement,
-                                            const QRect& match) = 0;
+    virtual TBedReplaceAction ReplacePrompt(const QString& found, const QString& replacement, const QRect& match) = 0;
     // "Soubor je v T602": the chosen T602 mode 0..2, or 3 when closed by the frame.
     virtual int T602Prompt() = 0;
     // "Neuložená práce": the documents whose unsaved edits a crash left; the answer is about the

@@ -12,14 +12,15 @@ TUnsavedWorkAnswer AskUnsavedWork(QWidget* parent, const std::vector<TUnsavedWor
     QDialog dialog(parent);
     dialog.setWindowTitle(QString::fromUtf8(kUnsavedWorkCaption));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* intro = new QLabel(QString::fromUtf8(
-        "Brousek editor se minule neukončil řádně. Tyto dokumenty měly neuložené změny, které se "
-        "daly zachránit. Vyberte dokument a zvolte, co s ním:"));
+    auto* intro = new QLabel(
+        QString::fromUtf8("Brousek editor se minule neukončil řádně. Tyto dokumenty měly neuložené změny, které se "
+                          "daly zachránit. Vyberte dokument a zvolte, co s ním:"));
     intro->setWordWrap(true);
     layout->addWidget(intro);
     auto* list = new QTreeWidget;
     list->setRootIsDecorated(false);
-    list->setHeaderLabels({QString::fromUtf8("Dokument"), QString::fromUtf8("Poslední změna"), QString::fromUtf8("Změny")});
+    list->setHeaderLabels(
+        {QString::fromUtf8("Dokument"), QString::fromUtf8("Poslední změna"), QString::fromUtf8("Změny")});
     for (const TUnsavedWorkEntry& e : entries) {
         auto* item = new QTreeWidgetItem(list, {e.document, e.lastChange, e.changes});
         item->setToolTip(0, e.journal);
@@ -38,7 +39,7 @@ TUnsavedWorkAnswer AskUnsavedWork(QWidget* parent, const std::vector<TUnsavedWor
     layout->addWidget(buttons);
     TUnsavedWorkAnswer answer = TUnsavedWorkAnswer::Later;
     QObject::connect(buttons, &QDialogButtonBox::clicked, &dialog, [&](QAbstractButton* button) {
-        answer = button == restore ? TUnsavedWorkAnswer::Restore
+        answer = button == restore   ? TUnsavedWorkAnswer::Restore
                  : button == discard ? TUnsavedWorkAnswer::Discard
                                      : TUnsavedWorkAnswer::Later;
         dialog.done(answer == TUnsavedWorkAnswer::Later ? QDialog::Rejected : QDialog::Accepted);

@@ -15,8 +15,7 @@
 void SetX11IconName(QWidget& window, const QString& name) {
 #if QT_CONFIG(xcb)
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection() || !window.windowHandle() || !window.testAttribute(Qt::WA_WState_Created))
-        return;
+    if (!x11 || !x11->connection() || !window.windowHandle() || !window.testAttribute(Qt::WA_WState_Created)) return;
     xcb_connection_t* connection = x11->connection();
     // STRING is Latin-1; a name beyond it goes as UTF8_STRING, which the same readers understand.
     const bool latin1 = std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x100; });
@@ -30,8 +29,8 @@ void SetX11IconName(QWidget& window, const QString& name) {
         type = reply->atom;
         std::free(reply);
     }
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), XCB_ATOM_WM_ICON_NAME,
-                        type, 8, uint32_t(bytes.size()), bytes.constData());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), XCB_ATOM_WM_ICON_NAME, type, 8,
+                        uint32_t(bytes.size()), bytes.constData());
     xcb_flush(connection);
 #else
     (void)window;

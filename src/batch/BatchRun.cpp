@@ -154,7 +154,8 @@ void TBedBatchRun::Replace(const std::string& value) {
     std::string s, r;
     if (!Cp1250Text(search, s) || !Cp1250Text(replacement, r)) {
         // Writing some other character in its place would change the file in a way not asked for.
-        prompts_.Failure("Text volby R=" + value + " nelze zapsat v kódování CP 1250; nic nebylo nahrazeno ani uloženo.");
+        prompts_.Failure("Text volby R=" + value +
+                         " nelze zapsat v kódování CP 1250; nic nebylo nahrazeno ani uloženo.");
         return;
     }
     {

@@ -17,8 +17,8 @@ size_t Utf8Length(std::string_view s, size_t at) {
         if ((byte(at + i) & 0xC0) != 0x80) return 0;
     // Overlong forms, surrogates and code points beyond Unicode.
     const unsigned char second = byte(at + 1);
-    if ((first == 0xE0 && second < 0xA0) || (first == 0xED && second >= 0xA0) ||
-        (first == 0xF0 && second < 0x90) || (first == 0xF4 && second >= 0x90))
+    if ((first == 0xE0 && second < 0xA0) || (first == 0xED && second >= 0xA0) || (first == 0xF0 && second < 0x90) ||
+        (first == 0xF4 && second >= 0x90))
         return 0;
     return length;
 }

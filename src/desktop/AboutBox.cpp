@@ -38,9 +38,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
     texts->addWidget(AddLabel(this, "Label2", QString::fromUtf8("Textový editor pro práci"), "Arial", 19));
     texts->addWidget(AddLabel(this, "Label3", QString::fromUtf8("s čistým textem"), "Arial", 19));
     texts->addSpacing(8);
-    texts->addWidget(AddLabel(this, "Label4",
-                              QString::fromUtf8("verze %1 pro Linux, Qt %2").arg(BED_VERSION, qVersion()),
-                              "Arial", 12));
+    texts->addWidget(AddLabel(
+        this, "Label4", QString::fromUtf8("verze %1 pro Linux, Qt %2").arg(BED_VERSION, qVersion()), "Arial", 12));
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("Button1");
     ok->setDefault(true);

@@ -27,8 +27,7 @@ QCheckBox* AddCheckBox(QWidget* parent, const char* name, const char* caption) {
 
 TForm7::TForm7(QWidget* parent, std::string program, std::string programDir,
                std::function<void(const QString&)> onError)
-    : QDialog(parent), program_(std::move(program)), programDir_(std::move(programDir)),
-      onError_(std::move(onError)) {
+    : QDialog(parent), program_(std::move(program)), programDir_(std::move(programDir)), onError_(std::move(onError)) {
     setObjectName("Form7");
     setWindowTitle("Asociuj");
     setModal(false);
@@ -37,7 +36,10 @@ TForm7::TForm7(QWidget* parent, std::string program, std::string programDir,
     auto* label = new QLabel(QString::fromUtf8("Asociuj Brousek editor s příponami:"), this);
     label->setObjectName("Label1");
     layout->addWidget(label);
-    static const struct { const char* name; const char* extension; } kExtensions[] = {
+    static const struct {
+        const char* name;
+        const char* extension;
+    } kExtensions[] = {
         {"txt", ".txt"}, {"nfo", ".nfo"}, {"me", ".me"},   {"asm1", ".asm"},
         {"diz", ".diz"}, {"il2", ".il2"}, {"asc", ".asc"}, {"log", ".log"},
     };
@@ -66,9 +68,10 @@ TForm7::TForm7(QWidget* parent, std::string program, std::string programDir,
     own->addStretch();
     layout->addLayout(own);
 
-    auto* note = new QLabel(QString::fromUtf8(
-        "Asociace platí pro celý typ souboru: s příponou .txt se Brousek editor stane "
-        "výchozím programem pro všechny soubory s čistým textem, nejen pro soubory *.txt."), this);
+    auto* note = new QLabel(
+        QString::fromUtf8("Asociace platí pro celý typ souboru: s příponou .txt se Brousek editor stane "
+                          "výchozím programem pro všechny soubory s čistým textem, nejen pro soubory *.txt."),
+        this);
     note->setObjectName("Poznamka");
     note->setWordWrap(true);
     layout->addWidget(note);

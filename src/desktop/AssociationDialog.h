@@ -14,8 +14,7 @@ class TForm7 : public QDialog {
     Q_OBJECT
 public:
     // program is the executable's full path; programDir ends with "/". onError shows a message.
-    TForm7(QWidget* parent, std::string program, std::string programDir,
-           std::function<void(const QString&)> onError);
+    TForm7(QWidget* parent, std::string program, std::string programDir, std::function<void(const QString&)> onError);
 
     QCheckBox* vlastni = nullptr;
     QLineEdit* vlprip = nullptr;

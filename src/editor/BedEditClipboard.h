@@ -14,8 +14,8 @@ public:
 };
 
 struct TBedClipboardText {
-    std::string text;                        // CP 1250
-    std::optional<TBedSelectionMode> mode;   // set when the text came from a block copy
+    std::string text;                       // CP 1250
+    std::optional<TBedSelectionMode> mode;  // set when the text came from a block copy
     // Characters the code page cannot hold were replaced by '?'.
     bool lossy = false;
 };

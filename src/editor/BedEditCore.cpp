@@ -106,9 +106,7 @@ void TCustomBedEdit::SetMaxUndo(int value) {
     redoList_.SetMaxUndo(value);
 }
 
-TBedEditClipboard& TCustomBedEdit::Clipboard() const {
-    return clipboard_ ? *clipboard_ : *defaultClipboard;
-}
+TBedEditClipboard& TCustomBedEdit::Clipboard() const { return clipboard_ ? *clipboard_ : *defaultClipboard; }
 
 void TCustomBedEdit::SetDefaultClipboard(TBedEditClipboard* clipboard) {
     defaultClipboard = clipboard ? clipboard : &memoryClipboard;
@@ -166,8 +164,7 @@ int TCustomBedEdit::RoomPastEnd() const { return std::max(1, charsInWindow_); }
 int TCustomBedEdit::WidestColumn() {
     const int longest = lines_.LongestLineLength();
     // Room past the ends of lines, never less than the longest line needs.
-    return options_.Contains(eoScrollPastEol) ? std::max(maxLeftChar_, longest + RoomPastEnd())
-                                              : longest;
+    return options_.Contains(eoScrollPastEol) ? std::max(maxLeftChar_, longest + RoomPastEnd()) : longest;
 }
 
 void TCustomBedEdit::SetFirstVisibleChar(int value) {
@@ -223,9 +220,7 @@ void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
                 checkpoints_.LineChanged(i, change.from, change.kept, length);
         }
     switch (change.kind) {
-        case TBedLinesChangeKind::Cleared:
-            LinesCleared();
-            break;
+        case TBedLinesChangeKind::Cleared: LinesCleared(); break;
         case TBedLinesChangeKind::Inserted:
             MarksFollowInsertion(change.first, change.count);
             LinesInserted(change.first, change.count);
@@ -235,9 +230,7 @@ void TCustomBedEdit::LinesChange(const TBedLinesChange& change) {
             if (lines_.Count() > 0) RescanFrom(change.first);
             InvalidateAllLines(change.first + 1, topLine_ + linesInWindow_);
             break;
-        case TBedLinesChangeKind::Replaced:
-            LinesReplaced(change.first, change.count);
-            break;
+        case TBedLinesChangeKind::Replaced: LinesReplaced(change.first, change.count); break;
         case TBedLinesChangeKind::Joined: break;  // the owner hears of it as Replaced and Deleted
     }
 }

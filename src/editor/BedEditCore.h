@@ -136,10 +136,8 @@ public:
     // Events, hooks, execution. data: std::string* for ecImeStr, TBedPoint* for ecGotoXY.
     void CommandProcessor(TBedEditorCommand command, char ch, void* data);
 
-    using TBedProcessCommandEvent =
-        std::function<void(TCustomBedEdit&, TBedEditorCommand&, char&, void*)>;
-    using TBedCommandProcessedEvent =
-        std::function<void(TCustomBedEdit&, TBedEditorCommand, char, void*)>;
+    using TBedProcessCommandEvent = std::function<void(TCustomBedEdit&, TBedEditorCommand&, char&, void*)>;
+    using TBedCommandProcessedEvent = std::function<void(TCustomBedEdit&, TBedEditorCommand, char, void*)>;
     using TBedHookedCommandEvent = ::TBedHookedCommandEvent;
     TBedProcessCommandEvent OnProcessCommand;
     TBedProcessCommandEvent OnProcessUserCommand;
@@ -193,12 +191,9 @@ public:
     // and replaces it (or every one) as the option bits say. Returns the number of matches
     // found, replaced or not: 0 when there was none or search is empty. A read-only component
     // is searched but never changed.
-    int SearchReplace(const std::string& search, const std::string& replace,
-                      TBedSearchOptions options);
+    int SearchReplace(const std::string& search, const std::string& replace, TBedSearchOptions options);
     // Asked before each replacement when prompting: (sender, search, replace, line, column).
-    std::function<TBedReplaceAction(TCustomBedEdit&, const std::string&, const std::string&,
-                                    int, int)>
-        OnReplaceText;
+    std::function<TBedReplaceAction(TCustomBedEdit&, const std::string&, const std::string&, int, int)> OnReplaceText;
 
     // ---- Bookmarks ----------------------------------------------------------------------
     void PlaceBookmark(int n, int x, int y);
@@ -360,9 +355,8 @@ private:
     // Search.cpp
     struct TSearchRange;
     TSearchRange SearchRange(TBedSearchOptions options) const;
-    std::optional<TBedPoint> ReplaceAllInLine(int y, const TSearchRange& range,
-                                              const std::string& replace, bool backwards,
-                                              int& count);
+    std::optional<TBedPoint> ReplaceAllInLine(int y, const TSearchRange& range, const std::string& replace,
+                                              bool backwards, int& count);
     // Replaces the text between two points exactly (no trimming, no padding); returns the end
     // of the new text.
     TBedPoint ReplaceRegionRaw(TBedPoint from, TBedPoint to, const std::string& text);

@@ -12,9 +12,7 @@ struct TCustomBedEdit::TCommandEntry {
 const TCustomBedEdit::TCommandEntry* TCustomBedEdit::FindCommand(TBedEditorCommand command) {
     static const auto table = [] {
         std::unordered_map<TBedEditorCommand, TCommandEntry> t;
-        auto add = [&t](TBedEditorCommand c, TCommandHandler h, bool editing = false) {
-            t[c] = {h, editing};
-        };
+        auto add = [&t](TBedEditorCommand c, TCommandHandler h, bool editing = false) { t[c] = {h, editing}; };
         // Movement commands and their selecting twins share a handler.
         auto move = [&add](TBedEditorCommand c, TCommandHandler h) {
             add(c, h);
@@ -39,12 +37,9 @@ const TCustomBedEdit::TCommandEntry* TCustomBedEdit::FindCommand(TBedEditorComma
         move(ecGotoXY, &TCustomBedEdit::CmdGotoXY);
         add(ecSelectAll, &TCustomBedEdit::CmdSelectAll);
         add(ecCopy, &TCustomBedEdit::CmdClipboard);
-        for (auto c : {ecScrollUp, ecScrollDown, ecScrollLeft, ecScrollRight})
-            add(c, &TCustomBedEdit::CmdScroll);
-        for (auto c : {ecInsertMode, ecOverwriteMode, ecToggleMode})
-            add(c, &TCustomBedEdit::CmdInsertMode);
-        for (auto c : {ecNormalSelect, ecColumnSelect, ecLineSelect})
-            add(c, &TCustomBedEdit::CmdSelectionMode);
+        for (auto c : {ecScrollUp, ecScrollDown, ecScrollLeft, ecScrollRight}) add(c, &TCustomBedEdit::CmdScroll);
+        for (auto c : {ecInsertMode, ecOverwriteMode, ecToggleMode}) add(c, &TCustomBedEdit::CmdInsertMode);
+        for (auto c : {ecNormalSelect, ecColumnSelect, ecLineSelect}) add(c, &TCustomBedEdit::CmdSelectionMode);
         add(ecMatchBracket, &TCustomBedEdit::CmdMatchBracket);
         for (int n = 0; n < 10; ++n) {
             add(TBedEditorCommand(ecGotoMarker0 + n), &TCustomBedEdit::CmdMarker);
@@ -95,9 +90,9 @@ void TCustomBedEdit::CmdUndoRedo(const TCommandArgs& a) {
 
 void TCustomBedEdit::CmdClipboard(const TCommandArgs& a) {
     switch (a.command) {
-    case ecCopy: CopySelectionToClipboard(); break;
-    case ecCut: CutSelectionToClipboard(); break;
-    case ecPaste: PasteClipboardText(); break;
+        case ecCopy: CopySelectionToClipboard(); break;
+        case ecCut: CutSelectionToClipboard(); break;
+        case ecPaste: PasteClipboardText(); break;
     }
 }
 

@@ -333,8 +333,7 @@ void TCustomBedEdit::CmdTab(const TCommandArgs&) {
 
 void TCustomBedEdit::InsertIndentColumn(int firstLine, int lastLine) {
     if (lastLine < firstLine) return;
-    std::vector<std::string> pieces(size_t(lastLine - firstLine + 1),
-                                    std::string(size_t(tabWidth_), ' '));
+    std::vector<std::string> pieces(size_t(lastLine - firstLine + 1), std::string(size_t(tabWidth_), ' '));
     TModeSwitch mode(*this, smColumn);
     TUndoSuspension suspension(*this);
     SetSelFrom({1, firstLine});

@@ -16,13 +16,9 @@ struct TCustomBedEdit::TCommandArgs {
 // Switches eoScrollPastEol on for a scope (the caret may then stand past the end of a line).
 class TCustomBedEdit::TScrollPastEol {
 public:
-    explicit TScrollPastEol(TCustomBedEdit& e) : e_(e), old_(e.options_) {
-        e_.options_ = old_.With(eoScrollPastEol);
-    }
+    explicit TScrollPastEol(TCustomBedEdit& e) : e_(e), old_(e.options_) { e_.options_ = old_.With(eoScrollPastEol); }
     // Only the flag is restored: other options changed meanwhile stay.
-    ~TScrollPastEol() {
-        e_.options_ = e_.options_.With(eoScrollPastEol, old_.Contains(eoScrollPastEol));
-    }
+    ~TScrollPastEol() { e_.options_ = e_.options_.With(eoScrollPastEol, old_.Contains(eoScrollPastEol)); }
     TScrollPastEol(const TScrollPastEol&) = delete;
     TScrollPastEol& operator=(const TScrollPastEol&) = delete;
 

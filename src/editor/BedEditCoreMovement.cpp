@@ -50,13 +50,10 @@ void TCustomBedEdit::CmdLeftRight(const TCommandArgs& a) {
     MoveCaretHorz(a.command % 100 == ecLeft ? -1 : 1, a.selecting);
 }
 
-void TCustomBedEdit::CmdUpDown(const TCommandArgs& a) {
-    MoveCaretVert(a.command % 100 == ecUp ? -1 : 1, a.selecting);
-}
+void TCustomBedEdit::CmdUpDown(const TCommandArgs& a) { MoveCaretVert(a.command % 100 == ecUp ? -1 : 1, a.selecting); }
 
 void TCustomBedEdit::CmdWord(const TCommandArgs& a) {
-    MoveCaretAndSelection(caret_, a.command % 100 == ecWordLeft ? PrevWordPos() : NextWordPos(),
-                          a.selecting);
+    MoveCaretAndSelection(caret_, a.command % 100 == ecWordLeft ? PrevWordPos() : NextWordPos(), a.selecting);
     lastCaretX_ = caret_.X;
 }
 
@@ -109,38 +106,38 @@ void TCustomBedEdit::SelectAll() {
 
 void TCustomBedEdit::CmdScroll(const TCommandArgs& a) {
     switch (a.command) {
-    case ecScrollUp:
-        SetFirstVisibleLine(topLine_ - 1);
-        if (caret_.Y > topLine_ + linesInWindow_ - 1) SetCaretY(topLine_ + linesInWindow_ - 1);
-        break;
-    case ecScrollDown:
-        SetFirstVisibleLine(topLine_ + 1);
-        if (caret_.Y < topLine_) SetCaretY(topLine_);
-        break;
-    case ecScrollLeft:
-        SetFirstVisibleChar(leftChar_ - 1);
-        if (caret_.X > leftChar_ + charsInWindow_) SetCaretX(leftChar_ + charsInWindow_);
-        break;
-    case ecScrollRight:
-        SetFirstVisibleChar(leftChar_ + 1);
-        if (caret_.X < leftChar_) SetCaretX(leftChar_);
-        break;
+        case ecScrollUp:
+            SetFirstVisibleLine(topLine_ - 1);
+            if (caret_.Y > topLine_ + linesInWindow_ - 1) SetCaretY(topLine_ + linesInWindow_ - 1);
+            break;
+        case ecScrollDown:
+            SetFirstVisibleLine(topLine_ + 1);
+            if (caret_.Y < topLine_) SetCaretY(topLine_);
+            break;
+        case ecScrollLeft:
+            SetFirstVisibleChar(leftChar_ - 1);
+            if (caret_.X > leftChar_ + charsInWindow_) SetCaretX(leftChar_ + charsInWindow_);
+            break;
+        case ecScrollRight:
+            SetFirstVisibleChar(leftChar_ + 1);
+            if (caret_.X < leftChar_) SetCaretX(leftChar_);
+            break;
     }
 }
 
 void TCustomBedEdit::CmdInsertMode(const TCommandArgs& a) {
     switch (a.command) {
-    case ecInsertMode: SetInsertMode(true); break;
-    case ecOverwriteMode: SetInsertMode(false); break;
-    case ecToggleMode: SetInsertMode(!insertMode_); break;
+        case ecInsertMode: SetInsertMode(true); break;
+        case ecOverwriteMode: SetInsertMode(false); break;
+        case ecToggleMode: SetInsertMode(!insertMode_); break;
     }
 }
 
 void TCustomBedEdit::CmdSelectionMode(const TCommandArgs& a) {
     switch (a.command) {
-    case ecNormalSelect: SetSelectionMode(smNormal); break;
-    case ecColumnSelect: SetSelectionMode(smColumn); break;
-    case ecLineSelect: SetSelectionMode(smLine); break;
+        case ecNormalSelect: SetSelectionMode(smNormal); break;
+        case ecColumnSelect: SetSelectionMode(smColumn); break;
+        case ecLineSelect: SetSelectionMode(smLine); break;
     }
 }
 

@@ -19,8 +19,7 @@ bool IsBreak(char c) { return c == '\r' || c == '\n'; }
 // is a piece by itself and an empty line none. The pattern holds no break, so no match spans
 // two lines, and the breaks around a line end words as its ends do.
 template <typename F>
-void ForEachLineWithMatch(const TBedEditStringList& lines, TBedEditSearch& search, int first, int last,
-                          F onLine) {
+void ForEachLineWithMatch(const TBedEditStringList& lines, TBedEditSearch& search, int first, int last, F onLine) {
     std::vector<std::pair<int, const char*>> starts;  // each line of the piece and where it begins
     std::vector<int> matched;
     for (int y = first; y <= last;) {
@@ -87,8 +86,7 @@ TCustomBedEdit::TSearchRange TCustomBedEdit::SearchRange(TBedSearchOptions optio
     return range;
 }
 
-int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& replace,
-                                  TBedSearchOptions options) {
+int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& replace, TBedSearchOptions options) {
     if (search.empty() || lines_.Count() == 0) return 0;
     const bool backwards = options & ssoBackwards;
     const bool replacing = !readOnly_ && (options & (ssoReplace | ssoReplaceAll));
@@ -108,7 +106,7 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
     const bool breaks = replace.find_first_of("\r\n") != std::string::npos;
     const int length = int(search.size());
     int count = 0;
-    int added = 0;  // lines the replacements added so far (forward only)
+    int added = 0;                        // lines the replacements added so far (forward only)
     std::optional<TBedPoint> caretAfter;  // where whole-line replacements leave the caret
     // The caret is placed once after all lines, not after each of them.
     auto placeCaret = [&] {
@@ -129,12 +127,11 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
         placeCaret();
         return count;
     }
-    for (int y0 = backwards ? range.end.Y : range.start.Y;
-         backwards ? y0 >= range.start.Y : y0 <= range.end.Y; y0 += backwards ? -1 : 1) {
+    for (int y0 = backwards ? range.end.Y : range.start.Y; backwards ? y0 >= range.start.Y : y0 <= range.end.Y;
+         y0 += backwards ? -1 : 1) {
         int y = y0 + added;
         if (replaceAll && !prompt && !breaks) {
-            if (const auto caret = ReplaceAllInLine(y, range, replace, backwards, count))
-                caretAfter = caret;
+            if (const auto caret = ReplaceAllInLine(y, range, replace, backwards, count)) caretAfter = caret;
             continue;
         }
         const int found = search_.FindAll(lines_.GetView(y - 1));
@@ -181,7 +178,7 @@ int TCustomBedEdit::SearchReplace(const std::string& search, const std::string& 
 // an undo record of its own (replace-all groups them into one step). Returns where the caret
 // goes when the line changed: after the last replacement, or before it when going backwards.
 std::optional<TBedPoint> TCustomBedEdit::ReplaceAllInLine(int y, const TSearchRange& range, const std::string& replace,
-                                      bool backwards, int& count) {
+                                                          bool backwards, int& count) {
     const std::string_view line = lines_.GetView(y - 1);
     const int found = search_.FindAll(line);
     if (found == 0) return std::nullopt;
@@ -265,8 +262,7 @@ TBedPoint TCustomBedEdit::ReplaceRecorded(TBedPoint at, int length, const std::s
     return end;
 }
 
-void TCustomBedEdit::SwapReplacement(const TBedEditUndoItem& item, TBedEditUndoList& to,
-                                     bool undoing) {
+void TCustomBedEdit::SwapReplacement(const TBedEditUndoItem& item, TBedEditUndoList& to, bool undoing) {
     TBedEditUndoItem inverse = item;
     inverse.Text = TextBetween(item.Start, item.End);
     inverse.End = ReplaceRegionRaw(item.Start, item.End, item.Text);

@@ -66,8 +66,7 @@ void TCustomBedEdit::SetCaretXY(TBedPoint p) {
     p.Y = std::clamp(p.Y, 1, std::max(1, lines_.Count()));
     p.X = std::clamp(p.X, 1, MaxCaretX(p.Y));
     if (p == caret_) return;
-    const TBedStatusChanges changes =
-        (p.X != caret_.X ? scCaretX : 0) | (p.Y != caret_.Y ? scCaretY : 0);
+    const TBedStatusChanges changes = (p.X != caret_.X ? scCaretX : 0) | (p.Y != caret_.Y ? scCaretY : 0);
     caret_ = p;
     StatusChanged(changes);
     ScrollCaretIntoView();
@@ -142,8 +141,7 @@ void TCustomBedEdit::SelectLines(int anchorLine, int line) {
         to.X = longest + 1;
     } else if (selection_.mode == smNormal) {
         // Through the break after the lower line; the last line has none.
-        to = bottom < count ? TBedPoint{1, bottom + 1}
-                            : TBedPoint{int(lines_.GetView(bottom - 1).size()) + 1, bottom};
+        to = bottom < count ? TBedPoint{1, bottom + 1} : TBedPoint{int(lines_.GetView(bottom - 1).size()) + 1, bottom};
     }
     if (line < anchorLine) std::swap(from, to);
     SetCaretAndSelection(to, from, to);
@@ -169,27 +167,27 @@ std::string TCustomBedEdit::SelectedText(bool padColumns) const {
     const TBedPoint b = SelFrom(), e = SelTo();
     std::string result;
     switch (selection_.mode) {
-    case smNormal:
-        if (b.Y == e.Y) return Substr(lines_.Get(b.Y - 1), b.X - 1, e.X - b.X);
-        result = Substr(lines_.Get(b.Y - 1), b.X - 1, INT32_MAX);
-        for (int y = b.Y + 1; y < e.Y; ++y) result += kLineBreak + lines_.Get(y - 1);
-        return result + kLineBreak + Substr(lines_.Get(e.Y - 1), 0, e.X - 1);
-    case smLine:
-        for (int y = b.Y; y <= e.Y; ++y) {
-            result += lines_.Get(y - 1);
-            if (y < lines_.Count()) result += kLineBreak;
+        case smNormal:
+            if (b.Y == e.Y) return Substr(lines_.Get(b.Y - 1), b.X - 1, e.X - b.X);
+            result = Substr(lines_.Get(b.Y - 1), b.X - 1, INT32_MAX);
+            for (int y = b.Y + 1; y < e.Y; ++y) result += kLineBreak + lines_.Get(y - 1);
+            return result + kLineBreak + Substr(lines_.Get(e.Y - 1), 0, e.X - 1);
+        case smLine:
+            for (int y = b.Y; y <= e.Y; ++y) {
+                result += lines_.Get(y - 1);
+                if (y < lines_.Count()) result += kLineBreak;
+            }
+            return result;
+        case smColumn: {
+            const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
+            for (int y = b.Y; y <= e.Y; ++y) {
+                std::string part = Substr(lines_.Get(y - 1), left - 1, right - left);
+                if (padColumns) part.resize(size_t(right - left), ' ');
+                if (y > b.Y) result += kLineBreak;
+                result += part;
+            }
+            return result;
         }
-        return result;
-    case smColumn: {
-        const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
-        for (int y = b.Y; y <= e.Y; ++y) {
-            std::string part = Substr(lines_.Get(y - 1), left - 1, right - left);
-            if (padColumns) part.resize(size_t(right - left), ' ');
-            if (y > b.Y) result += kLineBreak;
-            result += part;
-        }
-        return result;
-    }
     }
     return result;
 }
@@ -213,8 +211,7 @@ TBedPoint TCustomBedEdit::DeleteSelectionRecorded(bool backwardsAsDelete) {
     // Undo puts back what was there: short lines of a column get no padding.
     std::string text = SelectedText(false);
     if (backwardsAsDelete)
-        undoList_.Add(backwards ? crDelete : crSelDelete, SelFrom(), SelTo(), std::move(text),
-                      selection_.mode);
+        undoList_.Add(backwards ? crDelete : crSelDelete, SelFrom(), SelTo(), std::move(text), selection_.mode);
     else
         undoList_.Add(crSelDelete, selection_.begin, selection_.end, std::move(text), selection_.mode);
     TUndoSuspension suspension(*this);
@@ -276,45 +273,43 @@ TBedPoint TCustomBedEdit::ReplaceSelectionRaw(TBedSelectionMode mode, const std:
 void TCustomBedEdit::DeleteSelectionRaw() {
     const TBedPoint b = SelFrom(), e = SelTo();
     switch (selection_.mode) {
-    case smNormal: {
-        if (lines_.Count() == 0) break;
-        if (b.Y == e.Y) {
-            const int length = int(lines_.GetView(b.Y - 1).size());
-            const int from = std::min(b.X - 1, length);
-            SpliceLine(b.Y, from, std::min(e.X - 1, length) - from, {},
-                       options_.Contains(eoScrollPastEol));
+        case smNormal: {
+            if (lines_.Count() == 0) break;
+            if (b.Y == e.Y) {
+                const int length = int(lines_.GetView(b.Y - 1).size());
+                const int from = std::min(b.X - 1, length);
+                SpliceLine(b.Y, from, std::min(e.X - 1, length) - from, {}, options_.Contains(eoScrollPastEol));
+                break;
+            }
+            const std::string& last = lines_.Get(e.Y - 1);
+            std::string joined = Substr(lines_.Get(b.Y - 1), 0, b.X - 1) + Substr(last, e.X - 1, INT32_MAX);
+            if (options_.Contains(eoScrollPastEol)) joined = Trimmed(std::move(joined));
+            JoinWithLinesBelow(b.Y - 1, e.Y - b.Y, std::move(joined));
             break;
         }
-        const std::string& last = lines_.Get(e.Y - 1);
-        std::string joined = Substr(lines_.Get(b.Y - 1), 0, b.X - 1) +
-                             Substr(last, e.X - 1, INT32_MAX);
-        if (options_.Contains(eoScrollPastEol)) joined = Trimmed(std::move(joined));
-        JoinWithLinesBelow(b.Y - 1, e.Y - b.Y, std::move(joined));
-        break;
-    }
-    case smLine: {
-        if (lines_.Count() == 0) break;
-        int last = e.Y;
-        if (last >= lines_.Count()) {
-            // The buffer keeps its last line, emptied.
-            lines_.Put(lines_.Count() - 1, {});
-            last = lines_.Count() - 1;
+        case smLine: {
+            if (lines_.Count() == 0) break;
+            int last = e.Y;
+            if (last >= lines_.Count()) {
+                // The buffer keeps its last line, emptied.
+                lines_.Put(lines_.Count() - 1, {});
+                last = lines_.Count() - 1;
+            }
+            if (last >= b.Y) lines_.DeleteLines(b.Y - 1, last - b.Y + 1);
+            SetCaretXY({1, b.Y});
+            return;
         }
-        if (last >= b.Y) lines_.DeleteLines(b.Y - 1, last - b.Y + 1);
-        SetCaretXY({1, b.Y});
-        return;
-    }
-    case smColumn: {
-        const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
-        for (int y = b.Y; y <= e.Y; ++y) {
-            std::string line = lines_.Get(y - 1);
-            if (left - 1 >= int(line.size())) continue;
-            line.erase(size_t(left - 1), size_t(right - left));
-            lines_.Put(y - 1, Trimmed(std::move(line)));
+        case smColumn: {
+            const int left = std::min(b.X, e.X), right = std::max(b.X, e.X);
+            for (int y = b.Y; y <= e.Y; ++y) {
+                std::string line = lines_.Get(y - 1);
+                if (left - 1 >= int(line.size())) continue;
+                line.erase(size_t(left - 1), size_t(right - left));
+                lines_.Put(y - 1, Trimmed(std::move(line)));
+            }
+            SetCaretXY({left, selection_.end.Y});
+            return;
         }
-        SetCaretXY({left, selection_.end.Y});
-        return;
-    }
     }
     SetCaretXY(b);
 }
@@ -322,9 +317,9 @@ void TCustomBedEdit::DeleteSelectionRaw() {
 void TCustomBedEdit::InsertTextRaw(TBedSelectionMode mode, const std::string& text) {
     const auto pieces = SplitPieces(text);
     switch (mode) {
-    case smNormal: InsertNormal(pieces); break;
-    case smLine: InsertLineMode(pieces); break;
-    case smColumn: InsertColumn(pieces); break;
+        case smNormal: InsertNormal(pieces); break;
+        case smLine: InsertLineMode(pieces); break;
+        case smColumn: InsertColumn(pieces); break;
     }
 }
 
@@ -407,8 +402,7 @@ TBedPoint TCustomBedEdit::NextWordPos() const {
     }
     if (caret_.Y < lines_.Count()) {
         const std::string& next = lines_.Get(caret_.Y);
-        const auto it = std::find_if(next.begin(), next.end(),
-                                     [this](char c) { return IsWordChar(c); });
+        const auto it = std::find_if(next.begin(), next.end(), [this](char c) { return IsWordChar(c); });
         return {it == next.end() ? 1 : int(it - next.begin()) + 1, caret_.Y + 1};
     }
     return caret_;
@@ -432,8 +426,7 @@ TBedPoint TCustomBedEdit::PrevWordPos() const {
         }
     }
     // Only a caret that stood at the start of its line (or before every word of it) goes up.
-    if ((x == 0 || startX <= 1) && caret_.Y > 1)
-        return {int(lines_.GetView(caret_.Y - 2).size()) + 1, caret_.Y - 1};
+    if ((x == 0 || startX <= 1) && caret_.Y > 1) return {int(lines_.GetView(caret_.Y - 2).size()) + 1, caret_.Y - 1};
     return {std::max(x, 1), caret_.Y};
 }
 

@@ -36,9 +36,7 @@ std::vector<int> PieceLengths(const std::string& text) {
     return lengths;
 }
 
-int LastIndentedLine(const TBedEditUndoItem& item) {
-    return item.End.X == 1 ? item.End.Y - 1 : item.End.Y;
-}
+int LastIndentedLine(const TBedEditUndoItem& item) { return item.End.X == 1 ? item.End.Y - 1 : item.End.Y; }
 
 }  // namespace
 
@@ -52,8 +50,7 @@ void TCustomBedEdit::Redo() {
     RunGroup(redoList_, undoList_, &TCustomBedEdit::RedoItem);
 }
 
-void TCustomBedEdit::RunGroup(TBedEditUndoList& from, TBedEditUndoList& to,
-                              void (TCustomBedEdit::*one)()) {
+void TCustomBedEdit::RunGroup(TBedEditUndoList& from, TBedEditUndoList& to, void (TCustomBedEdit::*one)()) {
     const TBedEditUndoItem* top = from.Peek();
     if (!top) return;
     const int32_t group = top->Group;
@@ -72,22 +69,22 @@ void TCustomBedEdit::UndoItem() {
     TModeSwitch mode(*this, item.SelMode);
     TScrollPastEol pastEol(*this);
     switch (item.Reason) {
-    case crInsert:
-    case crPaste:
-    case crDragDropInsert: UndoInsertion(item); break;
-    case crLineBreak: UndoLineBreak(item); break;
-    case crIndent: UndoIndent(item); break;
-    case crUnindent: UndoUnindent(item); break;
-    case crDelete:
-    case crSelDelete:
-    case crDeleteBefore:
-    case crDeleteAfter: UndoDeletion(item); break;
-    case crReplace: SwapReplacement(item, redoList_, true); break;
-    case crLineEdits:
-        redoList_.AddItem(item);
-        item.LineEdits->Undo(lines_);
-        SetCaretXY(item.Start);
-        break;
+        case crInsert:
+        case crPaste:
+        case crDragDropInsert: UndoInsertion(item); break;
+        case crLineBreak: UndoLineBreak(item); break;
+        case crIndent: UndoIndent(item); break;
+        case crUnindent: UndoUnindent(item); break;
+        case crDelete:
+        case crSelDelete:
+        case crDeleteBefore:
+        case crDeleteAfter: UndoDeletion(item); break;
+        case crReplace: SwapReplacement(item, redoList_, true); break;
+        case crLineEdits:
+            redoList_.AddItem(item);
+            item.LineEdits->Undo(lines_);
+            SetCaretXY(item.Start);
+            break;
     }
 }
 
@@ -98,26 +95,26 @@ void TCustomBedEdit::RedoItem() {
     TModeSwitch mode(*this, item.SelMode);
     TScrollPastEol pastEol(*this);
     switch (item.Reason) {
-    case crInsert:
-    case crPaste:
-    case crDragDropInsert: RedoInsertion(item); break;
-    case crLineBreak:
-        SetCaretXY(item.Start);
-        SetSelFrom(caret_);
-        CommandProcessor(ecLineBreak, '\r', nullptr);
-        break;
-    case crIndent: RedoIndent(item); break;
-    case crUnindent: RedoUnindent(item); break;
-    case crDelete:
-    case crSelDelete:
-    case crDeleteBefore:
-    case crDeleteAfter: RedoDeletion(item); break;
-    case crReplace: SwapReplacement(item, undoList_, false); break;
-    case crLineEdits:
-        item.LineEdits->Redo(lines_);
-        undoList_.AddItem(item);
-        SetCaretXY(item.End);
-        break;
+        case crInsert:
+        case crPaste:
+        case crDragDropInsert: RedoInsertion(item); break;
+        case crLineBreak:
+            SetCaretXY(item.Start);
+            SetSelFrom(caret_);
+            CommandProcessor(ecLineBreak, '\r', nullptr);
+            break;
+        case crIndent: RedoIndent(item); break;
+        case crUnindent: RedoUnindent(item); break;
+        case crDelete:
+        case crSelDelete:
+        case crDeleteBefore:
+        case crDeleteAfter: RedoDeletion(item); break;
+        case crReplace: SwapReplacement(item, undoList_, false); break;
+        case crLineEdits:
+            item.LineEdits->Redo(lines_);
+            undoList_.AddItem(item);
+            SetCaretXY(item.End);
+            break;
     }
 }
 
@@ -187,8 +184,7 @@ void TCustomBedEdit::UndoUnindent(const TBedEditUndoItem& item) {
 
 void TCustomBedEdit::UndoDeletion(const TBedEditUndoItem& item) {
     TBedPoint at = PointBefore(item.End, item.Start) ? item.End : item.Start;
-    if (item.SelMode == smColumn)
-        at = {std::min(item.Start.X, item.End.X), std::min(item.Start.Y, item.End.Y)};
+    if (item.SelMode == smColumn) at = {std::min(item.Start.X, item.End.X), std::min(item.Start.Y, item.End.Y)};
     SetCaretXY(at);
     SetSelFrom(at);
     {
@@ -209,8 +205,7 @@ void TCustomBedEdit::UndoDeletion(const TBedEditUndoItem& item) {
 
 void TCustomBedEdit::RedoDeletion(const TBedEditUndoItem& item) {
     // A deletion that began past the end of a line had padded it first.
-    if (item.SelMode == smNormal)
-        PadLineTo(PointBefore(item.End, item.Start) ? item.End : item.Start);
+    if (item.SelMode == smNormal) PadLineTo(PointBefore(item.End, item.Start) ? item.End : item.Start);
     SetSelFrom(item.Start);
     SetSelTo(item.End);
     undoList_.Add(item.Reason, item.Start, item.End, SelectedText(false), item.SelMode);

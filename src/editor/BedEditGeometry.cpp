@@ -45,22 +45,17 @@ int PixelToRow(const TBedGridMetrics& g, int y, int clientHeight) {
     return g.firstVisibleLine + y / std::max(1, g.lineHeight);
 }
 
-TBedPoint PixelToPosition(const TBedGridMetrics& g, int x, int y, int clientHeight,
-                          std::string_view rowText, int tabWidth) {
-    return {ColumnCountToCharPos(rowText, PixelToColumnCount(g, x), tabWidth),
-            PixelToRow(g, y, clientHeight)};
+TBedPoint PixelToPosition(const TBedGridMetrics& g, int x, int y, int clientHeight, std::string_view rowText,
+                          int tabWidth) {
+    return {ColumnCountToCharPos(rowText, PixelToColumnCount(g, x), tabWidth), PixelToRow(g, y, clientHeight)};
 }
 
 TBedLineSelection LineSelection(const TBedSelectionColumns& sel, int line) {
     if (!sel.active || line < sel.fromLine || line > sel.toLine) return {};
     switch (sel.mode) {
-        case smLine:
-            return {1, INT_MAX, true};
-        case smColumn:
-            return {std::min(sel.fromColumn, sel.toColumn), std::max(sel.fromColumn, sel.toColumn),
-                    false};
-        case smNormal:
-            break;
+        case smLine: return {1, INT_MAX, true};
+        case smColumn: return {std::min(sel.fromColumn, sel.toColumn), std::max(sel.fromColumn, sel.toColumn), false};
+        case smNormal: break;
     }
     if (sel.fromLine == sel.toLine) return {sel.fromColumn, sel.toColumn, false};
     // The first line is selected through its line break, so up to the window's edge.
@@ -69,8 +64,7 @@ TBedLineSelection LineSelection(const TBedSelectionColumns& sel, int line) {
     return {1, INT_MAX, true};
 }
 
-int SplitRunAtSelection(int start, int end, const TBedLineSelection& sel,
-                        std::array<TBedRunPart, 3>& parts) {
+int SplitRunAtSelection(int start, int end, const TBedLineSelection& sel, std::array<TBedRunPart, 3>& parts) {
     if (start >= end) return 0;
     if (sel.Empty()) {
         parts[0] = {start, end, false};
@@ -80,8 +74,7 @@ int SplitRunAtSelection(int start, int end, const TBedLineSelection& sel,
         parts[0] = {start, end, true};
         return 1;
     }
-    const int cuts[4] = {start, std::clamp(sel.start, start, end), std::clamp(sel.end, start, end),
-                         end};
+    const int cuts[4] = {start, std::clamp(sel.start, start, end), std::clamp(sel.end, start, end), end};
     int n = 0;
     for (int i = 0; i < 3; ++i)
         if (cuts[i] < cuts[i + 1]) parts[n++] = {cuts[i], cuts[i + 1], i == 1};
@@ -110,14 +103,10 @@ TBedScrollRange ScrollRange(int total, int page) {
 TBedRectI CaretShapeRect(TBedCaretType type, int charWidth, int lineHeight) {
     const int h = std::max(1, lineHeight - 2);
     switch (type) {
-        case ctHorizontalLine:
-            return {0, lineHeight - 2, charWidth, 2};
-        case ctHalfBlock:
-            return {0, h - h / 2, charWidth, std::max(1, h / 2)};
-        case ctBlock:
-            return {0, 0, charWidth, h};
-        case ctVerticalLine:
-            break;
+        case ctHorizontalLine: return {0, lineHeight - 2, charWidth, 2};
+        case ctHalfBlock: return {0, h - h / 2, charWidth, std::max(1, h / 2)};
+        case ctBlock: return {0, 0, charWidth, h};
+        case ctVerticalLine: break;
     }
     return {-1, 0, 2, h};
 }

@@ -49,8 +49,8 @@ int PixelToColumnCount(const TBedGridMetrics& g, int x);
 // The line under pixel y, with y held inside a window of the given height.
 int PixelToRow(const TBedGridMetrics& g, int y, int clientHeight);
 
-TBedPoint PixelToPosition(const TBedGridMetrics& g, int x, int y, int clientHeight,
-                          std::string_view rowText, int tabWidth);
+TBedPoint PixelToPosition(const TBedGridMetrics& g, int x, int y, int clientHeight, std::string_view rowText,
+                          int tabWidth);
 
 // The selected display columns [start, end) of one line; full = the whole line including
 // the area right of its text.
@@ -81,8 +81,7 @@ struct TBedRunPart {
 
 // Splits a run at the selection's columns into at most three parts, left to right.
 // Returns the number of parts written.
-int SplitRunAtSelection(int start, int end, const TBedLineSelection& sel,
-                        std::array<TBedRunPart, 3>& parts);
+int SplitRunAtSelection(int start, int end, const TBedLineSelection& sel, std::array<TBedRunPart, 3>& parts);
 
 // Auto-scroll speed while dragging outside [low, high]: 0 inside, else 1 + distance / unit,
 // negative before low.

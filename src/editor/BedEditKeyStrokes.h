@@ -198,12 +198,12 @@ constexpr uint16_t VK_OEM_PLUS = 0xBB;
 constexpr uint16_t VK_OEM_COMMA = 0xBC;
 constexpr uint16_t VK_OEM_MINUS = 0xBD;
 constexpr uint16_t VK_OEM_PERIOD = 0xBE;
-constexpr uint16_t VK_OEM_2 = 0xBF;  // /?
-constexpr uint16_t VK_OEM_3 = 0xC0;  // `~
-constexpr uint16_t VK_OEM_4 = 0xDB;  // [{
-constexpr uint16_t VK_OEM_5 = 0xDC;  // \|
-constexpr uint16_t VK_OEM_6 = 0xDD;  // ]}
-constexpr uint16_t VK_OEM_7 = 0xDE;  // '"
+constexpr uint16_t VK_OEM_2 = 0xBF;    // /?
+constexpr uint16_t VK_OEM_3 = 0xC0;    // `~
+constexpr uint16_t VK_OEM_4 = 0xDB;    // [{
+constexpr uint16_t VK_OEM_5 = 0xDC;    // \|
+constexpr uint16_t VK_OEM_6 = 0xDD;    // ]}
+constexpr uint16_t VK_OEM_7 = 0xDE;    // '"
 constexpr uint16_t VK_OEM_102 = 0xE2;  // <> beside left Shift
 
 // A key outside this range (modifiers alone among them) never starts a chord.
@@ -264,8 +264,8 @@ public:
     // Appends a new, empty item.
     TBedEditKeyStroke& Add();
     // Appends a binding through the duplicate check (EBedKeyError on a clash; nothing added).
-    TBedEditKeyStroke& AddKey(TBedEditorCommand command, uint16_t key, TBedShiftState shift,
-                              uint16_t key2 = 0, TBedShiftState shift2 = 0);
+    TBedEditKeyStroke& AddKey(TBedEditorCommand command, uint16_t key, TBedShiftState shift, uint16_t key2 = 0,
+                              TBedShiftState shift2 = 0);
     void Delete(int index);
     void Clear();
     void Assign(const TBedEditKeyStrokes& source);
@@ -273,11 +273,10 @@ public:
     // First item with this key, these modifiers and no second key; -1 when none.
     int FindKeycode(uint16_t key, TBedShiftState shift) const;
     // First item with all four equal; -1 when none.
-    int FindKeycode2(uint16_t key1, TBedShiftState shift1, uint16_t key2,
-                     TBedShiftState shift2) const;
+    int FindKeycode2(uint16_t key1, TBedShiftState shift1, uint16_t key2, TBedShiftState shift2) const;
     // The chord (previous key, this key) first, then the single key; ecNone when unbound.
-    TBedEditorCommand CommandFor(uint16_t previousKey, TBedShiftState previousShift,
-                                 uint16_t key, TBedShiftState shift) const;
+    TBedEditorCommand CommandFor(uint16_t previousKey, TBedShiftState previousShift, uint16_t key,
+                                 TBedShiftState shift) const;
 
     // Clears and adds the component's default bindings.
     void ResetDefaults();
@@ -285,8 +284,7 @@ public:
 private:
     friend class TBedEditKeyStroke;
     // Index of another item than `self` binding (shortCut, shortCut2), or -1.
-    int FindShortCuts(TBedShortCut shortCut, TBedShortCut shortCut2,
-                      const TBedEditKeyStroke* self) const;
+    int FindShortCuts(TBedShortCut shortCut, TBedShortCut shortCut2, const TBedEditKeyStroke* self) const;
 
     std::vector<std::unique_ptr<TBedEditKeyStroke>> items_;
 };

@@ -23,7 +23,7 @@ void TBedEditLineBreaks::Follow(const TBedLinesChange& change) {
         case TBedLinesChangeKind::Cleared: Clear(); break;
         case TBedLinesChangeKind::Inserted: Insert(change.first, change.count); break;
         case TBedLinesChangeKind::Deleted: Delete(change.first, change.count); break;
-        case TBedLinesChangeKind::Replaced:  // a changed line keeps the break it ended with
+        case TBedLinesChangeKind::Replaced:       // a changed line keeps the break it ended with
         case TBedLinesChangeKind::Joined: break;  // told as Replaced and Deleted
     }
 }
@@ -52,8 +52,7 @@ void TBedEditLineBreaks::Delete(int first, int count) {
         if (kept.count == 0) continue;
         if (kept.first >= first) kept.first = std::max(first, kept.first - count);
         // Runs that now touch with the same break become one.
-        if (out != runs_.begin() && (out - 1)->kind == kept.kind &&
-            (out - 1)->first + (out - 1)->count == kept.first)
+        if (out != runs_.begin() && (out - 1)->kind == kept.kind && (out - 1)->first + (out - 1)->count == kept.first)
             (out - 1)->count += kept.count;
         else
             *out++ = kept;

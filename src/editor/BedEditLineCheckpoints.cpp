@@ -18,8 +18,7 @@ TBedLineCheckpoints::Line* TBedLineCheckpoints::Find(int index) {
     return nullptr;
 }
 
-bool TBedLineCheckpoints::StartAtLast(TBedCustomHighlighter& hl, std::string_view text,
-                                      Line& line) {
+bool TBedLineCheckpoints::StartAtLast(TBedCustomHighlighter& hl, std::string_view text, Line& line) {
     if (line.points.empty()) {
         hl.RestoreRange(line.start);
         hl.StartLine(text, line.index);
@@ -55,8 +54,7 @@ void TBedLineCheckpoints::Confirm(TBedCustomHighlighter& hl, std::string_view te
     }
 }
 
-int TBedLineCheckpoints::Start(TBedCustomHighlighter& hl, std::string_view text, int index,
-                               TBedRange start, int from) {
+int TBedLineCheckpoints::Start(TBedCustomHighlighter& hl, std::string_view text, int index, TBedRange start, int from) {
     recording_ = nullptr;
     const bool longLine = text.size() > 2 * size_t(kSpacing);
     Line* line = longLine ? Find(index) : nullptr;

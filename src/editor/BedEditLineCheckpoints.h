@@ -20,8 +20,7 @@ public:
     // Sets the highlighter on line `index` (its text, the range it starts in) at the last
     // checkpoint at or before offset `from`, or at the line's start. Returns the offset it
     // starts at.
-    int Start(TBedCustomHighlighter& hl, std::string_view text, int index, TBedRange start,
-              int from);
+    int Start(TBedCustomHighlighter& hl, std::string_view text, int index, TBedRange start, int from);
     // Told of every token the caller walks past: a token ending a spacing beyond the last
     // checkpoint of the line started last gives the next one.
     void Passed(const TBedCustomHighlighter& hl);

@@ -2,9 +2,7 @@
 
 #include "BedEditStringList.h"
 
-void TBedEditLineEdits::Put(int index, std::string before) {
-    edits_.push_back({Kind::Put, index, std::move(before)});
-}
+void TBedEditLineEdits::Put(int index, std::string before) { edits_.push_back({Kind::Put, index, std::move(before)}); }
 
 void TBedEditLineEdits::Insert(int index) { edits_.push_back({Kind::Insert, index, {}}); }
 

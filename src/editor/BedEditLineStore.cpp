@@ -9,8 +9,7 @@
 #include <new>
 #include <type_traits>
 
-static_assert(std::is_trivially_copyable_v<TBedEditLineRecord>,
-              "records are moved with memmove and realloc");
+static_assert(std::is_trivially_copyable_v<TBedEditLineRecord>, "records are moved with memmove and realloc");
 static_assert(sizeof(TBedEditLineRecord) == 16);
 
 namespace {
@@ -170,8 +169,8 @@ const char* TBedEditLineStore::AdoptBlock(std::unique_ptr<char[]> bytes, size_t 
 }
 
 void TBedEditLineStore::ReleaseBlock(const char* start) {
-    const auto block = std::find_if(blocks_.begin(), blocks_.end(),
-                                    [&](const Block& b) { return b.bytes.get() == start; });
+    const auto block =
+        std::find_if(blocks_.begin(), blocks_.end(), [&](const Block& b) { return b.bytes.get() == start; });
     if (block == blocks_.end()) return;
     block->held = false;
     if (block->views == 0) blocks_.erase(block);

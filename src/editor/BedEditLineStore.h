@@ -160,8 +160,7 @@ private:
     Block* BlockOf(const char* p) { return const_cast<Block*>(std::as_const(*this).BlockOf(p)); }
     const Block* BlockOf(const char* p) const {
         for (const Block& block : blocks_)
-            if (reinterpret_cast<uintptr_t>(p) - reinterpret_cast<uintptr_t>(block.bytes.get()) <
-                block.size)
+            if (reinterpret_cast<uintptr_t>(p) - reinterpret_cast<uintptr_t>(block.bytes.get()) < block.size)
                 return &block;
         return nullptr;
     }

@@ -7,8 +7,7 @@ void TBedEditMark::SetLine(int line) {
     const int old = line_;
     line_ = line;
     // A mark checks that its list still holds it before it reports anything.
-    if (Visible && owner_ && owner_->Contains(this) && owner_->OnMarkMoved)
-        owner_->OnMarkMoved(old, line);
+    if (Visible && owner_ && owner_->Contains(this) && owner_->OnMarkMoved) owner_->OnMarkMoved(old, line);
 }
 
 TBedEditMark* TBedEditMarkList::Add(std::unique_ptr<TBedEditMark> mark) {
@@ -19,8 +18,7 @@ TBedEditMark* TBedEditMarkList::Add(std::unique_ptr<TBedEditMark> mark) {
 }
 
 void TBedEditMarkList::Remove(const TBedEditMark* mark) {
-    auto it = std::find_if(marks_.begin(), marks_.end(),
-                           [mark](const auto& m) { return m.get() == mark; });
+    auto it = std::find_if(marks_.begin(), marks_.end(), [mark](const auto& m) { return m.get() == mark; });
     if (it == marks_.end()) return;
     marks_.erase(it);
     if (OnChange) OnChange();
@@ -33,6 +31,5 @@ void TBedEditMarkList::Clear() {
 }
 
 bool TBedEditMarkList::Contains(const TBedEditMark* mark) const {
-    return std::any_of(marks_.begin(), marks_.end(),
-                       [mark](const auto& m) { return m.get() == mark; });
+    return std::any_of(marks_.begin(), marks_.end(), [mark](const auto& m) { return m.get() == mark; });
 }

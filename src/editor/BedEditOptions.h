@@ -45,9 +45,9 @@ private:
     uint16_t bits_ = 0;
 };
 
-constexpr TBedEditorOptions kBedDefaultEditorOptions{
-    eoAutoIndent, eoDragDropEditing, eoScrollPastEol, eoShowScrollHint,
-    eoSmartTabs,  eoTabsToSpaces,    eoTrimTrailingSpaces};
+constexpr TBedEditorOptions kBedDefaultEditorOptions{eoAutoIndent,        eoDragDropEditing, eoScrollPastEol,
+                                                     eoShowScrollHint,    eoSmartTabs,       eoTabsToSpaces,
+                                                     eoTrimTrailingSpaces};
 // The main window's editor also takes files dropped from the desktop.
 constexpr TBedEditorOptions kBedMainEditorOptions = kBedDefaultEditorOptions.With(eoDropFiles);
 

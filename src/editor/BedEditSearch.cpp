@@ -50,9 +50,9 @@ void FindBySse2(const unsigned char* t, int n, int m, const uint8_t (&ends)[4], 
     while (pos + m - 1 + 16 <= n) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + pos));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + pos + m - 1));
-        unsigned mask = unsigned(_mm_movemask_epi8(
-            _mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(a, first0), _mm_cmpeq_epi8(a, first1)),
-                          _mm_or_si128(_mm_cmpeq_epi8(b, last0), _mm_cmpeq_epi8(b, last1)))));
+        unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_or_si128(_mm_cmpeq_epi8(a, first0), _mm_cmpeq_epi8(a, first1)),
+                                            _mm_or_si128(_mm_cmpeq_epi8(b, last0), _mm_cmpeq_epi8(b, last1)))));
         int next = pos + 16;
         for (; mask; mask &= mask - 1) {
             const int i = pos + __builtin_ctz(mask);
@@ -162,8 +162,7 @@ int TBedEditSearch::Next() {
         const int start = run_ - m + 1;  // 1-based
         int j = 0;
         while (j < m - 1 && map[t[start - 1 + j]] == uint8_t(mappedPattern_[size_t(j)])) ++j;
-        if (j == m - 1 &&
-            (!whole_ || (IsDelimiter(At(t, n, start - 1)) && IsDelimiter(At(t, n, run_ + 1))))) {
+        if (j == m - 1 && (!whole_ || (IsDelimiter(At(t, n, start - 1)) && IsDelimiter(At(t, n, run_ + 1))))) {
             ++count_;
             return start;
         }

@@ -22,9 +22,9 @@ struct TBedEditSelection {
         const TBedPoint b = From(), e = To();
         if (p.Y < b.Y || p.Y > e.Y) return false;
         switch (mode) {
-        case smLine: return true;
-        case smColumn: return p.X >= std::min(b.X, e.X) && p.X < std::max(b.X, e.X);
-        case smNormal: return !(p.Y == b.Y && p.X < b.X) && !(p.Y == e.Y && p.X >= e.X);
+            case smLine: return true;
+            case smColumn: return p.X >= std::min(b.X, e.X) && p.X < std::max(b.X, e.X);
+            case smNormal: return !(p.Y == b.Y && p.X < b.X) && !(p.Y == e.Y && p.X >= e.X);
         }
         return false;
     }

@@ -50,8 +50,8 @@ struct TBedEditStringList::Impl {
     }
     bool joining = false;  // the journal hears of a join as one change
     void ForgetBreaksOfEmptiedText(TBedLinesChangeKind kind) {
-        if ((kind == TBedLinesChangeKind::Replaced || kind == TBedLinesChangeKind::Deleted) &&
-            lines.Count() == 1 && TBedEditLineStore::View(lines[0]).empty())
+        if ((kind == TBedLinesChangeKind::Replaced || kind == TBedLinesChangeKind::Deleted) && lines.Count() == 1 &&
+            TBedEditLineStore::View(lines[0]).empty())
             breaks.Clear();
     }
     void Notify(const TBedEditStringList& list, TBedLinesChangeKind kind, int first, int count) {
@@ -70,8 +70,7 @@ void Fire(const std::function<void()>& notify) {
 }  // namespace
 
 void TBedEditStringList::Impl::Check(int index) const {
-    if (!Valid(index))
-        throw EBedEditStringList("Invalid stringlist index " + std::to_string(index));
+    if (!Valid(index)) throw EBedEditStringList("Invalid stringlist index " + std::to_string(index));
 }
 
 void TBedEditStringList::Impl::Measure(TBedEditLineRecord& record, std::string* out) const {
@@ -91,8 +90,7 @@ void TBedEditStringList::Impl::Recount(int index) {
 
 void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
     const int capacity = lines.Capacity();
-    if (lines.Count() == capacity)
-        lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
+    if (lines.Count() == capacity) lines.SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
     TBedEditLineRecord* record = lines.Open(index, 1);
     *record = kBedNewLineRecord;
     try {
@@ -164,13 +162,9 @@ std::string_view TBedEditStringList::LoadedBlock(int index) const {
     return d->Valid(index) ? d->lines.BlockAround(d->lines[index]) : std::string_view();
 }
 
-void* TBedEditStringList::GetObject(int index) const {
-    return d->Valid(index) ? d->lines.Object(index) : nullptr;
-}
+void* TBedEditStringList::GetObject(int index) const { return d->Valid(index) ? d->lines.Object(index) : nullptr; }
 
-TBedRange TBedEditStringList::GetRange(int index) const {
-    return d->Valid(index) ? d->lines.Range(index) : 0;
-}
+TBedRange TBedEditStringList::GetRange(int index) const { return d->Valid(index) ? d->lines.Range(index) : 0; }
 
 std::string TBedEditStringList::ExpandedLine(int index) {
     if (!d->Valid(index)) return {};
@@ -190,8 +184,7 @@ std::string_view TBedEditStringList::ExpandedView(int index, int columns, std::s
     if (record.flags & lfHasNoTabs) return text;
     // Each byte takes at least one column: the first `columns` bytes hold the columns asked for.
     size_t length = 0;
-    if (!d->expandTabs(text.substr(0, size_t(std::max(0, columns))), d->tabWidth, &buffer, length))
-        return text;
+    if (!d->expandTabs(text.substr(0, size_t(std::max(0, columns))), d->tabWidth, &buffer, length)) return text;
     return buffer;
 }
 
@@ -280,8 +273,8 @@ namespace {
 // Appends n lines taken from a source through textAt(i)/objectAt(i): one allocation, one
 // notification, and on failure none of the new lines remain.
 template <typename TextAt, typename ObjectAt, typename Notify>
-void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, TBedLineLengths& lengths, int n,
-                 TextAt textAt, ObjectAt objectAt, Notify notifyInserted) {
+void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, TBedLineLengths& lengths, int n, TextAt textAt,
+                 ObjectAt objectAt, Notify notifyInserted) {
     if (n <= 0) return;
     TBedLinesUpdate update(list);
     const int first = lines.Count();
@@ -308,16 +301,14 @@ void AppendLines(TBedEditStringList& list, TBedEditLineStore& lines, TBedLineLen
 void TBedEditStringList::AddStrings(const TBedEditStringList& source) {
     // Reading by index stays valid when the source is this list: lines are only appended.
     AppendLines(
-        *this, d->lines, d->lengths, source.Count(),
-        [&](int i) { return source.GetView(i); },
+        *this, d->lines, d->lengths, source.Count(), [&](int i) { return source.GetView(i); },
         [&](int i) { return source.GetObject(i); },
         [&](int first, int n) { d->Notify(*this, TBedLinesChangeKind::Inserted, first, n); });
 }
 
 void TBedEditStringList::AddStrings(const std::vector<std::string>& source) {
     AppendLines(
-        *this, d->lines, d->lengths, int(source.size()),
-        [&](int i) -> const std::string& { return source[size_t(i)]; },
+        *this, d->lines, d->lengths, int(source.size()), [&](int i) -> const std::string& { return source[size_t(i)]; },
         [](int) -> void* { return nullptr; },
         [&](int first, int n) { d->Notify(*this, TBedLinesChangeKind::Inserted, first, n); });
 }
@@ -474,9 +465,7 @@ void TBedEditStringList::SaveToWriter(TBedEditFileWriter& writer) const {
 
 std::string TBedEditStringList::Text() const {
     size_t size = 0;
-    d->lines.ForEach([&](const TBedEditLineRecord& record) {
-        size += TBedEditLineStore::View(record).size() + 2;
-    });
+    d->lines.ForEach([&](const TBedEditLineRecord& record) { size += TBedEditLineStore::View(record).size() + 2; });
     std::string text;
     text.reserve(size);
     d->lines.ForEach([&](const TBedEditLineRecord& record) {

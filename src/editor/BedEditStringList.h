@@ -114,8 +114,7 @@ public:
     void LoadFromBlock(TBedEditBlock block);
     // The same with the lines already cut out of the block, each view inside it, and the break
     // each of them ended with. The line-break style stays.
-    void LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines,
-                       TBedEditLineBreaks breaks);
+    void LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines, TBedEditLineBreaks breaks);
     // Raises EBedFileError; the file on disk is replaced only once the new text is complete.
     void SaveToFile(const std::string& fileName);
     // The body of the above, for a writer set up by the caller.
@@ -147,5 +146,4 @@ private:
 
 // One update of the list for a scope: the owner hears Changing and Changed once around every
 // change made meanwhile, and Changed also when a change fails.
-using TBedLinesUpdate =
-    TBedScope<TBedEditStringList, &TBedEditStringList::BeginUpdate, &TBedEditStringList::EndUpdate>;
+using TBedLinesUpdate = TBedScope<TBedEditStringList, &TBedEditStringList::BeginUpdate, &TBedEditStringList::EndUpdate>;

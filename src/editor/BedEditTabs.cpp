@@ -9,8 +9,7 @@ bool Expand(std::string_view text, std::string* out, size_t& length, SpacesAt sp
     const size_t first = text.find('\t');
     if (first == std::string_view::npos) return false;
     size_t column = first;
-    for (size_t i = first; i < text.size(); ++i)
-        column += text[i] == '\t' ? spacesAt(column) : 1;
+    for (size_t i = first; i < text.size(); ++i) column += text[i] == '\t' ? spacesAt(column) : 1;
     length = column;
     if (out) {
         out->assign(length, ' ');

@@ -7,8 +7,7 @@
 
 // Returns false when the text holds no tab (out is then left alone). Otherwise stores the
 // expanded length in `length` and, when `out` is given, the expanded text.
-using TBedTabExpander = bool (*)(std::string_view text, int tabWidth, std::string* out,
-                                 size_t& length);
+using TBedTabExpander = bool (*)(std::string_view text, int tabWidth, std::string* out, size_t& length);
 
 // The routine for a tab width: one space per tab for widths up to 1, masking for powers of two,
 // division otherwise. All give the same result for the same width.

@@ -21,8 +21,7 @@ TBedPoint BedPointAt(const TBedEditStringList& lines, int64_t offset) {
     offset = std::max<int64_t>(0, offset);
     for (int i = 0; i < lines.Count(); ++i) {
         const int64_t length = int64_t(lines.GetView(i).size());
-        if (offset <= length || i == lines.Count() - 1)
-            return {int(std::min(offset, length)) + 1, i + 1};
+        if (offset <= length || i == lines.Count() - 1) return {int(std::min(offset, length)) + 1, i + 1};
         offset -= length + 1;
     }
     return {1, 1};
@@ -44,8 +43,8 @@ std::string BedTextBetween(const TBedEditStringList& lines, int64_t from, int64_
     return text;
 }
 
-TBedCaretLineState BedCaretLineState(const TBedEditStringList& lines, TBedPoint caret,
-                                     bool hasSelection, TBedPoint selFrom, TBedPoint selTo) {
+TBedCaretLineState BedCaretLineState(const TBedEditStringList& lines, TBedPoint caret, bool hasSelection,
+                                     TBedPoint selFrom, TBedPoint selTo) {
     TBedCaretLineState s;
     s.caret = BedOffsetOf(lines, caret);
     s.line = std::clamp(caret.Y, 1, std::max(1, lines.Count()));
@@ -59,12 +58,11 @@ TBedCaretLineState BedCaretLineState(const TBedEditStringList& lines, TBedPoint 
     return s;
 }
 
-std::optional<TBedTextChangeNotice> BedTextChangeBetween(const TBedCaretLineState& was,
-                                                         const TBedCaretLineState& now) {
+std::optional<TBedTextChangeNotice> BedTextChangeBetween(const TBedCaretLineState& was, const TBedCaretLineState& now) {
     if (was.caret < 0) return std::nullopt;
-    if (now.lineCount == was.lineCount && now.text == was.text && now.lineStart == was.lineStart)
-        return std::nullopt;
-    if (now.lineCount != was.lineCount || now.line != was.line) return TBedTextChangeNotice{now.lineStart, {}, now.text};
+    if (now.lineCount == was.lineCount && now.text == was.text && now.lineStart == was.lineStart) return std::nullopt;
+    if (now.lineCount != was.lineCount || now.line != was.line)
+        return TBedTextChangeNotice{now.lineStart, {}, now.text};
     size_t head = 0;
     while (head < now.text.size() && head < was.text.size() && now.text[head] == was.text[head]) ++head;
     size_t tail = 0;

@@ -27,8 +27,8 @@ struct TBedCaretLineState {
     int64_t lineStart = 0;
     std::string text;
 };
-TBedCaretLineState BedCaretLineState(const TBedEditStringList& lines, TBedPoint caret,
-                                     bool hasSelection, TBedPoint selFrom, TBedPoint selTo);
+TBedCaretLineState BedCaretLineState(const TBedEditStringList& lines, TBedPoint caret, bool hasSelection,
+                                     TBedPoint selFrom, TBedPoint selTo);
 
 // A change of the text to tell: at offset, `removed` gave way to `inserted` (CP 1250).
 struct TBedTextChangeNotice {
@@ -39,5 +39,4 @@ struct TBedTextChangeNotice {
 };
 // Within the caret's line, only the characters between the parts that stayed; when lines came
 // or went, the caret's line anew. None when the text is as it was (or nothing was told yet).
-std::optional<TBedTextChangeNotice> BedTextChangeBetween(const TBedCaretLineState& was,
-                                                         const TBedCaretLineState& now);
+std::optional<TBedTextChangeNotice> BedTextChangeBetween(const TBedCaretLineState& was, const TBedCaretLineState& now);

@@ -12,9 +12,7 @@ struct TBedPoint {
     friend bool operator==(const TBedPoint&, const TBedPoint&) = default;
 };
 
-inline bool PointBefore(const TBedPoint& a, const TBedPoint& b) {
-    return a.Y < b.Y || (a.Y == b.Y && a.X < b.X);
-}
+inline bool PointBefore(const TBedPoint& a, const TBedPoint& b) { return a.Y < b.Y || (a.Y == b.Y && a.X < b.X); }
 
 // A run of a line: 0-based offset and length.
 struct TBedTextSpan {

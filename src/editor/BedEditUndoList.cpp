@@ -1,7 +1,7 @@
 #include "BedEditUndoList.h"
 
-void TBedEditUndoList::Add(TBedChangeReason reason, TBedPoint start, TBedPoint end,
-                           std::string text, TBedSelectionMode mode) {
+void TBedEditUndoList::Add(TBedChangeReason reason, TBedPoint start, TBedPoint end, std::string text,
+                           TBedSelectionMode mode) {
     if (Suspended()) return;
     TBedEditUndoItem item;
     item.Reason = reason;

@@ -12,7 +12,7 @@
 
 // Values are stored in the records; keep them stable.
 enum TBedChangeReason : uint8_t {
-    crInsert = 0,          // typed text, IME string, tab, insertion half of a replacement
+    crInsert = 0,  // typed text, IME string, tab, insertion half of a replacement
     crPaste = 1,
     crDragDropInsert = 2,  // drop inside the same component
     crDelete = 3,          // deleted line, or a backwards selection deleted by a key
@@ -20,10 +20,10 @@ enum TBedChangeReason : uint8_t {
     crLineBreak = 5,
     crIndent = 6,
     crUnindent = 7,
-    crDeleteBefore = 8,    // deleted left of the caret
-    crDeleteAfter = 9,     // deleted right of the caret
-    crReplace = 10,        // a match replaced by search and replace: Text is the old match
-    crLineEdits = 11,      // a text tool's run: LineEdits; Start the caret before, End after
+    crDeleteBefore = 8,  // deleted left of the caret
+    crDeleteAfter = 9,   // deleted right of the caret
+    crReplace = 10,      // a match replaced by search and replace: Text is the old match
+    crLineEdits = 11,    // a text tool's run: LineEdits; Start the caret before, End after
 };
 
 struct TBedEditUndoItem {
@@ -46,8 +46,7 @@ public:
     static constexpr int kDefaultMaxUndo = 1024;
 
     // Ignored while suspended. Fires OnAdded after the record is in (and the limit enforced).
-    void Add(TBedChangeReason reason, TBedPoint start, TBedPoint end, std::string text,
-             TBedSelectionMode mode);
+    void Add(TBedChangeReason reason, TBedPoint start, TBedPoint end, std::string text, TBedSelectionMode mode);
     // Appends a record as it is apart from its group number, which follows the grouping rules.
     void AddItem(TBedEditUndoItem item);
 
@@ -58,7 +57,9 @@ public:
     void SetCurrentGroup(int32_t group) { currentGroup_ = group; }
 
     void Suspend() { ++suspended_; }
-    void Resume() { if (suspended_ > 0) --suspended_; }
+    void Resume() {
+        if (suspended_ > 0) --suspended_;
+    }
     bool Suspended() const { return suspended_ > 0; }
 
     // The newest record; Pop on an empty list returns false and leaves `item` alone.

@@ -33,8 +33,10 @@ public:
     bool DeferLines(int first, int last) {
         if (!linesChanging_) return false;
         if (first > last) std::swap(first, last);
-        if (!pending_) pending_.emplace(first, last);
-        else pending_ = {std::min(pending_->first, first), std::max(pending_->second, last)};
+        if (!pending_)
+            pending_.emplace(first, last);
+        else
+            pending_ = {std::min(pending_->first, first), std::max(pending_->second, last)};
         return true;
     }
     // The lines that waited (first, last), none when none did.

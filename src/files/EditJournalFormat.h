@@ -13,20 +13,20 @@
 
 // What the document's text started from.
 struct TBedJournalBase {
-    bool fromFile = false;     // false: an untitled document, empty at the start
-    std::string path;          // the file, from the root
+    bool fromFile = false;      // false: an untitled document, empty at the start
+    std::string path;           // the file, from the root
     TBedFileIdentity identity;  // as it was loaded
-    std::string settings;      // how it was loaded, in the document's own words
+    std::string settings;       // how it was loaded, in the document's own words
 };
 
 // One change of the lines.
 struct TBedJournalEdit {
     enum Kind : uint8_t { Insert, Delete, Replace, Clear, Join };
     Kind kind = Clear;
-    uint32_t first = 0;   // Insert, Delete: the first line; Replace, Join: the line
-    uint32_t count = 0;   // Delete: lines removed; Join: lines joined to the line
-    uint32_t from = 0;    // Replace: bytes kept at the line's start
-    uint32_t kept = 0;    // Replace: bytes kept at its end
+    uint32_t first = 0;              // Insert, Delete: the first line; Replace, Join: the line
+    uint32_t count = 0;              // Delete: lines removed; Join: lines joined to the line
+    uint32_t from = 0;               // Replace: bytes kept at the line's start
+    uint32_t kept = 0;               // Replace: bytes kept at its end
     std::vector<std::string> lines;  // Insert: the new lines; Replace: the new middle; Join: the line
 };
 

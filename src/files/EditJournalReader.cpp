@@ -65,7 +65,10 @@ std::optional<TBedJournalContents> ReadJournal(std::string_view bytes) {
         if ((type == kHeader) == headerSeen) break;
         bool understood = true;
         switch (type) {
-            case kHeader: understood = ParseHeader(payload, contents.base); headerSeen = understood; break;
+            case kHeader:
+                understood = ParseHeader(payload, contents.base);
+                headerSeen = understood;
+                break;
             case kSnapshot: contents.snapshot = std::string(payload); break;
             case kChecksum: {
                 std::string_view p = payload;

@@ -12,9 +12,9 @@
 
 struct TBedJournalContents {
     TBedJournalBase base;
-    std::optional<uint64_t> checksum;   // of the base file's bytes, once the journal had it
+    std::optional<uint64_t> checksum;     // of the base file's bytes, once the journal had it
     std::optional<std::string> snapshot;  // the base file's bytes, kept when it was small
-    std::string state;                  // the document's state (code page…) last written
+    std::string state;                    // the document's state (code page…) last written
     std::vector<TBedJournalEdit> edits;
     std::optional<std::pair<int, int>> caret;
     size_t editBytes = 0;    // bytes of edit records: the size of the changes

@@ -41,8 +41,8 @@ public:
         if (keep_) snapshot_ += chunk;
         if (got > 0) return false;
         struct stat st;
-        const bool same = sys::Fstat(fd_.Get(), st) == 0 && IdentityOf(st) == expected_ &&
-                          int64_t(sum_.Size()) == expected_.size;
+        const bool same =
+            sys::Fstat(fd_.Get(), st) == 0 && IdentityOf(st) == expected_ && int64_t(sum_.Size()) == expected_.size;
         fd_.Reset();
         return same;
     }

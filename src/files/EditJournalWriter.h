@@ -60,7 +60,7 @@ private:
     size_t settled_ = 0;  // bytes of pending_ that are whole
     size_t header_ = 0;   // bytes of pending_ that are the journal's head, until it is written
     std::chrono::steady_clock::time_point pendingSince_;  // when the first settled record came
-    uint64_t appended_ = 0;  // bytes handed over, and of those on disk
+    uint64_t appended_ = 0;                               // bytes handed over, and of those on disk
     uint64_t onDisk_ = 0;
     bool stop_ = false;
     bool remove_ = false;

@@ -4,7 +4,9 @@
 #include <cerrno>
 
 TBedEditFileWriter::TBedEditFileWriter(const std::string& fileName, size_t bufferSize)
-    : TBedEditFiler(fileName), buffer_(std::max<size_t>(bufferSize, 2)), target_(FindSaveTarget(fileName)),
+    : TBedEditFiler(fileName),
+      buffer_(std::max<size_t>(bufferSize, 2)),
+      target_(FindSaveTarget(fileName)),
       notes_(OpenNotesDirectory(true)) {
     if (notes_.fd) note_ = TBedSaveNote(notes_, target_.path);
     // The save goes on, but a crash in it could not be recovered from.

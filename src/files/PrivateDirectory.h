@@ -7,9 +7,9 @@
 #include <string>
 
 struct TBedPrivateDirectory {
-    TBedFd fd;             // invalid: the directory can't be used
-    std::string path;      // ends with a slash
-    std::string problem;   // why a configured directory can't be used (Czech), empty otherwise
+    TBedFd fd;            // invalid: the directory can't be used
+    std::string path;     // ends with a slash
+    std::string problem;  // why a configured directory can't be used (Czech), empty otherwise
 };
 
 // Opens the directory `path` (made with its parents, private, when `make`), refusing one that is

@@ -36,8 +36,10 @@ TBedSaveByRename::TBedSaveByRename(const TBedSaveContext& context) : c_(context)
         // Noted before it exists, so that no crash leaves it unknown.
         c_.note.Record(note::kTemp, name);
         temp_.Reset(sys::OpenAt(t.directory.Get(), name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
-        if (temp_) tempName_ = name;
-        else if (errno != EEXIST || attempt > 100) FailFile(EBedFileError::Create, c_.userName, errno);
+        if (temp_)
+            tempName_ = name;
+        else if (errno != EEXIST || attempt > 100)
+            FailFile(EBedFileError::Create, c_.userName, errno);
     }
     if (t.exists && (t.st.st_uid != ::geteuid() || t.st.st_gid != NewFileGroup(t.directoryStat)))
         ownerKept_ = sys::Fchown(temp_.Get(), t.st.st_uid, t.st.st_gid) == 0;

@@ -36,7 +36,7 @@ private:
     std::string backupDirPath_;
     std::string backupName_;
     TBedFd backup_;
-    bool backedUp_ = false;   // the backup is complete and noted: the target may be written
+    bool backedUp_ = false;  // the backup is complete and noted: the target may be written
     bool committed_ = false;
 };
 
@@ -47,12 +47,14 @@ TSaveInPlace::TSaveInPlace(const TBedSaveContext& context) : c_(context) {
     ChooseBackupPlace();
     for (int attempt = 0; !backup_; ++attempt) {
         const std::string suffix = RandomNameSuffix();
-        const std::string name = backupDir_ == t.directory.Get() ? SaveSideName(t.name, suffix) + ".backup"
-                                                                  : "backup-" + suffix;
+        const std::string name =
+            backupDir_ == t.directory.Get() ? SaveSideName(t.name, suffix) + ".backup" : "backup-" + suffix;
         c_.note.Record(note::kBackup, backupDirPath_ + name);
         backup_.Reset(sys::OpenAt(backupDir_, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW, 0600));
-        if (backup_) backupName_ = name;
-        else if (errno != EEXIST || attempt > 100) fail(errno);
+        if (backup_)
+            backupName_ = name;
+        else if (errno != EEXIST || attempt > 100)
+            fail(errno);
     }
     try {
         TBedChecksum sum;

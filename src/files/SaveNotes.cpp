@@ -131,9 +131,12 @@ TBedSaveNote::~TBedSaveNote() {
 }
 
 TBedSaveNote::TBedSaveNote(TBedSaveNote&& other) noexcept
-    : fd_(std::move(other.fd_)), directory_(other.directory_), directoryPath_(std::move(other.directoryPath_)),
+    : fd_(std::move(other.fd_)),
+      directory_(other.directory_),
+      directoryPath_(std::move(other.directoryPath_)),
       name_(std::move(other.name_)),
-      target_(std::move(other.target_)), kept_(other.kept_) {
+      target_(std::move(other.target_)),
+      kept_(other.kept_) {
     other.name_.clear();
 }
 
@@ -154,7 +157,8 @@ TBedSaveNote& TBedSaveNote::operator=(TBedSaveNote&& other) noexcept {
 void TBedSaveNote::Finish(std::vector<std::string>& remarks) {
     if (kept_ || name_.empty()) return;
     if (sys::UnlinkAt(directory_, name_.c_str()) != 0) {
-        remarks.push_back("Záznam o ukládání " + directoryPath_ + name_ + " se nepodařilo smazat; smaže se při příštím spuštění.");
+        remarks.push_back("Záznam o ukládání " + directoryPath_ + name_ +
+                          " se nepodařilo smazat; smaže se při příštím spuštění.");
         kept_ = true;
     }
     name_.clear();
@@ -199,15 +203,22 @@ std::optional<TParsedNote> ParseNote(std::string_view text) {
         const std::string_view line = text.substr(0, end);
         const size_t blank = line.find(' ');
         const std::string_view key = line.substr(0, blank);
-        const std::string value = blank == std::string_view::npos ? std::string() : UnescapeNoteValue(line.substr(blank + 1));
+        const std::string value =
+            blank == std::string_view::npos ? std::string() : UnescapeNoteValue(line.substr(blank + 1));
         unsigned long long a = 0, b = 0;
         const bool pair = std::sscanf(value.c_str(), "%llu %llu", &a, &b) == 2;
-        if (key == note::kTarget) parsed.target = value;
-        else if (key == note::kInode && pair) parsed.inode.emplace(a, b);
-        else if (key == note::kTemp) parsed.temp = value;
-        else if (key == note::kBackup) parsed.backup = value;
-        else if (key == note::kBackedUp && pair) parsed.backedUp.emplace(a, b);
-        else if (key == note::kWritten) parsed.written = true;
+        if (key == note::kTarget)
+            parsed.target = value;
+        else if (key == note::kInode && pair)
+            parsed.inode.emplace(a, b);
+        else if (key == note::kTemp)
+            parsed.temp = value;
+        else if (key == note::kBackup)
+            parsed.backup = value;
+        else if (key == note::kBackedUp && pair)
+            parsed.backedUp.emplace(a, b);
+        else if (key == note::kWritten)
+            parsed.written = true;
     }
     if (parsed.target.empty() || parsed.target.front() != '/') return std::nullopt;
     return parsed;
@@ -281,7 +292,8 @@ TOutcome RestoreBackup(const TParsedNote& n) {
     // Only into the very file that was being saved: never through a link or into another file.
     if (!target || sys::Fstat(target.Get(), now) != 0 || !S_ISREG(now.st_mode) || !n.inode ||
         uint64_t(now.st_dev) != n.inode->first || uint64_t(now.st_ino) != n.inode->second)
-        return {"Soubor " + n.target + ": ukládání bylo přerušeno a soubor se mezitím změnil nebo zmizel; jeho původní obsah je v " +
+        return {"Soubor " + n.target +
+                ": ukládání bylo přerušeno a soubor se mezitím změnil nebo zmizel; jeho původní obsah je v " +
                 n.backup + "."};
     if (!CopyFileBytes(backup.Get(), target.Get()))
         return {"Soubor " + n.target + ": původní obsah ze zálohy " + n.backup + " nelze vrátit (" +

@@ -22,12 +22,12 @@ TBedPrivateDirectory OpenNotesDirectory(bool make);
 
 // A note's records, in the order they were written.
 namespace note {
-constexpr std::string_view kTarget = "target";      // the file saved: absolute, links resolved
-constexpr std::string_view kInode = "inode";        // its device and inode when the save began
-constexpr std::string_view kTemp = "temp";          // a temporary file's name beside the target
-constexpr std::string_view kBackup = "backup";      // the backup's absolute path
-constexpr std::string_view kBackedUp = "backed-up"; // the backup is complete: size and checksum
-constexpr std::string_view kWritten = "written";    // the target holds the new text, on disk
+constexpr std::string_view kTarget = "target";       // the file saved: absolute, links resolved
+constexpr std::string_view kInode = "inode";         // its device and inode when the save began
+constexpr std::string_view kTemp = "temp";           // a temporary file's name beside the target
+constexpr std::string_view kBackup = "backup";       // the backup's absolute path
+constexpr std::string_view kBackedUp = "backed-up";  // the backup is complete: size and checksum
+constexpr std::string_view kWritten = "written";     // the target holds the new text, on disk
 }  // namespace note
 
 // The note of one save, held locked from its creation until it goes.

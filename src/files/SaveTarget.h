@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 
 struct TBedSaveTarget {
-    std::string path;       // absolute, links resolved
-    std::string name;       // its last part
+    std::string path;  // absolute, links resolved
+    std::string name;  // its last part
     TBedFd directory;
     struct stat directoryStat {};
     bool exists = false;

@@ -138,6 +138,4 @@ void TBedFd::Reset(int fd) {
     fd_ = fd;
 }
 
-int TBedFd::Close() {
-    return fd_ < 0 ? 0 : sys::Close(Release());
-}
+int TBedFd::Close() { return fd_ < 0 ? 0 : sys::Close(Release()); }

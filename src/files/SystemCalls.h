@@ -9,8 +9,22 @@
 #include <sys/types.h>
 
 enum class TBedSysCall {
-    Open, Read, Write, Sync, SyncDirectory, Chmod, Chown, Rename, Link, Unlink, Truncate, Stat,
-    MakeDirectory, Lock, Close, ExtendedAttribute
+    Open,
+    Read,
+    Write,
+    Sync,
+    SyncDirectory,
+    Chmod,
+    Chown,
+    Rename,
+    Link,
+    Unlink,
+    Truncate,
+    Stat,
+    MakeDirectory,
+    Lock,
+    Close,
+    ExtendedAttribute
 };
 
 // Called before each call with the name it works on (null for a call on a descriptor); a non-zero

@@ -78,8 +78,7 @@ public:
     virtual void AttributeChanged();
     // Reads an IDE's colour scheme entry (old comma-separated format or the newer key of
     // named values). False, with nothing changed, when the entry is missing or unreadable.
-    virtual bool LoadFromIdeRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                     const std::string& key, bool oldFormat,
+    virtual bool LoadFromIdeRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key, bool oldFormat,
                                      const std::string& valueName);
 
     std::function<void(TBedHighlighterAttributes*)> OnAttributeChange;
@@ -133,17 +132,13 @@ public:
     // start ended a token with CurrentRange() == range; the tokens from there on are those of
     // that scan. False, with nothing done, where more than the range passes from one token to
     // the next: such a highlighter scans a line only from its start.
-    virtual bool ResumeLine(std::string_view text, int lineIndex, int at, TBedRange range) {
-        return false;
-    }
+    virtual bool ResumeLine(std::string_view text, int lineIndex, int at, TBedRange range) { return false; }
     virtual void RestoreRange(TBedRange value) {}
     virtual void ClearRange() {}
     virtual bool ApplyIdeColours(int index) { return false; }
     virtual void ListIdeVersions(std::vector<std::string>& list) { list.clear(); }
-    virtual bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                            const std::string& key);
-    virtual bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                          const std::string& key);
+    virtual bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key);
+    virtual bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key);
 
     // Raises EBedStringListError for a second attribute of the same name. Takes ownership.
     void RegisterAttribute(TBedHighlighterAttributes* attr);
@@ -171,11 +166,9 @@ protected:
     // The registry operations of a highlighter that keeps a keyword list beside its
     // attributes, one word per line in the string value "KeyWords" of the key; loading hands
     // the stored words (when there are any) to setKeyWords before the attributes load.
-    bool LoadKeyWordsAndAttributes(
-        TBedSettingsStore& store, TBedRootKey root, const std::string& key,
-        const std::function<void(std::vector<std::string>)>& setKeyWords);
-    bool SaveKeyWordsAndAttributes(TBedSettingsStore& store, TBedRootKey root,
-                                   const std::string& key,
+    bool LoadKeyWordsAndAttributes(TBedSettingsStore& store, TBedRootKey root, const std::string& key,
+                                   const std::function<void(std::vector<std::string>)>& setKeyWords);
+    bool SaveKeyWordsAndAttributes(TBedSettingsStore& store, TBedRootKey root, const std::string& key,
                                    const std::vector<std::string>& keyWords);
 
     std::string defaultFilter_;

@@ -35,16 +35,14 @@ public:
 
     // The kind of the keyword of that bucket equal to text[0..length) under the fold table
     // (two characters match when their folded values are equal), or notFound.
-    int Find(int index, const unsigned char* text, int length, const uint8_t* fold,
-             int notFound) const;
+    int Find(int index, const unsigned char* text, int length, const uint8_t* fold, int notFound) const;
 
 private:
     std::vector<std::unique_ptr<TBedHashEntry>> buckets_;
 };
 
-using TBedKeywordCallback = void (*)(TBedCustomHighlighter* highlighter,
-                                     const std::string& keyword, int kind);
+using TBedKeywordCallback = void (*)(TBedCustomHighlighter* highlighter, const std::string& keyword, int kind);
 
 // Calls the callback for each maximal run of characters of the set in the text.
-void EnumerateKeywords(int kind, const std::string& text, const TBedCharSet& characterSet,
-                       TBedKeywordCallback callback, TBedCustomHighlighter* highlighter);
+void EnumerateKeywords(int kind, const std::string& text, const TBedCharSet& characterSet, TBedKeywordCallback callback,
+                       TBedCustomHighlighter* highlighter);

@@ -11,15 +11,12 @@ int TBedSumHashKeywords::Hash(const unsigned char* text, int length) const {
     // length from overflowing the sum.
     const int last = Slots() - 1;
     int hash = 0;
-    for (int i = 0; i < length && hash <= last; ++i)
-        hash += values_[text[i]];
+    for (int i = 0; i < length && hash <= last; ++i) hash += values_[text[i]];
     return hash;
 }
 
 void TBedSumHashKeywords::Add(std::string_view keyword, int tag) {
-    AddAt(Hash(reinterpret_cast<const unsigned char*>(keyword.data()),
-               static_cast<int>(keyword.size())),
-          keyword, tag);
+    AddAt(Hash(reinterpret_cast<const unsigned char*>(keyword.data()), static_cast<int>(keyword.size())), keyword, tag);
 }
 
 void TBedSumHashKeywords::AddAt(int hash, std::string_view keyword, int tag) {
@@ -27,8 +24,7 @@ void TBedSumHashKeywords::AddAt(int hash, std::string_view keyword, int tag) {
         throw std::logic_error("keyword " + std::string(keyword) + " hashes beyond the table");
     std::string key(keyword);
     if (!exact_)
-        for (char& c : key)
-            c = static_cast<char>(values_[static_cast<unsigned char>(c)]);
+        for (char& c : key) c = static_cast<char>(values_[static_cast<unsigned char>(c)]);
     Slot& slot = slots_[static_cast<size_t>(hash)];
     slot.lengths |= 1u << LengthBit(static_cast<int>(key.size()));
     slot.entries.push_back({std::move(key), tag});
@@ -41,20 +37,17 @@ void TBedHashedKeywords::AddKeyword(const std::string& word, int kind) {
 }
 
 void TBedSortedKeywords::Assign(std::vector<std::pair<std::string, int>> words) {
-    std::stable_sort(words.begin(), words.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    words.erase(std::unique(words.begin(), words.end(),
-                            [](const auto& a, const auto& b) { return a.first == b.first; }),
-                words.end());
+    std::stable_sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    words.erase(
+        std::unique(words.begin(), words.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+        words.end());
     words_ = std::move(words);
     byFirst_.fill({0, 0});
     for (size_t i = words_.size(); i-- > 0;) {
-        if (words_[i].first.empty())
-            continue;
+        if (words_[i].first.empty()) continue;
         auto& range = byFirst_[static_cast<unsigned char>(words_[i].first[0])];
         range.first = static_cast<uint32_t>(i);
-        if (range.second == 0)
-            range.second = static_cast<uint32_t>(i + 1);
+        if (range.second == 0) range.second = static_cast<uint32_t>(i + 1);
     }
 }
 
@@ -66,7 +59,6 @@ int TBedSortedKeywords::Find(std::string_view word) const {
         first += range.first;
         last = words_.begin() + range.second;
     }
-    auto it = std::lower_bound(first, last, word,
-                               [](const auto& e, std::string_view w) { return e.first < w; });
+    auto it = std::lower_bound(first, last, word, [](const auto& e, std::string_view w) { return e.first < w; });
     return it != last && it->first == word ? it->second : -1;
 }

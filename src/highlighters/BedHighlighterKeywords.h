@@ -45,8 +45,7 @@ public:
     void Add(std::string_view keyword, int tag);
     void Add(std::span<const TBedKeywordList> lists) {
         for (const TBedKeywordList& list : lists)
-            for (const char* word : list.words)
-                Add(word, list.kind);
+            for (const char* word : list.words) Add(word, list.kind);
     }
     // The same at a hash the language computes its own way.
     void AddAt(int hash, std::string_view keyword, int tag);
@@ -56,32 +55,24 @@ public:
     // Inline: it runs for every word that a language scans, most of which no keyword of the
     // slot has the length of.
     int Find(int hash, const unsigned char* text, int length) const {
-        if (hash < 0 || hash >= Slots())
-            return -1;
+        if (hash < 0 || hash >= Slots()) return -1;
         const Slot& slot = slots_[static_cast<size_t>(hash)];
-        if (!(slot.lengths >> LengthBit(length) & 1))
-            return -1;
+        if (!(slot.lengths >> LengthBit(length) & 1)) return -1;
         for (const Entry& e : slot.entries) {
-            if (static_cast<int>(e.key.size()) != length)
-                continue;
+            if (static_cast<int>(e.key.size()) != length) continue;
             const auto* key = reinterpret_cast<const unsigned char*>(e.key.data());
             int i = 0;
             if (exact_) {
-                while (i < length && text[i] == key[i])
-                    ++i;
+                while (i < length && text[i] == key[i]) ++i;
             } else {
-                while (i < length && values_[text[i]] == key[i])
-                    ++i;
+                while (i < length && values_[text[i]] == key[i]) ++i;
             }
-            if (i == length)
-                return e.tag;
+            if (i == length) return e.tag;
         }
         return -1;
     }
     // The tag of the keyword text[0..length) is, or -1.
-    int Find(const unsigned char* text, int length) const {
-        return Find(Hash(text, length), text, length);
-    }
+    int Find(const unsigned char* text, int length) const { return Find(Hash(text, length), text, length); }
     int Slots() const { return static_cast<int>(slots_.size()); }
     const TBedCharValues& Values() const { return values_; }
 
@@ -106,20 +97,17 @@ private:
 // by their values, so letters whose values agree match in either case.
 class TBedHashedKeywords {
 public:
-    TBedHashedKeywords(const TBedCharValues& values, int multiplier)
-        : values_(values), multiplier_(multiplier) {}
+    TBedHashedKeywords(const TBedCharValues& values, int multiplier) : values_(values), multiplier_(multiplier) {}
     int Hash(const unsigned char* text, int length) const {
         unsigned hash = 0;
-        for (int i = 0; i < length; ++i)
-            hash = (hash * static_cast<unsigned>(multiplier_) + values_[text[i]]) & 0xFFFF;
+        for (int i = 0; i < length; ++i) hash = (hash * static_cast<unsigned>(multiplier_) + values_[text[i]]) & 0xFFFF;
         return static_cast<int>(hash & 0x3FF);
     }
     // Raises EBedKeywordError for a word already in its bucket.
     void AddKeyword(const std::string& word, int kind);
     void Add(std::span<const TBedKeywordList> lists) {
         for (const TBedKeywordList& list : lists)
-            for (const char* word : list.words)
-                AddKeyword(word, list.kind);
+            for (const char* word : list.words) AddKeyword(word, list.kind);
     }
     // The kind of the word text[0..length), or notFound.
     int Find(const unsigned char* text, int length, int notFound) const {

@@ -3,18 +3,14 @@
 #include <stdexcept>
 #include <string>
 
-TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl,
-                                          const TBedLanguage& language,
+TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl, const TBedLanguage& language,
                                           std::string_view property) {
     for (const TBedAttributeSpec& spec : language.attributes) {
-        if (property != spec.property)
-            continue;
+        if (property != spec.property) continue;
         for (int i = 0; i < hl.AttributeCount(); ++i)
-            if (hl.AttributeAt(i)->Name() == spec.name)
-                return hl.AttributeAt(i);
+            if (hl.AttributeAt(i)->Name() == spec.name) return hl.AttributeAt(i);
     }
-    throw std::out_of_range(std::string(language.className) + " has no attribute property " +
-                            std::string(property));
+    throw std::out_of_range(std::string(language.className) + " has no attribute property " + std::string(property));
 }
 
 bool BedIsProseAttribute(const TBedCustomHighlighter& hl, const TBedHighlighterAttributes* attribute) {
@@ -26,17 +22,13 @@ bool BedIsProseAttribute(const TBedCustomHighlighter& hl, const TBedHighlighterA
 
 std::unique_ptr<TBedCustomHighlighter> BedCreateInstance(const TBedLanguage& language,
                                                          const TBedMainWindowInstance& instance) {
-    if (!language.create)
-        return nullptr;
+    if (!language.create) return nullptr;
     std::unique_ptr<TBedCustomHighlighter> hl = language.create();
     for (const TBedAttributeSetting& setting : instance.colours) {
         TBedHighlighterAttributes* attr = BedAttributeOf(*hl, language, setting.property);
-        if (setting.foreground)
-            attr->SetForeground(*setting.foreground);
-        if (setting.style)
-            attr->SetStyle(*setting.style);
+        if (setting.foreground) attr->SetForeground(*setting.foreground);
+        if (setting.style) attr->SetStyle(*setting.style);
     }
-    if (instance.configure)
-        instance.configure(*hl);
+    if (instance.configure) instance.configure(*hl);
     return hl;
 }

@@ -44,7 +44,7 @@ struct TBedAttributeSetting {
 // as one row in field order: {name, component, caption, extensions, colours, configure,
 // visible, prose}, leaving out what keeps its default at the end.
 struct TBedMainWindowInstance {
-    const char* name = nullptr;  // e.g. "hl_pas"; null for a class without one
+    const char* name = nullptr;       // e.g. "hl_pas"; null for a class without one
     const char* component = nullptr;  // the menu item, e.g. "Pascal1"
     const char* caption = nullptr;    // UTF-8, e.g. "Pascal"
     // The upper-case extensions that choose it on loading, separated by blanks, e.g.
@@ -85,14 +85,17 @@ struct TBedLanguage {
 
 // The standard seven attributes with an italic comment and a bold keyword, and the same
 // seven all plain.
-inline constexpr TBedAttributeSpec kBedStandardAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
-    {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}};
+inline constexpr TBedAttributeSpec kBedStandardAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                                               {"IdentifierAttri", "Identifier"},
+                                                               {"KeyAttri", "Reserved word", fsBold},
+                                                               {"NumberAttri", "Number"},
+                                                               {"SpaceAttri", "Space"},
+                                                               {"StringAttri", "String"},
+                                                               {"SymbolAttri", "Symbol"}};
 inline constexpr TBedAttributeSpec kBedPlainStandardAttributes[] = {
-    {"CommentAttri", "Comment"}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Reserved word"}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
-    {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}};
+    {"CommentAttri", "Comment"}, {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word"},
+    {"NumberAttri", "Number"},   {"SpaceAttri", "Space"},           {"StringAttri", "String"},
+    {"SymbolAttri", "Symbol"}};
 
 // What most of the main window's language instances change.
 inline constexpr TBedAttributeSetting kBedNumberBlueStringRedItalic[] = {
@@ -105,8 +108,7 @@ bool BedIsProseAttribute(const TBedCustomHighlighter& hl, const TBedHighlighterA
 
 // The attribute published as property (e.g. "StringAttri") by an instance of the language;
 // raises std::out_of_range for a property the language does not have.
-TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl,
-                                          const TBedLanguage& language,
+TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl, const TBedLanguage& language,
                                           std::string_view property);
 
 // A new instance of the class with the main window's colours and properties; null while the

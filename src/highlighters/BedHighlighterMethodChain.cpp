@@ -4,9 +4,7 @@
 
 void TBedMethodChain::Add(TBedNotifyEvent event) { entries_.push_back(event); }
 
-void TBedMethodChain::Remove(TBedNotifyEvent event) {
-    std::erase(entries_, event);
-}
+void TBedMethodChain::Remove(TBedNotifyEvent event) { std::erase(entries_, event); }
 
 void TBedMethodChain::Fire(void* sender) {
     // A handler may add or remove entries while it runs: walk a copy.
@@ -15,15 +13,13 @@ void TBedMethodChain::Fire(void* sender) {
         try {
             entry(sender);
         } catch (...) {
-            if (!HandleException(sender, std::current_exception()))
-                return;
+            if (!HandleException(sender, std::current_exception())) return;
         }
     }
 }
 
 bool TBedMethodChain::HandleException(void* sender, const std::exception_ptr& error) {
-    if (!OnException)
-        std::rethrow_exception(error);
+    if (!OnException) std::rethrow_exception(error);
     try {
         return OnException(sender, error);
     } catch (...) {

@@ -33,8 +33,7 @@ constexpr TBedCharFlags BedCharFlags(std::string_view ranges) {
     for (size_t i = 0; i < ranges.size(); ++i) {
         const auto first = static_cast<unsigned char>(ranges[i]);
         if (i + 2 < ranges.size() && ranges[i + 1] == '-') {
-            for (int c = first; c <= static_cast<unsigned char>(ranges[i + 2]); ++c)
-                t[c] = true;
+            for (int c = first; c <= static_cast<unsigned char>(ranges[i + 2]); ++c) t[c] = true;
             i += 2;
         } else {
             t[first] = true;
@@ -46,15 +45,13 @@ constexpr TBedCharFlags BedCharFlags(std::string_view ranges) {
 // Blanks and control characters other than NUL, LF and CR: codes 1-9, 11, 12, 14-32.
 constexpr TBedCharFlags kBedSpaceChars = [] {
     TBedCharFlags t{};
-    for (int c = 1; c <= 32; ++c)
-        t[c] = c != 10 && c != 13;
+    for (int c = 1; c <= 32; ++c) t[c] = c != 10 && c != 13;
     return t;
 }();
 // Those and NUL, LF and CR: every code from 0 to 32.
 constexpr TBedCharFlags kBedBlankChars = [] {
     TBedCharFlags t{};
-    for (int c = 0; c <= 32; ++c)
-        t[c] = true;
+    for (int c = 0; c <= 32; ++c) t[c] = true;
     return t;
 }();
 constexpr TBedCharFlags kBedLineEndChars = BedCharFlags(std::string_view("\0\n\r", 3));
@@ -99,23 +96,19 @@ public:
     int TokenKind() const override { return kind_; }
     TBedHighlighterAttributes* TokenAttribute() const override {
         const int kind = TokenKind();
-        return kind >= 0 && kind < static_cast<int>(kindAttributes_.size())
-                   ? kindAttributes_[static_cast<size_t>(kind)]
-                   : nullptr;
+        return kind >= 0 && kind < static_cast<int>(kindAttributes_.size()) ? kindAttributes_[static_cast<size_t>(kind)]
+                                                                            : nullptr;
     }
     TBedRange CurrentRange() const override { return language_.initialRange ? range_ : 0; }
     void RestoreRange(TBedRange value) override {
-        if (language_.initialRange)
-            range_ = value;
+        if (language_.initialRange) range_ = value;
     }
     void ClearRange() override { range_ = language_.initialRange.value_or(0); }
     std::string LanguageName() const override { return language_.languageName; }
     // By the usual property names, null where the language has none; a language that
     // answers otherwise overrides it.
     TBedHighlighterAttributes* StandardAttribute(int kind) const override {
-        return kind >= 0 && kind < static_cast<int>(standard_.size())
-                   ? standard_[static_cast<size_t>(kind)]
-                   : nullptr;
+        return kind >= 0 && kind < static_cast<int>(standard_.size()) ? standard_[static_cast<size_t>(kind)] : nullptr;
     }
     TBedCharSet WordCharacters() const override { return wordCharacters_; }
 
@@ -127,8 +120,7 @@ public:
     // between tokens.
     void ScanToLineEnd() override {
         auto& self = static_cast<Derived&>(*this);
-        while (kind_ != eolKind_)
-            self.Derived::NextToken();
+        while (kind_ != eolKind_) self.Derived::NextToken();
     }
 
     void StartLine(std::string_view text, int lineIndex) override {
@@ -158,8 +150,7 @@ public:
 protected:
     // Attributes and the attribute of each kind, word characters, filter and range state come
     // from the language's facts; every attribute change from then on tells the editors.
-    TBedScannerHighlighter(const TBedLanguage& language, int eolKind)
-        : language_(language), eolKind_(eolKind) {
+    TBedScannerHighlighter(const TBedLanguage& language, int eolKind) : language_(language), eolKind_(eolKind) {
         procs_.fill(nullptr);
         for (const TBedAttributeSpec& spec : language.attributes) {
             auto* attr = new TBedHighlighterAttributes(spec.name);
@@ -168,18 +159,14 @@ protected:
             attr->SetBackground(spec.background);
             RegisterAttribute(attr);
         }
-        for (const char* property : language.kinds)
-            kindAttributes_.push_back(property ? Attr(property) : nullptr);
-        wordCharacters_ = *language.wordCharacters ? BedCharSetOf(language.wordCharacters)
-                                                   : BedNonBlankCharacters();
+        for (const char* property : language.kinds) kindAttributes_.push_back(property ? Attr(property) : nullptr);
+        wordCharacters_ = *language.wordCharacters ? BedCharSetOf(language.wordCharacters) : BedNonBlankCharacters();
         range_ = language.initialRange.value_or(0);
         defaultFilter_ = language.defaultFilter;
-        const char* standard[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", "StringAttri",
-                                  "SpaceAttri"};
+        const char* standard[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", "StringAttri", "SpaceAttri"};
         for (size_t kind = 0; kind < standard_.size(); ++kind)
             for (const TBedAttributeSpec& spec : language.attributes)
-                if (std::string_view(spec.property) == standard[kind])
-                    standard_[kind] = Attr(spec.property);
+                if (std::string_view(spec.property) == standard[kind]) standard_[kind] = Attr(spec.property);
         HookAttributeChanges();
     }
 
@@ -188,10 +175,8 @@ protected:
         return BedAttributeOf(*this, language_, property);
     }
     // Points each member at the attribute of its property: {{&KeyAttri, "KeyAttri"}, ...}.
-    void BindAttributes(
-        std::initializer_list<std::pair<TBedHighlighterAttributes**, const char*>> members) {
-        for (const auto& [member, property] : members)
-            *member = Attr(property);
+    void BindAttributes(std::initializer_list<std::pair<TBedHighlighterAttributes**, const char*>> members) {
+        for (const auto& [member, property] : members) *member = Attr(property);
     }
     void SetWordCharacters(const TBedCharSet& set) { wordCharacters_ = set; }
 
@@ -210,8 +195,7 @@ protected:
     template <auto Proc>
     void SetProcs(const TBedCharFlags& flags) {
         for (int c = 0; c < 256; ++c)
-            if (flags[c])
-                procs_[static_cast<size_t>(c)] = &Call<Proc>;
+            if (flags[c]) procs_[static_cast<size_t>(c)] = &Call<Proc>;
     }
     template <auto Proc>
     void FillProcs() {
@@ -225,13 +209,11 @@ protected:
         for (std::string_view form : forms) {
             const auto first = static_cast<unsigned char>(form[0]);
             std::vector<std::string_view>& list = operators_[first];
-            if (!replaced[first])
-                list.clear();
+            if (!replaced[first]) list.clear();
             replaced[first] = true;
             const std::string_view rest = form.substr(1);
             auto shorter = [&](std::string_view r) { return r.size() < rest.size(); };
-            if (!rest.empty())
-                list.insert(std::find_if(list.begin(), list.end(), shorter), rest);
+            if (!rest.empty()) list.insert(std::find_if(list.begin(), list.end(), shorter), rest);
             SetProc<&TBedScannerHighlighter::OperatorProc>(first);
         }
     }
@@ -261,8 +243,7 @@ protected:
     bool LookingAt(std::string_view s, int offset = 0) const {
         const unsigned char* text = p_ + run_ + offset;
         for (size_t i = 0; i < s.size(); ++i)
-            if (text[i] != static_cast<unsigned char>(s[i]))
-                return false;
+            if (text[i] != static_cast<unsigned char>(s[i])) return false;
         return true;
     }
     void Start() { tokenPos_ = run_; }
@@ -284,26 +265,24 @@ protected:
     // range stays.
     void ScanBlock(int kind, std::string_view closer, TBedRange after) {
         kind_ = kind;
-        if (SkipPast(closer))
-            range_ = after;
+        if (SkipPast(closer)) range_ = after;
     }
     // The same continued at the start of a token: a line break gives its own token first, so
     // that the scan always moves on.
     void ContinueBlock(int kind, std::string_view closer, TBedRange after) {
-        if (!ScanLineBreak())
-            ScanBlock(kind, closer, after);
+        if (!ScanLineBreak()) ScanBlock(kind, closer, after);
     }
     // At "/": "//" comments to the end of the line, "/*" opens a comment that takes the range
     // until "*/" and then `after`; any other is the operator.
     void ScanSlash(int commentKind, TBedRange blockRange, TBedRange after) {
         switch (p_[run_ + 1]) {
-        case '*':
-            range_ = blockRange;
-            run_ += 2;
-            ScanBlock(commentKind, "*/", after);
-            break;
-        case '/': ScanRestOfLine(commentKind); break;
-        default: OperatorProc();
+            case '*':
+                range_ = blockRange;
+                run_ += 2;
+                ScanBlock(commentKind, "*/", after);
+                break;
+            case '/': ScanRestOfLine(commentKind); break;
+            default: OperatorProc();
         }
     }
     // A lead character and the run of chars after it, e.g. "$FF".
@@ -317,8 +296,7 @@ protected:
     void ScanNumber(int kind, const TBedCharFlags& chars) {
         const unsigned char* p = p_;
         int run = run_ + 1;
-        while (chars[p[run]] && !(p[run] == '.' && p[run + 1] == '.'))
-            ++run;
+        while (chars[p[run]] && !(p[run] == '.' && p[run + 1] == '.')) ++run;
         run_ = run;
         kind_ = kind;
     }
@@ -333,8 +311,7 @@ protected:
     // and true; false elsewhere. For a construct carried over from an earlier line, which
     // lets these go first so that the scan always moves on.
     bool ScanLineBreak() {
-        if (!AtLineBreak())
-            return false;
+        if (!AtLineBreak()) return false;
         Dispatch();
         return true;
     }
@@ -342,15 +319,13 @@ protected:
     void SkipWhile(const TBedCharFlags& table) {
         const unsigned char* p = p_;
         int run = run_;
-        while (table[p[run]])
-            ++run;
+        while (table[p[run]]) ++run;
         run_ = run;
     }
     void SkipToLineEnd() {
         const unsigned char* p = p_;
         int run = run_;
-        while (!kBedLineEndChars[p[run]])
-            ++run;
+        while (!kBedLineEndChars[p[run]]) ++run;
         run_ = run;
     }
     // Advances past the closer (true) or to the end of the line (false); with
@@ -361,18 +336,14 @@ protected:
         int run = run_;
         for (;; ++run) {
             const unsigned char c = p[run];
-            if (c != first && !kBedLineEndChars[c])
-                continue;
+            if (c != first && !kBedLineEndChars[c]) continue;
             if (c == 0 || (!nulOnly && (c == '\n' || c == '\r'))) {
                 run_ = run;
                 return false;
             }
-            if (c != first)
-                continue;
+            if (c != first) continue;
             size_t i = 1;  // stops at the NUL at the latest: closers hold no NUL
-            while (i < closer.size() && p[run + static_cast<int>(i)] ==
-                                            static_cast<unsigned char>(closer[i]))
-                ++i;
+            while (i < closer.size() && p[run + static_cast<int>(i)] == static_cast<unsigned char>(closer[i])) ++i;
             if (i == closer.size()) {
                 run_ = run + static_cast<int>(i);
                 return true;
@@ -394,8 +365,7 @@ protected:
     }
     // The run of chars at the token's start; keyKind when the keywords know the word, else
     // identKind. The hash is summed in the same pass.
-    void ScanWord(const TBedCharFlags& chars, const TBedSumHashKeywords& keywords, int keyKind,
-                  int identKind) {
+    void ScanWord(const TBedCharFlags& chars, const TBedSumHashKeywords& keywords, int keyKind, int identKind) {
         const int hash = SkipSumming(chars, keywords.Values(), keywords.Slots());
         kind_ = keywords.Find(hash, p_ + tokenPos_, run_ - tokenPos_) >= 0 ? keyKind : identKind;
     }
@@ -444,8 +414,7 @@ protected:
     // case; 0 when none does.
     int MatchedLength(std::initializer_list<std::string_view> words) const {
         for (std::string_view w : words)
-            if (LookingAtIgnoringCase(w))
-                return static_cast<int>(w.size());
+            if (LookingAtIgnoringCase(w)) return static_cast<int>(w.size());
         return 0;
     }
 
@@ -476,6 +445,6 @@ private:
     // By first character, the forms longer than it without it, longest first.
     std::array<std::vector<std::string_view>, 256> operators_;
     int operatorKind_ = 0;
-    std::array<TBedHighlighterAttributes*, 5> standard_{};  // comment ... whitespace
+    std::array<TBedHighlighterAttributes*, 5> standard_{};    // comment ... whitespace
     std::vector<TBedHighlighterAttributes*> kindAttributes_;  // by kind, null: none
 };

@@ -6,9 +6,7 @@
 
 namespace {
 
-const char* RootName(TBedRootKey root) {
-    return root == TBedRootKey::CurrentUser ? "HKCU" : "HKLM";
-}
+const char* RootName(TBedRootKey root) { return root == TBedRootKey::CurrentUser ? "HKCU" : "HKLM"; }
 
 std::string Escape(const std::string& s) {
     std::string out;
@@ -56,15 +54,13 @@ std::string TBedMemorySettingsStore::Resolve(const std::string& path) const {
         const Key* key = Current();
         base = key ? key->name : RootName(root_);
     }
-    while (!rest.empty() && rest.back() == '\\')
-        rest.pop_back();
+    while (!rest.empty() && rest.back() == '\\') rest.pop_back();
     return rest.empty() ? base : base + "\\" + rest;
 }
 
 bool TBedMemorySettingsStore::OpenKeyReadOnly(const std::string& path) {
     const std::string full = BedAsciiUpperCase(Resolve(path));
-    if (!keys_.count(full) && full != RootName(root_))
-        return false;
+    if (!keys_.count(full) && full != RootName(root_)) return false;
     current_ = full;
     return true;
 }
@@ -73,8 +69,7 @@ bool TBedMemorySettingsStore::OpenKey(const std::string& path, bool canCreate) {
     const std::string spelled = Resolve(path);
     const std::string full = BedAsciiUpperCase(spelled);
     if (!keys_.count(full) && full != RootName(root_)) {
-        if (!canCreate)
-            return false;
+        if (!canCreate) return false;
         // Create the key and every missing key above it.
         size_t pos = spelled.find('\\');
         while (pos != std::string::npos) {
@@ -91,8 +86,7 @@ void TBedMemorySettingsStore::CloseKey() { current_.clear(); }
 
 std::string TBedMemorySettingsStore::CurrentPath() const {
     const Key* key = Current();
-    if (!key)
-        return {};
+    if (!key) return {};
     const size_t slash = key->name.find('\\');
     return slash == std::string::npos ? std::string() : key->name.substr(slash + 1);
 }
@@ -103,36 +97,30 @@ const TBedMemorySettingsStore::Key* TBedMemorySettingsStore::Current() const {
 }
 
 TBedMemorySettingsStore::Key* TBedMemorySettingsStore::Current() {
-    if (current_ == RootName(root_))
-        keys_.try_emplace(current_, Key{current_, {}, {}});
+    if (current_ == RootName(root_)) keys_.try_emplace(current_, Key{current_, {}, {}});
     auto it = keys_.find(current_);
     return it == keys_.end() ? nullptr : &it->second;
 }
 
 std::optional<int32_t> TBedMemorySettingsStore::ReadInteger(const std::string& name) const {
     const Key* key = Current();
-    if (!key)
-        return std::nullopt;
+    if (!key) return std::nullopt;
     auto it = key->values.find(BedAsciiUpperCase(name));
-    if (it == key->values.end() || !it->second.isInteger)
-        return std::nullopt;
+    if (it == key->values.end() || !it->second.isInteger) return std::nullopt;
     return it->second.integer;
 }
 
 std::optional<std::string> TBedMemorySettingsStore::ReadString(const std::string& name) const {
     const Key* key = Current();
-    if (!key)
-        return std::nullopt;
+    if (!key) return std::nullopt;
     auto it = key->values.find(BedAsciiUpperCase(name));
-    if (it == key->values.end() || it->second.isInteger)
-        return std::nullopt;
+    if (it == key->values.end() || it->second.isInteger) return std::nullopt;
     return it->second.text;
 }
 
 bool TBedMemorySettingsStore::WriteInteger(const std::string& name, int32_t value) {
     Key* key = Current();
-    if (!key)
-        return false;
+    if (!key) return false;
     key->values[BedAsciiUpperCase(name)] = Value{true, value, {}};
     key->valueNames[BedAsciiUpperCase(name)] = name;
     return true;
@@ -140,8 +128,7 @@ bool TBedMemorySettingsStore::WriteInteger(const std::string& name, int32_t valu
 
 bool TBedMemorySettingsStore::WriteString(const std::string& name, const std::string& value) {
     Key* key = Current();
-    if (!key)
-        return false;
+    if (!key) return false;
     key->values[BedAsciiUpperCase(name)] = Value{false, 0, value};
     key->valueNames[BedAsciiUpperCase(name)] = name;
     return true;
@@ -164,9 +151,7 @@ std::string TBedMemorySettingsStore::ToIniText() const {
         out << '[' << key.name << "]\n";
         for (const auto& [upper, value] : key.values) {
             out << key.valueNames.at(upper) << '='
-                << (value.isInteger ? "i:" + std::to_string(value.integer)
-                                    : "s:" + Escape(value.text))
-                << '\n';
+                << (value.isInteger ? "i:" + std::to_string(value.integer) : "s:" + Escape(value.text)) << '\n';
         }
     }
     return out.str();
@@ -179,16 +164,14 @@ void TBedMemorySettingsStore::FromIniText(const std::string& text) {
     std::string line;
     Key* key = nullptr;
     while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             const std::string name = line.substr(1, line.size() - 2);
             key = &keys_.try_emplace(BedAsciiUpperCase(name), Key{name, {}, {}}).first->second;
             continue;
         }
         const size_t eq = line.find('=');
-        if (!key || eq == std::string::npos || line.size() < eq + 3 || line[eq + 2] != ':')
-            continue;
+        if (!key || eq == std::string::npos || line.size() < eq + 3 || line[eq + 2] != ':') continue;
         const std::string name = line.substr(0, eq);
         const std::string data = line.substr(eq + 3);
         Value value;

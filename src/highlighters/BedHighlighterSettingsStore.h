@@ -58,8 +58,8 @@ private:
         std::string text;
     };
     struct Key {
-        std::string name;  // spelling as created
-        std::map<std::string, Value> values;   // by upper-cased name
+        std::string name;                               // spelling as created
+        std::map<std::string, Value> values;            // by upper-cased name
         std::map<std::string, std::string> valueNames;  // upper-cased -> spelling
     };
     std::string Resolve(const std::string& path) const;
@@ -67,7 +67,7 @@ private:
     Key* Current();
 
     TBedRootKey root_ = TBedRootKey::CurrentUser;
-    std::string current_;  // full upper-cased path "HKCU\A\B"; empty when no key is open
+    std::string current_;              // full upper-cased path "HKCU\A\B"; empty when no key is open
     std::map<std::string, Key> keys_;  // by upper-cased full path
 };
 

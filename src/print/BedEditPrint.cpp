@@ -22,9 +22,7 @@ std::pair<std::string, std::string> CLocaleDateTime() {
 
 }  // namespace
 
-TBedEditPrint::TBedEditPrint() : DateTimeTexts(CLocaleDateTime) {
-    font_.Name = "Courier New";
-}
+TBedEditPrint::TBedEditPrint() : DateTimeTexts(CLocaleDateTime) { font_.Name = "Courier New"; }
 
 void TBedEditPrint::SetLines(std::vector<std::string> lines) {
     lines_ = std::move(lines);
@@ -77,8 +75,7 @@ void TBedEditPrint::InitPrinting(TBedPrintCanvas& canvas) {
         // Room for the widest number printed, that of the last line.
         TBedPrintFont plain = font_;
         plain.Style = 0;
-        lineNumberIndent_ =
-            canvas.TextWidth(plain, std::to_string(int(lines_.size()) + LineOffset) + ": ");
+        lineNumberIndent_ = canvas.TextWidth(plain, std::to_string(int(lines_.size()) + LineOffset) + ": ");
     }
     const TBedPageGeometry g = Margins.Geometry(1, info_, lineNumberIndent_);
     if (g.Right <= g.Left || g.Bottom <= g.Top)
@@ -122,8 +119,7 @@ void TBedEditPrint::PrintPages(TBedPrintCanvas& canvas, int first, int last) {
     if (last < 0 || last > count) last = count;
     first = std::max(first, 1);
     if (first > last)
-        throw EBedPrintError("Požadované stránky v dokumentu nejsou (počet stran: " +
-                             std::to_string(count) + ").");
+        throw EBedPrintError("Požadované stránky v dokumentu nejsou (počet stran: " + std::to_string(count) + ").");
     abort_ = false;
     canvas.BeginDocument(DocTitle.empty() ? Title : DocTitle);
     try {
@@ -149,8 +145,7 @@ void TBedEditPrint::PrintPage(TBedPrintCanvas& canvas, int page) {
     canvas.FillRect({g.Left, g.Top, g.Right, g.Bottom}, Color);
     Header.Print(canvas, page + PageOffset, g);
     const TPageLine start = pages_[size_t(page - 1)];
-    const TPageLine end = size_t(page) < pages_.size() ? pages_[size_t(page)]
-                                                       : TPageLine{int(lines_.size()), 0};
+    const TPageLine end = size_t(page) < pages_.size() ? pages_[size_t(page)] : TPageLine{int(lines_.size()), 0};
     int y = g.Top;
     for (int line = start.Line; line < end.Line || (line == end.Line && end.Row > 0); ++line) {
         const int lastRow = line == end.Line ? end.Row : -1;
@@ -173,8 +168,7 @@ void TBedEditPrint::LineRuns(int index, std::vector<TBedPrintRun>& runs) {
     hl.StartLine(text, index);
     int covered = 0;
     for (; !hl.AtLineEnd(); hl.NextToken()) {
-        TBedPrintRun run{hl.TokenStart(), int(hl.TokenText().size()), font_.Style, font_.Color,
-                         clNone};
+        TBedPrintRun run{hl.TokenStart(), int(hl.TokenText().size()), font_.Style, font_.Color, clNone};
         if (const TBedHighlighterAttributes* a = hl.TokenAttribute()) {
             run.Style = a->Style();
             if (Colors) {
@@ -189,8 +183,7 @@ void TBedEditPrint::LineRuns(int index, std::vector<TBedPrintRun>& runs) {
     if (covered < length) runs.push_back({covered, length - covered, font_.Style, font_.Color, clNone});
 }
 
-int TBedEditPrint::PrintLine(TBedPrintCanvas& canvas, int index, int firstRow, int lastRow,
-                             int left, int y) {
+int TBedEditPrint::PrintLine(TBedPrintCanvas& canvas, int index, int firstRow, int lastRow, int left, int y) {
     const std::string& text = lines_[size_t(index)];
     const TWrapPositions wraps = WrapPositions(text);
     const int rowCount = int(wraps.size()) + 1;
@@ -208,8 +201,8 @@ int TBedEditPrint::PrintLine(TBedPrintCanvas& canvas, int index, int firstRow, i
         const int start = row == 0 ? 0 : wraps[size_t(row - 1)];
         // Without wrapping a row still ends at the right text edge.
         const int end = row < rowCount - 1 ? wraps[size_t(row)]
-                                           : Wrap ? int(text.size())
-                                                  : std::min(int(text.size()), columns_);
+                        : Wrap             ? int(text.size())
+                                           : std::min(int(text.size()), columns_);
         if (end <= start) continue;
         rowRuns.clear();
         for (const TBedPrintRun& run : runs) {

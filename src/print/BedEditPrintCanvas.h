@@ -58,6 +58,6 @@ public:
     virtual void HorizontalLine(int left, int right, int y, TColor color) = 0;
     // A row of CP 1250 body text, every character in one cell of the grid whatever the font;
     // the runs give the styles and colours of its parts (they cover the row).
-    virtual void DrawCells(const TBedPrintFont& body, const TBedPrintCells& cells,
-                           std::string_view text, const std::vector<TBedPrintRun>& runs) = 0;
+    virtual void DrawCells(const TBedPrintFont& body, const TBedPrintCells& cells, std::string_view text,
+                           const std::vector<TBedPrintRun>& runs) = 0;
 };

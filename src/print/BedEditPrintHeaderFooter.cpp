@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-int THeaderFooter::Add(std::string text, const TBedPrintFont* font, TAlignment alignment,
-                       int lineNumber) {
+int THeaderFooter::Add(std::string text, const TBedPrintFont* font, TAlignment alignment, int lineNumber) {
     items_.push_back({std::move(text), font ? *font : DefaultFont, alignment, lineNumber});
     return Count() - 1;
 }
@@ -22,15 +21,13 @@ void THeaderFooter::Assign(const THeaderFooter& source) {
     items_ = source.items_;
 }
 
-void THeaderFooter::InitPrint(TBedPrintCanvas& canvas, int internalMargin,
-                              const TBedPrintMacroValues& values) {
+void THeaderFooter::InitPrint(TBedPrintCanvas& canvas, int internalMargin, const TBedPrintMacroValues& values) {
     macros_ = values;
     macros_.RomanNumbers = RomanNumbers;
     order_.resize(items_.size());
     std::iota(order_.begin(), order_.end(), size_t(0));
-    std::stable_sort(order_.begin(), order_.end(), [this](size_t a, size_t b) {
-        return items_[a].LineNumber < items_[b].LineNumber;
-    });
+    std::stable_sort(order_.begin(), order_.end(),
+                     [this](size_t a, size_t b) { return items_[a].LineNumber < items_[b].LineNumber; });
     rows_.clear();
     rowOf_.clear();
     height_ = -1;
@@ -55,15 +52,13 @@ void THeaderFooter::InitPrint(TBedPrintCanvas& canvas, int internalMargin,
 
 void THeaderFooter::DrawFrame(TBedPrintCanvas& canvas, const TBedPageGeometry& g) {
     if (FrameTypes & (ftBox | ftShaded)) {
-        const TBedPrintRect r = isHeader_
-            ? TBedPrintRect{g.Left, g.HeaderLine - height_, g.Right, g.HeaderLine}
-            : TBedPrintRect{g.Left, g.FooterLine, g.Right, g.FooterLine + height_};
+        const TBedPrintRect r = isHeader_ ? TBedPrintRect{g.Left, g.HeaderLine - height_, g.Right, g.HeaderLine}
+                                          : TBedPrintRect{g.Left, g.FooterLine, g.Right, g.FooterLine + height_};
         if (FrameTypes & ftShaded) canvas.FillRect(r, ShadedColor);
         if (FrameTypes & ftBox) canvas.FrameRect(r, LineColor);
     }
     // The rule lies on the edge of the block that faces the body.
-    if (FrameTypes & ftLine)
-        canvas.HorizontalLine(g.Left, g.Right, isHeader_ ? g.HeaderLine : g.FooterLine, LineColor);
+    if (FrameTypes & ftLine) canvas.HorizontalLine(g.Left, g.Right, isHeader_ ? g.HeaderLine : g.FooterLine, LineColor);
 }
 
 void THeaderFooter::Print(TBedPrintCanvas& canvas, int pageNumber, const TBedPageGeometry& g) {
@@ -83,8 +78,7 @@ void THeaderFooter::Print(TBedPrintCanvas& canvas, int pageNumber, const TBedPag
         const std::string text = ExpandMacros(item.Text, values);
         if (text.empty()) continue;
         TAlignment alignment = item.Alignment;
-        if (swap && alignment != taCenter)
-            alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
+        if (swap && alignment != taCenter) alignment = alignment == taLeftJustify ? taRightJustify : taLeftJustify;
         const int width = canvas.TextWidth(item.Font, text);
         const int x = alignment == taLeftJustify    ? g.LeftHFText
                       : alignment == taRightJustify ? g.RightHFText - width

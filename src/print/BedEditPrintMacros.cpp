@@ -13,10 +13,9 @@ std::string RomanNumerals(int n) {
         int value;
         const char* text;
         bool repeats;
-    } kNumerals[] = {{1000, "M", true}, {900, "CM", false}, {500, "D", true}, {400, "CD", false},
-                     {100, "C", true},  {90, "XC", false},  {50, "L", true},  {40, "XL", false},
-                     {10, "X", true},   {9, "IX", false},   {5, "V", true},   {4, "IV", false},
-                     {1, "I", true}};
+    } kNumerals[] = {{1000, "M", true}, {900, "CM", false}, {500, "D", true},  {400, "CD", false}, {100, "C", true},
+                     {90, "XC", false}, {50, "L", true},    {40, "XL", false}, {10, "X", true},    {9, "IX", false},
+                     {5, "V", true},    {4, "IV", false},   {1, "I", true}};
     std::string result;
     for (const auto& numeral : kNumerals) {
         if (n >= numeral.value && !numeral.repeats) {
@@ -32,8 +31,7 @@ namespace {
 
 std::optional<std::string> MacroValue(std::string_view candidate, const TBedPrintMacroValues& v) {
     const std::string upper = BedAsciiUpperCase(std::string(candidate));
-    if (upper == "$PAGENUM$")
-        return v.RomanNumbers ? RomanNumerals(v.PageNumber) : std::to_string(v.PageNumber);
+    if (upper == "$PAGENUM$") return v.RomanNumbers ? RomanNumerals(v.PageNumber) : std::to_string(v.PageNumber);
     if (upper == "$PAGECOUNT$") return std::to_string(v.PageCount);
     if (upper == "$TITLE$") return v.Title;
     if (upper == "$DATE$") return v.Date;

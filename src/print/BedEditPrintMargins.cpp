@@ -19,8 +19,7 @@ double TBedEditPrintMargins::Get(TDistance d) const { return mm_[d] / UnitSize(U
 
 void TBedEditPrintMargins::Set(TDistance d, double value) { mm_[d] = value * UnitSize(UnitSystem); }
 
-TBedPageGeometry TBedEditPrintMargins::Geometry(int page, const TBedEditPrinterInfo& info,
-                                                int lineNumberIndent) const {
+TBedPageGeometry TBedEditPrintMargins::Geometry(int page, const TBedEditPrinterInfo& info, int lineNumberIndent) const {
     const bool mirrored = MirrorMargins && page % 2 == 0 && page > 1;
     const int bound = info.PixelsX(mm_[dLeft] + mm_[dGutter]);  // the binding side
     const int open = info.PixelsX(mm_[dRight]);

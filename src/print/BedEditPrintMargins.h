@@ -11,20 +11,29 @@ enum TUnitSystem : uint8_t { usMM, usCM, usInch, muThousandthsOfInches };
 // Edges of one page in device pixels, relative to the printable area.
 struct TBedPageGeometry {
     int Left = 0, Right = 0, Top = 0, Bottom = 0;  // the text edges
-    int HeaderLine = 0;      // lower edge of the header block
-    int FooterLine = 0;      // upper edge of the footer block
-    int InternalMargin = 0;  // inside a header or footer block, above and below its text
+    int HeaderLine = 0;                            // lower edge of the header block
+    int FooterLine = 0;                            // upper edge of the footer block
+    int InternalMargin = 0;                        // inside a header or footer block, above and below its text
     int Gutter = 0;
-    int LeftHFText = 0;      // where left-aligned header and footer text starts
-    int RightHFText = 0;     // where right-aligned header and footer text ends
+    int LeftHFText = 0;   // where left-aligned header and footer text starts
+    int RightHFText = 0;  // where right-aligned header and footer text ends
     friend bool operator==(const TBedPageGeometry&, const TBedPageGeometry&) = default;
 };
 
 class TBedEditPrintMargins {
 public:
     enum TDistance : uint8_t {
-        dLeft, dRight, dTop, dBottom, dHeader, dFooter, dLeftHFTextIndent, dRightHFTextIndent,
-        dHFInternalMargin, dGutter, dCount
+        dLeft,
+        dRight,
+        dTop,
+        dBottom,
+        dHeader,
+        dFooter,
+        dLeftHFTextIndent,
+        dRightHFTextIndent,
+        dHFInternalMargin,
+        dGutter,
+        dCount
     };
 
     TUnitSystem UnitSystem = usMM;
@@ -59,8 +68,7 @@ public:
 
     // The edges of page `page`; lineNumberIndent (pixels) moves the left text edge right to
     // make room for line numbers printed outside the margin.
-    TBedPageGeometry Geometry(int page, const TBedEditPrinterInfo& info,
-                              int lineNumberIndent = 0) const;
+    TBedPageGeometry Geometry(int page, const TBedEditPrinterInfo& info, int lineNumberIndent = 0) const;
 
 private:
     std::array<double, dCount> mm_{25, 15, 25, 25, 15, 15, 2, 2, 0.5, 0};

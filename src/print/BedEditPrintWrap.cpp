@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-bool WrapAtBreakCharacters(std::string_view s, std::string_view breaks, int C,
-                           TWrapPositions& positions) {
+bool WrapAtBreakCharacters(std::string_view s, std::string_view breaks, int C, TWrapPositions& positions) {
     if (C < 1) return false;
     const size_t added = positions.size();
     for (size_t rowStart = 0; s.size() - rowStart > size_t(C);) {

@@ -2,12 +2,11 @@
 
 #include <cmath>
 
-TBedEditPrinterInfo TBedEditPrinterInfo::FromDevice(int physicalWidth, int physicalHeight,
-                                                    int printableLeft, int printableTop,
-                                                    int printableWidth, int printableHeight,
-                                                    int xDpi, int yDpi) {
-    if (physicalWidth <= 0 || physicalHeight <= 0 || printableWidth <= 0 ||
-        printableHeight <= 0 || xDpi <= 0 || yDpi <= 0)
+TBedEditPrinterInfo TBedEditPrinterInfo::FromDevice(int physicalWidth, int physicalHeight, int printableLeft,
+                                                    int printableTop, int printableWidth, int printableHeight, int xDpi,
+                                                    int yDpi) {
+    if (physicalWidth <= 0 || physicalHeight <= 0 || printableWidth <= 0 || printableHeight <= 0 || xDpi <= 0 ||
+        yDpi <= 0)
         return A4Default();
     TBedEditPrinterInfo info;
     info.PhysicalWidth = physicalWidth;
@@ -25,9 +24,7 @@ TBedEditPrinterInfo TBedEditPrinterInfo::FromDevice(int physicalWidth, int physi
     return info;
 }
 
-TBedEditPrinterInfo TBedEditPrinterInfo::A4Default() {
-    return FromDevice(2481, 3507, 65, 50, 2358, 3407, 300, 300);
-}
+TBedEditPrinterInfo TBedEditPrinterInfo::A4Default() { return FromDevice(2481, 3507, 65, 50, 2358, 3407, 300, 300); }
 
 int TBedEditPrinterInfo::PixelsX(double mm) const { return int(std::lround(mm * XPixelsPerMM)); }
 int TBedEditPrinterInfo::PixelsY(double mm) const { return int(std::lround(mm * YPixelsPerMM)); }

@@ -11,9 +11,8 @@ struct TBedEditPrinterInfo {
 
     // From the device's sheet, its printable rectangle (origin and size) and resolution; the
     // right and bottom strips are what is left. A device that reports no sheet gets A4Default.
-    static TBedEditPrinterInfo FromDevice(int physicalWidth, int physicalHeight, int printableLeft,
-                                          int printableTop, int printableWidth,
-                                          int printableHeight, int xDpi, int yDpi);
+    static TBedEditPrinterInfo FromDevice(int physicalWidth, int physicalHeight, int printableLeft, int printableTop,
+                                          int printableWidth, int printableHeight, int xDpi, int yDpi);
     // An A4 sheet at 300 dots per inch, for when there is no printer to ask.
     static TBedEditPrinterInfo A4Default();
 

@@ -25,8 +25,7 @@ std::unique_ptr<TBedSpellChecker> TBedHunspellChecker::Open(const TBedDictionary
     return std::unique_ptr<TBedSpellChecker>(new TBedHunspellChecker(std::move(hunspell)));
 }
 
-TBedHunspellChecker::TBedHunspellChecker(std::unique_ptr<Hunspell> hunspell)
-    : hunspell_(std::move(hunspell)) {}
+TBedHunspellChecker::TBedHunspellChecker(std::unique_ptr<Hunspell> hunspell) : hunspell_(std::move(hunspell)) {}
 
 TBedHunspellChecker::~TBedHunspellChecker() = default;
 

@@ -83,8 +83,7 @@ void TBedSpellSession::Run(const TOpen& open) {
         lock.lock();
         for (auto& [w, correct] : results) {
             auto& state = answers_[w];
-            if (state == TBedWordState::Unknown)
-                state = correct ? TBedWordState::Correct : TBedWordState::Wrong;
+            if (state == TBedWordState::Unknown) state = correct ? TBedWordState::Correct : TBedWordState::Wrong;
         }
         if (!results.empty() && checked_) {
             lock.unlock();

@@ -71,8 +71,7 @@ constexpr TByteTable Classes(const TByteTable& upper, const TByteTable& lower) {
 
 inline constexpr bedtext::TByteTable kBedCp1250Upper = bedtext::CaseTable(true);
 inline constexpr bedtext::TByteTable kBedCp1250Lower = bedtext::CaseTable(false);
-inline constexpr bedtext::TByteTable kBedCp1250Classes =
-    bedtext::Classes(kBedCp1250Upper, kBedCp1250Lower);
+inline constexpr bedtext::TByteTable kBedCp1250Classes = bedtext::Classes(kBedCp1250Upper, kBedCp1250Lower);
 
 constexpr unsigned char BedCp1250Upper(unsigned char c) { return kBedCp1250Upper[c]; }
 constexpr unsigned char BedCp1250Lower(unsigned char c) { return kBedCp1250Lower[c]; }

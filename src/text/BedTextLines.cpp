@@ -16,8 +16,7 @@ const char* FindLineBreak(const char* p, const char* end, bool& tab) {
     unsigned tabs = 0;
     while (end - p >= 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const unsigned hits =
-            unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
+        const unsigned hits = unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr))));
         const unsigned tabHits = unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, ht)));
         if (hits) {
             const unsigned at = unsigned(__builtin_ctz(hits));
@@ -56,8 +55,7 @@ size_t CountLines(const char* p, const char* end) {
         breaks += size_t(_mm_cvtsi128_si64(sums)) + size_t(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
     }
 #endif
-    for (; p < end; ++p)
-        breaks += *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] != '\n'));
+    for (; p < end; ++p) breaks += *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] != '\n'));
     return breaks + (last != '\n' && last != '\r');
 }
 

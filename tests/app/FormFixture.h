@@ -42,9 +42,7 @@ protected:
     std::string Dir() const { return dir.string() + "/"; }
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
-    void Start(QStringList params = {}) {
-        form = std::make_unique<TForm1>(ui, Dir(), params);
-    }
+    void Start(QStringList params = {}) { form = std::make_unique<TForm1>(ui, Dir(), params); }
     void WriteFile(const std::string& name, const std::string& bytes) const {
         std::ofstream(dir / name, std::ios::binary) << bytes;
     }

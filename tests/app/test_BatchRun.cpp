@@ -92,8 +92,8 @@ protected:
                 bool callerChoosesPlatform = true) const {
         QProcess bed;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR",
-                                 "QT_LOGGING_RULES"})
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR", "QT_LOGGING_RULES"})
             env.remove(name);
         if (callerChoosesPlatform) env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_STATE_HOME", QString::fromStdString(StateHome()));
@@ -226,10 +226,9 @@ TEST_F(BatchRun, TheT602PromptIsAnsweredAsClosedAndTheFileOpensUnchanged) {
     const TBedRun run = Run({"6=?", "K=K", "dopis.602"});
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.errLines,
-              QStringList{QString::fromUtf8(
-                  "bed: Soubor je v T602: Hmm... vypadá to, že tento soubor je napsán v T602. Jak ho "
-                  "chcete otevřít? (odpověď: zavřeno, soubor se otevře tak, jak je na disku)")});
+    EXPECT_EQ(run.errLines, QStringList{QString::fromUtf8(
+                                "bed: Soubor je v T602: Hmm... vypadá to, že tento soubor je napsán v T602. Jak ho "
+                                "chcete otevřít? (odpověď: zavřeno, soubor se otevře tak, jak je na disku)")});
     EXPECT_EQ(ReadFile("dopis.602"), bytes);
 }
 
@@ -291,9 +290,10 @@ TEST_F(BatchRun, TheStartTellsOnceWhatItRecoveredAfterASaveThatWasKilled) {
     TBedRun run = Run({});
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.errLines, QStringList{QString::fromStdString(
-                                "bed: Information: Po přerušeném ukládání: Soubor " + Path("doc.txt") +
-                                ": ukládání bylo přerušeno; vrátil se jeho původní obsah ze zálohy.")});
+    EXPECT_EQ(
+        run.errLines,
+        QStringList{QString::fromStdString("bed: Information: Po přerušeném ukládání: Soubor " + Path("doc.txt") +
+                                           ": ukládání bylo přerušeno; vrátil se jeho původní obsah ze zálohy.")});
     EXPECT_EQ(ReadFile("doc.txt"), old);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"doc.link", "doc.txt"}));
     run = Run({});
@@ -306,8 +306,9 @@ TEST_F(BatchRun, AnUntitledDocumentIsNeverSavedUnderANameNobodyChose) {
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.status, 1);
     ASSERT_EQ(run.errLines.size(), 2) << run.Err().toStdString();
-    EXPECT_EQ(run.errLines[1],
-              QString::fromUtf8("bed: Chyba: Dokument nemá jméno, a proto se neuložil: jméno mu dá parametr N= před C=Q."));
+    EXPECT_EQ(
+        run.errLines[1],
+        QString::fromUtf8("bed: Chyba: Dokument nemá jméno, a proto se neuložil: jméno mu dá parametr N= před C=Q."));
     EXPECT_EQ(ReadFile("UNTITLED.TXT"), "someone's own");
     EXPECT_EQ(Entries(), std::vector<std::string>{"UNTITLED.TXT"});
 }
@@ -353,7 +354,8 @@ TEST_F(BatchRun, UnsavedWorkACrashLeftIsNamedButNeverApplied) {
     ASSERT_TRUE(run.ended);
     EXPECT_EQ(run.status, 0);
     ASSERT_EQ(run.errLines.size(), 1) << run.Err().toStdString();
-    EXPECT_TRUE(run.errLines[0].startsWith(QString::fromUtf8("bed: Neuložená práce: dokument bez jména (naposledy změněn ")))
+    EXPECT_TRUE(
+        run.errLines[0].startsWith(QString::fromUtf8("bed: Neuložená práce: dokument bez jména (naposledy změněn ")))
         << run.Err().toStdString();
     EXPECT_TRUE(run.errLines[0].endsWith(QString::fromUtf8("; obnovit ho lze po spuštění s obrazovkou")));
     EXPECT_EQ(std::distance(fs::directory_iterator(journals), {}), 1);  // kept for a run with a display

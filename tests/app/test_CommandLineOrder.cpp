@@ -20,7 +20,8 @@ TEST_F(TCommandLine, AnOptionActsOnTheFileNamedBeforeIt) {
     WriteFile("file.txt", TenLines());
     Start({QString::fromStdString(Path("file.txt")), "L=9"});
     EXPECT_EQ(form->Memo1->CaretY(), 10);
-    EXPECT_EQ(form->windowTitle(), QString::fromStdString("Brousek editor v10.4 " + BedAsciiUpperCase(Path("file.txt"))));
+    EXPECT_EQ(form->windowTitle(),
+              QString::fromStdString("Brousek editor v10.4 " + BedAsciiUpperCase(Path("file.txt"))));
     EXPECT_EQ(form->ApplicationTitle(), "BED FILE.TXT");
     EXPECT_EQ(form->Action("SM1")->text(), QString::fromStdString(Path("file.txt")));
 }
@@ -65,7 +66,7 @@ TEST_F(TCommandLine, WritesBackInTheCurrentCodePageAndEnds) {
 }
 
 TEST_F(TCommandLine, CodePageByExtensionOverridesTheOption) {
-    WriteFile("a.koi", "\xf3\r\n");    // Š in KOI8-ČS
+    WriteFile("a.koi", "\xf3\r\n");  // Š in KOI8-ČS
     Start({"K=K", QString::fromStdString(Path("a.koi"))});
     EXPECT_EQ(form->Document().CodePage(), 2);
     EXPECT_EQ(Lines(), std::vector<std::string>{"\x8a"});

@@ -199,10 +199,12 @@ TEST_F(TCzechTools, TheCapitalURingIsTypedAndUndoable) {
     form->Memo1->SetCaretX(2);
     Key(form->Memo1, Qt::Key_D, Qt::ControlModifier);
     Key(form->Memo1, Qt::Key_U, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(Lines(), std::vector<std::string>{"a\xD9" "b"});
+    EXPECT_EQ(Lines(), std::vector<std::string>{"a\xD9"
+                                                "b"});
     EXPECT_TRUE(form->Document().Modified());
     TypeKeys(form->Memo1, "2");  // the other keyboard was used up by Ů
-    EXPECT_EQ(Lines(), std::vector<std::string>{"a\xD9" "2b"});
+    EXPECT_EQ(Lines(), std::vector<std::string>{"a\xD9"
+                                                "2b"});
     Key(form->Memo1, Qt::Key_Z, Qt::ControlModifier);
     Key(form->Memo1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Lines(), std::vector<std::string>{"ab"});

@@ -70,7 +70,9 @@ TEST_F(TDesktop, InstalledHelpTextsAreFoundAndRecognised) {
 }
 
 TEST_F(TDesktop, TheHelpWindowIsReadOnlyAndLeavesTheSettingsAlone) {
-    WriteFile("HELP.TXT", "N\xE1pov\xEC" "da\n");
+    WriteFile("HELP.TXT",
+              "N\xE1pov\xEC"
+              "da\n");
     Start({Q(Path("HELP.TXT")), "^=1", "S=490", "V=500", "C=R"});
     ShowFocused();
     EXPECT_TRUE(form->helpMode);
@@ -84,7 +86,8 @@ TEST_F(TDesktop, TheHelpWindowIsReadOnlyAndLeavesTheSettingsAlone) {
 
     QTest::keyClicks(form->Memo1, "abc");
     QTest::keyClick(form->Memo1, Qt::Key_Return);
-    EXPECT_EQ(Lines(), std::vector<std::string>({"N\xE1pov\xEC" "da"}));
+    EXPECT_EQ(Lines(), std::vector<std::string>({"N\xE1pov\xEC"
+                                                 "da"}));
     EXPECT_FALSE(form->Document().Modified());
 
     // F1 does nothing here; asking the Nápověda menu for help gets the joke.

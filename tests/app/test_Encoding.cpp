@@ -11,7 +11,9 @@ using TEncoding = FormTest;
 
 namespace {
 
-const std::string kUtf8Czech = "P\xC5\x99\xC3\xAD" "li\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88";
+const std::string kUtf8Czech =
+    "P\xC5\x99\xC3\xAD"
+    "li\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88";
 const std::string kCp1250Czech = "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }

@@ -52,7 +52,8 @@ TEST_F(TFileSafety, AFileTheUserMayNotWriteOpensReadOnlyAndSavingOffersSaveAs) {
     ui.saveAnswers = {QString::fromStdString(Path("jine.txt"))};
     form->UlozitClick();
     ASSERT_EQ(ui.shown.size(), 2) << ui.shown.join('|').toStdString();
-    EXPECT_TRUE(ui.shown[0].startsWith(QString::fromStdString("question: Soubor " + Path("ro.txt") + " nelze zapsat: ")));
+    EXPECT_TRUE(
+        ui.shown[0].startsWith(QString::fromStdString("question: Soubor " + Path("ro.txt") + " nelze zapsat: ")));
     EXPECT_TRUE(ui.shown[0].endsWith(QString::fromUtf8(". Uložit text pod jiným jménem?")));
     EXPECT_EQ(ReadFile("ro.txt"), "abc\r\n");
     EXPECT_EQ(ReadFile("jine.txt"), "xabc\r\n");
@@ -60,4 +61,3 @@ TEST_F(TFileSafety, AFileTheUserMayNotWriteOpensReadOnlyAndSavingOffersSaveAs) {
     EXPECT_EQ(reason->text(), "");
     EXPECT_EQ(form->PanelText(3), "RW");
 }
-

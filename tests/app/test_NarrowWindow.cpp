@@ -34,8 +34,10 @@ TEST_F(FormTest, AtTheSmallestWidthNothingIsOutOfReach) {
     QStringList hidden, inMenu;
     for (QToolButton* b : panel->findChildren<QToolButton*>())
         if (b != overflow) {
-            if (b->isVisible()) EXPECT_LE(b->geometry().right(), overflow->geometry().left());
-            else hidden << b->toolTip();
+            if (b->isVisible())
+                EXPECT_LE(b->geometry().right(), overflow->geometry().left());
+            else
+                hidden << b->toolTip();
         }
     emit overflow->menu()->aboutToShow();
     for (QAction* a : overflow->menu()->actions()) inMenu << a->text();

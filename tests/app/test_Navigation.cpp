@@ -120,8 +120,7 @@ TEST_F(TNavigation, TheContextMenuHoldsItsItemsInOrder) {
     for (QAction* a : form->PopupMenu1->actions()) items << (a->isSeparator() ? "-" : a->text());
     EXPECT_EQ(items, (QStringList{QString::fromUtf8("Kopírovat"), "Vyjmout", QString::fromUtf8("Přidat"),
                                   QString::fromUtf8("Vložit"), "-", QString::fromUtf8("Zpět"), "-",
-                                  QString::fromUtf8("Konec s uložením"),
-                                  QString::fromUtf8("Konec bez uložení")}));
+                                  QString::fromUtf8("Konec s uložením"), QString::fromUtf8("Konec bez uložení")}));
     EXPECT_EQ(form->Memo1->PopupMenu(), form->PopupMenu1);
 }
 

@@ -111,7 +111,6 @@ TEST_F(TPrint, AFileThatCannotBeWrittenIsReportedNotPrintedSilently) {
     Answer(TPrintRange::AllPages, "no/such/dir/x.pdf");
     form->Action("Tisk1")->trigger();
     ASSERT_EQ(ui.shown.size(), 2);
-    EXPECT_EQ(ui.shown[1], "error: Tisk nelze zahájit: soubor „" + Pdf("no/such/dir/x.pdf") +
-                               "“ nelze zapsat.");
+    EXPECT_EQ(ui.shown[1], "error: Tisk nelze zahájit: soubor „" + Pdf("no/such/dir/x.pdf") + "“ nelze zapsat.");
     EXPECT_TRUE(form->isEnabled());
 }

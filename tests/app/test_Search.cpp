@@ -185,7 +185,7 @@ TEST_F(TSearch, AskingBeforeEachReplacement) {
     form->Form9().vse->setChecked(true);
     std::vector<std::pair<std::string, int>> seen;  // the selection and the top line at each question
     form->Memo1->OnReplaceText = [&, ask = form->Memo1->OnReplaceText](TCustomBedEdit& e, const std::string& f,
-                                                                        const std::string& r, int line, int column) {
+                                                                       const std::string& r, int line, int column) {
         seen.emplace_back(e.SelectedText() + "@" + std::to_string(e.CaretY()), e.FirstVisibleLine());
         return ask(e, f, r, line, column);
     };
@@ -196,8 +196,8 @@ TEST_F(TSearch, AskingBeforeEachReplacement) {
     EXPECT_EQ(seen[0], (std::pair<std::string, int>{"a@1", 1}));
     EXPECT_EQ(seen[1].first, "a@63");
     EXPECT_GT(seen[1].second, 40);  // scrolled down to the match
-    EXPECT_TRUE(form->Memo1->viewport()->rect().contains(form->Memo1->viewport()->mapFromGlobal(
-        ui.lastReplaceMatch.center())));
+    EXPECT_TRUE(
+        form->Memo1->viewport()->rect().contains(form->Memo1->viewport()->mapFromGlobal(ui.lastReplaceMatch.center())));
     EXPECT_EQ(Lines().front(), "a");
     EXPECT_EQ(Lines().back(), "Z Z Z Z");
     // Zrušit stops at the match asked about.
@@ -245,7 +245,10 @@ TEST_F(TSearch, CommandLineReplacesInTheFilesCodePage) {
     // "Šála" in ISO-8859-2 (Š A9, á E1) and in Kamenický (Š 9B, á A0).
     WriteFile("i.txt", "\xA9\xE1la, \xA9\xE1LA\r\n");
     Start({"K=2", QString::fromStdString(Path("i.txt")), QString::fromUtf8("R=šála,čepice")});
-    EXPECT_EQ(ReadFile("i.txt"), "\xE8" "epice, \xE8" "epice\r\n");
+    EXPECT_EQ(ReadFile("i.txt"),
+              "\xE8"
+              "epice, \xE8"
+              "epice\r\n");
     form.reset();
     WriteFile("k.txt", "\x9B\xA0la\r\n");
     Start({"K=K", QString::fromStdString(Path("k.txt")), QString::fromUtf8("R=Šála,ŠÁLA")});

@@ -121,7 +121,7 @@ TEST_F(TSpelling, WithoutTheDictionaryTheItemSaysWhy) {
     unsetenv("XDG_DATA_HOME");
     QAction* item = form->Action("pravopis");
     EXPECT_FALSE(item->isEnabled());
-    EXPECT_EQ(item->toolTip(), QString::fromUtf8(
-        "Kontrola pravopisu není k dispozici: chybí český slovník (balíček hunspell-cs)."));
+    EXPECT_EQ(item->toolTip(),
+              QString::fromUtf8("Kontrola pravopisu není k dispozici: chybí český slovník (balíček hunspell-cs)."));
     EXPECT_EQ(form->Spelling(), nullptr);
 }

@@ -32,7 +32,9 @@ protected:
         form.reset();
     }
     size_t Journals() const {
-        return fs::exists(Path("state/unsaved")) ? size_t(std::distance(fs::directory_iterator(Path("state/unsaved")), {})) : 0;
+        return fs::exists(Path("state/unsaved"))
+                   ? size_t(std::distance(fs::directory_iterator(Path("state/unsaved")), {}))
+                   : 0;
     }
 };
 
@@ -50,10 +52,13 @@ TEST_F(UnsavedWork, TypingIsRestoredIntoItsDocumentAfterACrash) {
     form->OfferUnsavedWork();
     ASSERT_EQ(ui.lastUnsavedWork.size(), 1u);
     EXPECT_EQ(ui.lastUnsavedWork[0].document.toStdString(), Path("dopis.txt"));
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"\xC8" "au Prvn\xED \xF8\xE1" "dka", "Druh\xE1"}));
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"\xC8"
+                                                 "au Prvn\xED \xF8\xE1"
+                                                 "dka",
+                                                 "Druh\xE1"}));
     EXPECT_EQ(form->FileName().toStdString(), Path("dopis.txt"));
     EXPECT_TRUE(form->Document().Modified());
-    EXPECT_FALSE(form->Memo1->CanUndo());  // undo starts from the recovered text
+    EXPECT_FALSE(form->Memo1->CanUndo());                          // undo starts from the recovered text
     EXPECT_EQ(ReadFile("dopis.txt"), "První řádka\r\nDruhá\r\n");  // not saved
     // Saving ends the journal; the file keeps its line ends.
     form->UlozitClick();

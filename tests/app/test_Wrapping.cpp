@@ -65,12 +65,11 @@ TEST_F(TWrapping, TheWidthDialogAcceptsOnlyWidths) {
     for (int i = 0; i < 6; ++i) form->Action("Dlkadkupidkovmzlomu1")->trigger();
     EXPECT_EQ(form->Settings().hraniceZlomu, 60);
     EXPECT_EQ(form->Memo1->RightEdge(), 60);
-    EXPECT_EQ(ui.shown,
-              (QStringList{"input: zadejte počet znaků", "input: zadejte počet znaků",
-                           "input: zadejte počet znaků", "error: Hodnota 'abc' není celé číslo.",
-                           "input: zadejte počet znaků", "error: Hodnota '0' není celé číslo.",
-                           "input: zadejte počet znaků", "error: Hodnota '-3' není celé číslo.",
-                           "input: zadejte počet znaků", "error: Hodnota '40000' není celé číslo."}));
+    EXPECT_EQ(ui.shown, (QStringList{"input: zadejte počet znaků", "input: zadejte počet znaků",
+                                     "input: zadejte počet znaků", "error: Hodnota 'abc' není celé číslo.",
+                                     "input: zadejte počet znaků", "error: Hodnota '0' není celé číslo.",
+                                     "input: zadejte počet znaků", "error: Hodnota '-3' není celé číslo.",
+                                     "input: zadejte počet znaků", "error: Hodnota '40000' není celé číslo."}));
     form->close();
     EXPECT_NE(ReadFile("bed.ini").find("hraniceZlomu=60"), std::string::npos);
 }

@@ -91,9 +91,8 @@ TEST_F(BlockFormatTest, TextGoesBeforeOrAfterEveryLineOfTheRange) {
 TEST_F(BlockFormatTest, TheHtmlSkeletonGoesAfterTheLastLine) {
     Fill(editor, {""});
     Run([](auto& e) { AppendHtmlHeader(e); });
-    EXPECT_EQ(TextOf(editor),
-              (Lines{"", "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">", "<HTML>", "<HEAD>",
-                     "<TITLE></TITLE>", "</HEAD>", "<BODY>", "</BODY>", "</HTML>"}));
+    EXPECT_EQ(TextOf(editor), (Lines{"", "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2//EN\">", "<HTML>", "<HEAD>",
+                                     "<TITLE></TITLE>", "</HEAD>", "<BODY>", "</BODY>", "</HTML>"}));
 }
 
 TEST_F(BlockFormatTest, ReadOnlyDocumentsStayAsTheyAre) {

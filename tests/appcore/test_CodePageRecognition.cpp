@@ -79,7 +79,10 @@ TEST(CodePageRecognition, UnicodeByItsForm) {
     EXPECT_EQ(RecogniseCodePage("smile \xF0\x9F\x98\x80", cpCP1250), cpUTF8);
     // A large file is sampled; a sequence cut by a sample's edge still counts as UTF-8.
     std::string large;
-    while (large.size() < 400000) large += "P\xC5\x99\xC3\xAD" "li\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88. ";
+    while (large.size() < 400000)
+        large +=
+            "P\xC5\x99\xC3\xAD"
+            "li\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88. ";
     EXPECT_EQ(RecogniseCodePage(large, cpCP1250), cpUTF8);
     EXPECT_EQ(RecogniseCodePage(large.substr(1, large.size() - 3), cpCP1250), cpUTF8);
 }

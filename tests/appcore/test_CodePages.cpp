@@ -87,8 +87,8 @@ TEST(CodePages, EveryByteOfEveryPairConvertsAsTheSystemsConvertersDo) {
                 std::string bytes = text;
                 ConvertBytes(from, to, bytes.data(), bytes.size());
                 EXPECT_EQ(Lacks(from, to, c), lacking) << from << " -> " << to << " byte " << b;
-                EXPECT_EQ(bytes, lacking ? std::string(1, kBedMisfitSubstitute)
-                                         : Bytes({int(found - unicode[to].begin())}))
+                EXPECT_EQ(bytes,
+                          lacking ? std::string(1, kBedMisfitSubstitute) : Bytes({int(found - unicode[to].begin())}))
                     << from << " -> " << to << " byte " << b;
             }
         }
@@ -97,7 +97,7 @@ TEST(CodePages, EveryByteOfEveryPairConvertsAsTheSystemsConvertersDo) {
 TEST(CodePages, TheFirstMisfitIsFoundWithItsLineAndCounted) {
     TBedEditStringList lines;
     lines.Add(Decoded(cpISO88592, "\xB6\xB1\xBC\xA6"));  // ś ą ź Ś: CP 1250 has them all
-    lines.Add(Decoded(cpPCLatin2, "a\xC9\xBB"));          // ╔ ╗: CP 1250 has none
+    lines.Add(Decoded(cpPCLatin2, "a\xC9\xBB"));         // ╔ ╗: CP 1250 has none
     EXPECT_FALSE(FindCodePageMisfit(lines, cpCP1250, cpCP1250));
     const auto misfit = FindCodePageMisfit(lines, cpPCLatin2, cpCP1250);
     ASSERT_TRUE(misfit);

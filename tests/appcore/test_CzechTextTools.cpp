@@ -20,7 +20,8 @@ struct CzechToolsTest : ::testing::Test {
     void Plain() {
         Run([](TBedTextToolEdit& edit) { RemoveDiacritics(edit); });
     }
-    template <class Tool> void Run(Tool tool) {
+    template <class Tool>
+    void Run(Tool tool) {
         TBedTextToolEdit edit(editor);
         tool(edit);
         marked = edit.Changed();

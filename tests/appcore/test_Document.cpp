@@ -65,8 +65,10 @@ protected:
     void TearDown() override {
         doc->EndJournal();
         doc.reset();
-        if (oldStateHome_) ::setenv("XDG_STATE_HOME", oldStateHome_->c_str(), 1);
-        else ::unsetenv("XDG_STATE_HOME");
+        if (oldStateHome_)
+            ::setenv("XDG_STATE_HOME", oldStateHome_->c_str(), 1);
+        else
+            ::unsetenv("XDG_STATE_HOME");
         TempDirTest::TearDown();
     }
     void Edit(int line, const std::string& text) {
@@ -85,7 +87,9 @@ private:
 
 // "Příliš žluťoučký kůň" and more, in CP 1250.
 const std::string kCzech = "P\xF8\xEDli\x9A \x9Elu\x9Dou\xE8k\xFD k\xF9\xF2";
-const std::string kUtf8Czech = "P\xC5\x99\xC3\xAD" "li\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88";
+const std::string kUtf8Czech =
+    "P\xC5\x99\xC3\xAD"
+    "li\xC5\xA1 \xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD k\xC5\xAF\xC5\x88";
 
 std::string In(int codePage, std::string text) {
     Encode(codePage, text);
@@ -100,8 +104,8 @@ TEST_F(TDocument, AnUnchangedFileIsWrittenBackByteForByteInEveryCodePage) {
     const std::vector<std::pair<std::string, bool>> files = {
         {"a\r\nb\r\n", false},
         {"a\nb\n", true},
-        {"a\r\nb", false},  // no break after the last line, none added
-        {"a\rb\r", true},   // lone CRs end lines; without any LF it reads as UNIX
+        {"a\r\nb", false},             // no break after the last line, none added
+        {"a\rb\r", true},              // lone CRs end lines; without any LF it reads as UNIX
         {"a\r\nb\nc\rd\n\re", false},  // mixed, kept line by line
         {std::string("a\0b\nc\0\n", 7), true},
         {everyByte, true},
@@ -373,7 +377,6 @@ TEST_F(TDocument, ASaveOverAnotherProgramsChangeAsksFirst) {
     EXPECT_EQ(prompts.told.size(), 3u);
 }
 
-
 TEST_F(TDocument, AFailedSaveLeavesTheFileAndTheModifiedFlag) {
     Make("keep.txt", "original\n");
     doc->Open(Path("keep.txt"));
@@ -397,7 +400,9 @@ TEST_F(TDocument, InsertingAFileTakesItsTextInTheDocumentsCodePage) {
     Make("part.txt", In(cpKamenicky, "\x9Elu\x9D\r\nk\xF9\xF2"));
     editor.SetCaretXY({2, 1});
     EXPECT_TRUE(doc->InsertFile(Path("part.txt")));
-    EXPECT_EQ(Lines(editor.Lines()), (std::vector<std::string>{"a\x9Elu\x9D", "k\xF9\xF2" "b"}));
+    EXPECT_EQ(Lines(editor.Lines()), (std::vector<std::string>{"a\x9Elu\x9D",
+                                                               "k\xF9\xF2"
+                                                               "b"}));
     // An empty file inserts nothing and leaves the clipboard alone; a missing one is told.
     Make("empty.txt", "");
     EXPECT_TRUE(doc->InsertFile(Path("empty.txt")));

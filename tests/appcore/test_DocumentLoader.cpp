@@ -31,9 +31,8 @@ protected:
 // as a T602 document: loaded in the code page its name asks for, it comes back as the same
 // lines, with the line-end mode of its first line, the file opened once.
 TEST_F(DocumentLoaderTest, EveryCodePageEveryLineEndWithAndWithoutT602) {
-    const std::vector<std::string> text = {
-        Cp(U"Příliš žluťoučký kůň úpěl ďábelské ódy."), "",
-        Cp(U"ŠŤŽ šťž ĽľÁČÉĚÍĎŇÓŘŮÚÝ áčéěíďňóřůúý, 42 + x")};
+    const std::vector<std::string> text = {Cp(U"Příliš žluťoučký kůň úpěl ďábelské ódy."), "",
+                                           Cp(U"ŠŤŽ šťž ĽľÁČÉĚÍĎŇÓŘŮÚÝ áčéěíďňóřůúý, 42 + x")};
     const std::vector<std::string> t602Head = {"@CT 0", "@LM 1", Cp(U"\x02Tučně\x02 a \x13podtrženo\x13")};
     const std::vector<std::string> converted = {Cp(U"Tučně a podtrženo")};
     const char* const extensions[] = {".kam", ".il2", ".koi", ".pcl2", ".win"};
@@ -82,7 +81,8 @@ TEST_F(DocumentLoaderTest, EveryCodePageEveryLineEndWithAndWithoutT602) {
                     EXPECT_EQ(Lines(lines), expected);
                 }
                 EXPECT_EQ(lines.Count(), int(expected.size()));
-                EXPECT_EQ(lines.LineBreakStyle(), lineEnd.unix && lineEnd.bytes == "\n" ? kLineBreakLF : kLineBreakCRLF);
+                EXPECT_EQ(lines.LineBreakStyle(),
+                          lineEnd.unix && lineEnd.bytes == "\n" ? kLineBreakLF : kLineBreakCRLF);
             }
 }
 

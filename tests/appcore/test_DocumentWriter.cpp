@@ -108,22 +108,28 @@ TEST_F(DocumentWriterTest, EditsAndConversionsKeepTheEndOfTheFile) {
         editor.SetSelTo(to);
         editor.CommandProcessor(ecDeleteChar, 0, nullptr);
     };
-    EXPECT_EQ(edited("ab\r\n\r\n", cpCP1250, [&] {
-        editor.CommandProcessor(ecSelectAll, 0, nullptr);
-        editor.CommandProcessor(ecDeleteChar, 0, nullptr);
-    }), "");
+    EXPECT_EQ(edited("ab\r\n\r\n", cpCP1250,
+                     [&] {
+                         editor.CommandProcessor(ecSelectAll, 0, nullptr);
+                         editor.CommandProcessor(ecDeleteChar, 0, nullptr);
+                     }),
+              "");
     EXPECT_EQ(edited("ab\n", cpCP1250, [&] { deleteSelection({1, 1}, {3, 1}); }), "");
     // Joined lines end as the lower one did.
     EXPECT_EQ(edited("a\r\nb", cpCP1250, [&] { deleteSelection({2, 1}, {1, 2}); }), "ab");
-    EXPECT_EQ(edited("a\r\nb\n", cpCP1250, [&] {
-        editor.SetCaretXY({2, 1});
-        editor.CommandProcessor(ecDeleteChar, 0, nullptr);
-    }), "ab\n");
+    EXPECT_EQ(edited("a\r\nb\n", cpCP1250,
+                     [&] {
+                         editor.SetCaretXY({2, 1});
+                         editor.CommandProcessor(ecDeleteChar, 0, nullptr);
+                     }),
+              "ab\n");
     // Wrapping breaks lines but keeps the end.
-    EXPECT_EQ(edited("aaa bbb ccc", cpCP1250, [&] {
-        TBedTextToolEdit edit(editor);
-        WrapLines(edit, 4);
-    }), "aaa \nbbb \nccc");
+    EXPECT_EQ(edited("aaa bbb ccc", cpCP1250,
+                     [&] {
+                         TBedTextToolEdit edit(editor);
+                         WrapLines(edit, 4);
+                     }),
+              "aaa \nbbb \nccc");
     session.SetMode(t602Text);
     EXPECT_EQ(edited("@CT 0\r\ntext\r\n\r\n", cpKamenicky, [] {}), "text\r\n\r\n");
     EXPECT_EQ(edited("@CT 0\r\n\x02text\x02", cpKamenicky, [] {}), "text");

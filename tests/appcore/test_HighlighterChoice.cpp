@@ -24,36 +24,33 @@ TEST(HighlighterChoice, ExtensionOfTheWholePathChoosesTheItem) {
     EXPECT_EQ(CaptionFor("x.phtml"), "PHP");
     EXPECT_EQ(CaptionFor("form.dfm"), "DFM");
     EXPECT_EQ(CaptionFor("a.pa\xC5\xA1"), "žádné");  // only a-z are upper-cased
-    EXPECT_EQ(CaptionFor("a.p"), "žádné");          // no prefix of an extension
+    EXPECT_EQ(CaptionFor("a.p"), "žádné");           // no prefix of an extension
     EXPECT_EQ(CaptionFor("a.pasx"), "žádné");
     EXPECT_EQ(CaptionFor("a.pas "), "žádné");
 }
 
 TEST(HighlighterChoice, EveryExtensionSelectsItsItem) {
     const std::vector<std::pair<const char*, const char*>> table = {
-        {".PAS", "Pascal"},  {".DPR", "Pascal"},   {".DPK", "Pascal"},     {".INC", "Pascal"},
-        {".C", "C/C++"},     {".CPP", "C/C++"},    {".CC", "C/C++"},       {".H", "C/C++"},
-        {".HPP", "C/C++"},   {".HTML", "HTML"},    {".HTM", "HTML"},       {".F", "Fortran"},
-        {".FOR", "Fortran"}, {".ASM", "Assembler x86"}, {".ASI", "Assembler x86"},
-        {".AWK", "AWK"},     {".BAS", "Basic"},    {".BAT", "BAT"},        {".DFM", "DFM"},
-        {".PRG", "FoxPro"},  {".INI", "INI"},      {".JAVA", "Java"},      {".JS", "JavaScript"},
-        {".PL", "Perl"},     {".PM", "Perl"},      {".PHP", "PHP"},        {".PHP3", "PHP"},
-        {".PHTML", "PHP"},   {".PY", "Python"},    {".SQL", "SQL"},        {".TCL", "TCL"},
-        {".VBS", "VBScript"}, {".SH", "shell"}};
-    for (const auto& [ext, caption] : table)
-        EXPECT_EQ(CaptionFor(std::string("dir/file") + ext), caption) << ext;
+        {".PAS", "Pascal"},  {".DPR", "Pascal"},        {".DPK", "Pascal"},        {".INC", "Pascal"},
+        {".C", "C/C++"},     {".CPP", "C/C++"},         {".CC", "C/C++"},          {".H", "C/C++"},
+        {".HPP", "C/C++"},   {".HTML", "HTML"},         {".HTM", "HTML"},          {".F", "Fortran"},
+        {".FOR", "Fortran"}, {".ASM", "Assembler x86"}, {".ASI", "Assembler x86"}, {".AWK", "AWK"},
+        {".BAS", "Basic"},   {".BAT", "BAT"},           {".DFM", "DFM"},           {".PRG", "FoxPro"},
+        {".INI", "INI"},     {".JAVA", "Java"},         {".JS", "JavaScript"},     {".PL", "Perl"},
+        {".PM", "Perl"},     {".PHP", "PHP"},           {".PHP3", "PHP"},          {".PHTML", "PHP"},
+        {".PY", "Python"},   {".SQL", "SQL"},           {".TCL", "TCL"},           {".VBS", "VBScript"},
+        {".SH", "shell"}};
+    for (const auto& [ext, caption] : table) EXPECT_EQ(CaptionFor(std::string("dir/file") + ext), caption) << ext;
 }
 
 TEST(HighlighterChoice, MenuItemsAndInstances) {
     const auto& items = HighlighterMenuItems();
     std::vector<std::string> components;
-    for (const THighlighterMenuItem& item : items)
-        components.push_back(item.component);
-    EXPECT_EQ(components,
-              (std::vector<std::string>{"dn1", "asm1", "AWK1", "Basic1", "BAT1", "etina1", "CC1",
-                                        "DFM1", "FoxPro1", "Fortran1", "HTML1", "INI1", "Java1",
-                                        "JavaScript1", "mailbox1", "Pascal1", "Perl1", "PHP1",
-                                        "Python1", "shell1", "SQL1", "TCL1", "VBS1"}));
+    for (const THighlighterMenuItem& item : items) components.push_back(item.component);
+    EXPECT_EQ(components, (std::vector<std::string>{"dn1",     "asm1",        "AWK1",     "Basic1",   "BAT1",  "etina1",
+                                                    "CC1",     "DFM1",        "FoxPro1",  "Fortran1", "HTML1", "INI1",
+                                                    "Java1",   "JavaScript1", "mailbox1", "Pascal1",  "Perl1", "PHP1",
+                                                    "Python1", "shell1",      "SQL1",     "TCL1",     "VBS1"}));
     EXPECT_EQ(items[0].instance, nullptr);
     EXPECT_STREQ(items[5].caption, "čeština");
     EXPECT_STREQ(items[5].instance->name, "hl_cz");

@@ -28,7 +28,8 @@ public:
     explicit TempFile(std::string_view content)
         : path_((std::filesystem::temp_directory_path() /
                  ("bed_t602_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name())).string()) {
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name()))
+                    .string()) {
         std::ofstream(path_, std::ios::binary).write(content.data(), std::streamsize(content.size()));
     }
     ~TempFile() { std::remove(path_.c_str()); }
@@ -57,7 +58,10 @@ TEST(T602, PlainTextDropsControlBytesAndSoftLineEnds) {
     EXPECT_EQ(Converted("\x02tu\x02\xE8n\x13\xE9\x13\x8D", t602Text), "tu\xE8n\xE9");
     EXPECT_EQ(Converted("\x02\x04\x1D", t602Text), "");
     // Only one trailing soft line end goes; one inside the line becomes a CR.
-    EXPECT_EQ(Converted("a\x8D" "b\x8D\x8D", t602Text), "a\rb\r");
+    EXPECT_EQ(Converted("a\x8D"
+                        "b\x8D\x8D",
+                        t602Text),
+              "a\rb\r");
     // Unknown control bytes and double-line box drawing stay.
     EXPECT_EQ(Converted("\x01\x03\x1B\xCD\xBA", t602Text), "\x01\x03\x1B\xCD\xBA");
 }
@@ -78,12 +82,27 @@ TEST(T602, ByteAfterAControlByteIsConvertedToo) {
 
 TEST(T602, HtmlTagsFollowTheTogglesAcrossLines) {
     TBedT602Toggles toggles;
-    EXPECT_EQ(Converted("\x02" "a\x02", t602Html, toggles), "<B>a</B><BR>");
-    EXPECT_EQ(Converted("\x04" "kurz\xEDva", t602Html, toggles), "<I>kurz\xEDva<BR>");
+    EXPECT_EQ(Converted("\x02"
+                        "a\x02",
+                        t602Html, toggles),
+              "<B>a</B><BR>");
+    EXPECT_EQ(Converted("\x04"
+                        "kurz\xEDva",
+                        t602Html, toggles),
+              "<I>kurz\xEDva<BR>");
     EXPECT_EQ(Converted("dal\x04\x8D", t602Html, toggles), "dal</I><BR>");
     // 0x0F and 0x10 give the same element but are toggled separately.
-    EXPECT_EQ(Converted("\x0F" "a\x10" "b\x0F\x10", t602Html, toggles), "<H2>a<H2>b</H2></H2><BR>");
-    EXPECT_EQ(Converted("\x14" "2\x14\x16" "n\x16\x1D" "T\x1D\x13" "u\x13", t602Html, toggles),
+    EXPECT_EQ(Converted("\x0F"
+                        "a\x10"
+                        "b\x0F\x10",
+                        t602Html, toggles),
+              "<H2>a<H2>b</H2></H2><BR>");
+    EXPECT_EQ(Converted("\x14"
+                        "2\x14\x16"
+                        "n\x16\x1D"
+                        "T\x1D\x13"
+                        "u\x13",
+                        t602Html, toggles),
               "<SUP>2</SUP><SUB>n</SUB><H1>T</H1><U>u</U><BR>");
     // The text's own markup characters are escaped in HTML only.
     EXPECT_EQ(Converted("a<b & c>", t602Html, toggles), "a&lt;b &amp; c&gt;<BR>");
@@ -96,7 +115,9 @@ TEST(T602, HtmlTagsFollowTheTogglesAcrossLines) {
 }
 
 TEST(T602, LinesLeftAlone) {
-    const std::string raw = "\x02" "a\x8D\xC4";
+    const std::string raw =
+        "\x02"
+        "a\x8D\xC4";
     EXPECT_EQ(Converted(raw, t602Leave), raw);
     EXPECT_EQ(Converted(raw, t602Ask), raw);
     EXPECT_EQ(Converted(raw, static_cast<TBedT602Mode>(9)), raw);
@@ -181,8 +202,8 @@ TEST(T602Session, PlainFileInAskModeKeepsItsDotLines) {
 TEST(T602Session, TheFirstLineShowsAT602Document) {
     T602Session session;
     Asker leave{t602Leave};
-    for (const std::string& bytes : std::vector<std::string>{"@CT 0\r\n@LM 1\r\n", "@CT 0", "@CT 1\rx",
-                                                             "@CT " + std::string(10000, 'x') + "\ny"})
+    for (const std::string& bytes :
+         std::vector<std::string>{"@CT 0\r\n@LM 1\r\n", "@CT 0", "@CT 1\rx", "@CT " + std::string(10000, 'x') + "\ny"})
         Load(session, cpKamenicky, TempFile(bytes).path(), leave());
     EXPECT_EQ(leave.asked, 4);
     for (const std::string& bytes : std::vector<std::string>{"@CT\nx", "a\r@CT 0", "", "\n@CT 0", " @CT 0"})
@@ -206,8 +227,7 @@ TEST(T602Session, FailedLoadStillRestoresAskMode) {
         T602Session::Load t602(session, cpKamenicky, "@CT 0", text());
         EXPECT_EQ(session.Mode(), t602Text);
         throw std::bad_alloc();
-    } catch (const std::bad_alloc&) {
-    }
+    } catch (const std::bad_alloc&) {}
     EXPECT_EQ(session.Mode(), t602Ask);
 
     // A file that can't be read ends the load before anything changes.

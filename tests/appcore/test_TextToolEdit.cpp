@@ -13,7 +13,9 @@ struct TextToolEditTest : ::testing::Test {
     TCustomBedEdit editor;
     int changes = 0;
 
-    void SetUp() override { editor.OnChange = [this] { ++changes; }; }
+    void SetUp() override {
+        editor.OnChange = [this] { ++changes; };
+    }
     void TypeAbc() {
         Fill(editor, {"", "second"});
         for (char c : std::string("abc")) editor.CommandProcessor(ecChar, c, nullptr);

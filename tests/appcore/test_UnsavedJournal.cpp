@@ -31,7 +31,9 @@ public:
     TEditing(TTestEdit& e, unsigned seed) : e_(e), rng_(seed) { e_.SetWindowSize(10, 30); }
     void Step() {
         switch (Int(0, 16)) {
-            case 0: case 1: case 2: e_.Type(Word()); break;
+            case 0:
+            case 1:
+            case 2: e_.Type(Word()); break;
             case 3: e_.SetCaretXY(Point()); break;
             case 4: e_.Select(Point(), Point(), TBedSelectionMode(Int(0, 2))); break;
             case 5: e_.SetSelectedText(Word() + (Int(0, 1) ? "\r\n" + Word() : "")); break;
@@ -81,7 +83,9 @@ uint64_t TextSum(const TBedEditStringList& lines) {
 
 std::vector<std::string> BaseText(int lines) {
     std::vector<std::string> text;
-    for (int i = 0; i < lines; ++i) text.push_back(Cp(U"Řádka číslo ") + std::to_string(i) + Cp(U" s háčky a čárkami, ") + std::string(size_t(i % 50), 'x'));
+    for (int i = 0; i < lines; ++i)
+        text.push_back(Cp(U"Řádka číslo ") + std::to_string(i) + Cp(U" s háčky a čárkami, ") +
+                       std::string(size_t(i % 50), 'x'));
     return text;
 }
 
@@ -155,8 +159,8 @@ TEST_F(UnsavedJournalTest, AnEditThatDoesNotFitTheTextStopsThePlayback) {
 }
 
 // A child edits a document of over a megabyte at random and is killed at a random moment, again
-// and again (BED_PROPERTY_ROUNDS times, 100 unless set): what its journal recovers is exactly a text the child had at most a second before the
-// kill, as its own log of texts and times says.
+// and again (BED_PROPERTY_ROUNDS times, 100 unless set): what its journal recovers is exactly a text the child had at
+// most a second before the kill, as its own log of texts and times says.
 TEST_F(UnsavedJournalTest, AKillAtAnyMomentLosesAtMostTheLastSecond) {
     const std::vector<std::string> base = BaseText(20000);  // over a megabyte
     std::mt19937 rng(11);
@@ -208,7 +212,8 @@ TEST_F(UnsavedJournalTest, AKillAtAnyMomentLosesAtMostTheLastSecond) {
         for (bool more = true; more;) {
             more = bool(states >> next >> nextSum);
             const long long until = more ? next : killed.time_since_epoch().count();
-            if (sum == recovered && until >= (killed - std::chrono::seconds(1)).time_since_epoch().count()) matched = true;
+            if (sum == recovered && until >= (killed - std::chrono::seconds(1)).time_since_epoch().count())
+                matched = true;
             at = next;
             sum = nextSum;
         }

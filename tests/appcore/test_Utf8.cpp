@@ -35,7 +35,10 @@ TEST(Utf8, EveryCp1250ByteRoundTrips) {
 
 TEST(Utf8, CharactersCp1250LacksAreReportedWithTheirLine) {
     std::string out;
-    auto misfit = Decoded("ok\r\ndruh\xC3\xBD\nt\xC5\x99" "et\xC3\xAD \xF0\x9F\x98\x80 konec", out);
+    auto misfit = Decoded(
+        "ok\r\ndruh\xC3\xBD\nt\xC5\x99"
+        "et\xC3\xAD \xF0\x9F\x98\x80 konec",
+        out);
     ASSERT_TRUE(misfit);
     EXPECT_FALSE(misfit->malformed);
     EXPECT_EQ(misfit->codePoint, U'\U0001F600');
@@ -65,12 +68,12 @@ TEST(Utf8, CharactersCp1250LacksAreReportedWithTheirLine) {
 
 TEST(Utf8, MalformedInputIsNeverAccepted) {
     const std::string_view bad[] = {
-        "\x80",             // a continuation byte alone
-        "\xC3",             // cut off
-        "\xC0\xAF",         // overlong
-        "\xE0\x80\xAF",     // overlong
-        "\xED\xA0\x80",     // a surrogate
-        "\xF4\x90\x80\x80", // past U+10FFFF
+        "\x80",              // a continuation byte alone
+        "\xC3",              // cut off
+        "\xC0\xAF",          // overlong
+        "\xE0\x80\xAF",      // overlong
+        "\xED\xA0\x80",      // a surrogate
+        "\xF4\x90\x80\x80",  // past U+10FFFF
         "\xF8\x88\x80\x80\x80",
         "\xC3\x28",
     };

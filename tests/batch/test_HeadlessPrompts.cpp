@@ -55,6 +55,7 @@ TEST_F(HeadlessPrompts, QuestionsThatGuardAWriteFailTheRun) {
 TEST_F(HeadlessPrompts, BytesOfANameThatAreNotUtf8StandInForThemselves) {
     prompts.Error("Soubor dopis-\xE8\xED.kam nelze otevřít.\r\n");
     prompts.Failure("R=\xE8");
-    EXPECT_EQ(Output(), "bed: Chyba: Soubor dopis-??.kam nelze otevřít.  \n"
-                        "bed: Chyba: R=\uFFFD\n");
+    EXPECT_EQ(Output(),
+              "bed: Chyba: Soubor dopis-??.kam nelze otevřít.  \n"
+              "bed: Chyba: R=\uFFFD\n");
 }

@@ -33,8 +33,8 @@ protected:
         setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
         setenv("XDG_DESKTOP_DIR", (root / "Plocha").c_str(), 1);
-        form = std::make_unique<TForm7>(nullptr, "/opt/bed/bed", "/opt/bed/",
-                                        [this](const QString& m) { errors << m; });
+        form =
+            std::make_unique<TForm7>(nullptr, "/opt/bed/bed", "/opt/bed/", [this](const QString& m) { errors << m; });
         form->show();
     }
     void TearDown() override {
@@ -56,13 +56,21 @@ TEST_F(AssociationDialogTest, HasEveryControlUncheckedAndIsNotModal) {
     EXPECT_EQ(form->windowTitle(), "Asociuj");
     EXPECT_FALSE(form->isModal());
     EXPECT_EQ(form->findChild<QLabel*>("Label1")->text(), QString::fromUtf8("Asociuj Brousek editor s příponami:"));
-    const struct { const char* name; const char* caption; } kBoxes[] = {
-        {"txt", ".txt"}, {"nfo", ".nfo"}, {"me", ".me"}, {"asm1", ".asm"}, {"diz", ".diz"},
-        {"il2", ".il2"}, {"asc", ".asc"}, {"log", ".log"},
-        {"vlastni", "Asociuj Brousek Editor s vlastní příponou:"},
-        {"zmenSendto", "Přidej položku do menu \"Odeslat\""},
-        {"nastart", "Přidej položku do menu Start"},
-        {"naplochu", "Přidej zástupce na Plochu"}};
+    const struct {
+        const char* name;
+        const char* caption;
+    } kBoxes[] = {{"txt", ".txt"},
+                  {"nfo", ".nfo"},
+                  {"me", ".me"},
+                  {"asm1", ".asm"},
+                  {"diz", ".diz"},
+                  {"il2", ".il2"},
+                  {"asc", ".asc"},
+                  {"log", ".log"},
+                  {"vlastni", "Asociuj Brousek Editor s vlastní příponou:"},
+                  {"zmenSendto", "Přidej položku do menu \"Odeslat\""},
+                  {"nastart", "Přidej položku do menu Start"},
+                  {"naplochu", "Přidej zástupce na Plochu"}};
     for (const auto& b : kBoxes) {
         ASSERT_NE(Box(b.name), nullptr) << b.name;
         EXPECT_EQ(Box(b.name)->text(), QString::fromUtf8(b.caption));
@@ -93,7 +101,8 @@ TEST_F(AssociationDialogTest, OkWritesTheAssociationsWithTheSystemsMimeTypes) {
     const std::string list = Read(root / "config/mimeapps.list");
     EXPECT_NE(list.find("text/plain=BrousekEditorFile.desktop;\n"), std::string::npos) << list;
     EXPECT_NE(list.find("text/x-bed-kniha=BrousekEditorFile.desktop;\n"), std::string::npos) << list;
-    const std::string nfoType = QMimeDatabase().mimeTypeForFile("a.nfo", QMimeDatabase::MatchExtension).name().toStdString();
+    const std::string nfoType =
+        QMimeDatabase().mimeTypeForFile("a.nfo", QMimeDatabase::MatchExtension).name().toStdString();
     EXPECT_NE(list.find(nfoType + "=BrousekEditorFile.desktop;\n"), std::string::npos) << list;
     EXPECT_TRUE(fs::exists(root / "data/applications/BrousekEditorFile.desktop"));
     EXPECT_TRUE(fs::exists(root / "Plocha/Brousek Editor.desktop"));

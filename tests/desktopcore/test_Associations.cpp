@@ -122,10 +122,9 @@ TEST_F(AssociationsTest, RunningTwiceAddsNothingTwice) {
               (std::vector<std::string>{".diz", ".il2"}));
     // The shortcuts were replaced, not numbered.
     EXPECT_EQ(FilesUnder(root / "Plocha"), (std::vector<std::string>{"Plocha/Brousek Editor.desktop"}));
-    EXPECT_EQ(FilesUnder(Applications()),
-              (std::vector<std::string>{"data/applications/Brousek Editor.desktop",
-                                        "data/applications/BrousekEditorFile.desktop",
-                                        "data/applications/do Brousek editoru.desktop"}));
+    EXPECT_EQ(FilesUnder(Applications()), (std::vector<std::string>{"data/applications/Brousek Editor.desktop",
+                                                                    "data/applications/BrousekEditorFile.desktop",
+                                                                    "data/applications/do Brousek editoru.desktop"}));
 }
 
 TEST_F(AssociationsTest, ShortcutsGoToTheMenuTheDesktopAndOpenWith) {

@@ -78,8 +78,8 @@ TEST(DesktopEntry, ExecArgumentsAreQuotedAndEscapedByTheDesktopEntryRules) {
 
 TEST(DesktopEntry, AnyProgramPathSurvivesTheWayBack) {
     for (const std::string program :
-         {"/usr/bin/bed", "/home/jan/Moje programy/bed", "/tmp/100% \"jistě\"/`b`/$x/a\\b/bed",
-          "/tmp/tab\there/bed", "/tmp/na;konci#(1)/bed", "/tmp/žluťoučký kůň/bed"}) {
+         {"/usr/bin/bed", "/home/jan/Moje programy/bed", "/tmp/100% \"jistě\"/`b`/$x/a\\b/bed", "/tmp/tab\there/bed",
+          "/tmp/na;konci#(1)/bed", "/tmp/žluťoučký kůň/bed"}) {
         TDesktopEntry entry;
         entry.name = "Brousek Editor";
         entry.exec = {program, "%f"};

@@ -7,14 +7,15 @@
 #include <fstream>
 
 TEST(HelpTexts, EachFileHasItsWindowAndCommandLine) {
-    const struct { const char* file; const char* size; } kExpected[] = {
-        {"HELP.TXT", "S=490"}, {"BED_VER.TXT", "S=490"}, {"BED_FAQ.TXT", "S=525"}, {"OPROG.TXT", "S=470"}};
+    const struct {
+        const char* file;
+        const char* size;
+    } kExpected[] = {{"HELP.TXT", "S=490"}, {"BED_VER.TXT", "S=490"}, {"BED_FAQ.TXT", "S=525"}, {"OPROG.TXT", "S=470"}};
     for (const auto& e : kExpected) {
         const THelpText* help = FindHelpText(e.file);
         ASSERT_NE(help, nullptr) << e.file;
         EXPECT_EQ(HelpWindowArguments("/usr/share/bed/" + std::string(e.file), *help),
-                  (std::vector<std::string>{"/usr/share/bed/" + std::string(e.file), "^=1", e.size, "V=500",
-                                            "C=R"}));
+                  (std::vector<std::string>{"/usr/share/bed/" + std::string(e.file), "^=1", e.size, "V=500", "C=R"}));
     }
     EXPECT_EQ(FindHelpText("help.txt"), nullptr);
     EXPECT_STREQ(kHelpTexts[0].caption, "Nápověda k Brousek Editoru");

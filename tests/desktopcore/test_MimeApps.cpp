@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 TEST(MimeApps, AMissingFileOrGroupIsCreated) {
-    EXPECT_EQ(SetDefaultApplication("", "text/plain", "b.desktop"),
-              "[Default Applications]\ntext/plain=b.desktop;\n");
+    EXPECT_EQ(SetDefaultApplication("", "text/plain", "b.desktop"), "[Default Applications]\ntext/plain=b.desktop;\n");
     EXPECT_EQ(SetDefaultApplication("[Added Associations]\nimage/png=gimp.desktop;\n", "text/plain", "b.desktop"),
               "[Added Associations]\nimage/png=gimp.desktop;\n\n[Default Applications]\ntext/plain=b.desktop;\n");
 }

@@ -23,8 +23,10 @@ TEST(XdgDirs, VariablesWinAndRelativeValuesAreIgnored) {
     EXPECT_EQ(d.dataHome, "/home/jan/.local/share");
     EXPECT_EQ(d.configHome, "/home/jan/.config");
     EXPECT_EQ(d.Applications(), "/home/jan/.local/share/applications");
-    d = XdgDirsFromEnvironment(Env({{"HOME", "/home/jan"}, {"XDG_DATA_HOME", "/d"},
-                                    {"XDG_CONFIG_HOME", "relative"}, {"XDG_DESKTOP_DIR", "/plocha"}}));
+    d = XdgDirsFromEnvironment(Env({{"HOME", "/home/jan"},
+                                    {"XDG_DATA_HOME", "/d"},
+                                    {"XDG_CONFIG_HOME", "relative"},
+                                    {"XDG_DESKTOP_DIR", "/plocha"}}));
     EXPECT_EQ(d.dataHome, "/d");
     EXPECT_EQ(d.configHome, "/home/jan/.config");
     EXPECT_EQ(d.desktop, "/plocha");

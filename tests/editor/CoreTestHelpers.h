@@ -20,9 +20,7 @@ public:
         for (int i = 0; i < Lines().Count(); ++i) result.push_back(Lines().Get(i));
         return result;
     }
-    void Cmd(TBedEditorCommand command, char ch = 0, void* data = nullptr) {
-        CommandProcessor(command, ch, data);
-    }
+    void Cmd(TBedEditorCommand command, char ch = 0, void* data = nullptr) { CommandProcessor(command, ch, data); }
     void Type(const std::string& text) {
         for (char c : text) Cmd(ecChar, c);
     }

@@ -8,8 +8,7 @@
 #include <string_view>
 #include <vector>
 
-inline std::vector<int> PlainFind(std::string_view line, std::string_view pattern, bool sensitive,
-                                  bool whole) {
+inline std::vector<int> PlainFind(std::string_view line, std::string_view pattern, bool sensitive, bool whole) {
     auto same = [&](unsigned char a, unsigned char b) {
         return sensitive ? a == b : BedCp1250Lower(a) == BedCp1250Lower(b);
     };

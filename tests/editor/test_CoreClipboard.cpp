@@ -148,7 +148,9 @@ TEST(CoreClipboard, SystemClipboardConversions) {
     EXPECT_THROW(bedclip::DecodeBlock("\x07x"), EBedEditError);
 
     bool lossy = true;
-    EXPECT_EQ(bedclip::FromUnicode(U"\u010Dap\u20AC", lossy), "\xE8" "ap\x80");
+    EXPECT_EQ(bedclip::FromUnicode(U"\u010Dap\u20AC", lossy),
+              "\xE8"
+              "ap\x80");
     EXPECT_FALSE(lossy);
     EXPECT_EQ(bedclip::FromUnicode(U"a\u6F22b\U0001F600", lossy), "a?b?");
     EXPECT_TRUE(lossy);

@@ -195,7 +195,7 @@ TEST(CoreTab, SmartAndPlainWidths) {
     TTestEdit e({"ab"});
     e.SetCaretXY({3, 1});
     e.Cmd(ecTab);
-    EXPECT_EQ(e.CaretXY(), P(9, 1));  // to the next tab stop: 6 columns
+    EXPECT_EQ(e.CaretXY(), P(9, 1));     // to the next tab stop: 6 columns
     EXPECT_EQ(e.Text(), (Lines{"ab"}));  // trailing spaces trimmed
     e.Load({"int  value;", "x"});
     e.SetCaretXY({2, 2});

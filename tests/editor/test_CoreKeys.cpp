@@ -45,7 +45,9 @@ TEST(CoreKeys, ImeStringIsOneCommandAndItsEchoIsSkipped) {
     EXPECT_EQ(e.Text()[0], "\xE8\x9A");
     EXPECT_EQ(e.UndoList().Count(), 1);
     e.KeyPress('a');
-    EXPECT_EQ(e.Text()[0], "\xE8\x9A" "a");
+    EXPECT_EQ(e.Text()[0],
+              "\xE8\x9A"
+              "a");
 }
 
 TEST(CoreKeys, TabReachesTheComponentOnlyWhenWantedWithoutCtrl) {
@@ -60,12 +62,10 @@ TEST(CoreProcessor, EventsHooksAndUserCommands) {
     TTestEdit e({"abc"});
     std::vector<std::string> calls;
     TBedEditorCommand processed = 9999;
-    e.OnCommandProcessed = [&](TCustomBedEdit&, TBedEditorCommand c, char, void*) {
-        processed = c;
-    };
+    e.OnCommandProcessed = [&](TCustomBedEdit&, TBedEditorCommand c, char, void*) { processed = c; };
     e.OnProcessCommand = [&](TCustomBedEdit&, TBedEditorCommand& c, char& ch, void*) {
         if (c == ecChar && ch == 'q') c = ecNone;  // cancelled
-        if (c == ecChar && ch == 'u') ch = 'U';   // changed
+        if (c == ecChar && ch == 'u') ch = 'U';    // changed
     };
     e.Cmd(ecChar, 'q');
     EXPECT_EQ(processed, ecNone);
@@ -75,10 +75,9 @@ TEST(CoreProcessor, EventsHooksAndUserCommands) {
 
     int hookData = 7;
     const int id = e.AddCommandHook(
-        [&](TCustomBedEdit&, bool after, bool& handled, TBedEditorCommand& c, char&, void*,
-            void* data) {
-            calls.push_back(std::string(after ? "after " : "before ") + std::to_string(c) +
-                            " " + std::to_string(*static_cast<int*>(data)));
+        [&](TCustomBedEdit&, bool after, bool& handled, TBedEditorCommand& c, char&, void*, void* data) {
+            calls.push_back(std::string(after ? "after " : "before ") + std::to_string(c) + " " +
+                            std::to_string(*static_cast<int*>(data)));
             if (!after && c == ecDeleteLine) handled = true;
         },
         &hookData);
@@ -90,9 +89,7 @@ TEST(CoreProcessor, EventsHooksAndUserCommands) {
     e.RemoveCommandHook(id);
 
     TBedEditorCommand user = 0;
-    e.OnProcessUserCommand = [&](TCustomBedEdit&, TBedEditorCommand& c, char&, void*) {
-        user = c;
-    };
+    e.OnProcessUserCommand = [&](TCustomBedEdit&, TBedEditorCommand& c, char&, void*) { user = c; };
     e.Cmd(ecUserFirst + 5);
     EXPECT_EQ(user, ecUserFirst + 5);
     EXPECT_EQ(processed, ecUserFirst + 5);

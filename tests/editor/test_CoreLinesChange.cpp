@@ -10,8 +10,7 @@ namespace {
 // and 9.
 class TMarkedEdit : public TTestEdit {
 public:
-    TMarkedEdit()
-        : TTestEdit({"zero", "one", "two {", "three", "four", "five }", "six", "seven", "eight", "nine"}) {
+    TMarkedEdit() : TTestEdit({"zero", "one", "two {", "three", "four", "five }", "six", "seven", "eight", "nine"}) {
         SetHighlighter(&highlighter);
         const int marked[] = {2, 4, 6, 9};
         for (int n = 1; n <= 4; ++n) PlaceBookmark(n, 1, marked[n - 1]);

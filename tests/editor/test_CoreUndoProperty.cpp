@@ -34,36 +34,45 @@ public:
         const int op = Int(0, 24);
         log += std::to_string(op) + " ";
         switch (op) {
-        case 0: case 1: case 2: e_.Type(Word()); break;
-        case 3: e_.SetInsertMode(!e_.InsertMode()); break;
-        case 4: { std::string s = Word(); e_.Cmd(ecImeStr, 0, &s); break; }
-        case 5: case 6: e_.SetCaretXY(RandomPoint()); break;
-        case 7: case 8:
-            e_.Select(RandomPoint(), RandomPoint(), TBedSelectionMode(Int(0, 2)));
-            break;
-        case 9: e_.SetSelectedText(Int(0, 1) ? Word() : Word() + "\r\n" + Word()); break;
-        case 10: e_.Cmd(ecDeleteLastChar); break;
-        case 11: e_.Cmd(ecDeleteChar); break;
-        case 12: e_.Cmd(Int(0, 1) ? ecDeleteWord : ecDeleteLastWord); break;
-        case 13: e_.Cmd(Int(0, 1) ? ecDeleteBOL : ecDeleteEOL); break;
-        case 14: e_.Cmd(ecDeleteLine); break;
-        case 15: case 16: e_.Cmd(Int(0, 2) ? ecLineBreak : ecInsertLine); break;
-        case 17: e_.Cmd(ecTab); break;
-        case 18: e_.Cmd(Int(0, 1) ? ecBlockIndent : ecBlockUnindent); break;
-        case 19: e_.Cmd(ecCut); break;
-        case 20: e_.Cmd(ecCopy); break;
-        case 21: e_.Cmd(ecPaste); break;
-        case 22: {
-            const TBedPoint p = RandomPoint();
-            e_.SetSelectionMode(smNormal);
-            e_.DropSelection(e_, p, Int(0, 1), false);
-            break;
-        }
-        case 23: e_.Cmd(TBedEditorCommand(Int(1, 16) + (Int(0, 1) ? ecSelection : 0))); break;
-        case 24:
-            if (Int(0, 3) == 0) e_.Undo();
-            else e_.Redo();
-            break;
+            case 0:
+            case 1:
+            case 2: e_.Type(Word()); break;
+            case 3: e_.SetInsertMode(!e_.InsertMode()); break;
+            case 4: {
+                std::string s = Word();
+                e_.Cmd(ecImeStr, 0, &s);
+                break;
+            }
+            case 5:
+            case 6: e_.SetCaretXY(RandomPoint()); break;
+            case 7:
+            case 8: e_.Select(RandomPoint(), RandomPoint(), TBedSelectionMode(Int(0, 2))); break;
+            case 9: e_.SetSelectedText(Int(0, 1) ? Word() : Word() + "\r\n" + Word()); break;
+            case 10: e_.Cmd(ecDeleteLastChar); break;
+            case 11: e_.Cmd(ecDeleteChar); break;
+            case 12: e_.Cmd(Int(0, 1) ? ecDeleteWord : ecDeleteLastWord); break;
+            case 13: e_.Cmd(Int(0, 1) ? ecDeleteBOL : ecDeleteEOL); break;
+            case 14: e_.Cmd(ecDeleteLine); break;
+            case 15:
+            case 16: e_.Cmd(Int(0, 2) ? ecLineBreak : ecInsertLine); break;
+            case 17: e_.Cmd(ecTab); break;
+            case 18: e_.Cmd(Int(0, 1) ? ecBlockIndent : ecBlockUnindent); break;
+            case 19: e_.Cmd(ecCut); break;
+            case 20: e_.Cmd(ecCopy); break;
+            case 21: e_.Cmd(ecPaste); break;
+            case 22: {
+                const TBedPoint p = RandomPoint();
+                e_.SetSelectionMode(smNormal);
+                e_.DropSelection(e_, p, Int(0, 1), false);
+                break;
+            }
+            case 23: e_.Cmd(TBedEditorCommand(Int(1, 16) + (Int(0, 1) ? ecSelection : 0))); break;
+            case 24:
+                if (Int(0, 3) == 0)
+                    e_.Undo();
+                else
+                    e_.Redo();
+                break;
         }
     }
 

@@ -136,9 +136,8 @@ TEST(KeyStrokes, TheTwoTablesDifferOnlyInPlacingBookmarks) {
     for (const Expect& e :
          {Expect{VK_UP, ssCtrl, ecScrollUp}, Expect{VK_UP, ctrlShift, ecNone},
           Expect{VK_END, ctrlShift, ecSelEditorBottom}, Expect{VK_BACK, ssAlt | ssShift, ecRedo},
-          Expect{'7', ssCtrl, ecGotoMarker7}, Expect{'7', ssAlt, ecSetMarker7},
-          Expect{VK_TAB, ssShift, ecShiftTab}, Expect{'Y', ctrlShift, ecDeleteEOL},
-          Expect{VK_NEXT, ssCtrl, ecPageBottom}, Expect{'M', ssCtrl, ecLineBreak},
+          Expect{'7', ssCtrl, ecGotoMarker7}, Expect{'7', ssAlt, ecSetMarker7}, Expect{VK_TAB, ssShift, ecShiftTab},
+          Expect{'Y', ctrlShift, ecDeleteEOL}, Expect{VK_NEXT, ssCtrl, ecPageBottom}, Expect{'M', ssCtrl, ecLineBreak},
           Expect{VK_INSERT, ssShift, ecPaste}}) {
         EXPECT_EQ(main.CommandFor(0, 0, e.key, e.shift), e.command) << e.key << " " << int(e.shift);
     }

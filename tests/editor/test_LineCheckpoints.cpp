@@ -21,8 +21,8 @@ struct TToken {
 };
 
 // The tokens from where the checkpoints start the highlighter for `from` to the line's end.
-std::vector<TToken> Scan(TBedLineCheckpoints& checkpoints, TBedCustomHighlighter& hl,
-                         const std::string& text, int from, int* startedAt = nullptr) {
+std::vector<TToken> Scan(TBedLineCheckpoints& checkpoints, TBedCustomHighlighter& hl, const std::string& text, int from,
+                         int* startedAt = nullptr) {
     const int at = checkpoints.Start(hl, text, 0, 0, from);
     if (startedAt) *startedAt = at;
     std::vector<TToken> tokens;
@@ -43,10 +43,31 @@ std::vector<TToken> FullScan(TBedCustomHighlighter& hl, const std::string& text)
 // of the line, so that the tokens stay short.
 std::string Source(std::mt19937& random, size_t length) {
     static const char* pieces[] = {
-        "function ", "var x=", "\"str ing\" ", "'ab'", " /* comment */ ", " /* opens ",
-        " closes */ ", "0x1F", "3.14", "if(a<b){", "}", "\t", " ", "\xE8\xE1st ", "return ",
-        "<?php ", "?>", "<b>", "object Form1: TForm1 ", "end ", "{ brace ", " } ", "12 ",
-        "$var", "@",
+        "function ",
+        "var x=",
+        "\"str ing\" ",
+        "'ab'",
+        " /* comment */ ",
+        " /* opens ",
+        " closes */ ",
+        "0x1F",
+        "3.14",
+        "if(a<b){",
+        "}",
+        "\t",
+        " ",
+        "\xE8\xE1st ",
+        "return ",
+        "<?php ",
+        "?>",
+        "<b>",
+        "object Form1: TForm1 ",
+        "end ",
+        "{ brace ",
+        " } ",
+        "12 ",
+        "$var",
+        "@",
     };
     std::string s;
     while (s.size() < length) s += pieces[random() % std::size(pieces)];
@@ -54,8 +75,8 @@ std::string Source(std::mt19937& random, size_t length) {
 }
 
 // A scan that started at `at` gave the tokens a scan from the line's start gives from there.
-void ExpectTailOfFullScan(TBedCustomHighlighter& hl, const std::string& text,
-                          const std::vector<TToken>& resumed, int at) {
+void ExpectTailOfFullScan(TBedCustomHighlighter& hl, const std::string& text, const std::vector<TToken>& resumed,
+                          int at) {
     const std::vector<TToken> full = FullScan(hl, text);
     auto tail = std::find_if(full.begin(), full.end(), [&](const TToken& t) { return t.start == at; });
     ASSERT_TRUE(tail != full.end()) << "no token starts at " << at;
@@ -97,8 +118,7 @@ void ExpectResumedScansMatch(const TBedLanguage& language) {
 }  // namespace
 
 TEST(LineCheckpoints, ResumedScansMatchFullScans) {
-    for (const TBedLanguage* language :
-         {&kBedJScriptLanguage, &kBedJavaLanguage, &kBedPHPLanguage, &kBedDfmLanguage})
+    for (const TBedLanguage* language : {&kBedJScriptLanguage, &kBedJavaLanguage, &kBedPHPLanguage, &kBedDfmLanguage})
         ExpectResumedScansMatch(*language);
 }
 

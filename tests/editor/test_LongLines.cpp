@@ -14,9 +14,7 @@ class TWindowEdit : public TTestEdit {
 public:
     using TTestEdit::TTestEdit;
     TWindowEdit() { SetWindowSize(30, 80); }
-    explicit TWindowEdit(const std::vector<std::string>& text) : TTestEdit(text) {
-        SetWindowSize(30, 80);
-    }
+    explicit TWindowEdit(const std::vector<std::string>& text) : TTestEdit(text) { SetWindowSize(30, 80); }
 };
 
 std::string LongLine(size_t length) {
@@ -118,8 +116,7 @@ TEST(LongLines, LongestLineFollowsEveryKindOfChange) {
     for (int i = 0; i < 50; ++i) lines.Add(std::string(random() % 40, 'a'));
     auto walk = [&] {
         int longest = 0;
-        for (int i = 0; i < lines.Count(); ++i)
-            longest = std::max(longest, int(lines.ExpandedLine(i).size()));
+        for (int i = 0; i < lines.Count(); ++i) longest = std::max(longest, int(lines.ExpandedLine(i).size()));
         return longest;
     };
     for (int step = 0; step < 2000; ++step) {
@@ -129,11 +126,19 @@ TEST(LongLines, LongestLineFollowsEveryKindOfChange) {
         switch (random() % 7) {
             case 0: lines.Put(i, text); break;
             case 1: lines.Insert(i, text); break;
-            case 2: if (n > 1) lines.Delete(i); break;
+            case 2:
+                if (n > 1) lines.Delete(i);
+                break;
             case 3: lines.InsertEmptyLines(i, 2); break;
-            case 4: if (n) lines.Splice(i, int(random() % 50), int(random() % 30), text.substr(0, 5)); break;
-            case 5: if (n > 1) lines.Exchange(i, int(random() % unsigned(n))); break;
-            case 6: if (n > 3) lines.DeleteLines(i, 3); break;
+            case 4:
+                if (n) lines.Splice(i, int(random() % 50), int(random() % 30), text.substr(0, 5));
+                break;
+            case 5:
+                if (n > 1) lines.Exchange(i, int(random() % unsigned(n)));
+                break;
+            case 6:
+                if (n > 3) lines.DeleteLines(i, 3);
+                break;
         }
         if (step % 7 == 0) ASSERT_EQ(lines.LongestLineLength(), walk()) << step;
     }
@@ -151,8 +156,7 @@ TEST(LongLines, DisplayColumnsWithAndWithoutTabs) {
             EXPECT_EQ(lines.DisplayColumn(0, x), CharPosToDisplayColumn(text, x, 4)) << x;
             // The same by the plain definition, one character at a time.
             int col = 0;
-            for (int i = 0; i < x - 1; ++i)
-                col += i < int(text.size()) && text[size_t(i)] == '\t' ? 4 - col % 4 : 1;
+            for (int i = 0; i < x - 1; ++i) col += i < int(text.size()) && text[size_t(i)] == '\t' ? 4 - col % 4 : 1;
             EXPECT_EQ(lines.DisplayColumn(0, x), col + 1) << x;
             EXPECT_EQ(lines.CharPosAtColumns(0, lines.DisplayColumn(0, x) - 1), x) << x;
         }

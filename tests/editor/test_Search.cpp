@@ -18,8 +18,7 @@ std::vector<int> FindAll(TBedEditSearch& s, std::string_view line) {
     return result;
 }
 
-std::vector<int> Find(std::string_view pattern, std::string_view line, bool sensitive = false,
-                      bool whole = false) {
+std::vector<int> Find(std::string_view pattern, std::string_view line, bool sensitive = false, bool whole = false) {
     TBedEditSearch s;
     s.SetSensitive(sensitive);
     s.SetWhole(whole);
@@ -40,7 +39,11 @@ TEST(SearchEngine, MatchesDoNotOverlapAndRespectWordsAndCase) {
     EXPECT_EQ(Find("\xD8\x8A\x8E\xCF", "x \xF8\x9A\x9E\xEF y", true), V{});
     EXPECT_EQ(Find("Abc", "abc ABC Abc", true), (V{9}));
     // Letters with diacritics are word characters; the underscore is not.
-    EXPECT_EQ(Find("ab", "\xE1" "ab ab_ _ab", false, true), (V{5, 10}));
+    EXPECT_EQ(Find("ab",
+                   "\xE1"
+                   "ab ab_ _ab",
+                   false, true),
+              (V{5, 10}));
     EXPECT_EQ(Find("abc", "ab"), V{});
     EXPECT_EQ(Find("x", ""), V{});
 }
@@ -57,10 +60,14 @@ TEST(SearchEngine, PatternsWithRepeatsAndTheLineEnd) {
 
 TEST(SearchEngine, ReadsNothingBeyondAView) {
     // A view into a larger block: the byte after it must not decide a match or a word end.
-    const std::string block = "xab" "c";
+    const std::string block =
+        "xab"
+        "c";
     const std::string_view line(block.data(), 3);
     EXPECT_EQ(Find("ab", line, false, true), (V{}));  // "x" before: not a word anyway
-    const std::string block2 = "ab" "c";
+    const std::string block2 =
+        "ab"
+        "c";
     EXPECT_EQ(Find("ab", std::string_view(block2.data(), 2), false, true), (V{1}));
 }
 
@@ -188,8 +195,7 @@ TEST(SearchReplace, PromptAnswers) {
     TTestEdit e({"a a a a"});
     std::vector<TBedPoint> asked;
     std::vector<TBedReplaceAction> answers{raSkip, raReplace, raReplaceAll};
-    e.OnReplaceText = [&](TCustomBedEdit& sender, const std::string& s, const std::string& r,
-                          int line, int column) {
+    e.OnReplaceText = [&](TCustomBedEdit& sender, const std::string& s, const std::string& r, int line, int column) {
         EXPECT_EQ(sender.SelectedText(), s);
         EXPECT_EQ(sender.SelFrom(), P(column, line));
         EXPECT_EQ(r, s == "a" ? "bc" : "x");
@@ -282,8 +288,7 @@ struct TExpected {
 
 // What the search and replace should do, worked out the plain way: every match in order,
 // judged against the range in the text as it was.
-TExpected Reference(const TTestEdit& e, const std::string& s, const std::string& r,
-                    TBedSearchOptions o) {
+TExpected Reference(const TTestEdit& e, const std::string& s, const std::string& r, TBedSearchOptions o) {
     const std::vector<std::string> lines = e.Text();
     const bool back = o & ssoBackwards;
     const bool replace = o & (ssoReplace | ssoReplaceAll), all = o & ssoReplaceAll;
@@ -304,13 +309,15 @@ TExpected Reference(const TTestEdit& e, const std::string& s, const std::string&
         (back ? to : from) = e.CaretXY();
     }
     const int m = int(s.size());
-    struct TMatch { int y, x; };
+    struct TMatch {
+        int y, x;
+    };
     std::vector<TMatch> order;
     for (int y = from.Y; y <= to.Y; ++y) {
         std::vector<TMatch> line;
         for (int x : PlainFind(lines[size_t(y - 1)], s, o & ssoMatchCase, o & ssoWholeWord)) {
-            const bool leaves = columns ? (x < from.X || x + m > to.X)
-                                        : ((y == from.Y && x < from.X) || (y == to.Y && x + m > to.X));
+            const bool leaves =
+                columns ? (x < from.X || x + m > to.X) : ((y == from.Y && x < from.X) || (y == to.Y && x + m > to.X));
             if (!leaves) line.push_back({y, x});
         }
         if (back) std::reverse(line.begin(), line.end());
@@ -351,7 +358,8 @@ TExpected Reference(const TTestEdit& e, const std::string& s, const std::string&
             const bool isLast = int(y) + 1 == last.y && mx == last.x;
             const auto pieces = [&] {
                 std::vector<std::string> p{""};
-                for (char c : out) (c == '\n' ? p.emplace_back() : p.back()) += c == '\n' ? std::string() : std::string(1, c);
+                for (char c : out)
+                    (c == '\n' ? p.emplace_back() : p.back()) += c == '\n' ? std::string() : std::string(1, c);
                 return p;
             };
             if (isLast && back) caret = {int(pieces().back().size()) + 1, outLine + int(pieces().size()) - 1};
@@ -425,8 +433,8 @@ TEST(SearchReplace, AgreesWithAPlainReference) {
         std::string rn = r;  // the reference splits at "\n" only
         for (size_t p; (p = rn.find("\r\n")) != std::string::npos;) rn.erase(p, 1);
         const TExpected x = Reference(e, s, rn, o);
-        SCOPED_TRACE("round " + std::to_string(round) + " s=" + s + " r=" + r +
-                     " o=" + std::to_string(o) + " mode=" + std::to_string(mode));
+        SCOPED_TRACE("round " + std::to_string(round) + " s=" + s + " r=" + r + " o=" + std::to_string(o) +
+                     " mode=" + std::to_string(mode));
         ASSERT_EQ(e.SearchReplace(s, r, o), x.count);
         ASSERT_EQ(e.Text(), x.text);
         ASSERT_EQ(e.CaretXY(), x.caret);

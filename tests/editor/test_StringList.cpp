@@ -136,8 +136,8 @@ TEST(StringList, NewReplacedAndBlankLinesCarryTheirOwnState) {
     fresh.PutRange(2, 7);
     fresh.InsertEmptyLines(0, 1);
     fresh.Insert(0, "c");
-    EXPECT_EQ((std::vector<TBedRange>{fresh.GetRange(0), fresh.GetRange(1), fresh.GetRange(2),
-                                      fresh.GetRange(3), fresh.GetRange(4)}),
+    EXPECT_EQ((std::vector<TBedRange>{fresh.GetRange(0), fresh.GetRange(1), fresh.GetRange(2), fresh.GetRange(3),
+                                      fresh.GetRange(4)}),
               (std::vector<TBedRange>{kNoRange, 0, kNoRange, 0, 7}));
 
     TBedEditStringList list;
@@ -162,8 +162,7 @@ TEST(StringList, CapacityFollowsTheGrowthRules) {
     std::vector<int> capacities;
     for (int i = 0; i < 101; ++i) {
         list.Add("x");
-        if (capacities.empty() || capacities.back() != list.Capacity())
-            capacities.push_back(list.Capacity());
+        if (capacities.empty() || capacities.back() != list.Capacity()) capacities.push_back(list.Capacity());
     }
     EXPECT_EQ(capacities, (std::vector<int>{16, 32, 48, 64, 80, 100, 125}));
 
@@ -192,9 +191,8 @@ TEST(StringList, TabsExpandToStopsAtMultiplesOfTheWidth) {
         std::string line0, line2;
     };
     for (const Case& c :
-         {Case{4, "a   b", "ab  c   d"}, Case{1, "a b", "ab c d"}, Case{0, "a b", "ab c d"},
-          Case{3, "a  b", "ab c  d"}, Case{65536, "a" + std::string(65535, ' ') + "b", ""},
-          Case{6, "a     b", "ab    c     d"}}) {
+         {Case{4, "a   b", "ab  c   d"}, Case{1, "a b", "ab c d"}, Case{0, "a b", "ab c d"}, Case{3, "a  b", "ab c  d"},
+          Case{65536, "a" + std::string(65535, ' ') + "b", ""}, Case{6, "a     b", "ab    c     d"}}) {
         list.SetTabWidth(c.width);
         EXPECT_EQ(list.ExpandedLine(0), c.line0) << c.width;
         if (!c.line2.empty()) {

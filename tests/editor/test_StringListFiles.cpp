@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
 std::vector<std::string> Lines(const TBedEditStringList& list) {
     std::vector<std::string> lines;
     for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
@@ -77,10 +76,9 @@ TEST_F(FileTest, LoadReplacesTheLinesInOneBracket) {
     list.OnChanging = [&] { events.push_back("Changing"); };
     list.OnChanged = [&] { events.push_back("Changed"); };
     list.OnLinesChange = [&](const TBedLinesChange& c) {
-        events.push_back(c == TBedLinesChange{TBedLinesChangeKind::Cleared, 0, 1} ? "Cleared"
-                         : c == TBedLinesChange{TBedLinesChangeKind::Inserted, 0, 2}
-                             ? "Inserted both"
-                             : "other");
+        events.push_back(c == TBedLinesChange{TBedLinesChangeKind::Cleared, 0, 1}    ? "Cleared"
+                         : c == TBedLinesChange{TBedLinesChangeKind::Inserted, 0, 2} ? "Inserted both"
+                                                                                     : "other");
     };
     list.LoadFromFile(path);
     EXPECT_EQ(events, (std::vector<std::string>{"Changing", "Cleared", "Inserted both", "Changed"}));
@@ -177,8 +175,8 @@ TEST_F(FileTest, FailedWriteLeavesTheOriginalByteForByte) {
             list.SaveToFile(target);
         } catch (const EBedFileError& e) {
             const std::string message = e.what();
-            const bool reported = e.kind() == EBedFileError::Write &&
-                                  message.find(FileErrorReason(EFBIG)) != std::string::npos;
+            const bool reported =
+                e.kind() == EBedFileError::Write && message.find(FileErrorReason(EFBIG)) != std::string::npos;
             ::_exit(reported ? 0 : 2);
         }
         ::_exit(1);

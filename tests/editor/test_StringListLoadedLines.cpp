@@ -107,9 +107,7 @@ TEST_F(LoadedLines, EditsAroundLoadedLinesMatchAPlainVector) {
                 list.Exchange(at, other);
                 std::swap(*modelAt, model[size_t(other)]);
                 break;
-            case 4:
-                EXPECT_EQ(list.Get(at), *modelAt);
-                break;
+            case 4: EXPECT_EQ(list.Get(at), *modelAt); break;
             case 5:
                 if (modelAt->find('\t') == std::string::npos) {
                     EXPECT_EQ(list.ExpandedLine(at), *modelAt);
@@ -145,8 +143,7 @@ TEST_F(LoadedLines, LinesTakenOutOfTheBlockLeaveTheRestIntact) {
     TBedEditStringList list;
     list.OnLinesChange = [&](const TBedLinesChange& change) {
         if (change.kind != TBedLinesChangeKind::Inserted) return;
-        for (int i = change.first; i < change.first + change.count; i += 2)
-            list.Put(i, list.Get(i) + "!");
+        for (int i = change.first; i < change.first + change.count; i += 2) list.Put(i, list.Get(i) + "!");
     };
     list.LoadFromFile(Write("a\nbb\nccc\n\ne"));
     ExpectLines(list, {"a!", "bb", "ccc!", "", "e!"});

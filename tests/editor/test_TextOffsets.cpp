@@ -32,8 +32,8 @@ TEST(TextOffsets, ChangesToTell) {
     const TBedCaretLineState first = state({3, 2});
     EXPECT_EQ(first.caret, 5);
     EXPECT_EQ(BedTextChangeBetween(TBedCaretLineState{}, first), std::nullopt);  // nothing told yet
-    EXPECT_EQ(BedTextChangeBetween(first, state({4, 2})), std::nullopt);       // the caret alone moved
-    lines.Put(1, "cdXYef");  // typed
+    EXPECT_EQ(BedTextChangeBetween(first, state({4, 2})), std::nullopt);         // the caret alone moved
+    lines.Put(1, "cdXYef");                                                      // typed
     const TBedCaretLineState typed = state({5, 2});
     EXPECT_EQ(BedTextChangeBetween(first, typed), (TBedTextChangeNotice{5, "", "XY"}));
     lines.Put(1, "cdef");  // deleted

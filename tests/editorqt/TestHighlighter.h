@@ -27,9 +27,7 @@ public:
     }
     TBedHighlighterAttributes* SpaceAttri() const { return space_; }
     TBedHighlighterAttributes* KeyAttri() const { return key_; }
-    bool AtLineEnd() const override {
-        return start_ >= int(line_.size()) || line_[size_t(start_)] == '\0';
-    }
+    bool AtLineEnd() const override { return start_ >= int(line_.size()) || line_[size_t(start_)] == '\0'; }
     TBedRange CurrentRange() const override { return inComment_ ? 1 : 0; }
     void RestoreRange(TBedRange value) override { inComment_ = value == 1; }
     void ClearRange() override { inComment_ = false; }
@@ -67,8 +65,7 @@ public:
             while (end_ < n && line_[size_t(end_)] == ' ') ++end_;
         } else {
             kind_ = (words_++ % 2) ? tkKey : tkIdent;
-            while (end_ < n && line_[size_t(end_)] != ' ' && line_[size_t(end_)] != '{' &&
-                   line_[size_t(end_)] != '\0')
+            while (end_ < n && line_[size_t(end_)] != ' ' && line_[size_t(end_)] != '{' && line_[size_t(end_)] != '\0')
                 ++end_;
         }
     }

@@ -10,7 +10,9 @@ TEST(Accessible, TextCaretSelectionAndLines) {
     TBedEdit edit;
     edit.resize(300, 200);
     edit.Lines().Add("Dobr\xFD den");  // ý
-    edit.Lines().Add("druh\xFD \xF8\xE1" "dek");  // ř á
+    edit.Lines().Add(
+        "druh\xFD \xF8\xE1"
+        "dek");  // ř á
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&edit);
     ASSERT_TRUE(iface);
     EXPECT_EQ(iface->role(), QAccessible::EditableText);

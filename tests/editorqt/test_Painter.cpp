@@ -17,16 +17,14 @@ protected:
         image = QImage(g.TextLeft() + 40 * g.charWidth, g.lineHeight, QImage::Format_RGB32);
         image.fill(Qt::magenta);
     }
-    void Paint(std::string_view text, const TBedLineSelection& sel,
-               const std::vector<TBedPaintToken>& tokens = {}, int first = 1, int last = 40) {
+    void Paint(std::string_view text, const TBedLineSelection& sel, const std::vector<TBedPaintToken>& tokens = {},
+               int first = 1, int last = 40) {
         QPainter p(&image);
         TBedTextPainter painter(p, grid, g, first, last);
         painter.PaintLine(0, text, tokens, sel, {kFg, kBg, kSelFg, kSelBg}, 0);
     }
     // The bottom-left pixel of a cell: background, never ink.
-    QColor CellBackground(int column) const {
-        return image.pixelColor(g.ColumnX(column), g.lineHeight - 1);
-    }
+    QColor CellBackground(int column) const { return image.pixelColor(g.ColumnX(column), g.lineHeight - 1); }
     bool CellHasInk(int column, const QColor& background) const {
         for (int y = 0; y < g.lineHeight; ++y)
             for (int x = g.ColumnX(column); x < g.ColumnX(column + 1); ++x)

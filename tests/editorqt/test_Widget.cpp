@@ -17,8 +17,7 @@
 namespace {
 
 // Events as the window system delivers them (the test rule links no Qt test library).
-void Mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::KeyboardModifiers mods,
-           QPoint pos) {
+void Mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint pos) {
     const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent e(type, QPointF(pos), w->mapToGlobal(QPointF(pos)), button,
                   type == QEvent::MouseMove ? Qt::MouseButtons(Qt::LeftButton) : buttons, mods);
@@ -43,8 +42,8 @@ void Type(QWidget* w, const QString& text) {
     for (const QChar c : text) Key(w, 0, QString(c));
 }
 
-constexpr int32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kYellow = 0x00FFFF,
-                  kWhite = 0xFFFFFF, kBlack = 0;
+constexpr int32_t kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000, kYellow = 0x00FFFF, kWhite = 0xFFFFFF,
+                  kBlack = 0;
 
 class WidgetTest : public ::testing::Test {
 protected:
@@ -197,7 +196,7 @@ TEST_F(WidgetTest, HighlighterWhitespaceBackgroundAndBoldGrid) {
     hl.SpaceAttri()->SetBackground(kYellow);
     edit.SetHighlighter(&hl);
     const QImage img = Shot();
-    EXPECT_EQ(Cell(img, {4, 1}), QColor(255, 255, 0));   // the blank between words
+    EXPECT_EQ(Cell(img, {4, 1}), QColor(255, 255, 0));  // the blank between words
     EXPECT_EQ(At(img, 300, 300), QColor(255, 255, 0));  // and the area below the text
     edit.SetHighlighter(nullptr);
 }
@@ -229,8 +228,7 @@ TEST_F(WidgetTest, ClicksMapPixelsToPositionsWithTabs) {
     ASSERT_EQ(ninth.x(), edit.PositionToPixels({1, 1}).x() + 8 * edit.CharWidth());
     Click(edit.viewport(), {}, ninth + QPoint(1, 3));
     EXPECT_EQ(edit.CaretXY(), (TBedPoint{2, 1}));
-    Click(edit.viewport(), {},
-                      ninth + QPoint(edit.CharWidth() - 2, 3));
+    Click(edit.viewport(), {}, ninth + QPoint(edit.CharWidth() - 2, 3));
     EXPECT_EQ(edit.CaretXY(), (TBedPoint{3, 1}));
     Click(edit.viewport(), Qt::ShiftModifier, CellCentre({3, 2}));
     EXPECT_EQ(edit.SelFrom(), (TBedPoint{3, 1}));
@@ -240,9 +238,11 @@ TEST_F(WidgetTest, ClicksMapPixelsToPositionsWithTabs) {
 TEST_F(WidgetTest, AltDragMakesAColumnSelectionAndAPlainClickEndsIt) {
     SetText({"abcdefgh", "abcdefgh", "abcdefgh"});
     edit.SetOptions(edit.Options().With(eoAltSetsColumnMode));
-    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::AltModifier, CellCentre({2, 1}) - QPoint(2, 0));
+    Mouse(edit.viewport(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::AltModifier,
+          CellCentre({2, 1}) - QPoint(2, 0));
     Mouse(edit.viewport(), QEvent::MouseMove, Qt::NoButton, Qt::AltModifier, CellCentre({5, 3}) - QPoint(2, 0));
-    Mouse(edit.viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::AltModifier, CellCentre({5, 3}) - QPoint(2, 0));
+    Mouse(edit.viewport(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::AltModifier,
+          CellCentre({5, 3}) - QPoint(2, 0));
     EXPECT_EQ(edit.SelectionMode(), smColumn);
     EXPECT_EQ(edit.SelectedText(), "bcd\r\nbcd\r\nbcd");
     Click(edit.viewport(), {}, CellCentre({1, 1}));
@@ -303,7 +303,9 @@ TEST_F(WidgetTest, TypingTakesCp1250AndRefusesTheRest) {
     QInputMethodEvent ime;
     ime.setCommitString(QString::fromUtf8("čaj"));
     QApplication::sendEvent(&edit, &ime);
-    EXPECT_EQ(edit.Lines().Get(0), "\x9Elu\x9D\xE8" "aj");
+    EXPECT_EQ(edit.Lines().Get(0),
+              "\x9Elu\x9D\xE8"
+              "aj");
     const QRect r = edit.inputMethodQuery(Qt::ImCursorRectangle).toRect();
     EXPECT_EQ(r.topLeft(), edit.PositionToPixels(edit.CaretXY()) + edit.viewport()->pos());
 }
@@ -350,10 +352,14 @@ TEST_F(WidgetTest, DroppedFilesAndForeignText) {
     QMimeData text;
     text.setText(QString::fromUtf8("ří"));
     drop(text, CellCentre({3, 1}) - QPoint(2, 0));
-    EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
+    EXPECT_EQ(edit.Lines().Get(0),
+              "ab\xF8\xED"
+              "cdef");
     text.setText(QString::fromUtf8("Ж"));  // no CP 1250 letter: nothing at all is dropped
     drop(text, CellCentre({1, 1}));
-    EXPECT_EQ(edit.Lines().Get(0), "ab\xF8\xED" "cdef");
+    EXPECT_EQ(edit.Lines().Get(0),
+              "ab\xF8\xED"
+              "cdef");
 }
 
 // The loader keeps NUL bytes as characters; the system clipboard carries them both ways.
@@ -390,8 +396,8 @@ TEST_F(WidgetTest, WheelAccumulatesAndCtrlScrollsPages) {
     std::vector<std::string> many(1000, "line");
     edit.Lines().AddStrings(many);
     auto wheel = [&](int delta, Qt::KeyboardModifiers mods = {}) {
-        QWheelEvent e(QPointF(50, 50), edit.mapToGlobal(QPointF(50, 50)), {}, {0, delta},
-                      Qt::NoButton, mods, Qt::NoScrollPhase, false);
+        QWheelEvent e(QPointF(50, 50), edit.mapToGlobal(QPointF(50, 50)), {}, {0, delta}, Qt::NoButton, mods,
+                      Qt::NoScrollPhase, false);
         QApplication::sendEvent(edit.viewport(), &e);
     };
     wheel(-120);
@@ -415,8 +421,8 @@ TEST_F(WidgetTest, ScrollingByMovingPixelsShowsWhatARepaintShows) {
         return edit.screen()->grabWindow(edit.winId()).toImage();
     };
     screen();
-    edit.SetFirstVisibleLine(4);   // moves the pixels up
-    edit.SetFirstVisibleLine(2);   // and down again
+    edit.SetFirstVisibleLine(4);  // moves the pixels up
+    edit.SetFirstVisibleLine(2);  // and down again
     const QImage moved = screen();
     edit.viewport()->update();
     const QImage repainted = screen();

@@ -62,8 +62,8 @@ void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = {}, const QString& te
 }
 
 std::string MinifiedScript(size_t length) {
-    static const char* pieces[] = {"function f(a,b){", "var c=a+b;", "return \"velk\xFD\"+c}",
-                                   "/* pozn", "\xE1mka */", "if(c>0x1F){", "x=[1,2,3];}"};
+    static const char* pieces[] = {"function f(a,b){", "var c=a+b;", "return \"velk\xFD\"+c}", "/* pozn", "\xE1mka */",
+                                   "if(c>0x1F){",      "x=[1,2,3];}"};
     std::string s;
     for (size_t i = 0; s.size() < length; ++i) s += pieces[(i * 7 + i / 3) % std::size(pieces)];
     return s;
@@ -92,8 +92,7 @@ TEST_F(WidgetLongLines, ScrolledPaintScansFromANearbyCheckpointWithTheSameColour
     TCountingJScript hl;
     edit.SetHighlighter(&hl);
     const int columns = edit.CharsInWindow();
-    const std::vector<int> lefts{1, int(line.size()) / 3, int(line.size()) / 2 + 7,
-                                 int(line.size()) - 10};
+    const std::vector<int> lefts{1, int(line.size()) / 3, int(line.size()) / 2 + 7, int(line.size()) - 10};
     std::vector<QImage> resumed;
     for (int left : lefts) {
         SCOPED_TRACE(left);

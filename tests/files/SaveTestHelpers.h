@@ -41,7 +41,8 @@ inline bool CanBecomeOtherUser() { return ::geteuid() == 0; }
 // Runs f in a child process as the other user.
 inline int AsOtherUser(const std::function<int()>& f) {
     return InChild([&] {
-        if (::setresgid(kOtherUser, kOtherUser, kOtherUser) != 0 || ::setresuid(kOtherUser, kOtherUser, kOtherUser) != 0)
+        if (::setresgid(kOtherUser, kOtherUser, kOtherUser) != 0 ||
+            ::setresuid(kOtherUser, kOtherUser, kOtherUser) != 0)
             return 98;
         return f();
     });

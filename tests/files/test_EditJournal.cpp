@@ -89,10 +89,12 @@ TEST_F(EditJournal, WhatIsAppendedReadsBackAndTheBaseIsKeptWithItsChecksum) {
 
 TEST_F(EditJournal, AJournalCutAtAnyByteReadsUpToItsLastWholeRecord) {
     auto writer = Writer();
-    for (int i = 0; i < 3; ++i) writer->Append(journal::kEdit, journal::EditPayload(Replace(0, 0, 0, "word" + std::to_string(i))));
+    for (int i = 0; i < 3; ++i)
+        writer->Append(journal::kEdit, journal::EditPayload(Replace(0, 0, 0, "word" + std::to_string(i))));
     writer->Sync();
     const std::string bytes = Contents(writer->Path());
-    const size_t lastRecord = ReadJournal(bytes)->validLength - (journal::kFrameBytes + journal::EditPayload(Replace(0, 0, 0, "word2")).size());
+    const size_t lastRecord = ReadJournal(bytes)->validLength -
+                              (journal::kFrameBytes + journal::EditPayload(Replace(0, 0, 0, "word2")).size());
     for (size_t cut = lastRecord; cut < bytes.size(); ++cut) {
         const std::optional<TBedJournalContents> read = ReadJournal(bytes.substr(0, cut));
         ASSERT_TRUE(read) << cut;
@@ -160,7 +162,8 @@ TEST_F(EditJournal, OnlyJournalsNobodyHoldsAreFoundAndStrangeOnesAreRefused) {
     std::vector<std::string> expected = {
         "Záznam neuložených změn " + Path("unsaved/journal-huge00") + " je větší než volná paměť: nepoužije se.",
         "Záznam neuložených změn " + Path("unsaved/journal-junk00") + " je poškozený: nedá se použít.",
-        "Záznam neuložených změn " + Path("unsaved/journal-link00") + " není obyčejný soubor tohoto uživatele: nepoužije se."};
+        "Záznam neuložených změn " + Path("unsaved/journal-link00") +
+            " není obyčejný soubor tohoto uživatele: nepoužije se."};
     if (asRoot)
         expected.push_back("Záznam neuložených změn " + Path("unsaved/journal-other0") +
                            " není obyčejný soubor tohoto uživatele: nepoužije se.");

@@ -66,9 +66,9 @@ protected:
 };
 
 const char* CallName(TBedSysCall call) {
-    static const char* const names[] = {"open", "read", "write", "fsync", "directory fsync", "fchmod", "fchown",
-                                        "rename", "link", "unlink", "ftruncate", "stat", "mkdir", "flock", "close",
-                                        "fsetxattr"};
+    static const char* const names[] = {"open",   "read",   "write", "fsync",    "directory fsync", "fchmod",
+                                        "fchown", "rename", "link",  "unlink",   "ftruncate",       "stat",
+                                        "mkdir",  "flock",  "close", "fsetxattr"};
     return names[int(call)];
 }
 

@@ -87,8 +87,8 @@ TEST_F(SaveOwnership, WhatAnotherUserPlantedInASharedStickyDirectoryIsNotWritten
             Save(name, "overwritten");
             ADD_FAILURE() << name << " was written";
         } catch (const EBedFileError& e) {
-            EXPECT_EQ(std::string(e.what()), "Soubor nelze vytvořit: " + name + " (" + reason + tmp +
-                                                 " patří jinému uživateli)");
+            EXPECT_EQ(std::string(e.what()),
+                      "Soubor nelze vytvořit: " + name + " (" + reason + tmp + " patří jinému uživateli)");
         }
     }
     EXPECT_EQ(Contents(victim), "root's own");
@@ -133,8 +133,8 @@ TEST_F(SaveOwnership, NotesInADirectoryOfAnotherUserAreNeitherKeptNorRead) {
     SetSaveNotesDirectory(theirNotes);
     const std::string victim = File(Path("victim.txt"), "root's own", 0644);
     const std::string planted = File(Path("planted.backup"), "planted", 0600, kOtherUser);
-    File(theirNotes + "save-Abc123",
-         "bed-save 1\ntarget " + victim + "\nbackup " + planted + "\nbacked-up 7 0\n", 0600, kOtherUser);
+    File(theirNotes + "save-Abc123", "bed-save 1\ntarget " + victim + "\nbackup " + planted + "\nbacked-up 7 0\n", 0600,
+         kOtherUser);
     const std::vector<std::string> reports = RecoverInterruptedSaves();
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_TRUE(reports[0].starts_with("Adresář " + theirNotes + " nepatří vám")) << reports[0];

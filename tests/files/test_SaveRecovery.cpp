@@ -146,7 +146,8 @@ TEST_F(SaveRecovery, ANoteCutShortAnywhereIsNeverMisread) {
         // the backup is recorded complete.
         std::ofstream(target, std::ios::binary | std::ios::trunc) << (cut < complete ? kOld : halfWritten);
         fs::remove(backupName);
-        if (cut >= named) std::ofstream(backupName, std::ios::binary) << kOld.substr(0, cut < complete ? 10 : kOld.size());
+        if (cut >= named)
+            std::ofstream(backupName, std::ios::binary) << kOld.substr(0, cut < complete ? 10 : kOld.size());
         std::ofstream(noteName, std::ios::binary | std::ios::trunc) << note.substr(0, cut);
         RecoverInterruptedSaves();
         ASSERT_EQ(Contents(target), kOld) << "cut at " << cut;

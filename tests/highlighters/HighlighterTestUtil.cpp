@@ -10,14 +10,12 @@
 #include <set>
 #include <sstream>
 
-std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string& line,
-                                    int index) {
+std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string& line, int index) {
     std::vector<TScannedToken> tokens;
     hl.StartLine(line, index);
     while (!hl.AtLineEnd()) {
         const TBedHighlighterAttributes* attr = hl.TokenAttribute();
-        tokens.push_back({hl.TokenStart(), hl.TokenText(), hl.TokenKind(),
-                          attr ? attr->Name() : "-"});
+        tokens.push_back({hl.TokenStart(), hl.TokenText(), hl.TokenKind(), attr ? attr->Name() : "-"});
         hl.NextToken();
     }
     return tokens;
@@ -30,16 +28,13 @@ std::vector<std::string> Texts(TBedCustomHighlighter& hl, const std::string& lin
 
 std::vector<std::string> TextsFromRange(TBedCustomHighlighter& hl, const std::string& line) {
     std::vector<std::string> texts;
-    for (const TScannedToken& t : ScanLine(hl, line))
-        texts.push_back(t.text);
+    for (const TScannedToken& t : ScanLine(hl, line)) texts.push_back(t.text);
     return texts;
 }
 
 namespace {
 
-std::vector<std::string> V1(const std::string& text, int kind) {
-    return {text + "/" + std::to_string(kind)};
-}
+std::vector<std::string> V1(const std::string& text, int kind) { return {text + "/" + std::to_string(kind)}; }
 
 }  // namespace
 
@@ -48,12 +43,10 @@ std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string&
     return TextKindsFrom(hl, hl.CurrentRange(), line);
 }
 
-std::vector<std::string> TextKindsFrom(TBedCustomHighlighter& hl, TBedRange range,
-                                       const std::string& line) {
+std::vector<std::string> TextKindsFrom(TBedCustomHighlighter& hl, TBedRange range, const std::string& line) {
     hl.RestoreRange(range);
     std::vector<std::string> out;
-    for (const TScannedToken& t : ScanLine(hl, line))
-        out.push_back(t.text + "/" + std::to_string(t.kind));
+    for (const TScannedToken& t : ScanLine(hl, line)) out.push_back(t.text + "/" + std::to_string(t.kind));
     return out;
 }
 
@@ -70,8 +63,7 @@ std::string OneLetterOff(std::string word) {
 
 std::string SwapCase(std::string word) {
     for (char& c : word)
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
-            c = static_cast<char>(c ^ 0x20);
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) c = static_cast<char>(c ^ 0x20);
     return word;
 }
 
@@ -95,21 +87,18 @@ std::vector<std::string> SpellingsOneLetterOff(const std::string& w) {
 
 }  // namespace
 
-void ExpectKeywordList(TBedCustomHighlighter& hl,
-                       const std::vector<std::pair<std::string, int>>& words, bool caseIgnored,
-                       const std::string& before) {
+void ExpectKeywordList(TBedCustomHighlighter& hl, const std::vector<std::pair<std::string, int>>& words,
+                       bool caseIgnored, const std::string& before) {
     auto key = [&](const std::string& w) { return caseIgnored ? BedAsciiUpperCase(w) : w; };
     auto scan = [&](const std::string& w) {
         hl.ClearRange();
         std::vector<std::string> out;
         for (const TScannedToken& t : ScanLine(hl, before + w))
-            if (t.start >= static_cast<int>(before.size()))
-                out.push_back(t.text + "/" + std::to_string(t.kind));
+            if (t.start >= static_cast<int>(before.size())) out.push_back(t.text + "/" + std::to_string(t.kind));
         return out;
     };
     std::set<std::string> known;
-    for (const auto& [w, kind] : words)
-        known.insert(key(w));
+    for (const auto& [w, kind] : words) known.insert(key(w));
     for (const auto& [w, kind] : words) {
         EXPECT_EQ(scan(w), V1(w, kind)) << w;
         for (const std::string& spelling : {BedAsciiUpperCase(w), BedCp1250LowerCase(w)}) {
@@ -127,26 +116,23 @@ void ExpectKeywordList(TBedCustomHighlighter& hl,
     }
 }
 
-void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const TBedKeywordList> lists,
-                       bool caseIgnored, const std::string& before) {
+void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const TBedKeywordList> lists, bool caseIgnored,
+                       const std::string& before) {
     std::vector<std::pair<std::string, int>> words;
     for (const TBedKeywordList& list : lists)
-        for (const char* w : list.words)
-            words.emplace_back(w, list.kind);
+        for (const char* w : list.words) words.emplace_back(w, list.kind);
     ExpectKeywordList(hl, words, caseIgnored, before);
 }
 
 const TBedLanguage& LanguageOf(const TBedCustomHighlighter& hl) {
     for (const TBedLanguage* language : BedHighlighterClasses())
-        if (std::string_view(hl.ClassName()) == language->className)
-            return *language;
+        if (std::string_view(hl.ClassName()) == language->className) return *language;
     throw std::out_of_range(std::string(hl.ClassName()) + " is not in the list");
 }
 
 std::unique_ptr<TBedCustomHighlighter> NewHighlighter(std::string_view className) {
     for (const TBedLanguage* language : BedHighlighterClasses())
-        if (className == language->className)
-            return language->create();
+        if (className == language->className) return language->create();
     throw std::out_of_range(std::string(className) + " is not in the list");
 }
 
@@ -163,9 +149,7 @@ TBedHighlighterAttributes* Attr(const TBedCustomHighlighter& hl, std::string_vie
 
 namespace {
 
-std::string DataPath(const std::string& name) {
-    return std::string(BED_TEST_DATA) + "/highlighters/" + name;
-}
+std::string DataPath(const std::string& name) { return std::string(BED_TEST_DATA) + "/highlighters/" + name; }
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -182,14 +166,12 @@ std::vector<std::string> SplitText(const std::string& text) {
         if (text[i] == '\r' || text[i] == '\n') {
             lines.push_back(line);
             line.clear();
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else {
             line += text[i];
         }
     }
-    if (!line.empty())
-        lines.push_back(line);
+    if (!line.empty()) lines.push_back(line);
     return lines;
 }
 
@@ -214,15 +196,14 @@ std::string Serialize(const Lines& lines) {
     out << "# line start length kind attribute text\n";
     for (size_t i = 0; i < lines.size(); ++i)
         for (const TScannedToken& t : lines[i])
-            out << i + 1 << '\t' << t.start << '\t' << t.text.size() << '\t' << t.kind << '\t'
-                << t.attribute << '\t' << Escape(t.text) << '\n';
+            out << i + 1 << '\t' << t.start << '\t' << t.text.size() << '\t' << t.kind << '\t' << t.attribute << '\t'
+                << Escape(t.text) << '\n';
     return out.str();
 }
 
 }  // namespace
 
-void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
-                 const std::string& golden) {
+void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample, const std::string& golden) {
     const std::vector<std::string> lines = SplitText(ReadFile(DataPath(sample)));
     ASSERT_FALSE(lines.empty()) << sample;
 
@@ -248,9 +229,7 @@ void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
     hl.ClearRange();
     for (size_t i = 0; i < lines.size(); ++i) {
         std::vector<TScannedToken> tokens = ScanLine(hl, lines[i] + "\r\n", static_cast<int>(i));
-        std::erase_if(tokens, [&](const TScannedToken& t) {
-            return t.start >= static_cast<int>(lines[i].size());
-        });
+        std::erase_if(tokens, [&](const TScannedToken& t) { return t.start >= static_cast<int>(lines[i].size()); });
         EXPECT_EQ(tokens, whole[i]) << sample << " line " << i + 1 << " with CR LF";
         EXPECT_EQ(hl.CurrentRange(), ranges[i + 1]) << sample << " line " << i + 1 << " with CR LF";
     }
@@ -259,8 +238,6 @@ void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
     const std::string actual = Serialize(whole);
     if (ReadFile(expectedPath) != actual) {
         std::ofstream(expectedPath + ".new", std::ios::binary) << actual;
-        ADD_FAILURE() << sample << ": tokens differ from " << expectedPath
-                      << "; see the .new file beside it";
+        ADD_FAILURE() << sample << ": tokens differ from " << expectedPath << "; see the .new file beside it";
     }
 }
-

@@ -20,8 +20,7 @@ struct TScannedToken {
 };
 
 // The tokens of one line, scanned from the highlighter's current range.
-std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string& line,
-                                    int index = 0);
+std::vector<TScannedToken> ScanLine(TBedCustomHighlighter& hl, const std::string& line, int index = 0);
 // Just the token texts of one line scanned from a cleared range.
 std::vector<std::string> Texts(TBedCustomHighlighter& hl, const std::string& line);
 // The token texts of a line scanned from the highlighter's current range.
@@ -30,8 +29,7 @@ std::vector<std::string> TextsFromRange(TBedCustomHighlighter& hl, const std::st
 std::vector<std::string> TextKinds(TBedCustomHighlighter& hl, const std::string& line);
 
 // The same from the given start range, as for a line that continues an earlier one.
-std::vector<std::string> TextKindsFrom(TBedCustomHighlighter& hl, TBedRange range,
-                                       const std::string& line);
+std::vector<std::string> TextKindsFrom(TBedCustomHighlighter& hl, TBedRange range, const std::string& line);
 // Counts how often a highlighter tells its editors of a change.
 struct TChangeCount {
     explicit TChangeCount(TBedCustomHighlighter& hl) {
@@ -54,19 +52,17 @@ std::string SwapCase(std::string word);
 // neighbouring letters swapped, which keeps a letter sum; the last letter changed; a letter
 // added) is not, unless it is a word of the list too. With before, each word follows that
 // text on its line.
-void ExpectKeywordList(TBedCustomHighlighter& hl,
-                       const std::vector<std::pair<std::string, int>>& words, bool caseIgnored,
-                       const std::string& before = {});
-// The same for the lists of a language's facts.
-void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const TBedKeywordList> lists,
+void ExpectKeywordList(TBedCustomHighlighter& hl, const std::vector<std::pair<std::string, int>>& words,
                        bool caseIgnored, const std::string& before = {});
+// The same for the lists of a language's facts.
+void ExpectKeywordList(TBedCustomHighlighter& hl, std::span<const TBedKeywordList> lists, bool caseIgnored,
+                       const std::string& before = {});
 
 // Scans tests/data/highlighters/<sample> three ways that must agree: the whole file from the
 // top, every line alone from its stored start state (bottom to top), and every line followed
 // by CR LF. The tokens must equal <golden or sample>.tokens; a mismatch writes a .new file
 // beside it for review.
-void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample,
-                 const std::string& golden = {});
+void CheckGolden(TBedCustomHighlighter& hl, const std::string& sample, const std::string& golden = {});
 
 // A new highlighter of the class of that name (e.g. "TCppHighlighter") from the list of
 // classes: most classes are seen only through it.
@@ -80,8 +76,7 @@ TBedHighlighterAttributes* Attr(const TBedCustomHighlighter& hl, std::string_vie
 
 // The main window's instance as its own class.
 template <class THighlighter>
-std::unique_ptr<THighlighter> CreateInstanceAs(const TBedLanguage& language,
-                                               const TBedMainWindowInstance& instance) {
+std::unique_ptr<THighlighter> CreateInstanceAs(const TBedLanguage& language, const TBedMainWindowInstance& instance) {
     std::unique_ptr<TBedCustomHighlighter> hl = BedCreateInstance(language, instance);
     if (!dynamic_cast<THighlighter*>(hl.get()))
         throw std::logic_error(std::string(instance.name) + " is not of the asked class");

@@ -18,8 +18,7 @@ TEST(AWK, EveryWordInItsExactCase) {
     EXPECT_EQ(words.size(), 62u);
     ExpectKeywordList(*hl, words, false);
     EXPECT_EQ(TextKinds(*hl, "atan2"), (V{"atan/1", "2/5"}));
-    EXPECT_EQ(TextKinds(*hl, "NR nr begin Print"),
-              (V{"NR/9", " /6", "nr/1", " /6", "begin/1", " /6", "Print/1"}));
+    EXPECT_EQ(TextKinds(*hl, "NR nr begin Print"), (V{"NR/9", " /6", "nr/1", " /6", "begin/1", " /6", "Print/1"}));
 }
 
 TEST(AWK, NextFileIsOneReservedWord) {
@@ -50,8 +49,7 @@ TEST(AWK, FieldsStringsNumbersAndSymbols) {
     EXPECT_EQ(TextKinds(*hl, "?:?||&&|&()[]"),
               (V{"?:/8", "?/1", "||/8", "&&/8", "|/1", "&/1", "(/1", ")/1", "[/1", "]/1"}));
     EXPECT_EQ(TextKinds(*hl, "a%=b^c my_var # x"),
-              (V{"a/1", "%=/8", "b/1", "^/8", "c/1", " /6", "my/1", "_/8", "var/1", " /6",
-                 "# x/0"}));
+              (V{"a/1", "%=/8", "b/1", "^/8", "c/1", " /6", "my/1", "_/8", "var/1", " /6", "# x/0"}));
 }
 
 TEST(AWK, StandardAttributesAreOnlyThree) {

@@ -20,11 +20,9 @@ TEST(Assembler, InstructionsNumbersAndComments) {
     EXPECT_EQ(TextKinds(*hl, "// note"), V{"// note/0"});
     EXPECT_EQ(TextKinds(*hl, "# note"), V{"# note/0"});
     EXPECT_EQ(TextKinds(*hl, "a / b"), (V{"a/1", " /5", "//7", " /5", "b/1"}));
-    EXPECT_EQ(Texts(*hl, "x <> y <= z >= w < v > u"),
-              (V{"x", " ", "<>", " ", "y", " ", "<=", " ", "z", " ", ">=", " ", "w", " ", "<",
-                 " ", "v", " ", ">", " ", "u"}));
-    EXPECT_EQ(TextKinds(*hl, "@@lbl: [bx]"),
-              (V{"@/1", "@/1", "lbl/1", ":/7", " /5", "[/1", "bx/1", "]/1"}));
+    EXPECT_EQ(Texts(*hl, "x <> y <= z >= w < v > u"), (V{"x", " ", "<>", " ", "y", " ", "<=", " ", "z", " ", ">=",
+                                                         " ", "w", " ",  "<", " ", "v", " ",  ">", " ", "u"}));
+    EXPECT_EQ(TextKinds(*hl, "@@lbl: [bx]"), (V{"@/1", "@/1", "lbl/1", ":/7", " /5", "[/1", "bx/1", "]/1"}));
 }
 
 TEST(Assembler, Strings) {
@@ -41,8 +39,7 @@ TEST(Assembler, QuoteAtTheEndOfTheLineStopsThere) {
     const auto hl = NewHighlighter("TAsmHighlighter");
     EXPECT_EQ(TextKinds(*hl, "\""), V{"\"/6"});
     EXPECT_EQ(TextKinds(*hl, "\"\"\""), V{"\"\"\"/6"});
-    for (const std::string_view line :
-         {std::string_view("\"\0\"x", 4), std::string_view("\"\"\"\0\"", 5)}) {
+    for (const std::string_view line : {std::string_view("\"\0\"x", 4), std::string_view("\"\"\"\0\"", 5)}) {
         hl->ClearRange();
         hl->StartLine(line, 0);
         EXPECT_EQ(hl->TokenText(), std::string(line.substr(0, line.find('\0'))));

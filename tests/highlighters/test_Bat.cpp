@@ -20,8 +20,7 @@ TEST(Bat, EveryKeywordInAnyCaseAndNoWordOneLetterOff) {
         EXPECT_EQ(WordKind(*hl, SwapCase(w)), tkKey) << w;
         EXPECT_EQ(WordKind(*hl, OneLetterOff(w)), tkIdentifier) << w;
     }
-    EXPECT_EQ(TextKinds(*hl, "IF EXIST a.txt"),
-              (V{"IF/2", " /5", "EXIST/2", " /5", "a/1", "./6", "txt/1"}));
+    EXPECT_EQ(TextKinds(*hl, "IF EXIST a.txt"), (V{"IF/2", " /5", "EXIST/2", " /5", "a/1", "./6", "txt/1"}));
 }
 
 TEST(Bat, CommentsLabelsAndVariables) {

@@ -37,8 +37,7 @@ TEST(Cpp, LiteralsNumbersAndOperators) {
     // A doubled backslash is one character: the quote after it closes.
     EXPECT_EQ(Texts(*hl, "\"a\\\\\" x"), (V{"\"a\\\\\"", " ", "x"}));
     EXPECT_EQ(TextKinds(*hl, "\"open"), V{"\"open/8"});
-    for (const char* n : {"0x1FUL", "1.5e3", "077", "3.14L"})
-        EXPECT_EQ(WordKind(*hl, n), tkNumber) << n;
+    for (const char* n : {"0x1FUL", "1.5e3", "077", "3.14L"}) EXPECT_EQ(WordKind(*hl, n), tkNumber) << n;
     EXPECT_EQ(Texts(*hl, "1e-3"), (V{"1e", "-", "3"}));
     EXPECT_EQ(Texts(*hl, "1..2"), (V{"1", ".", ".", "2"}));
     EXPECT_EQ(Texts(*hl, "a->b>>=2...c::d"), (V{"a", "->", "b", ">>=", "2", "...", "c", "::", "d"}));
@@ -85,8 +84,7 @@ TEST(Cpp, PreprocessorLinesAndTheirComments) {
 // yields an empty token.
 TEST(Cpp, ContinuedLinesThatStartWithAComment) {
     const auto hl = NewHighlighter("TCppHighlighter");
-    EXPECT_EQ(TextKindsFrom(*hl, rsDirective, "/* c */ (a) \\"),
-              (V{"/* c *//1", " (a) \\/2"}));
+    EXPECT_EQ(TextKindsFrom(*hl, rsDirective, "/* c */ (a) \\"), (V{"/* c *//1", " (a) \\/2"}));
     EXPECT_EQ(hl->CurrentRange(), rsDirective);
     EXPECT_EQ(TextKindsFrom(*hl, rsDirective, "// c"), V{"// c/1"});
     EXPECT_EQ(hl->CurrentRange(), rsUnknown);
@@ -97,8 +95,7 @@ TEST(Cpp, ContinuedLinesThatStartWithAComment) {
 // The comment after a directive starts at its opener, so "/*/" does not close it.
 TEST(Cpp, CommentInADirectiveStartsAtItsOpener) {
     const auto hl = NewHighlighter("TCppHighlighter");
-    EXPECT_EQ(TextKinds(*hl, "#define D /*/ still */ 1"),
-              (V{"#define D /2", "/*/ still *//1", " 1/2"}));
+    EXPECT_EQ(TextKinds(*hl, "#define D /*/ still */ 1"), (V{"#define D /2", "/*/ still *//1", " 1/2"}));
     EXPECT_EQ(TextKinds(*hl, "#define D /*/"), (V{"#define D /2", "/*//1"}));
     EXPECT_EQ(hl->CurrentRange(), rsDirectiveComment);
 }
@@ -140,8 +137,8 @@ TEST(Cpp, IdeColoursFromTheOldAndTheNewFormat) {
 
     store.SetRootKey(TBedRootKey::CurrentUser);
     store.OpenKey("\\SOFTWARE\\Borland\\C++Builder\\1.0\\Highlight", true);
-    for (const char* name : {"Plain_text", "Assembler", "Comment", "Identifier", "Illegal_Char",
-                             "Reserved_word", "Integer", "Whitespace", "String", "Symbol"})
+    for (const char* name : {"Plain_text", "Assembler", "Comment", "Identifier", "Illegal_Char", "Reserved_word",
+                             "Integer", "Whitespace", "String", "Symbol"})
         store.WriteString(name, "0,0,B,0,0,4,15");
     EXPECT_FALSE(hl->ApplyIdeColours(0));  // no "Preprocessor": nothing changes
     EXPECT_EQ(Attr(*hl, "NumberAttri")->Foreground(), clNone);

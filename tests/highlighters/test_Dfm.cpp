@@ -9,12 +9,11 @@ enum { rsBraceBlock = 1, rsNormal = 2 };
 
 TEST(Dfm, ObjectAndEndAreTheOnlyKeywords) {
     const auto hl = NewHighlighter("TDfmHighlighter");
-    EXPECT_EQ(TextKinds(*hl, "object Form1: TForm1"),
-              (V{"object/2", " /5", "Form1/1", ":/8", " /5", "TForm1/1"}));
+    EXPECT_EQ(TextKinds(*hl, "object Form1: TForm1"), (V{"object/2", " /5", "Form1/1", ":/8", " /5", "TForm1/1"}));
     EXPECT_EQ(TextKinds(*hl, "OBJECT End"), (V{"OBJECT/2", " /5", "End/2"}));
-    EXPECT_EQ(TextKinds(*hl, "objects ending inherited en obj e_nd"),
-              (V{"objects/1", " /5", "ending/1", " /5", "inherited/1", " /5", "en/1", " /5",
-                 "obj/1", " /5", "e_nd/1"}));
+    EXPECT_EQ(
+        TextKinds(*hl, "objects ending inherited en obj e_nd"),
+        (V{"objects/1", " /5", "ending/1", " /5", "inherited/1", " /5", "en/1", " /5", "obj/1", " /5", "e_nd/1"}));
     EXPECT_EQ(TextKinds(*hl, "end."), (V{"end/2", "./7"}));
 }
 
@@ -23,9 +22,8 @@ TEST(Dfm, StringsCharacterCodesAndNumbers) {
     EXPECT_EQ(TextKinds(*hl, "Caption = 'It''s'#13#10"),
               (V{"Caption/1", " /5", "=/7", " /5", "'It''s'/6", "#13/6", "#10/6"}));
     EXPECT_EQ(TextKinds(*hl, "'open"), V{"'open/6"});
-    EXPECT_EQ(TextKinds(*hl, "$00FF 1.5 1E3 1..2 -1"),
-              (V{"$00FF/4", " /5", "1./4", "5/4", " /5", "1E3/4", " /5", "1/4", "./7", "./7",
-                 "2/4", " /5", "-/8", "1/4"}));
+    EXPECT_EQ(TextKinds(*hl, "$00FF 1.5 1E3 1..2 -1"), (V{"$00FF/4", " /5", "1./4", "5/4", " /5", "1E3/4", " /5", "1/4",
+                                                          "./7", "./7", "2/4", " /5", "-/8", "1/4"}));
     hl->ClearRange();
     hl->StartLine("=", 0);
     EXPECT_EQ(hl->TokenAttribute()->Name(), "Symbol");
@@ -54,7 +52,6 @@ TEST(Dfm, BraceBlocksSpanLines) {
     EXPECT_EQ(hl->CurrentRange(), rsBraceBlock);
     hl->RestoreRange(rsBraceBlock);
     tokens = ScanLine(*hl, "\r\n");
-    for (const TScannedToken& t : tokens)
-        EXPECT_FALSE(t.text.empty());
+    for (const TScannedToken& t : tokens) EXPECT_FALSE(t.text.empty());
     EXPECT_EQ(hl->CurrentRange(), rsBraceBlock);
 }

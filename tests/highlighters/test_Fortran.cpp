@@ -9,8 +9,7 @@ TEST(Fortran, EveryReservedWordInAnyCase) {
     // Indented: a "C" in the first column would make the line a comment.
     ExpectKeywordList(*hl, LanguageOf(*hl).keywords, true, " ");
     EXPECT_EQ(TextKinds(*hl, "IF (A .EQ. B) THEN"),
-              (V{"IF/2", " /5", "(/7", "A/1", " /5", ".EQ./7", " /5", "B/1", ")/7", " /5",
-                 "THEN/2"}));
+              (V{"IF/2", " /5", "(/7", "A/1", " /5", ".EQ./7", " /5", "B/1", ")/7", " /5", "THEN/2"}));
 }
 
 TEST(Fortran, CommentsInTheFirstColumnAndAfterBang) {
@@ -26,8 +25,7 @@ TEST(Fortran, CommentsInTheFirstColumnAndAfterBang) {
 TEST(Fortran, DottedOperatorsNumbersStringsAndSymbols) {
     const auto hl = NewHighlighter("TFortranHighlighter");
     EXPECT_EQ(Texts(*hl, ".gt..True..false..ge..lt..le..ne..or..and..not."),
-              (V{".gt.", ".True.", ".false.", ".ge.", ".lt.", ".le.", ".ne.", ".or.", ".and.",
-                 ".not."}));
+              (V{".gt.", ".True.", ".false.", ".ge.", ".lt.", ".le.", ".ne.", ".or.", ".and.", ".not."}));
     EXPECT_EQ(TextKinds(*hl, ".X."), (V{"./7", "X/1", "./7"}));
     EXPECT_EQ(TextKinds(*hl, "1.5E3 0x1F 2.0f 1..5"),
               (V{"1.5E3/4", " /5", "0x1F/4", " /5", "2.0f/4", " /5", "1/4", "./7", "./7", "5/4"}));

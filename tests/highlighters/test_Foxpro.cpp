@@ -35,10 +35,8 @@ TEST(FoxPro, StringsDottedWordsNumbersAndOperators) {
     EXPECT_EQ(TextKinds(*hl, ".T"), (V{"./7", "T/1"}));
     EXPECT_EQ(TextKinds(*hl, "1.5E3 0x1F 2.0f 1..5"),
               (V{"1.5E3/4", " /5", "0x1F/4", " /5", "2.0f/4", " /5", "1/4", "./7", "./7", "5/4"}));
-    EXPECT_EQ(Texts(*hl, "a<<=b>>c==d<e>=f"),
-              (V{"a", "<<=", "b", ">>", "c", "==", "d", "<", "e", ">=", "f"}));
-    EXPECT_EQ(TextKinds(*hl, "!%?[]^|~"),
-              (V{"!/7", "%/7", "?/7", "[/7", "]/7", "^/7", "|/7", "~/7"}));
+    EXPECT_EQ(Texts(*hl, "a<<=b>>c==d<e>=f"), (V{"a", "<<=", "b", ">>", "c", "==", "d", "<", "e", ">=", "f"}));
+    EXPECT_EQ(TextKinds(*hl, "!%?[]^|~"), (V{"!/7", "%/7", "?/7", "[/7", "]/7", "^/7", "|/7", "~/7"}));
     EXPECT_EQ(TextKinds(*hl, "#$\\`}\xE8"), (V{"#/8", "$/8", "\\/8", "`/8", "}/8", "\xE8/8"}));
 }
 

@@ -23,10 +23,9 @@ struct Counter {
 TEST(Attributes, EnumerateAlphabeticallyAndRefuseDuplicates) {
     TGeneralHighlighter hl;
     std::vector<std::string> names;
-    for (int i = 0; i < hl.AttributeCount(); ++i)
-        names.push_back(hl.AttributeAt(i)->Name());
-    EXPECT_EQ(names, (std::vector<std::string>{"Comment", "Identifier", "Number", "Preprocessor",
-                                               "Reserved word", "Space", "String", "Symbol"}));
+    for (int i = 0; i < hl.AttributeCount(); ++i) names.push_back(hl.AttributeAt(i)->Name());
+    EXPECT_EQ(names, (std::vector<std::string>{"Comment", "Identifier", "Number", "Preprocessor", "Reserved word",
+                                               "Space", "String", "Symbol"}));
     EXPECT_EQ(hl.AttributeAt(-1), nullptr);
     EXPECT_EQ(hl.AttributeAt(hl.AttributeCount()), nullptr);
     try {
@@ -102,8 +101,9 @@ TEST(ChangeChain, ExceptionsStopOrAreHandled) {
         chain.Fire();
         FAIL();
     } catch (const EBedMethodChain& e) {
-        EXPECT_STREQ(e.what(), "TBedNotifyEventChain.DoHandleException : MUST NOT occur any kind "
-                               "of exception in ExceptionHandler");
+        EXPECT_STREQ(e.what(),
+                     "TBedNotifyEventChain.DoHandleException : MUST NOT occur any kind "
+                     "of exception in ExceptionHandler");
     }
 }
 
@@ -116,19 +116,16 @@ TEST(HashEntries, ChainsAreOrderedByLengthAndRefuseDuplicates) {
     EXPECT_EQ(list.EntryAt(4), nullptr);
     EXPECT_EQ(list.EntryAt(6), nullptr);
     std::vector<std::string> chain;
-    for (const TBedHashEntry* e = list.EntryAt(5); e; e = e->Next.get())
-        chain.push_back(e->Keyword);
+    for (const TBedHashEntry* e = list.EntryAt(5); e; e = e->Next.get()) chain.push_back(e->Keyword);
     EXPECT_EQ(chain, (std::vector<std::string>{"de", "abc", "fgh"}));
 
     static const auto fold = [] {
         std::array<uint8_t, 256> f{};
-        for (int c = 0; c < 256; ++c)
-            f[c] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
+        for (int c = 0; c < 256; ++c) f[c] = static_cast<uint8_t>(c >= 'a' && c <= 'z' ? c - 32 : c);
         return f;
     }();
     auto find = [&](const char* s) {
-        return list.Find(5, reinterpret_cast<const unsigned char*>(s),
-                         static_cast<int>(strlen(s)), fold.data(), -1);
+        return list.Find(5, reinterpret_cast<const unsigned char*>(s), static_cast<int>(strlen(s)), fold.data(), -1);
     };
     EXPECT_EQ(find("FGH"), 3);
     EXPECT_EQ(find("dx"), -1);
@@ -186,8 +183,7 @@ TEST(SettingsStore, IdeColoursLoadAllOrNothing) {
     store.OpenKey("\\SOFTWARE\\Borland\\Delphi\\3.0", true);
     store.SetRootKey(TBedRootKey::CurrentUser);
     store.OpenKey("\\Software\\Borland\\Delphi\\3.0\\Highlight", true);
-    for (const char* name : {"Assembler", "Comment", "Identifier", "Reserved_word", "Number",
-                             "Whitespace", "string"})
+    for (const char* name : {"Assembler", "Comment", "Identifier", "Reserved_word", "Number", "Whitespace", "string"})
         store.WriteString(name, "0,0,BI,0,1,9,0");
     hl.CommentAttri->SetForeground(clTeal);
     EXPECT_FALSE(hl.ApplyIdeColours(0));  // "Symbol" is missing: everything is put back
@@ -210,8 +206,7 @@ TEST(HashEntries, MultiplyingHashFindsWordsInEitherCase) {
     words.AddKeyword("movsx", 2);
     EXPECT_THROW(words.AddKeyword("MOV", 2), EBedKeywordError);
     auto find = [&](const std::string& s) {
-        return words.Find(reinterpret_cast<const unsigned char*>(s.data()),
-                          static_cast<int>(s.size()), 1);
+        return words.Find(reinterpret_cast<const unsigned char*>(s.data()), static_cast<int>(s.size()), 1);
     };
     EXPECT_EQ(find("Mov"), 2);
     EXPECT_EQ(find("MOVSX"), 2);
@@ -230,8 +225,7 @@ TEST(SortedKeywords, ExactWordsFoundAmongThoseOfTheirFirstCharacter) {
     EXPECT_EQ(words.Find("b"), 1);
     EXPECT_EQ(words.Find("B"), 5);
     EXPECT_EQ(words.Find(""), 7);
-    for (const char* absent : {"abd", "aa", "A", "c", "bb", "\xE8"})
-        EXPECT_EQ(words.Find(absent), -1) << absent;
+    for (const char* absent : {"abd", "aa", "A", "c", "bb", "\xE8"}) EXPECT_EQ(words.Find(absent), -1) << absent;
     words.Assign({{"x", 8}});
     EXPECT_EQ(words.Find("a"), -1);
     EXPECT_EQ(words.Find("x"), 8);

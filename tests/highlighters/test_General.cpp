@@ -22,8 +22,7 @@ TEST(General, CommentStylesSpanLines) {
     EXPECT_EQ(TextKinds(hl, "").size(), 0u);
     hl.RestoreRange(G::rsPasStyle);
     std::vector<std::string> next;
-    for (const auto& t : ScanLine(hl, "still } x"))
-        next.push_back(t.text + "/" + std::to_string(t.kind));
+    for (const auto& t : ScanLine(hl, "still } x")) next.push_back(t.text + "/" + std::to_string(t.kind));
     EXPECT_EQ(next, (V{"still }/0", " /6", "x/1"}));
     EXPECT_EQ(hl.CurrentRange(), G::rsUnknown);
     EXPECT_EQ(TextKinds(hl, "a (* b *) /* c"), (V{"a/1", " /6", "(* b *)/0", " /6", "/* c/0"}));
@@ -40,8 +39,7 @@ TEST(General, StringsAndNumbers) {
     EXPECT_EQ(Texts(hl, "''''"), V{"''''"});
     EXPECT_EQ(TextKinds(hl, "'open"), V{"'open/7"});
     EXPECT_EQ(hl.CurrentRange(), G::rsUnknown);
-    EXPECT_EQ(Texts(hl, "1.5e3 1..5 0x1F $FF"),
-              (V{"1.5e3", " ", "1", ".", ".", "5", " ", "0x1F", " ", "$FF"}));
+    EXPECT_EQ(Texts(hl, "1.5e3 1..5 0x1F $FF"), (V{"1.5e3", " ", "1", ".", ".", "5", " ", "0x1F", " ", "$FF"}));
     EXPECT_EQ(TextKinds(hl, "#13#10"), (V{"#13/7", "#10/7"}));
     hl.SetDetectPreprocessor(true);
     EXPECT_EQ(TextKinds(hl, "#13#10 x"), V{"#13#10 x/5"});
@@ -60,8 +58,16 @@ TEST(General, MailboxHeadersAreKeywords) {
 
 TEST(General, CzechConjunctionsUseCp1250Case) {
     auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedCzechInstance);
-    EXPECT_EQ(TextKinds(*hl, "Tak\x9E" "e ano"), (V{"Tak\x9E" "e/2", " /6", "ano/1"}));
-    EXPECT_EQ(Texts(*hl, "TAK\x8E" "E"), (V{"TAK", "\x8E", "E"}));
+    EXPECT_EQ(TextKinds(*hl,
+                        "Tak\x9E"
+                        "e ano"),
+              (V{"Tak\x9E"
+                 "e/2",
+                 " /6", "ano/1"}));
+    EXPECT_EQ(Texts(*hl,
+                    "TAK\x8E"
+                    "E"),
+              (V{"TAK", "\x8E", "E"}));
     EXPECT_EQ(TextKinds(*hl, "\xE8ili i"), (V{"\xE8/9", "ili/1", " /6", "i/2"}));
     EXPECT_TRUE(hl->IsKeywordText("neBo\x9D"));
     EXPECT_EQ(hl->KeyAttri->Style(), fsItalic);
@@ -71,8 +77,7 @@ TEST(General, ShellAndProperties) {
     auto hl = CreateInstanceAs<TGeneralHighlighter>(kBedGeneralLanguage, kBedShellInstance);
     EXPECT_EQ(hl->KeyWords().size(), 146u);
     std::vector<std::pair<std::string, int>> words;
-    for (const std::string& w : hl->KeyWords())
-        words.emplace_back(w, G::tkKey);
+    for (const std::string& w : hl->KeyWords()) words.emplace_back(w, G::tkKey);
     ExpectKeywordList(*hl, words, true);
     EXPECT_EQ(TextKinds(*hl, "echo \"a b\""), (V{"echo/2", " /6", "\"a b\"/7"}));
     EXPECT_EQ(hl->WordCharacters(), BedNonBlankCharacters());

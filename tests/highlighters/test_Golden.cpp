@@ -21,16 +21,14 @@ const fs::path kSamples = fs::path(BED_TEST_DATA) / "highlighters";
 std::string FolderOf(const TBedMainWindowHighlighter& hl) {
     std::string folder = std::string(hl.instance->name).substr(3);
     for (char& c : folder)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return folder;
 }
 
 // The samples of a folder: every file but the expected tokens and the review copies.
 std::vector<std::string> SamplesIn(const std::string& folder) {
     std::vector<std::string> samples;
-    if (!fs::is_directory(kSamples / folder))
-        return samples;
+    if (!fs::is_directory(kSamples / folder)) return samples;
     for (const fs::directory_entry& e : fs::directory_iterator(kSamples / folder)) {
         const std::string ext = e.path().extension().string();
         if (e.is_regular_file() && ext != ".tokens" && ext != ".new")
@@ -43,8 +41,7 @@ std::vector<std::string> SamplesIn(const std::string& folder) {
 std::vector<TBedMainWindowHighlighter> BuiltInstances() {
     std::vector<TBedMainWindowHighlighter> built;
     for (const TBedMainWindowHighlighter& hl : BedMainWindowHighlighters())
-        if (hl.language->create)
-            built.push_back(hl);
+        if (hl.language->create) built.push_back(hl);
     return built;
 }
 
@@ -64,8 +61,7 @@ TEST_P(Golden, SamplesOfTheInstance) {
     ASSERT_FALSE(samples.empty()) << GetParam().instance->name << " has no samples in "
                                   << (kSamples / FolderOf(GetParam())).string();
     const auto hl = BedCreateInstance(*GetParam().language, *GetParam().instance);
-    for (const std::string& sample : samples)
-        CheckGolden(*hl, sample);
+    for (const std::string& sample : samples) CheckGolden(*hl, sample);
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, Golden, testing::ValuesIn(BuiltInstances()),
@@ -74,11 +70,9 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, Golden, testing::ValuesIn(BuiltInstances())
 // A misnamed folder would silently never be scanned.
 TEST(GoldenFolders, EachBelongsToAnInstance) {
     std::set<std::string> known = {"general"};
-    for (const TBedMainWindowHighlighter& hl : BedMainWindowHighlighters())
-        known.insert(FolderOf(hl));
+    for (const TBedMainWindowHighlighter& hl : BedMainWindowHighlighters()) known.insert(FolderOf(hl));
     for (const fs::directory_entry& e : fs::directory_iterator(kSamples))
-        EXPECT_TRUE(!e.is_directory() || known.count(e.path().filename().string()))
-            << e.path().string();
+        EXPECT_TRUE(!e.is_directory() || known.count(e.path().filename().string())) << e.path().string();
 }
 
 TEST(GoldenFolders, GeneralWithEveryCommentStyle) {

@@ -23,8 +23,7 @@ int TagKind(TBedCustomHighlighter& hl, const std::string& name) {
 // The words of the facts' list of that kind.
 std::span<const char* const> WordsOfKind(const TBedCustomHighlighter& hl, int kind) {
     for (const TBedKeywordList& list : LanguageOf(hl).keywords)
-        if (list.kind == kind)
-            return list.words;
+        if (list.kind == kind) return list.words;
     return {};
 }
 
@@ -33,8 +32,7 @@ std::span<const char* const> WordsOfKind(const TBedCustomHighlighter& hl, int ki
 TEST(HTML, EveryTagNameInAnyCase) {
     const auto hl = NewHighlighter("THTMLHighlighter");
     std::set<std::string> folded;
-    for (const std::string t : WordsOfKind(*hl, tkKey))
-        folded.insert(BedCp1250LowerCase(t));
+    for (const std::string t : WordsOfKind(*hl, tkKey)) folded.insert(BedCp1250LowerCase(t));
     EXPECT_EQ(folded.size(), 198u);
     for (const std::string t : WordsOfKind(*hl, tkKey)) {
         EXPECT_EQ(TagKind(*hl, BedAsciiUpperCase(t)), tkKey) << t;
@@ -51,17 +49,14 @@ TEST(HTML, EveryTagNameInAnyCase) {
 
 TEST(HTML, TagsAttributesAndValues) {
     const auto hl = NewHighlighter("THTMLHighlighter");
-    EXPECT_EQ(TextKinds(*hl, "<h1>Title</h1>"),
-              (V{"</8", "h1/4", ">/8", "Title/9", "</8", "/h1/4", ">/8"}));
-    EXPECT_EQ(TextKinds(*hl, "<a href=\"x.htm\">"),
-              (V{"</8", "a/4", " /6", "href/3", "=/8", "\"x.htm\"/11", ">/8"}));
+    EXPECT_EQ(TextKinds(*hl, "<h1>Title</h1>"), (V{"</8", "h1/4", ">/8", "Title/9", "</8", "/h1/4", ">/8"}));
+    EXPECT_EQ(TextKinds(*hl, "<a href=\"x.htm\">"), (V{"</8", "a/4", " /6", "href/3", "=/8", "\"x.htm\"/11", ">/8"}));
     EXPECT_EQ(TextKinds(*hl, "<td width=50 x>"),
               (V{"</8", "td/4", " /6", "width/3", "=/8", "50/11", " /6", "x/3", ">/8"}));
     EXPECT_EQ(TextKinds(*hl, "<p \"q\">"), (V{"</8", "p/4", " /6", "\"q\"/7", ">/8"}));
     EXPECT_EQ(TextKinds(*hl, "<img"), (V{"</8", "img/4"}));
     EXPECT_EQ(hl->CurrentRange(), rsParam);
-    EXPECT_EQ(TextKindsFrom(*hl, rsParam, "src=\"a.gif\">"),
-              (V{"src/3", "=/8", "\"a.gif\"/11", ">/8"}));
+    EXPECT_EQ(TextKindsFrom(*hl, rsParam, "src=\"a.gif\">"), (V{"src/3", "=/8", "\"a.gif\"/11", ">/8"}));
     EXPECT_EQ(TextKinds(*hl, "<"), V{"</8"});
     EXPECT_EQ(hl->CurrentRange(), rsKey);
     // A tab starts a space token but does not continue one.
@@ -110,8 +105,7 @@ TEST(HTML, Entities) {
     EXPECT_EQ(TextKinds(*hl, "&"), V{"&/9"});
     // "&divide" is listed without ";".
     EXPECT_EQ(TextKinds(*hl, "&dividend"), (V{"&divide/0", "nd/9"}));
-    for (const std::string e : entities)
-        EXPECT_EQ(TextKinds(*hl, e), V{e + "/0"}) << e;
+    for (const std::string e : entities) EXPECT_EQ(TextKinds(*hl, e), V{e + "/0"}) << e;
     // Inside a tag an "&" goes back to text.
     EXPECT_EQ(TextKinds(*hl, "<a &amp;y>"), (V{"</8", "a/4", " /6", "&amp;/0", "y>/9"}));
     EXPECT_EQ(TextKinds(*hl, "<a &b>"), (V{"</8", "a/4", " /6", "&b>/9"}));

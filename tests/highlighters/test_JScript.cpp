@@ -13,8 +13,7 @@ TEST(JScript, EveryKeywordInAnyCase) {
     TJScriptHighlighter hl;
     const std::vector<std::string> words = KeywordsOf(hl);
     std::set<std::string> folded;
-    for (const std::string& w : words)
-        folded.insert(BedCp1250LowerCase(w));
+    for (const std::string& w : words) folded.insert(BedCp1250LowerCase(w));
     EXPECT_EQ(words.size(), 248u);
     EXPECT_EQ(folded.size(), 240u);  // eight names stand in two spellings
     for (const std::string& w : words) {
@@ -33,8 +32,7 @@ TEST(JScript, EveryKeywordInAnyCase) {
 TEST(JScript, StringsHaveNoEscape) {
     TJScriptHighlighter hl;
     EXPECT_EQ(TextKinds(hl, "var x = \"a\" + 'b';"),
-              (V{"var/2", " /5", "x/1", " /5", "=/7", " /5", "\"a\"/6", " /5", "+/7", " /5",
-                 "'b'/6", ";/7"}));
+              (V{"var/2", " /5", "x/1", " /5", "=/7", " /5", "\"a\"/6", " /5", "+/7", " /5", "'b'/6", ";/7"}));
     EXPECT_EQ(TextKinds(hl, "'a\\'b'"), (V{"'a\\'/6", "b/1", "'/6"}));
     EXPECT_EQ(Texts(hl, "\"\"\"x\" y"), (V{"\"\"\"x\"", " ", "y"}));
     EXPECT_EQ(TextKinds(hl, "#13 $FF 1.5e3 1..2"),
@@ -43,12 +41,10 @@ TEST(JScript, StringsHaveNoEscape) {
 
 TEST(JScript, OperatorsAndOtherCharacters) {
     TJScriptHighlighter hl;
-    EXPECT_EQ(TextKinds(hl, "x *= 2 % 3"), (V{"x/1", " /5", "*=/7", " /5", "2/4", " /5", "%/7",
-                                              " /5", "3/4"}));
+    EXPECT_EQ(TextKinds(hl, "x *= 2 % 3"), (V{"x/1", " /5", "*=/7", " /5", "2/4", " /5", "%/7", " /5", "3/4"}));
     EXPECT_EQ(Texts(hl, "&&&=||=|++--->...==<"),
               (V{"&&", "&=", "||", "=", "|", "++", "--", "->", "...", "=", "=", "<"}));
-    EXPECT_EQ(TextKinds(hl, "\xE9?@\\^`"),
-              (V{"\xE9/8", "?/8", "@/8", "\\/8", "^/8", "`/8"}));
+    EXPECT_EQ(TextKinds(hl, "\xE9?@\\^`"), (V{"\xE9/8", "?/8", "@/8", "\\/8", "^/8", "`/8"}));
     hl.ClearRange();
     hl.StartLine("\xE9", 0);
     EXPECT_EQ(hl.TokenAttribute(), Attr(hl, "StringAttri"));

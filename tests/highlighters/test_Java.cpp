@@ -23,14 +23,12 @@ TEST(Java, EveryKeywordInItsExactCaseOnly) {
             EXPECT_EQ(WordKind(*hl, w + "s"), tkIdentifier) << w << "s";
         }
     }
-    EXPECT_EQ(TextKinds(*hl, "Int int $int int$"), (V{"Int/2", " /7", "int/4", " /7", "$int/2",
-                                                     " /7", "int$/2"}));
+    EXPECT_EQ(TextKinds(*hl, "Int int $int int$"), (V{"Int/2", " /7", "int/4", " /7", "$int/2", " /7", "int$/2"}));
 }
 
 TEST(Java, CommentsAndDocumentation) {
     const auto hl = NewHighlighter("TJavaHighlighter");
-    EXPECT_EQ(TextKinds(*hl, "/** Doc */ int x;"),
-              (V{"/** Doc *//1", " /7", "int/4", " /7", "x/2", ";/9"}));
+    EXPECT_EQ(TextKinds(*hl, "/** Doc */ int x;"), (V{"/** Doc *//1", " /7", "int/4", " /7", "x/2", ";/9"}));
     EXPECT_EQ(hl->CurrentRange(), rsUnknown);
     // The closer is looked for after "/**": "/**/" stays open.
     EXPECT_EQ(TextKinds(*hl, "/**/"), V{"/**//1"});
@@ -51,15 +49,13 @@ TEST(Java, LiteralsNumbersAndOperators) {
     EXPECT_EQ(Texts(*hl, "'\\\\' + \"C:\\\\\" x"), (V{"'\\\\'", " ", "+", " ", "\"C:\\\\\"", " ", "x"}));
     EXPECT_EQ(Texts(*hl, "\"\"\"a\" b"), (V{"\"\"\"a\"", " ", "b"}));
     EXPECT_EQ(Texts(*hl, "x = 1-2;"), (V{"x", " ", "=", " ", "1-2", ";"}));
-    EXPECT_EQ(TextKinds(*hl, "0x1FL 1.5e3 1..2"),
-              (V{"0x1FL/6", " /7", "1.5e3/6", " /7", "1/6", "./9", "./9", "2/6"}));
+    EXPECT_EQ(TextKinds(*hl, "0x1FL 1.5e3 1..2"), (V{"0x1FL/6", " /7", "1.5e3/6", " /7", "1/6", "./9", "./9", "2/6"}));
     EXPECT_EQ(Texts(*hl, "a >>>= 2 >>> 1 >>= >> >= > <<= << <= <"),
-              (V{"a", " ", ">>>=", " ", "2", " ", ">>>", " ", "1", " ", ">>=", " ", ">>", " ",
-                 ">=", " ", ">", " ", "<<=", " ", "<<", " ", "<=", " ", "<"}));
+              (V{"a", " ",  ">>>=", " ", "2", " ",   ">>>", " ",  "1", " ",  ">>=", " ", ">>",
+                 " ", ">=", " ",    ">", " ", "<<=", " ",   "<<", " ", "<=", " ",   "<"}));
     EXPECT_EQ(Texts(*hl, "!=%=*===^=&&&=|=||++--+=-="),
               (V{"!=", "%=", "*=", "==", "^=", "&&", "&=", "|=", "||", "++", "--", "+=", "-="}));
-    EXPECT_EQ(TextKinds(*hl, "f(a, b)"),
-              (V{"f/2", "(/9", "a/2", ",/9", " /7", "b/2", ")/9"}));
+    EXPECT_EQ(TextKinds(*hl, "f(a, b)"), (V{"f/2", "(/9", "a/2", ",/9", " /7", "b/2", ")/9"}));
     EXPECT_EQ(TextKinds(*hl, "@Override #"), (V{"@/3", "Override/2", " /7", "#/3"}));
     EXPECT_EQ(TextKinds(*hl, "\\`\x7F\xE8"), (V{"\\/10", "`/10", "\x7F/10", "\xE8/10"}));
 }

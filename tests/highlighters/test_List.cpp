@@ -17,15 +17,13 @@ namespace {
 std::vector<std::string> Words(const std::string& list) {
     std::istringstream in(list);
     std::vector<std::string> words;
-    for (std::string w; in >> w;)
-        words.push_back(w);
+    for (std::string w; in >> w;) words.push_back(w);
     return words;
 }
 
 bool HasProperty(const TBedLanguage& language, const std::string& property) {
     for (const TBedAttributeSpec& spec : language.attributes)
-        if (property == spec.property)
-            return true;
+        if (property == spec.property) return true;
     return false;
 }
 
@@ -33,15 +31,12 @@ bool HasProperty(const TBedLanguage& language, const std::string& property) {
 
 TEST(List, ClassesInRegistrationOrder) {
     V names;
-    for (const TBedLanguage* cls : BedHighlighterClasses())
-        names.push_back(cls->className);
-    EXPECT_EQ(names, (V{"TPasHighlighter", "TCppHighlighter", "THTMLHighlighter",
-                        "TFortranHighlighter", "TIniHighlighter", "TDfmHighlighter",
-                        "TAsmHighlighter", "TSQLHighlighter", "TFoxproHighlighter",
-                        "TTclTkHighlighter", "TPythonHighlighter", "TPerlHighlighter",
-                        "TBatHighlighter", "TAWKHighlighter", "TVBScriptHighlighter",
-                        "TPHPHighlighter", "TJScriptHighlighter", "TVBHighlighter",
-                        "TJavaHighlighter", "TGeneralHighlighter"}));
+    for (const TBedLanguage* cls : BedHighlighterClasses()) names.push_back(cls->className);
+    EXPECT_EQ(names, (V{"TPasHighlighter",     "TCppHighlighter",   "THTMLHighlighter",     "TFortranHighlighter",
+                        "TIniHighlighter",     "TDfmHighlighter",   "TAsmHighlighter",      "TSQLHighlighter",
+                        "TFoxproHighlighter",  "TTclTkHighlighter", "TPythonHighlighter",   "TPerlHighlighter",
+                        "TBatHighlighter",     "TAWKHighlighter",   "TVBScriptHighlighter", "TPHPHighlighter",
+                        "TJScriptHighlighter", "TVBHighlighter",    "TJavaHighlighter",     "TGeneralHighlighter"}));
     EXPECT_EQ(kBedDfmLanguage.initialRange, 2);
     EXPECT_FALSE(kBedAsmLanguage.initialRange.has_value());
     EXPECT_EQ(kBedGeneralLanguage.initialRange, TGeneralHighlighter::rsUnknown);
@@ -69,8 +64,7 @@ TEST(List, FactsHoldTogether) {
         for (const std::string& ext : Words(inst->extensions)) {
             EXPECT_TRUE(extensions.insert(ext).second) << inst->name << " " << ext;
             EXPECT_EQ(ext[0], '.') << inst->name;
-            for (char c : ext)
-                EXPECT_FALSE(c >= 'a' && c <= 'z') << inst->name << " " << ext;
+            for (char c : ext) EXPECT_FALSE(c >= 'a' && c <= 'z') << inst->name << " " << ext;
         }
         for (const TBedAttributeSetting& s : inst->colours)
             EXPECT_TRUE(HasProperty(*hl.language, s.property)) << inst->name << " " << s.property;
@@ -85,23 +79,21 @@ TEST(List, FactsHoldTogether) {
 TEST(List, BuiltClassesAgreeWithTheirFacts) {
     int built = 0;
     for (const TBedLanguage* cls : BedHighlighterClasses()) {
-        if (!cls->create)
-            continue;
+        if (!cls->create) continue;
         ++built;
         const auto hl = cls->create();
         SCOPED_TRACE(cls->className);
         EXPECT_STREQ(hl->ClassName(), cls->className);
         EXPECT_EQ(hl->LanguageName(), cls->languageName);
         EXPECT_EQ(hl->DefaultFilter(), cls->defaultFilter);
-        EXPECT_EQ(hl->WordCharacters(), *cls->wordCharacters ? BedCharSetOf(cls->wordCharacters)
-                                                              : BedNonBlankCharacters());
+        EXPECT_EQ(hl->WordCharacters(),
+                  *cls->wordCharacters ? BedCharSetOf(cls->wordCharacters) : BedNonBlankCharacters());
         hl->RestoreRange(1000);
         hl->ClearRange();
         EXPECT_EQ(hl->CurrentRange(), cls->initialRange.value_or(0));
         ASSERT_EQ(hl->AttributeCount(), static_cast<int>(cls->attributes.size()));
         for (const TBedAttributeSpec& spec : cls->attributes) {
-            if (!*spec.property)
-                continue;
+            if (!*spec.property) continue;
             const TBedHighlighterAttributes* a = BedAttributeOf(*hl, *cls, spec.property);
             EXPECT_EQ(a->Name(), spec.name);
             EXPECT_EQ(a->Style(), spec.style) << spec.name;

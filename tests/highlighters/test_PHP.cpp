@@ -14,8 +14,7 @@ enum { rsUnknown = 0, rsString39 = 1, rsString34 = 2, rsComment = 3 };
 TEST(PHP, EveryKeywordInAnyCase) {
     const auto hl = NewHighlighter("TPHPHighlighter");
     std::set<std::string> folded;
-    for (const std::string w : KeywordsOf(*hl))
-        folded.insert(BedCp1250LowerCase(w));
+    for (const std::string w : KeywordsOf(*hl)) folded.insert(BedCp1250LowerCase(w));
     EXPECT_EQ(folded.size(), 55u);
     for (const std::string w : KeywordsOf(*hl)) {
         EXPECT_EQ(WordKind(*hl, BedAsciiUpperCase(w)), tkKey) << w;
@@ -30,8 +29,7 @@ TEST(PHP, EveryKeywordInAnyCase) {
 
 TEST(PHP, VariablesNumbersOperatorsAndOtherCharacters) {
     const auto hl = NewHighlighter("TPHPHighlighter");
-    EXPECT_EQ(TextKinds(*hl, "$name = \"Tom\";"),
-              (V{"$name/10", " /6", "=/8", " /6", "\"Tom\"/7", ";/8"}));
+    EXPECT_EQ(TextKinds(*hl, "$name = \"Tom\";"), (V{"$name/10", " /6", "=/8", " /6", "\"Tom\"/7", ";/8"}));
     EXPECT_EQ(TextKinds(*hl, "$ 1-2 0x1F 1..2"),
               (V{"$/10", " /6", "1-2/5", " /6", "0x1F/5", " /6", "1/5", "./8", "./8", "2/5"}));
     EXPECT_EQ(Texts(*hl, "=>==<<=>>>=->"), (V{"=>", "==", "<<=", ">>", ">=", "->"}));

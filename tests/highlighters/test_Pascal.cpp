@@ -11,8 +11,8 @@ TEST(Pascal, KeywordsIgnoreCaseAndNeedTheWholeWord) {
     EXPECT_EQ(TextKinds(hl, "BEGIN End"), (V{"BEGIN/3", " /6", "End/3"}));
     EXPECT_EQ(TextKinds(hl, "End1 end_x"), (V{"End1/2", " /6", "end_x/2"}));
     // Every keyword of the table is found at its hash, in any case.
-    for (const char* w : {"resourcestring", "STRINGRESOURCE", "dispinterface", "xor",
-                          "Threadvar", "initialization", "automated", "absolute"})
+    for (const char* w : {"resourcestring", "STRINGRESOURCE", "dispinterface", "xor", "Threadvar", "initialization",
+                          "automated", "absolute"})
         EXPECT_EQ(TextKinds(hl, w), V{std::string(w) + "/3"}) << w;
     EXPECT_EQ(TextKinds(hl, "Beginx"), V{"Beginx/2"});
 }
@@ -23,8 +23,7 @@ TEST(Pascal, StringsNumbersAndSymbols) {
     EXPECT_EQ(TextKinds(hl, "1..10"), (V{"1/5", "../8", "10/5"}));
     EXPECT_EQ(TextKinds(hl, "$FF#13"), (V{"$FF/5", "#13/7"}));
     EXPECT_EQ(TextKinds(hl, "1.5e3"), (V{"1.5e3/5"}));
-    EXPECT_EQ(Texts(hl, "a<>b<=c>=d@@e(.f.)"),
-              (V{"a", "<>", "b", "<=", "c", ">=", "d", "@@", "e", "(.", "f", ".)"}));
+    EXPECT_EQ(Texts(hl, "a<>b<=c>=d@@e(.f.)"), (V{"a", "<>", "b", "<=", "c", ">=", "d", "@@", "e", "(.", "f", ".)"}));
     EXPECT_EQ(TextKinds(hl, "'open"), V{"'open/7"});
     EXPECT_EQ(TextKinds(hl, "\xE8|"), (V{"\xE8/9", "|/9"}));
     hl.ClearRange();

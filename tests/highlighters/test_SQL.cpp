@@ -11,14 +11,12 @@ using S = TSQLHighlighter;
 
 namespace {
 
-constexpr TSQLDialect kDialects[] = {sqlStandard, sqlInterbase6, sqlMSSQL7, sqlMySQL,
-                                     sqlOracle,   sqlSybase,     sqlIngres};
+constexpr TSQLDialect kDialects[] = {sqlStandard, sqlInterbase6, sqlMSSQL7, sqlMySQL, sqlOracle, sqlSybase, sqlIngres};
 
 std::vector<std::string> WordsOf(const char* text) {
     std::vector<std::string> words;
     std::istringstream in(text);
-    for (std::string w; std::getline(in, w, ',');)
-        words.push_back(w);
+    for (std::string w; std::getline(in, w, ',');) words.push_back(w);
     return words;
 }
 
@@ -27,8 +25,7 @@ std::map<int, int> KindCounts(const TSQLHighlighter& hl) {
     std::map<int, int> counts;
     const TBedHashEntryList& table = hl.KeywordTable();
     for (int i = 0; i < table.Count(); ++i)
-        for (const TBedHashEntry* e = table.EntryAt(i); e; e = e->Next.get())
-            ++counts[e->Kind];
+        for (const TBedHashEntry* e = table.EntryAt(i); e; e = e->Next.get()) ++counts[e->Kind];
     return counts;
 }
 
@@ -37,13 +34,11 @@ std::map<int, int> KindCounts(const TSQLHighlighter& hl) {
 TEST(SQL, SybaseWordsVariablesAndSymbols) {
     TSQLHighlighter hl;
     EXPECT_EQ(hl.SQLDialect(), sqlSybase);
-    EXPECT_EQ(TextKinds(hl, "SELECT name FROM t"),
-              (V{"SELECT/6", " /9", "name/5", " /9", "FROM/6", " /9", "t/5"}));
+    EXPECT_EQ(TextKinds(hl, "SELECT name FROM t"), (V{"SELECT/6", " /9", "name/5", " /9", "FROM/6", " /9", "t/5"}));
     EXPECT_EQ(TextKinds(hl, "@v :v"), (V{"@v/15", " /9", ":/13", "v/5"}));
     // "@@" is no word of this dialect: two variables, the second without its first "@".
     EXPECT_EQ(TextKinds(hl, "@@rowcount"), (V{"@/15", "@rowcount/15"}));
-    EXPECT_EQ(TextKinds(hl, "#$\\`\x7F\xE8"),
-              (V{"#/14", "$/14", "\\/14", "`/14", "\x7F/14", "\xE8/14"}));
+    EXPECT_EQ(TextKinds(hl, "#$\\`\x7F\xE8"), (V{"#/14", "$/14", "\\/14", "`/14", "\x7F/14", "\xE8/14"}));
     hl.StartLine("\xE8", 0);
     EXPECT_EQ(hl.TokenAttribute(), Attr(hl, "IdentifierAttri"));
     EXPECT_TRUE(hl.IsKeywordText("Select"));
@@ -52,14 +47,13 @@ TEST(SQL, SybaseWordsVariablesAndSymbols) {
 
 TEST(SQL, NumbersOperatorsAndLineComments) {
     TSQLHighlighter hl;
-    EXPECT_EQ(TextKinds(hl, "12.5 1-2 3..4"),
-              (V{"12.5/8", " /9", "1-2/8", " /9", "3/8", "./13", "./13", "4/8"}));
+    EXPECT_EQ(TextKinds(hl, "12.5 1-2 3..4"), (V{"12.5/8", " /9", "1-2/8", " /9", "3/8", "./13", "./13", "4/8"}));
     // A minus that follows a digit belongs to the number, so "--" after it opens no comment.
     EXPECT_EQ(TextKinds(hl, "1--x"), (V{"1--/8", "x/5"}));
     EXPECT_EQ(TextKinds(hl, "a-b -- note"), (V{"a/5", "-/13", "b/5", " /9", "-- note/0"}));
     EXPECT_EQ(Texts(hl, "!=%=*=^=!%&&&=&++ +=+<<=<<<= <=>>==|||=|/=/"),
-              (V{"!=", "%=", "*=", "^=", "!", "%", "&&", "&=", "&", "++", " ", "+=", "+", "<<=",
-                 "<<", "<=", " ", "<=", ">>", "==", "||", "|=", "|", "/=", "/"}));
+              (V{"!=",  "%=", "*=", "^=", "!",  "%",  "&&", "&=", "&",  "++", " ",  "+=", "+",
+                 "<<=", "<<", "<=", " ",  "<=", ">>", "==", "||", "|=", "|",  "/=", "/"}));
 }
 
 TEST(SQL, StringsAndBlockCommentsContinueOnTheNextLine) {
@@ -113,8 +107,14 @@ TEST(SQL, EachDialectHasItsWordsOfEachKind) {
         {sqlMSSQL7, {{S::tkKey, 197}, {S::tkDatatype, 24}, {S::tkFunction, 139}}},
         {sqlMySQL, {{S::tkKey, 161}, {S::tkDatatype, 27}, {S::tkFunction, 143}}},
         {sqlOracle,
-         {{S::tkKey, 384}, {S::tkDatatype, 26}, {S::tkException, 20}, {S::tkFunction, 151},
-          {S::tkComment, 4}, {S::tkDefaultPackage, 5}, {S::tkPLSQL, 130}, {S::tkSQLPlus, 11}}},
+         {{S::tkKey, 384},
+          {S::tkDatatype, 26},
+          {S::tkException, 20},
+          {S::tkFunction, 151},
+          {S::tkComment, 4},
+          {S::tkDefaultPackage, 5},
+          {S::tkPLSQL, 130},
+          {S::tkSQLPlus, 11}}},
         {sqlSybase, {{S::tkKey, 373}}},
         {sqlIngres, {{S::tkDatatype, 23}, {S::tkKey, 315}, {S::tkFunction, 102}}}};
     TSQLHighlighter hl;
@@ -126,26 +126,36 @@ TEST(SQL, EachDialectHasItsWordsOfEachKind) {
     const std::map<TSQLDialect, std::vector<std::pair<std::string, int>>> samples = {
         {sqlStandard, {{"alter", S::tkKey}, {"Trigger", S::tkKey}, {"money", S::tkIdentifier}}},
         {sqlInterbase6,
-         {{"VARCHAR", S::tkDatatype}, {"gen_id", S::tkFunction}, {"ACTIVE", S::tkKey},
-          {"suspend", S::tkKey}}},
+         {{"VARCHAR", S::tkDatatype}, {"gen_id", S::tkFunction}, {"ACTIVE", S::tkKey}, {"suspend", S::tkKey}}},
         {sqlMSSQL7,
-         {{"@@ERROR", S::tkFunction}, {"getdate", S::tkFunction}, {"NVARCHAR", S::tkDatatype},
-          {"Raiserror", S::tkKey}, {"sysdate", S::tkIdentifier}}},
+         {{"@@ERROR", S::tkFunction},
+          {"getdate", S::tkFunction},
+          {"NVARCHAR", S::tkDatatype},
+          {"Raiserror", S::tkKey},
+          {"sysdate", S::tkIdentifier}}},
         {sqlMySQL,
-         {{"ACSII", S::tkFunction}, {"concat_ws", S::tkFunction}, {"MEDIUMTEXT", S::tkDatatype},
-          {"set", S::tkDatatype}, {"STRAIGHT_JOIN", S::tkKey}}},
+         {{"ACSII", S::tkFunction},
+          {"concat_ws", S::tkFunction},
+          {"MEDIUMTEXT", S::tkDatatype},
+          {"set", S::tkDatatype},
+          {"STRAIGHT_JOIN", S::tkKey}}},
         {sqlOracle,
-         {{"VARCHAR2", S::tkDatatype}, {"no_data_found", S::tkException}, {"NVL", S::tkFunction},
-          {"ELSIF", S::tkPLSQL}, {"Inserting", S::tkDefaultPackage}, {"DESCR", S::tkSQLPlus},
+         {{"VARCHAR2", S::tkDatatype},
+          {"no_data_found", S::tkException},
+          {"NVL", S::tkFunction},
+          {"ELSIF", S::tkPLSQL},
+          {"Inserting", S::tkDefaultPackage},
+          {"DESCR", S::tkSQLPlus},
           {"TABLESPACE", S::tkKey}}},
         {sqlSybase, {{"holdlock", S::tkKey}, {"Writetext", S::tkKey}, {"nvl", S::tkIdentifier}}},
         {sqlIngres,
-         {{"INTEGER4", S::tkDatatype}, {"_cpu_ms", S::tkFunction}, {"dbmsinfo", S::tkFunction},
+         {{"INTEGER4", S::tkDatatype},
+          {"_cpu_ms", S::tkFunction},
+          {"dbmsinfo", S::tkFunction},
           {"ENDLOOP", S::tkKey}}}};
     for (TSQLDialect d : kDialects) {
         hl.SetSQLDialect(d);
-        for (const auto& [word, kind] : samples.at(d))
-            EXPECT_EQ(WordKind(hl, word), kind) << int(d) << " " << word;
+        for (const auto& [word, kind] : samples.at(d)) EXPECT_EQ(WordKind(hl, word), kind) << int(d) << " " << word;
     }
 }
 
@@ -158,9 +168,7 @@ TEST(SQL, EveryListedWordIsFoundInEitherCaseAndNoWordOneLetterOff) {
                 // A comment word takes the rest of the line, which is the word alone here.
                 EXPECT_EQ(WordKind(hl, w), text.kind) << int(d) << " " << w;
                 EXPECT_EQ(WordKind(hl, SwapCase(w)), text.kind) << int(d) << " " << w;
-                EXPECT_EQ(hl.IsKeywordText(w), text.kind != S::tkComment &&
-                                                   text.kind != S::tkSQLPlus)
-                    << w;
+                EXPECT_EQ(hl.IsKeywordText(w), text.kind != S::tkComment && text.kind != S::tkSQLPlus) << w;
                 EXPECT_EQ(WordKind(hl, OneLetterOff(w)), S::tkIdentifier) << int(d) << " " << w;
             }
         }

@@ -35,8 +35,7 @@ TEST(TclTk, TokensOfALine) {
     EXPECT_EQ(TextKinds(hl, "/*"), (V{"//9", "*/9"}));
     // Kept: a division comments out the rest of the line.
     EXPECT_EQ(TextKinds(hl, "a / b"), (V{"a/1", " /6", "/ b/0"}));
-    EXPECT_EQ(TextKinds(hl, "3.14 1..5 1e5"),
-              (V{"3.14/4", " /6", "1/4", "./9", "./9", "5/4", " /6", "1e5/4"}));
+    EXPECT_EQ(TextKinds(hl, "3.14 1..5 1e5"), (V{"3.14/4", " /6", "1/4", "./9", "./9", "5/4", " /6", "1e5/4"}));
     EXPECT_EQ(Texts(hl, "\"a\" \"\"\"b\" \"open"), (V{"\"a\"", " ", "\"\"\"b\"", " ", "\"open"}));
     EXPECT_EQ(hl.CurrentRange(), T::rsUnknown);
 }
@@ -77,8 +76,7 @@ TEST(TclTk, RestoredCommentRangesContinueToTheirClosers) {
         EXPECT_EQ(hl.CurrentRange(), range);
         hl.RestoreRange(range);
         EXPECT_TRUE(ScanLine(hl, "").empty());
-        EXPECT_EQ(TextsFromRange(hl, std::string("x ") + closer + " set"),
-                  (V{std::string("x ") + closer, " ", "set"}));
+        EXPECT_EQ(TextsFromRange(hl, std::string("x ") + closer + " set"), (V{std::string("x ") + closer, " ", "set"}));
         EXPECT_EQ(hl.CurrentRange(), T::rsUnknown);
     }
 }

@@ -10,8 +10,7 @@ enum { tkIdentifier = 1, tkKey = 2 };
 TEST(VBScript, EveryReservedWordInAnyCase) {
     const auto hl = NewHighlighter("TVBScriptHighlighter");
     ExpectKeywordList(*hl, LanguageOf(*hl).keywords, true);
-    EXPECT_EQ(TextKinds(*hl, "IF if If Iff"),
-              (V{"IF/2", " /5", "if/2", " /5", "If/2", " /5", "Iff/1"}));
+    EXPECT_EQ(TextKinds(*hl, "IF if If Iff"), (V{"IF/2", " /5", "if/2", " /5", "If/2", " /5", "Iff/1"}));
     // Only the apostrophe opens a comment: "Rem" is a reserved word.
     EXPECT_EQ(TextKinds(*hl, "Rem note ' real"), (V{"Rem/2", " /5", "note/1", " /5", "' real/0"}));
 }
@@ -26,10 +25,8 @@ TEST(VBScript, StringsDatesNumbersAndSymbols) {
     EXPECT_EQ(TextKinds(*hl, "\"\""), V{"\"\"/6"});
     EXPECT_EQ(TextKinds(*hl, "\"open"), V{"\"open/6"});
     EXPECT_EQ(TextKinds(*hl, "#1/1/2000# #x"), (V{"#1/1/2000#/6", " /5", "#x/6"}));
-    EXPECT_EQ(TextKinds(*hl, "1.5E3 1e-3 1..5"),
-              (V{"1.5E3/4", " /5", "1e/4", "-/7", "3/4", " /5", "1..5/4"}));
-    EXPECT_EQ(Texts(*hl, "a<>b<=c>=d<e>f"),
-              (V{"a", "<>", "b", "<=", "c", ">=", "d", "<", "e", ">", "f"}));
+    EXPECT_EQ(TextKinds(*hl, "1.5E3 1e-3 1..5"), (V{"1.5E3/4", " /5", "1e/4", "-/7", "3/4", " /5", "1..5/4"}));
+    EXPECT_EQ(Texts(*hl, "a<>b<=c>=d<e>f"), (V{"a", "<>", "b", "<=", "c", ">=", "d", "<", "e", ">", "f"}));
     EXPECT_EQ(TextKinds(*hl, "$%\xE8"), (V{"$/1", "%/1", "\xE8/1"}));
     hl->ClearRange();
     hl->StartLine("$", 0);
@@ -51,16 +48,14 @@ TEST(VBScript, LongWordsAreIdentifiers) {
 TEST(VisualBasic, TheVBScriptScannerWithItsOwnWords) {
     const auto hl = NewHighlighter("TVBHighlighter");
     ExpectKeywordList(*hl, LanguageOf(*hl).keywords, true);
-    EXPECT_EQ(TextKinds(*hl, "Dim s As String"),
-              (V{"Dim/2", " /5", "s/1", " /5", "As/2", " /5", "String/2"}));
+    EXPECT_EQ(TextKinds(*hl, "Dim s As String"), (V{"Dim/2", " /5", "s/1", " /5", "As/2", " /5", "String/2"}));
     EXPECT_EQ(TextKinds(*hl, "Rem note"), (V{"Rem/1", " /5", "note/1"}));
     // Characters without a scanner have a kind of their own, drawn as identifiers.
     EXPECT_EQ(TextKinds(*hl, "Left$(a)"), (V{"Left/2", "$/8", "(/7", "a/1", ")/7"}));
     hl->ClearRange();
     hl->StartLine("$", 0);
     EXPECT_EQ(hl->TokenAttribute(), Attr(*hl, "IdentifierAttri"));
-    EXPECT_EQ(TextKinds(*hl, "#12/31/1999# x <= 1"),
-              (V{"#12/31/1999#/6", " /5", "x/1", " /5", "<=/7", " /5", "1/4"}));
+    EXPECT_EQ(TextKinds(*hl, "#12/31/1999# x <= 1"), (V{"#12/31/1999#/6", " /5", "x/1", " /5", "<=/7", " /5", "1/4"}));
 }
 
 TEST(VisualBasic, ClassFacts) {

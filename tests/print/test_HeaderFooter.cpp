@@ -96,7 +96,7 @@ TEST_F(HeaderFooter, MirrorPositionSwapsLeftAndRightOnEvenPages) {
     EXPECT_EQ(Texts()[0].x, 1976 - 20);  // L on the right of page 2
     EXPECT_EQ(Texts()[1].x, 224);
     EXPECT_EQ(Texts()[2].x, (224 + 1976 - 20) / 2);
-    EXPECT_EQ(Texts()[3].x, 224);        // and back on page 3
+    EXPECT_EQ(Texts()[3].x, 224);  // and back on page 3
     EXPECT_EQ(Texts()[4].x, 1976 - 20);
 }
 

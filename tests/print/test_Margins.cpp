@@ -69,15 +69,15 @@ TEST(Margins, GeometryIsMeasuredFromTheSheetEdgesIntoThePrintableArea) {
     const auto info = TBedEditPrinterInfo::A4Default();  // 300 dpi: 11.811 pixels a millimetre
     TBedEditPrintMargins m;
     const TBedPageGeometry g = m.Geometry(1, info);
-    EXPECT_EQ(g.Left, 295 - 65);                 // 25 mm
-    EXPECT_EQ(g.Right, 2358 - (177 - 58));       // 15 mm
+    EXPECT_EQ(g.Left, 295 - 65);            // 25 mm
+    EXPECT_EQ(g.Right, 2358 - (177 - 58));  // 15 mm
     EXPECT_EQ(g.Top, 295 - 50);
     EXPECT_EQ(g.Bottom, 3407 - (295 - 50));
     EXPECT_EQ(g.HeaderLine, 177 - 50);
     EXPECT_EQ(g.FooterLine, 3407 - (177 - 50));
-    EXPECT_EQ(g.InternalMargin, 6);              // 0.5 mm
+    EXPECT_EQ(g.InternalMargin, 6);  // 0.5 mm
     EXPECT_EQ(g.Gutter, 0);
-    EXPECT_EQ(g.LeftHFText, g.Left + 24);        // 2 mm
+    EXPECT_EQ(g.LeftHFText, g.Left + 24);  // 2 mm
     EXPECT_EQ(g.RightHFText, g.Right - 24);
     // Line numbers outside the margin push the text (and the header text) right.
     const TBedPageGeometry n = m.Geometry(1, info, 40);

@@ -9,8 +9,7 @@ namespace {
 
 // On the recording canvas's A4 page, Courier New 10 gives cells of 20 x 42 pixels: rows of
 // 100 characters from x = 230, 69 rows a page from y = 245 down to 3162.
-constexpr int kLeft = 230, kTop = 245, kBottom = 3162, kRowHeight = 42, kColumns = 100,
-              kRowsPerPage = 69;
+constexpr int kLeft = 230, kTop = 245, kBottom = 3162, kRowHeight = 42, kColumns = 100, kRowsPerPage = 69;
 
 class PrintEngine : public ::testing::Test {
 protected:
@@ -18,7 +17,9 @@ protected:
     TRecordingCanvas canvas;
     TPasHighlighter pascal;
 
-    void SetUp() override { pr.DateTimeTexts = [] { return std::pair<std::string, std::string>("1. 2. 2024", "8:05:00"); }; }
+    void SetUp() override {
+        pr.DateTimeTexts = [] { return std::pair<std::string, std::string>("1. 2. 2024", "8:05:00"); };
+    }
 
     static std::vector<std::string> Numbered(int count) {
         std::vector<std::string> lines;
@@ -160,8 +161,7 @@ TEST_F(PrintEngine, HighlightingGivesFontStylesAndColoursOnlyWhenAsked) {
     TRecordingCanvas plain;
     pr.Highlight = false;
     pr.PrintPages(plain, 1, -1);
-    EXPECT_EQ(plain.pages[0].rows[0].runs,
-              (std::vector<TBedPrintRun>{{0, 23, 0, clBlack, clNone}}));
+    EXPECT_EQ(plain.pages[0].rows[0].runs, (std::vector<TBedPrintRun>{{0, 23, 0, clBlack, clNone}}));
 }
 
 TEST_F(PrintEngine, ATokenCutByARowEndGoesOnInTheNextRow) {
@@ -202,9 +202,7 @@ TEST_F(PrintEngine, LineNumbersStandBeforeTheTextOrInTheMargin) {
 
 TEST_F(PrintEngine, AStatusHandlerCanAbortTheJob) {
     pr.SetLines(Numbered(300));
-    pr.OnPrintStatus = [](TBedPrintStatus s, int page, bool& abort) {
-        abort = s == psNewPage && page == 2;
-    };
+    pr.OnPrintStatus = [](TBedPrintStatus s, int page, bool& abort) { abort = s == psNewPage && page == 2; };
     pr.PrintPages(canvas, 1, -1);
     EXPECT_TRUE(canvas.aborted);
     EXPECT_FALSE(canvas.ended);

@@ -35,8 +35,7 @@ TEST(Wrap, PrintedRowsTryWordBreaksThenPunctuationThenCut) {
 
 TEST(Pagination, PagesFillRowByRow) {
     EXPECT_EQ(Paginate({}, 10), (std::vector<TPageLine>{{0, 0}}));  // one blank page
-    EXPECT_EQ(Paginate(std::vector<int>(7, 1), 3),
-              (std::vector<TPageLine>{{0, 0}, {3, 0}, {6, 0}}));
+    EXPECT_EQ(Paginate(std::vector<int>(7, 1), 3), (std::vector<TPageLine>{{0, 0}, {3, 0}, {6, 0}}));
     EXPECT_EQ(Paginate(std::vector<int>(6, 1), 3), (std::vector<TPageLine>{{0, 0}, {3, 0}}));
     // No room for one row: still one row a page, and the pages end.
     EXPECT_EQ(Paginate({1, 1}, 0), (std::vector<TPageLine>{{0, 0}, {1, 0}}));
@@ -47,8 +46,7 @@ TEST(Pagination, AWrappedLineIsNeverSplitUnlessTallerThanAPage) {
     EXPECT_EQ(Paginate({1, 1, 3, 2}, 6), (std::vector<TPageLine>{{0, 0}, {3, 0}}));
     EXPECT_EQ(Paginate({1, 1, 3, 1}, 6), (std::vector<TPageLine>{{0, 0}}));
     // A line of 14 rows on pages of 6 starts where it stands and runs on over two more pages.
-    EXPECT_EQ(Paginate({1, 14, 1}, 6),
-              (std::vector<TPageLine>{{0, 0}, {1, 5}, {1, 11}}));
+    EXPECT_EQ(Paginate({1, 14, 1}, 6), (std::vector<TPageLine>{{0, 0}, {1, 5}, {1, 11}}));
     // A line exactly one page high on a fresh page.
     EXPECT_EQ(Paginate({2, 6, 1}, 6), (std::vector<TPageLine>{{0, 0}, {1, 0}, {2, 0}}));
 }

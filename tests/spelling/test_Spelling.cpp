@@ -45,8 +45,12 @@ struct TempDir {
 
 TEST(SpellWords, WordsOfTextNotOfNames) {
     // CP 1250: \xE8 č, \xED í, \xF8 ř.
-    EXPECT_EQ(Words("P\xF8\xEDli\x9A \xE8" "asto, a soubor.txt na www.seznam.cz"),
-              (std::vector<std::string>{"P\xF8\xEDli\x9A", "\xE8" "asto", "na"}));
+    EXPECT_EQ(Words("P\xF8\xEDli\x9A \xE8"
+                    "asto, a soubor.txt na www.seznam.cz"),
+              (std::vector<std::string>{"P\xF8\xEDli\x9A",
+                                        "\xE8"
+                                        "asto",
+                                        "na"}));
     EXPECT_EQ(Words("x2 abc_def setValue mail@firma.cz /usr/bin ABC Konec."),
               (std::vector<std::string>{"ABC", "Konec"}));
     // A range that begins inside a word gives only the words after it.
@@ -81,8 +85,8 @@ TEST(SpellDictionary, FoundInTheSearchOrder) {
 TEST(SpellHunspell, SuggestionsThatCp1250LacksAreLeftOut) {
     TempDir d;
     // "vlaκ" has a Greek kappa; "vlak" and it are one letter from "vlax".
-    const auto checker = TBedHunspellChecker::Open(
-        {d.File("t.aff", "SET UTF-8\nTRY kκx\n"), d.File("t.dic", "2\nvlak\nvla\u03BA\n")});
+    const auto checker =
+        TBedHunspellChecker::Open({d.File("t.aff", "SET UTF-8\nTRY kκx\n"), d.File("t.dic", "2\nvlak\nvla\u03BA\n")});
     ASSERT_TRUE(checker);
     EXPECT_TRUE(checker->Check("vlak"));
     EXPECT_FALSE(checker->Check("vlax"));
@@ -100,14 +104,19 @@ TEST(SpellSession, ACzechSentenceWithTwoErrors) {
     TBedSpellSession session([&] { return TBedHunspellChecker::Open(*dictionary); }, nullptr);
     // "Včera jsme šli do divadla a představení se nám velice líbilo." with two letters wrong.
     const std::string sentence =
-        "V\xE8" "era jsme \x9Ali do divadla a p\xF8" "edstaven\xED se n\xE1m velyce l\xED" "bylo.";
+        "V\xE8"
+        "era jsme \x9Ali do divadla a p\xF8"
+        "edstaven\xED se n\xE1m velyce l\xED"
+        "bylo.";
     const std::vector<std::string> words = Words(sentence);
     for (const std::string& w : words) EXPECT_EQ(session.State(w), TBedWordState::Unknown);
     ASSERT_TRUE(session.WaitUntilIdle());
     std::vector<std::string> wrong;
     for (const std::string& w : words)
         if (session.State(w) == TBedWordState::Wrong) wrong.push_back(w);
-    EXPECT_EQ(wrong, (std::vector<std::string>{"velyce", "l\xED" "bylo"}));
+    EXPECT_EQ(wrong, (std::vector<std::string>{"velyce",
+                                               "l\xED"
+                                               "bylo"}));
     const auto suggestions = session.Suggest("velyce", 8);
     EXPECT_LE(suggestions.size(), 8u);
     EXPECT_NE(std::find(suggestions.begin(), suggestions.end(), "velice"), suggestions.end());
@@ -132,12 +141,11 @@ TEST(SpellPersonalWords, RoundTripKeepingWordsCp1250Lacks) {
     TBedPersonalWords words(path);
     EXPECT_EQ(words.Load(), (std::vector<std::string>{"Brousek"}));
     words.Add("\x9Elu\x9Dou\xE8k\xFD");  // žluťoučký
-    words.Add("Brousek");  // once only
+    words.Add("Brousek");                // once only
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "Brousek\n\xCE\xBA\xCE\xB1\n\xC5\xBElu\xC5\xA5ou\xC4\x8Dk\xC3\xBD\n");
-    EXPECT_EQ(TBedPersonalWords(path).Load(),
-              (std::vector<std::string>{"Brousek", "\x9Elu\x9Dou\xE8k\xFD"}));
+    EXPECT_EQ(TBedPersonalWords(path).Load(), (std::vector<std::string>{"Brousek", "\x9Elu\x9Dou\xE8k\xFD"}));
     EXPECT_TRUE(TBedPersonalWords(d.File("none.txt")).Load().empty());
     EXPECT_THROW(TBedPersonalWords(d.path.string() + "/no/such/dir/x.txt").Add("slovo"), EBedFileError);
 }

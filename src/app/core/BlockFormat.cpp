@@ -56,8 +56,10 @@ void AddToLines(TBedTextToolEdit& edit, const std::string& text, bool atStart, i
         const std::string_view line = edit.Get(i);
         std::string result;
         result.reserve(line.size() + text.size());
-        if (atStart) result.append(text).append(line);
-        else result.append(line).append(text);
+        if (atStart)
+            result.append(text).append(line);
+        else
+            result.append(line).append(text);
         edit.Put(i, std::move(result));
     }
 }

@@ -22,7 +22,6 @@ void AlignLines(TBedTextToolEdit& edit, int first, int last);
 void DeleteLine(TBedTextToolEdit& edit, int line);
 // Puts text before (atStart) or after every line first..last (last -1: to the end of the
 // document), also when text is empty.
-void AddToLines(TBedTextToolEdit& edit, const std::string& text, bool atStart, int first = 1,
-                int last = -1);
+void AddToLines(TBedTextToolEdit& edit, const std::string& text, bool atStart, int first = 1, int last = -1);
 // Appends the eight lines of an empty HTML 3.2 page after the last line.
 void AppendHtmlHeader(TBedTextToolEdit& edit);

@@ -15,8 +15,7 @@ void TranslatePlain(const TBedByteMap& map, unsigned char* p, std::size_t size) 
 #if defined(__x86_64__)
 // The high half of the table as eight rows of sixteen, looked up by the low nibble with one
 // shuffle per row; only rows that change a byte are looked at (three for Kamenický).
-__attribute__((target("avx2"))) void TranslateAvx2(const TBedByteMap& map, unsigned char* p,
-                                                   std::size_t size) {
+__attribute__((target("avx2"))) void TranslateAvx2(const TBedByteMap& map, unsigned char* p, std::size_t size) {
     __m256i rows[8];
     __m256i highNibbles[8];
     int rowCount = 0;
@@ -25,8 +24,8 @@ __attribute__((target("avx2"))) void TranslateAvx2(const TBedByteMap& map, unsig
         bool changes = false;
         for (int i = 0; i < 16; ++i) changes = changes || map[first + i] != first + i;
         if (!changes) continue;
-        rows[rowCount] = _mm256_broadcastsi128_si256(
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(map.data() + first)));
+        rows[rowCount] =
+            _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(map.data() + first)));
         highNibbles[rowCount++] = _mm256_set1_epi8(char(8 + row));
     }
     const __m256i nibble = _mm256_set1_epi8(0x0F);
@@ -39,8 +38,8 @@ __attribute__((target("avx2"))) void TranslateAvx2(const TBedByteMap& map, unsig
         const __m256i high = _mm256_and_si256(_mm256_srli_epi16(v, 4), nibble);
         __m256i result = v;
         for (int r = 0; r < rowCount; ++r)
-            result = _mm256_blendv_epi8(result, _mm256_shuffle_epi8(rows[r], low),
-                                        _mm256_cmpeq_epi8(high, highNibbles[r]));
+            result =
+                _mm256_blendv_epi8(result, _mm256_shuffle_epi8(rows[r], low), _mm256_cmpeq_epi8(high, highNibbles[r]));
         _mm256_storeu_si256(at, result);
     }
     TranslatePlain(map, p + i, size - i);
@@ -60,18 +59,16 @@ __attribute__((target("avx2"))) inline unsigned HitsAvx2(__m256i lowRows, __m256
 }
 
 __attribute__((target("avx2"))) std::size_t CountAvx2(const uint8_t* lower, const uint8_t* upper,
-                                                       const unsigned char* p, std::size_t size) {
+                                                      const unsigned char* p, std::size_t size) {
     const __m256i lowRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(lower)));
     const __m256i highRows = _mm256_broadcastsi128_si256(_mm_load_si128(reinterpret_cast<const __m128i*>(upper)));
-    const __m256i bits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, char(128), 1, 2, 4, 8, 16, 32, 64, char(128),
-                                          1, 2, 4, 8, 16, 32, 64, char(128), 1, 2, 4, 8, 16, 32, 64, char(128));
+    const __m256i bits = _mm256_setr_epi8(1, 2, 4, 8, 16, 32, 64, char(128), 1, 2, 4, 8, 16, 32, 64, char(128), 1, 2, 4,
+                                          8, 16, 32, 64, char(128), 1, 2, 4, 8, 16, 32, 64, char(128));
     std::size_t count = 0, i = 0;
-    for (; i + 32 <= size; i += 32)
-        count += std::size_t(__builtin_popcount(HitsAvx2(lowRows, highRows, bits, p + i)));
+    for (; i + 32 <= size; i += 32) count += std::size_t(__builtin_popcount(HitsAvx2(lowRows, highRows, bits, p + i)));
     // The rest as the end of the last 32 bytes, those already counted shifted out.
     if (i < size)
-        count += std::size_t(
-            __builtin_popcount(HitsAvx2(lowRows, highRows, bits, p + size - 32) >> (32 - (size - i))));
+        count += std::size_t(__builtin_popcount(HitsAvx2(lowRows, highRows, bits, p + size - 32) >> (32 - (size - i))));
     return count;
 }
 #endif

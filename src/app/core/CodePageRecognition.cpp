@@ -19,15 +19,28 @@ struct AccentedLetter {
     char32_t codePoint;
 };
 constexpr std::array<AccentedLetter, 16> kAccented = {{
-    {0x9A, 0x161}, {0x9D, 0x165}, {0x9E, 0x17E}, {0xBE, 0x13E}, {0xE1, 0xE1}, {0xE8, 0x10D},
-    {0xE9, 0xE9},  {0xEC, 0x11B}, {0xED, 0xED},  {0xEF, 0x10F}, {0xF2, 0x148}, {0xF3, 0xF3},
-    {0xF8, 0x159}, {0xF9, 0x16F}, {0xFA, 0xFA},  {0xFD, 0xFD},
+    {0x9A, 0x161},
+    {0x9D, 0x165},
+    {0x9E, 0x17E},
+    {0xBE, 0x13E},
+    {0xE1, 0xE1},
+    {0xE8, 0x10D},
+    {0xE9, 0xE9},
+    {0xEC, 0x11B},
+    {0xED, 0xED},
+    {0xEF, 0x10F},
+    {0xF2, 0x148},
+    {0xF3, 0xF3},
+    {0xF8, 0x159},
+    {0xF9, 0x16F},
+    {0xFA, 0xFA},
+    {0xFD, 0xFD},
 }};
 
-constexpr int kOther = 0;             // ASCII that is no letter
-constexpr int kFirstAccented = 27;    // after a-z
-constexpr int kOtherLetter = 43;      // ä, ô, ĺ and the like
-constexpr int kNoLetter = 44;         // any other byte from 0x80
+constexpr int kOther = 0;           // ASCII that is no letter
+constexpr int kFirstAccented = 27;  // after a-z
+constexpr int kOtherLetter = 43;    // ä, ô, ĺ and the like
+constexpr int kNoLetter = 44;       // any other byte from 0x80
 constexpr int kClasses = 45;
 
 struct ByteClass {
@@ -211,8 +224,7 @@ std::optional<TBedCodePage> RecogniseCodePage(std::string_view bytes, TBedCodePa
         if (present[x] && kCp1250Classes[DecodeMap(best)[x]].cls != kNoLetter) ++letters;
     std::size_t distinct = 0;
     for (int x = 0x80; x < 256; ++x) distinct += present[x];
-    if (distinct < kMinDistinctHighBytes || double(letters) < kMinLetterShare * double(distinct))
-        return std::nullopt;
+    if (distinct < kMinDistinctHighBytes || double(letters) < kMinLetterShare * double(distinct)) return std::nullopt;
 
     for (int cp = 0; cp <= cpCP1250; ++cp)
         if (!ReadAlike(present, cp, best) && scores[best] - scores[cp] < kMinLead) return std::nullopt;

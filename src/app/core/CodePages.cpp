@@ -228,7 +228,8 @@ std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& l
         const int count = int(lacking.Count(line.data(), line.size()));
         if (count == 0) continue;
         if (!first) {
-            const auto c = uint8_t(*std::find_if(line.begin(), line.end(), [&](char c) { return lacking.Has(uint8_t(c)); }));
+            const auto c =
+                uint8_t(*std::find_if(line.begin(), line.end(), [&](char c) { return lacking.Has(uint8_t(c)); }));
             first = TBedCodePageMisfit{i + 1, TextCharacter(textCodePage, c), c, 0};
         }
         first->count += count;
@@ -241,15 +242,35 @@ void Encode(int codePage, std::string& line) { EncodeBytes(codePage, line.data()
 
 const std::array<TBedCodePageRow, kCodePageCount> kCodePages = {{
     {cpCP1250, "CP1250", "CP 1250", "WC", "CP 1250", {".CP1250", ".WIN"}, 1, "CP1250W", "&CP 1250 (Win)"},
-    {cpISO88592, "ISO-8859-2", "ISO-8859-2", "2I", "ISO-8859-2", {".IL2", ".ISOLAT2", ".ISO8859"}, 0, "ISO8859",
+    {cpISO88592,
+     "ISO-8859-2",
+     "ISO-8859-2",
+     "2I",
+     "ISO-8859-2",
+     {".IL2", ".ISOLAT2", ".ISO8859"},
+     0,
+     "ISO8859",
      "&ISO-8859-2 (Unix)"},
-    {cpPCLatin2, "PC Latin 2", "PC Latin 2", "LP", "PC Latin 2", {".PCL2", ".L2"}, 2, "PCLatin2",
+    {cpPCLatin2,
+     "PC Latin 2",
+     "PC Latin 2",
+     "LP",
+     "PC Latin 2",
+     {".PCL2", ".L2"},
+     2,
+     "PCLatin2",
      "&PC Latin 2 (DOS,OS/2)"},
-    {cpKamenicky, "Kamenických", "Kamenických", "K", "kód Kamenických", {".KAM"}, 3, "Kamenicti1",
-     "&Kameničtí (DOS)"},
+    {cpKamenicky, "Kamenických", "Kamenických", "K", "kód Kamenických", {".KAM"}, 3, "Kamenicti1", "&Kameničtí (DOS)"},
     {cpKOI8CS, "KOI8 ČS", "KOI8 ČS", "8", "KOI8 ČS", {".KOI", ".8CS", ".KOI8CS"}, 4, "koi8cs", "KOI&8 ČS (Amiga)"},
-    {cpUTF8, "UTF-8", "UTF-8", "U",
-     "UTF-8 (soubor se znaky, které CP 1250 nemá, zůstane nepřevedený a jen pro čtení)", {}, -1, "UTF8", "&UTF-8"},
+    {cpUTF8,
+     "UTF-8",
+     "UTF-8",
+     "U",
+     "UTF-8 (soubor se znaky, které CP 1250 nemá, zůstane nepřevedený a jen pro čtení)",
+     {},
+     -1,
+     "UTF8",
+     "&UTF-8"},
 }};
 
 const TBedCodePageRow& CodePageRow(int codePage) {

@@ -75,7 +75,7 @@ bool Lacks(int textCodePage, int fileCodePage, unsigned char byte);
 void ConvertBytes(int textCodePage, int fileCodePage, char* data, std::size_t size);
 // The first character of the text that the file's code page lacks, and how many there are.
 struct TBedCodePageMisfit {
-    int line = 0;  // counted from 1
+    int line = 0;                       // counted from 1
     char32_t character = kNoCharacter;  // kNoCharacter: a byte that stands for none
     unsigned char byte = 0;
     int count = 0;

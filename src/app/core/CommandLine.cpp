@@ -34,9 +34,7 @@ std::optional<TBedT602Mode> T602Option(char v) {
     return std::nullopt;
 }
 
-std::string NotANumberMessage(const std::string& value) {
-    return "Hodnota '" + value + "' není celé číslo.";
-}
+std::string NotANumberMessage(const std::string& value) { return "Hodnota '" + value + "' není celé číslo."; }
 
 int ParseNumericOption(const std::string& value) {
     const std::string message = NotANumberMessage(value);
@@ -46,8 +44,7 @@ int ParseNumericOption(const std::string& value) {
     char* end = nullptr;
     const char* start = value.c_str() + i;
     long long n = std::strtoll(start, &end, 10);
-    if (end == start || *end != '\0' || errno != 0 || n < INT_MIN || n > INT_MAX)
-        throw EConvertError(message);
+    if (end == start || *end != '\0' || errno != 0 || n < INT_MIN || n > INT_MAX) throw EConvertError(message);
     return static_cast<int>(n);
 }
 

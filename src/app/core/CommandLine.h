@@ -10,8 +10,8 @@
 
 struct TCommandLineParam {
     bool isOption = false;
-    char letter = 0;      // upper-cased first character of an option
-    std::string value;    // text after the first "="; or the file name
+    char letter = 0;    // upper-cased first character of an option
+    std::string value;  // text after the first "="; or the file name
 };
 
 // A parameter that contains "=" is an option; anything else names a file.

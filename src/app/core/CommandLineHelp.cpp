@@ -30,7 +30,8 @@ std::string CodePageOptionLines() {
 }  // namespace
 
 std::string_view UsageText() {
-    static const std::string text = R"(Použití: bed [SOUBOR | PÍSMENO=HODNOTA]...
+    static const std::string text =
+        R"(Použití: bed [SOUBOR | PÍSMENO=HODNOTA]...
 Brousek editor, textový editor pro češtinu.
 
 Parametr s rovnítkem je volba, jiný parametr je jméno souboru, který se otevře (soubor
@@ -38,8 +39,8 @@ jménem "--help" otevřete jako "./--help"). Parametry se zpracují zleva doprav
 na soubor jmenovaný před ní, volby K= a 6= na soubory jmenované za nimi.
 
 Kódování souborů jmenovaných dál (K=):
-)" +
-           CodePageOptionLines() + R"(  Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...),
+)" + CodePageOptionLines() +
+        R"(  Je-li zapnuto automatické kódování, rozhoduje přípona (.kam, .il2, .l2, .koi, .win ...),
   a když ta nic neříká a volba K= před souborem nestojí, pozná se kódování podle obsahu.
 Dokumenty T602 (6=):
   6=?          zeptat se, jak dokument otevřít

@@ -27,8 +27,8 @@ size_t FirstChanged(std::string_view line, const bedtext::TByteTable& table) {
 
 }  // namespace
 
-void ChangeCaseOfBlock(TBedTextToolEdit& edit, TBedPoint from, TBedPoint to,
-                       TBedSelectionMode mode, TBedCaseChange change) {
+void ChangeCaseOfBlock(TBedTextToolEdit& edit, TBedPoint from, TBedPoint to, TBedSelectionMode mode,
+                       TBedCaseChange change) {
     if (edit.Refused()) return;
     // The columns first .. last - 1 of a line change: in a column block its rectangle, in line
     // mode whole lines, in normal mode the selected text from `from` to `to`.

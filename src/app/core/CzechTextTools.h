@@ -11,8 +11,8 @@ enum class TBedCaseChange { Upper, Lower, Swap };
 // give them): in normal mode from from.X on the first line to before to.X on the last, whole
 // lines between; in line mode the whole lines; a column block its rectangle, whichever way it
 // was dragged. Lines shorter than a column block change up to their end.
-void ChangeCaseOfBlock(TBedTextToolEdit& edit, TBedPoint from, TBedPoint to,
-                       TBedSelectionMode mode, TBedCaseChange change);
+void ChangeCaseOfBlock(TBedTextToolEdit& edit, TBedPoint from, TBedPoint to, TBedSelectionMode mode,
+                       TBedCaseChange change);
 
 // Replaces every letter with diacritics in the whole document by its plain letter.
 void RemoveDiacritics(TBedTextToolEdit& edit);

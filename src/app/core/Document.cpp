@@ -10,7 +10,11 @@
 #include "TextToolEdit.h"
 
 TBedDocument::TBedDocument(TCustomBedEdit& editor, const TBedSettings& settings, TBedDocumentPrompts& prompts)
-    : editor_(editor), settings_(settings), prompts_(prompts), codePage_(cpCP1250), textCodePage_(cpCP1250),
+    : editor_(editor),
+      settings_(settings),
+      prompts_(prompts),
+      codePage_(cpCP1250),
+      textCodePage_(cpCP1250),
       journal_(editor.Lines()) {
     journal_.Begin({});
 }
@@ -114,8 +118,8 @@ void TBedDocument::Fill(TBedDocumentFile file, int codePage, int wrapWidth) {
         unixLineEnds_ = unixLineEnds;
         WrapLoadedLines(wrapWidth);
         // The loaded, wrapped text is what the edits from now on start from.
-        BeginFileJournal(identity, {codePage, t602Mode, wrapWidth > 0, wrapWidth > 0 ? wrapWidth : settings_.hraniceZlomu,
-                                    false});
+        BeginFileJournal(
+            identity, {codePage, t602Mode, wrapWidth > 0, wrapWidth > 0 ? wrapWidth : settings_.hraniceZlomu, false});
     }
     byteOrderMark_ = outcome.byteOrderMark;
     misfitView_ = bool(outcome.misfit);

@@ -31,6 +31,4 @@ std::string DefaultDocumentDirectory(bool fromTerminal) {
     return WithSlash(HomeDirectory());
 }
 
-bool StartedFromTerminal() {
-    return ::isatty(STDIN_FILENO) || ::isatty(STDOUT_FILENO) || ::isatty(STDERR_FILENO);
-}
+bool StartedFromTerminal() { return ::isatty(STDIN_FILENO) || ::isatty(STDOUT_FILENO) || ::isatty(STDERR_FILENO); }

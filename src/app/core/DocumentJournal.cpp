@@ -27,7 +27,8 @@ void TBedDocument::JournalAfterSave(const TBedWrittenFile& written) {
     // Else the journal holds the whole text, as long as that is cheap.
     const TBedEditStringList& lines = editor_.Lines();
     size_t size = 0;
-    for (int i = 0; i < lines.Count() && size <= size_t(kJournalSnapshotLimit); ++i) size += lines.GetView(i).size() + 1;
+    for (int i = 0; i < lines.Count() && size <= size_t(kJournalSnapshotLimit); ++i)
+        size += lines.GetView(i).size() + 1;
     if (size <= size_t(kJournalSnapshotLimit))
         journal_.RecordWholeText();
     else
@@ -60,8 +61,8 @@ bool TBedDocument::Restore(TBedOrphanJournal& journal) {
     std::optional<TBedDocumentFile> file;
     if (fileMatches) {
         file = ReadDocumentFile(c.base.path);
-        if (c.checksum && ChecksumOf(std::string_view(file->contents.bytes.bytes.get(), file->contents.bytes.size)) !=
-                              *c.checksum)
+        if (c.checksum &&
+            ChecksumOf(std::string_view(file->contents.bytes.bytes.get(), file->contents.bytes.size)) != *c.checksum)
             fileMatches = false;
     }
     const bool fromClear = !c.edits.empty() && c.edits.front().kind == TBedJournalEdit::Clear;
@@ -87,7 +88,9 @@ bool TBedDocument::Restore(TBedOrphanJournal& journal) {
         t602_.SetMode(TBedT602Mode(settings.t602Mode));
         file->unixLineEnds =
             DetectUnixLineEnds(std::string_view(file->contents.bytes.bytes.get(), file->contents.bytes.size));
-        const int wrapWidth = !settings.wrapOnLoad ? 0 : settings.wrapWidth > 0 ? settings.wrapWidth : settings_.hraniceZlomu;
+        const int wrapWidth = !settings.wrapOnLoad     ? 0
+                              : settings.wrapWidth > 0 ? settings.wrapWidth
+                                                       : settings_.hraniceZlomu;
         try {
             Fill(std::move(*file), IsCodePage(settings.codePage) ? settings.codePage : codePage_, wrapWidth);
         } catch (...) {

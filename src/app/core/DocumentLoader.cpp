@@ -13,8 +13,7 @@ namespace {
 
 // Converts line by line (a soft line end becomes a CR inside its line, so the lines are cut
 // before converting, never after), leaving out the leading dot commands, into a new block.
-void LoadConvertedT602(const TBedEditBlock& block, int codePage, T602Session::Load& t602,
-                       TBedEditStringList& lines) {
+void LoadConvertedT602(const TBedEditBlock& block, int codePage, T602Session::Load& t602, TBedEditStringList& lines) {
     const char* begin = block.bytes.get();
     const char* end = begin + block.size;
     std::string converted;
@@ -82,8 +81,8 @@ TBedLoadOutcome LoadUtf8(TBedEditBlock block, TBedEditStringList& lines) {
 
 namespace {
 
-TBedLoadOutcome LoadBlock(TBedDocumentFile& file, int codePage, T602Session& t602,
-                          const T602Session::AskUser& askUser, TBedEditStringList& lines) {
+TBedLoadOutcome LoadBlock(TBedDocumentFile& file, int codePage, T602Session& t602, const T602Session::AskUser& askUser,
+                          TBedEditStringList& lines) {
     TBedEditBlock& block = file.contents.bytes;
     if (codePage == cpUTF8) return LoadUtf8(std::move(block), lines);
     const char* begin = block.bytes.get();

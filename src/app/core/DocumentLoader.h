@@ -37,8 +37,7 @@ bool DetectUnixLineEnds(std::string_view bytes);
 
 // Reads the file through `open`: the only time a document's file is opened. Raises
 // EBedFileError (Open, Read); nothing has changed then.
-TBedDocumentFile ReadDocumentFile(const std::string& fileName,
-                                  const TBedFileOpener& open = ReadFileContents);
+TBedDocumentFile ReadDocumentFile(const std::string& fileName, const TBedFileOpener& open = ReadFileContents);
 
 // What loading found out besides the text.
 struct TBedLoadOutcome {

@@ -18,7 +18,7 @@ public:
     virtual void Information(const std::string& text) = 0;
     // The index of the button chosen; the last one cancels (as closing the box does).
     virtual int Choose(const std::string& caption, const std::string& text,
-                         const std::vector<std::string>& buttons) = 0;
+                       const std::vector<std::string>& buttons) = 0;
     // "Soubor je v T602": the mode chosen, t602Ask when the prompt was closed.
     virtual TBedT602Mode AskT602() = 0;
     // "Soubor se změnil na disku": another program changed the file since it was read or written.

@@ -7,16 +7,17 @@
 
 bool TBedDocument::RefuseMisfitView() {
     if (!misfitView_) return false;
-    prompts_.Error("Soubor je zobrazen se značkami místo znaků, které CP 1250 nemá; uložit ho nelze, "
-                   "značky by ty znaky nahradily.");
+    prompts_.Error(
+        "Soubor je zobrazen se značkami místo znaků, které CP 1250 nemá; uložit ho nelze, "
+        "značky by ty znaky nahradily.");
     return true;
 }
 
 bool TBedDocument::ConfirmConversion() {
     const auto misfit = FindCodePageMisfit(editor_.Lines(), textCodePage_, codePage_);
     if (!misfit) return true;
-    return prompts_.Choose("Převod kódování", CodePageMisfitMessage(*misfit, codePage_),
-                             {"Zapsat přesto", "Zrušit"}) == 0;
+    return prompts_.Choose("Převod kódování", CodePageMisfitMessage(*misfit, codePage_), {"Zapsat přesto", "Zrušit"}) ==
+           0;
 }
 
 TBedWrittenFile TBedDocument::Write(const std::string& fileName) {
@@ -36,10 +37,9 @@ void TBedDocument::TellSaveRemarks(const std::string& fileName, const std::vecto
 TBedSaveResult TBedDocument::Save() {
     if (RefuseMisfitView()) return TBedSaveResult::NotSaved;
     if (const auto why = WhyNotWritable(fileName_)) {
-        const std::string text =
-            "Soubor " + fileName_ + " nelze zapsat: " + *why + ". Uložit text pod jiným jménem?";
+        const std::string text = "Soubor " + fileName_ + " nelze zapsat: " + *why + ". Uložit text pod jiným jménem?";
         return prompts_.Choose("Uložit", text, {"Uložit jako", "Zrušit"}) == 0 ? TBedSaveResult::SaveElsewhere
-                                                                                 : TBedSaveResult::NotSaved;
+                                                                               : TBedSaveResult::NotSaved;
     }
     if (diskFile_ && diskFile_->name == fileName_) {
         // A file deleted meanwhile is simply written again.

@@ -20,7 +20,9 @@ namespace {
 class TChunkedEncoder {
 public:
     TChunkedEncoder(TBedEditFileWriter& writer, int codePage, int textCodePage)
-        : writer_(writer), codePage_(codePage), textCodePage_(textCodePage < 0 ? codePage : textCodePage),
+        : writer_(writer),
+          codePage_(codePage),
+          textCodePage_(textCodePage < 0 ? codePage : textCodePage),
           survives_(SurvivingBytes(codePage)),
           allSurvive_(std::all_of(survives_.begin(), survives_.end(), [](bool b) { return b; })),
           asTheyAre_(codePage == cpCP1250 && textCodePage_ == cpCP1250) {}
@@ -50,8 +52,8 @@ public:
         lossless_ = lossless_ && Survive(text);
         if (codePage_ == cpUTF8) {
             if (!wide_) wide_ = std::make_unique_for_overwrite<char[]>(kChunkSize * kUtf8MaxBytesPerCp1250Byte);
-            const size_t n = textCodePage_ == cpUTF8 ? EncodeUtf8(text, wide_.get())
-                                                     : EncodeUtf8(text, wide_.get(), textCodePage_);
+            const size_t n =
+                textCodePage_ == cpUTF8 ? EncodeUtf8(text, wide_.get()) : EncodeUtf8(text, wide_.get(), textCodePage_);
             writer_.Write(std::string_view(wide_.get(), n));
         } else {
             if (textCodePage_ == codePage_)
@@ -66,8 +68,8 @@ public:
 private:
     static constexpr size_t kChunkSize = size_t(1) << 18;
     bool Survive(std::string_view text) const {
-        return allSurvive_ || std::all_of(text.begin(), text.end(),
-                                          [&](char c) { return survives_[static_cast<uint8_t>(c)]; });
+        return allSurvive_ ||
+               std::all_of(text.begin(), text.end(), [&](char c) { return survives_[static_cast<uint8_t>(c)]; });
     }
     // The CP 1250 bytes that come back unchanged from the code page.
     static std::array<bool, 256> SurvivingBytes(int codePage) {
@@ -79,7 +81,8 @@ private:
                 char back[kUtf8MaxBytesPerCp1250Byte];
                 size_t n = 0;
                 const size_t encoded = EncodeUtf8(one, wide);
-                survives[size_t(b)] = !DecodeUtf8(std::string_view(wide, encoded), back, n) && n == 1 && back[0] == one[0];
+                survives[size_t(b)] =
+                    !DecodeUtf8(std::string_view(wide, encoded), back, n) && n == 1 && back[0] == one[0];
             } else {
                 Encode(codePage, one);
                 Decode(codePage, one);
@@ -166,8 +169,7 @@ TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringL
         std::string_view line = lines.GetView(i);
         const TBedLineBreak lineBreak = breaks.At(i);
         // A break inside a line would split it on the way back.
-        if (exact && FindLineBreak(line.data(), line.data() + line.size()) != line.data() + line.size())
-            exact = false;
+        if (exact && FindLineBreak(line.data(), line.data() + line.size()) != line.data() + line.size()) exact = false;
         if (i == count - 1) {
             // The last line as read: with its own break, even when empty, or without one.
             if (lineBreak == TBedLineBreak::None) {

@@ -19,7 +19,7 @@ class TBedEditStringList;
 // the file's own) is converted, what the file's code page lacks written as the substitute (see
 // CodePages.h). Raises EBedFileError (Create, Write); the file on disk is then as it was.
 struct TBedWrittenFile {
-    TBedFileIdentity identity;  // the file as written
+    TBedFileIdentity identity;         // the file as written
     std::vector<std::string> remarks;  // what could not be kept as it was (the mode, the owner…)
     // Loading the file in the same code page, unconverted and unwrapped, gives these lines again:
     // none holds a line-break byte, and every byte comes back from the code page unchanged.

@@ -18,6 +18,7 @@ std::optional<std::string> WhyNotWritable(const std::string& fileName) {
             default: return std::strerror(errno);
         }
     }
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return "je jen pro čtení (nikdo do něj nemá právo zapisovat)";
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return "je jen pro čtení (nikdo do něj nemá právo zapisovat)";
     return std::nullopt;
 }

@@ -10,8 +10,8 @@
 #include <vector>
 
 struct THighlighterMenuItem {
-    const char* component;  // e.g. "Pascal1"
-    const char* caption;    // UTF-8, e.g. "Pascal"
+    const char* component;                   // e.g. "Pascal1"
+    const char* caption;                     // UTF-8, e.g. "Pascal"
     const TBedMainWindowInstance* instance;  // null for "žádné"
     bool visible;
 };

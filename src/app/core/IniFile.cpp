@@ -78,8 +78,7 @@ TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)), d(std
 
 TIniFile::~TIniFile() = default;
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key,
-                                 const std::string& def) const {
+std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
     const char* v = d->ini.GetValue(section.c_str(), key.c_str(), nullptr);
     std::string value = v ? UnescapeIniValue(v) : def;
     if (value.size() > 1023) value.resize(1023);

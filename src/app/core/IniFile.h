@@ -13,8 +13,7 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& def) const;
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& def) const;
     int ReadInteger(const std::string& section, const std::string& key, int def) const;
     bool ReadBool(const std::string& section, const std::string& key, bool def) const;
 

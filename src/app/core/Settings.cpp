@@ -94,9 +94,12 @@ void WriteKeys(TIniFile& ini, const std::string& section, const TKey<Record> (&k
             [&](auto Record::*member) {
                 const auto& value = r.*member;
                 using T = std::decay_t<decltype(value)>;
-                if constexpr (std::is_same_v<T, std::string>) ini.WriteString(section, key.name, value);
-                else if constexpr (std::is_same_v<T, bool>) ini.WriteBool(section, key.name, value);
-                else ini.WriteInteger(section, key.name, value);
+                if constexpr (std::is_same_v<T, std::string>)
+                    ini.WriteString(section, key.name, value);
+                else if constexpr (std::is_same_v<T, bool>)
+                    ini.WriteBool(section, key.name, value);
+                else
+                    ini.WriteInteger(section, key.name, value);
             },
             key.member);
 }

@@ -16,28 +16,28 @@ struct TSouborMenu {
 };
 
 struct TBedSettings {
-    int vyska = 516;              // window height
-    int sirka = 518;              // window width
-    int y = 20;                   // window top
-    int x = 20;                   // window left
-    bool panelV = true;           // tool panel visible
+    int vyska = 516;     // window height
+    int sirka = 518;     // window width
+    int y = 20;          // window top
+    int x = 20;          // window left
+    bool panelV = true;  // tool panel visible
     std::string font = "Courier New";
-    int velikostFontu = 10;       // points
+    int velikostFontu = 10;  // points
     int fontCharset = 1;
     TColor barvaFontu = clWindowText;  // text colour: an RGB value, or the desktop's text colour
-    bool autokodovani = true;     // code page chosen by the file name's extension
-    bool rozpoznatKodovani = true;  // and, where the name doesn't tell, by the file's content
-    std::string ukladaciCesta;    // save directory
-    std::string nahravaciCesta;   // load directory
+    bool autokodovani = true;          // code page chosen by the file name's extension
+    bool rozpoznatKodovani = true;     // and, where the name doesn't tell, by the file's content
+    std::string ukladaciCesta;         // save directory
+    std::string nahravaciCesta;        // load directory
     int filterIndex = 1;
-    bool podlePripony = true;     // highlighter chosen by the file name's extension
-    bool pomListaL = false;       // gutter visible
-    bool zalamovani = false;      // wrap on load
-    int implicitniKodovani = 4;   // default code page
-    bool escKonci = true;         // Esc quits
-    bool autoZalam = true;        // wrap while typing
+    bool podlePripony = true;    // highlighter chosen by the file name's extension
+    bool pomListaL = false;      // gutter visible
+    bool zalamovani = false;     // wrap on load
+    int implicitniKodovani = 4;  // default code page
+    bool escKonci = true;        // Esc quits
+    bool autoZalam = true;       // wrap while typing
     bool ukazHraniciZlomu = false;
-    int hraniceZlomu = 80;        // right edge / wrap width
+    int hraniceZlomu = 80;           // right edge / wrap width
     bool kontrolaPravopisu = false;  // spelling checked
     std::array<TSouborMenu, 5> recent;
     // For this run only, not in bed.ini:

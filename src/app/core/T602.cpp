@@ -34,8 +34,7 @@ bool IsDotCommandLine(std::string_view line) {
 
 bool IsT602FirstLine(std::string_view line) { return line.starts_with("@CT "); }
 
-void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& toggles,
-                     std::string& out) {
+void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& toggles, std::string& out) {
     if ((mode != t602Text && mode != t602Html) || IsDotCommandLine(line)) {
         out += line;
         return;
@@ -46,10 +45,14 @@ void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& 
         const int control = ControlIndex(byte);
         if (control < 0) {
             // The text's own markup characters must not become markup.
-            if (mode == t602Html && byte == '<') out += "&lt;";
-            else if (mode == t602Html && byte == '>') out += "&gt;";
-            else if (mode == t602Html && byte == '&') out += "&amp;";
-            else out += static_cast<char>(byte);
+            if (mode == t602Html && byte == '<')
+                out += "&lt;";
+            else if (mode == t602Html && byte == '>')
+                out += "&gt;";
+            else if (mode == t602Html && byte == '&')
+                out += "&amp;";
+            else
+                out += static_cast<char>(byte);
         } else if (mode == t602Html) {
             bool& open = toggles.open_[control];
             out += open ? "</" : "<";

@@ -32,5 +32,4 @@ private:
 
 // Appends the line to `out`, converted for mode t602Text or t602Html; other modes leave it
 // alone, and so does a dot-command line.
-void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& toggles,
-                     std::string& out);
+void ConvertT602Line(std::string_view line, TBedT602Mode mode, TBedT602Toggles& toggles, std::string& out);

@@ -12,8 +12,7 @@ void T602Session::Detect(std::string_view firstLine, const AskUser& askUser) {
     toggles_.CloseAll();
 }
 
-T602Session::Load::Load(T602Session& session, int codePage, std::string_view firstLine,
-                        const AskUser& askUser)
+T602Session::Load::Load(T602Session& session, int codePage, std::string_view firstLine, const AskUser& askUser)
     : session_(session) {
     if (!IsCodePage(codePage) || codePage == cpCP1250) return;
     restoreAsk_ = session_.mode_ == t602Ask;

@@ -33,9 +33,7 @@ void TBedTextToolEdit::Insert(int index, std::string text) {
     edits_->Insert(index);
 }
 
-void TBedTextToolEdit::Add(std::string text) {
-    Insert(Count(), std::move(text));
-}
+void TBedTextToolEdit::Add(std::string text) { Insert(Count(), std::move(text)); }
 
 void TBedTextToolEdit::Delete(int index) {
     if (refused_) return;

@@ -104,9 +104,12 @@ void TBedUnsavedJournal::Record(const TBedLinesChange& change) {
     switch (change.kind) {
         case TBedLinesChangeKind::Cleared: writer_->Append(kEdit, ClearPayload()); break;
         case TBedLinesChangeKind::Joined:
-            writer_->Append(kEdit, JoinPayload(uint32_t(change.first), uint32_t(change.count), lines_.GetView(change.first)));
+            writer_->Append(kEdit,
+                            JoinPayload(uint32_t(change.first), uint32_t(change.count), lines_.GetView(change.first)));
             break;
-        case TBedLinesChangeKind::Deleted: writer_->Append(kEdit, DeletePayload(uint32_t(change.first), uint32_t(change.count))); break;
+        case TBedLinesChangeKind::Deleted:
+            writer_->Append(kEdit, DeletePayload(uint32_t(change.first), uint32_t(change.count)));
+            break;
         case TBedLinesChangeKind::Inserted: {
             std::vector<std::string_view> added;
             added.reserve(size_t(change.count));

@@ -13,7 +13,7 @@ class TBedEditStringList;
 // How the document's file was loaded, so that loading it again gives the same lines.
 struct TBedLoadSettings {
     int codePage = 0;
-    int t602Mode = 0;       // the T602 mode the load used
+    int t602Mode = 0;  // the T602 mode the load used
     bool wrapOnLoad = false;
     int wrapWidth = 0;
     bool emptyLastLine = false;  // an empty line follows the loaded ones

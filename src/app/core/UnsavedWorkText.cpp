@@ -31,8 +31,8 @@ std::string CzechShortDateTime(int64_t msSinceEpoch) {
     std::tm local{};
     localtime_r(&seconds, &local);
     char text[32];
-    std::snprintf(text, sizeof text, "%02d.%02d.%02d %d:%02d", local.tm_mday, local.tm_mon + 1,
-                  local.tm_year % 100, local.tm_hour, local.tm_min);
+    std::snprintf(text, sizeof text, "%02d.%02d.%02d %d:%02d", local.tm_mday, local.tm_mon + 1, local.tm_year % 100,
+                  local.tm_hour, local.tm_min);
     return text;
 }
 

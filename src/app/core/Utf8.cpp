@@ -66,9 +66,7 @@ char* PutCodePoint(char32_t u, char* p) {
     return p;
 }
 
-int LineOf(std::string_view in, std::size_t offset) {
-    return int(CountLines(in.data(), in.data() + offset + 1));
-}
+int LineOf(std::string_view in, std::size_t offset) { return int(CountLines(in.data(), in.data() + offset + 1)); }
 
 }  // namespace
 

@@ -12,10 +12,10 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // the first byte that is no well-formed UTF-8 (overlong forms, surrogates and code points past
 // U+10FFFF included).
 struct TBedUtf8Misfit {
-    std::size_t offset = 0;     // of the character's first byte, or of the bad byte
-    char32_t codePoint = 0;     // the character; for malformed input the bad byte
+    std::size_t offset = 0;  // of the character's first byte, or of the bad byte
+    char32_t codePoint = 0;  // the character; for malformed input the bad byte
     bool malformed = false;
-    int line = 0;               // counted from 1 as the line buffer splits lines
+    int line = 0;  // counted from 1 as the line buffer splits lines
 };
 
 // Decodes UTF-8 to CP 1250 into `out`, which must have room for in.size() bytes; `outSize` is

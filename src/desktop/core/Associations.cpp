@@ -12,8 +12,8 @@
 namespace {
 
 bool IsExtensionCharacter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
-           c == '+' || c == '-';
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '+' ||
+           c == '-';
 }
 
 void AddUnique(std::vector<std::string>& list, const std::string& item) {
@@ -48,8 +48,8 @@ TDesktopEntry EditorEntry(const TAssociationTarget& target, const std::string& n
 }
 
 // The MIME package gains the extensions the database did not know, and the database is rebuilt.
-void AddOwnTypes(const std::vector<std::string>& extensions, const TXdgDirs& dirs,
-                 TAssociationHost& host, std::vector<std::string>& messages) {
+void AddOwnTypes(const std::vector<std::string>& extensions, const TXdgDirs& dirs, TAssociationHost& host,
+                 std::vector<std::string>& messages) {
     const std::string mimeDir = dirs.dataHome + "/mime";
     const std::string packageFile = mimeDir + "/packages/" + kMimePackageFile;
     const std::optional<std::string> package = ReadToUpdate(packageFile, messages);
@@ -112,8 +112,7 @@ TDesktopEntry ShortcutEntry(TShortcutPlace place, const TAssociationTarget& targ
 
 // An existing file of the same name is replaced; the numbered names are tried only after a
 // failed save.
-void CreateShortcut(TShortcutPlace place, const TAssociationTarget& target,
-                    std::vector<std::string>& messages) {
+void CreateShortcut(TShortcutPlace place, const TAssociationTarget& target, std::vector<std::string>& messages) {
     const std::string folder = ShortcutFolder(place, target.dirs);
     if (folder.empty()) {
         messages.push_back("Could not determine where to create new shortcut!");
@@ -155,8 +154,8 @@ std::optional<std::string> NormalizeExtension(const std::string& typed) {
     return "." + body;
 }
 
-TAssociationOutcome RunAssociations(const TAssociationRequest& request,
-                                    const TAssociationTarget& target, TAssociationHost& host) {
+TAssociationOutcome RunAssociations(const TAssociationRequest& request, const TAssociationTarget& target,
+                                    TAssociationHost& host) {
     TAssociationOutcome outcome;
     std::vector<std::string> extensions = request.extensions;
     std::sort(extensions.begin(), extensions.end());

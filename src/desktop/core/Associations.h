@@ -15,7 +15,7 @@ constexpr const char* kAssociationDesktopId = "BrousekEditorFile.desktop";
 struct TAssociationRequest {
     std::vector<std::string> extensions;  // ticked extensions of the dialog, with their dots
     bool ownExtension = false;
-    std::string ownExtensionText;         // as typed
+    std::string ownExtensionText;  // as typed
     bool sendTo = false;
     bool startMenu = false;
     bool desktop = false;
@@ -50,5 +50,5 @@ std::optional<std::string> NormalizeExtension(const std::string& typed);
 
 // Runs the ticked actions, each on its own: the extensions (the dialog's in alphabetical order,
 // then the own one), then the shortcut for "Odeslat", the menu and the desktop.
-TAssociationOutcome RunAssociations(const TAssociationRequest& request,
-                                    const TAssociationTarget& target, TAssociationHost& host);
+TAssociationOutcome RunAssociations(const TAssociationRequest& request, const TAssociationTarget& target,
+                                    TAssociationHost& host);

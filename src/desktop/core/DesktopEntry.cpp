@@ -78,8 +78,7 @@ std::vector<std::string> DesktopEntryMimeTypes(const std::string& text) {
     for (const std::string& line : TextLines(text)) {
         const TKeyFileLine l = ParseKeyFileLine(line);
         if (l.kind == TKeyFileLine::Group) inEntryGroup = l.name == "Desktop Entry";
-        if (inEntryGroup && l.kind == TKeyFileLine::Entry && l.name == "MimeType")
-            return SplitKeyFileList(l.value);
+        if (inEntryGroup && l.kind == TKeyFileLine::Entry && l.name == "MimeType") return SplitKeyFileList(l.value);
     }
     return {};
 }

@@ -14,7 +14,7 @@ struct TDesktopEntry {
     std::string icon;
     std::vector<std::string> mimeTypes;
     std::vector<std::string> categories;
-    bool noDisplay = false;         // kept out of the application menu
+    bool noDisplay = false;  // kept out of the application menu
 };
 
 // One argument of an Exec key: quoted when it holds a reserved character, with '"', '`', '$'

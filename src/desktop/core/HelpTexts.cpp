@@ -14,6 +14,5 @@ const THelpText* FindHelpText(std::string_view file) {
 }
 
 std::vector<std::string> HelpWindowArguments(const std::string& helpFile, const THelpText& help) {
-    return {helpFile, "^=1", "S=" + std::to_string(help.width),
-            "V=" + std::to_string(kHelpWindowHeight), "C=R"};
+    return {helpFile, "^=1", "S=" + std::to_string(help.width), "V=" + std::to_string(kHelpWindowHeight), "C=R"};
 }

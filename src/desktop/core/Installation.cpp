@@ -12,9 +12,7 @@ bool IsRegularFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, error);
 }
 
-std::string Normal(const std::string& path) {
-    return std::filesystem::path(path).lexically_normal().string();
-}
+std::string Normal(const std::string& path) { return std::filesystem::path(path).lexically_normal().string(); }
 
 }  // namespace
 

@@ -4,8 +4,7 @@
 
 #include <vector>
 
-std::string SetDefaultApplication(const std::string& text, const std::string& mimeType,
-                                  const std::string& desktopId) {
+std::string SetDefaultApplication(const std::string& text, const std::string& mimeType, const std::string& desktopId) {
     static const std::string kGroup = "Default Applications";
     const std::string entry = mimeType + "=" + desktopId + ";";
     std::vector<std::string> lines = TextLines(text);

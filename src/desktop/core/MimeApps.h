@@ -5,5 +5,4 @@
 // The text of mimeapps.list with `desktopId` as the default application of `mimeType` in the
 // group [Default Applications], as `xdg-mime default` sets it: an earlier choice for the type is
 // replaced, every other line stays as it was, a missing group is added.
-std::string SetDefaultApplication(const std::string& text, const std::string& mimeType,
-                                  const std::string& desktopId);
+std::string SetDefaultApplication(const std::string& text, const std::string& mimeType, const std::string& desktopId);

@@ -24,10 +24,8 @@ TBedEdit::TBedEdit(QWidget* parent) : QAbstractScrollArea(parent), caret_(viewpo
 
     for (const Qt::Orientation o : {Qt::Horizontal, Qt::Vertical}) {
         QScrollBar* bar = o == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
-        connect(bar, &QScrollBar::actionTriggered, this,
-                [this, o](int action) { ScrollBarAction(o, action); });
-        connect(bar, &QScrollBar::valueChanged, this,
-                [this, o](int value) { ScrollBarValueChanged(o, value); });
+        connect(bar, &QScrollBar::actionTriggered, this, [this, o](int action) { ScrollBarAction(o, action); });
+        connect(bar, &QScrollBar::valueChanged, this, [this, o](int value) { ScrollBarValueChanged(o, value); });
     }
     connect(verticalScrollBar(), &QScrollBar::sliderReleased, this, [this] { ShowScrollHint(false); });
     autoScrollTimer_.setInterval(100);
@@ -141,8 +139,7 @@ void TBedEdit::RecalcSizes() {
     metrics_.gutterWidth = gutter_.RealWidth(metrics_.charWidth);
     metrics_.firstVisibleLine = FirstVisibleLine();
     metrics_.firstVisibleChar = FirstVisibleChar();
-    SetWindowSize(metrics_.LinesInWindow(viewport()->height()),
-                  metrics_.VisibleColumns(viewport()->width()));
+    SetWindowSize(metrics_.LinesInWindow(viewport()->height()), metrics_.VisibleColumns(viewport()->width()));
     metrics_.firstVisibleLine = FirstVisibleLine();
     metrics_.firstVisibleChar = FirstVisibleChar();
     UpdateScrollBars();
@@ -161,8 +158,7 @@ QRect TBedEdit::LinesRect(int first, int last, int left, int right) const {
     first = std::max(first, top);
     last = std::min(last, top + LinesInWindow());
     if (first > last) return {};
-    return QRect(QPoint(left, metrics_.LineTop(first)),
-                 QPoint(right, metrics_.LineTop(last + 1) - 1));
+    return QRect(QPoint(left, metrics_.LineTop(first)), QPoint(right, metrics_.LineTop(last + 1) - 1));
 }
 
 bool TBedEdit::InTextArea(const QPoint& p) const { return p.x() >= metrics_.TextLeft(); }
@@ -199,12 +195,12 @@ void TBedEdit::InvalidateGutterLines(int first, int last) {
 void TBedEdit::UpdateCaret() {
     metrics_.firstVisibleLine = FirstVisibleLine();
     metrics_.firstVisibleChar = FirstVisibleChar();
-    const TBedRectI shape = CaretShapeRect(InsertMode() ? insertCaret_ : overwriteCaret_,
-                                           metrics_.charWidth, metrics_.lineHeight);
+    const TBedRectI shape =
+        CaretShapeRect(InsertMode() ? insertCaret_ : overwriteCaret_, metrics_.charWidth, metrics_.lineHeight);
     const QPoint cell = PositionToPixels(CaretXY());
     const QRect r(cell.x() + shape.x, cell.y() + shape.y, shape.width, shape.height);
-    const bool inside = cell.x() >= metrics_.TextLeft() && cell.x() < viewport()->width() &&
-                        cell.y() >= 0 && cell.y() < viewport()->height();
+    const bool inside = cell.x() >= metrics_.TextLeft() && cell.x() < viewport()->width() && cell.y() >= 0 &&
+                        cell.y() < viewport()->height();
     caret_.Place(inside && !HasOption(eoNoCaret) ? r : QRect());
     if (hasFocus()) QGuiApplication::inputMethod()->update(Qt::ImCursorRectangle);
     NotifyAccessibility();

@@ -84,8 +84,7 @@ public:
     std::function<void(QPainter&)> OnPaint;
     // (line, its tab-expanded text, the highlighter's tokens in the painted columns, the runs
     // of the text to underline with a red wave): asked for every line as it is painted.
-    std::function<void(int, std::string_view, const std::vector<TBedLineToken>&,
-                       std::vector<TBedTextSpan>&)>
+    std::function<void(int, std::string_view, const std::vector<TBedLineToken>&, std::vector<TBedTextSpan>&)>
         OnUnderlines;
     // Where the last context menu was asked for: the mouse's text position, else the caret.
     TBedPoint ContextMenuPosition() const { return contextMenuPosition_; }
@@ -138,9 +137,8 @@ private:
     // Painting
     void PaintText(QPainter& p, const QRect& clip);
     void PaintGutterArea(QPainter& p, const QRect& clip);
-    void CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text,
-                       int firstColumn, int lastColumn, const TBedLineColors& colors,
-                       bool special, std::vector<TBedPaintToken>& tokens);
+    void CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text, int firstColumn, int lastColumn,
+                       const TBedLineColors& colors, bool special, std::vector<TBedPaintToken>& tokens);
     // The red waves under the runs OnUnderlines gives for a line at pixel row top.
     void CollectUnderlines(int line, int top, std::string_view text, std::vector<QRect>& waves);
     QColor Background() const;
@@ -208,6 +206,6 @@ private:
     bool waitForDragging_ = false;
     bool doubleClicked_ = false;
     bool gutterClick_ = false;
-    int gutterLine_ = 0;        // the line a press in the gutter was on
-    bool gutterDrag_ = false;   // the press went on to select whole lines
+    int gutterLine_ = 0;       // the line a press in the gutter was on
+    bool gutterDrag_ = false;  // the press went on to select whole lines
 };

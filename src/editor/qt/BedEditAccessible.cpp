@@ -4,9 +4,7 @@
 #include "BedEditDrag.h"
 #include "BedEditTextOffsets.h"
 
-
-TBedEditAccessible::TBedEditAccessible(TBedEdit* edit)
-    : QAccessibleWidget(edit, QAccessible::EditableText) {}
+TBedEditAccessible::TBedEditAccessible(TBedEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
 
 TBedEdit& TBedEditAccessible::Edit() const { return *static_cast<TBedEdit*>(widget()); }
 
@@ -63,8 +61,8 @@ QString TBedEditAccessible::text(int startOffset, int endOffset) const {
     return Cp1250TextToUnicode(BedTextBetween(Edit().Lines(), startOffset, endOffset));
 }
 
-QString TBedEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                         int* startOffset, int* endOffset) const {
+QString TBedEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int* startOffset,
+                                         int* endOffset) const {
     if (boundaryType != QAccessible::LineBoundary)
         return QAccessibleTextInterface::textAtOffset(offset, boundaryType, startOffset, endOffset);
     const TBedEditStringList& lines = Edit().Lines();

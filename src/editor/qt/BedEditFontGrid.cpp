@@ -45,10 +45,8 @@ const TBedStyledFont& TBedFontStock::Style(int style) {
     slot->raw = QRawFont::fromFont(slot->font);
     QString all;
     for (int b = 0; b < 256; ++b) all += QChar(Cp1250ToUnicode(uchar(b)));
-    const QList<quint32> glyphs = slot->raw.isValid() ? slot->raw.glyphIndexesForString(all)
-                                                      : QList<quint32>();
-    for (int b = 0; b < 256 && b < glyphs.size(); ++b)
-        slot->glyphs[b] = IsControlByte(uchar(b)) ? 0 : glyphs[b];
+    const QList<quint32> glyphs = slot->raw.isValid() ? slot->raw.glyphIndexesForString(all) : QList<quint32>();
+    for (int b = 0; b < 256 && b < glyphs.size(); ++b) slot->glyphs[b] = IsControlByte(uchar(b)) ? 0 : glyphs[b];
     return *slot;
 }
 

@@ -35,18 +35,16 @@ void PaintGutter(QPainter& p, TBedFontGrid& grid, const TBedGutterPaint& paint, 
         p.setFont(font.font);
         p.setPen(paint.fontColor);
         for (int line = first; line <= last; ++line) {
-            const std::string text = GutterNumberText(line, gutter.CurrentDigits(),
-                                                      gutter.ZeroStart(), gutter.LeadingZeros());
+            const std::string text =
+                GutterNumberText(line, gutter.CurrentDigits(), gutter.ZeroStart(), gutter.LeadingZeros());
             p.drawText(gutter.LeftOffset(), g.LineTop(line) + grid.Ascent(),
                        QString::fromLatin1(text.data(), int(text.size())));
         }
         p.restore();
     }
     if (width >= 2 && clip.right() >= width - 2) {
-        p.fillRect(width - 2, clip.top(), 1, clip.height(),
-                   BedColorToQColor(clBtnHighlight, paint.palette));
-        p.fillRect(width - 1, clip.top(), 1, clip.height(),
-                   BedColorToQColor(clBtnShadow, paint.palette));
+        p.fillRect(width - 2, clip.top(), 1, clip.height(), BedColorToQColor(clBtnHighlight, paint.palette));
+        p.fillRect(width - 1, clip.top(), 1, clip.height(), BedColorToQColor(clBtnShadow, paint.palette));
     }
     if (!paint.layout.glyphsVisible) return;
     PlaceGutterMarks(paint.marks, paint.layout, first, last, [&](const TBedGutterMark& m, int left) {
@@ -56,8 +54,8 @@ void PaintGutter(QPainter& p, TBedFontGrid& grid, const TBedGutterPaint& paint, 
     });
 }
 
-void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
-                      int first, int last, const std::function<void(const TBedGutterMark&, int)>& place) {
+void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout, int first, int last,
+                      const std::function<void(const TBedGutterMark&, int)>& place) {
     if (marks.empty() || first > last) return;
     // A line shows its first marks in list order, as many as it holds.
     std::vector<int> counts(size_t(last - first + 1), 0);
@@ -78,8 +76,8 @@ void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutter
     }
 }
 
-TBedEditMark* GutterMarkAt(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
-                           int line, int x) {
+TBedEditMark* GutterMarkAt(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout, int line,
+                           int x) {
     TBedEditMark* found = nullptr;
     PlaceGutterMarks(marks, layout, line, line, [&](const TBedGutterMark& m, int left) {
         if (x >= left && x < left + layout.xOffset) found = m.mark;

@@ -42,9 +42,7 @@ public:
     std::function<void()> OnChange;
 
     // The digits in use: DigitCount, or more with AutoSize once the text needs them.
-    int CurrentDigits() const {
-        return autoSize_ ? std::max(digitCount_, neededDigits_) : digitCount_;
-    }
+    int CurrentDigits() const { return autoSize_ ? std::max(digitCount_, neededDigits_) : digitCount_; }
     // Adapts the digits to a text of lineCount lines; true when the width changed.
     bool AutoSizeDigits(int lineCount);
     int RealWidth(int charWidth) const;
@@ -100,7 +98,7 @@ struct TBedGutterPaint {
     const TBedGutter* gutter = nullptr;
     TBedGridMetrics metrics;
     int firstLine = 1;
-    int lastLine = 0;   // the last existing line to number
+    int lastLine = 0;  // the last existing line to number
     int fontStyle = 0;
     QColor fontColor;
     QPalette palette;
@@ -110,11 +108,11 @@ struct TBedGutterPaint {
 
 // Calls place(mark, left) for every mark on the lines first..last with the x the gutter draws it
 // at: the marks of one line stand side by side, one kind before the other.
-void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
-                      int first, int last, const std::function<void(const TBedGutterMark&, int)>& place);
+void PlaceGutterMarks(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout, int first, int last,
+                      const std::function<void(const TBedGutterMark&, int)>& place);
 // The mark drawn under x on the line, or none.
-TBedEditMark* GutterMarkAt(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout,
-                           int line, int x);
+TBedEditMark* GutterMarkAt(const std::vector<TBedGutterMark>& marks, const TBedGutterMarkLayout& layout, int line,
+                           int x);
 
 // Paints the gutter's part of the clip rectangle.
 void PaintGutter(QPainter& p, TBedFontGrid& grid, const TBedGutterPaint& paint, const QRect& clip);

@@ -14,7 +14,8 @@ bool TBedEdit::event(QEvent* e) {
     // Ctrl+Tab (and Tab without WantTabs) belongs to the window, not to the text.
     if (e->type() == QEvent::ShortcutOverride) {
         auto* k = static_cast<QKeyEvent*>(e);
-        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && WantsTabKey(k->modifiers() & Qt::ControlModifier)) {
+        if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+            WantsTabKey(k->modifiers() & Qt::ControlModifier)) {
             e->accept();
             return true;
         }
@@ -36,8 +37,7 @@ void TBedEdit::keyPressEvent(QKeyEvent* e) {
     TBedVirtualKey vk = VirtualKeyOf(*e);
     if (vk.key) KeyDown(vk.key, vk.shift);
     const QString text = e->text();
-    if (text.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ==
-                              Qt::ControlModifier) {
+    if (text.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::ControlModifier) {
         e->accept();
         return;
     }
@@ -76,23 +76,19 @@ void TBedEdit::PaintPreedit(QPainter& p) {
     p.setFont(grid_.BaseFont());
     p.setPen(ToQColor(FontColor()));
     for (qsizetype i = 0; i < preedit_.size(); ++i)
-        p.drawText(QRect(cell.x() + int(i) * cw, cell.y(), cw, metrics_.lineHeight),
-                   Qt::AlignCenter | Qt::TextDontClip, QString(preedit_[i]));
+        p.drawText(QRect(cell.x() + int(i) * cw, cell.y(), cw, metrics_.lineHeight), Qt::AlignCenter | Qt::TextDontClip,
+                   QString(preedit_[i]));
     p.fillRect(span.left(), cell.y() + grid_.Ascent() + 2, span.width(), 1, ToQColor(FontColor()));
 }
 
 QVariant TBedEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     switch (query) {
-        case Qt::ImEnabled:
-            return true;
+        case Qt::ImEnabled: return true;
         case Qt::ImCursorRectangle: {
             const QPoint cell = PositionToPixels(CaretXY());
-            return QRect(cell, QSize(metrics_.charWidth, metrics_.lineHeight))
-                .translated(viewport()->pos());
+            return QRect(cell, QSize(metrics_.charWidth, metrics_.lineHeight)).translated(viewport()->pos());
         }
-        case Qt::ImFont:
-            return grid_.BaseFont();
-        default:
-            return QAbstractScrollArea::inputMethodQuery(query);
+        case Qt::ImFont: return grid_.BaseFont();
+        default: return QAbstractScrollArea::inputMethodQuery(query);
     }
 }

@@ -41,8 +41,8 @@ void TBedEdit::PressAt(const QPoint& pos, bool left, Qt::KeyboardModifiers modif
     gutterClick_ = pos.x() < metrics_.gutterWidth;
     gutterLine_ = PixelToRow(metrics_, pos.y(), viewport()->height());
     gutterDrag_ = false;
-    if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) &&
-        SelectionMode() == smNormal && insideSelection) {
+    if (hadSelection && HasOption(eoDragDropEditing) && InTextArea(pos) && SelectionMode() == smNormal &&
+        insideSelection) {
         waitForDragging_ = true;
     } else if (modifiers & Qt::ShiftModifier) {
         SetSelTo(CaretXY());
@@ -100,8 +100,7 @@ void TBedEdit::AutoScrollTick() {
     if (autoScrollY_) {
         const bool pages = QGuiApplication::keyboardModifiers() & Qt::ShiftModifier;
         SetFirstVisibleLine(FirstVisibleLine() + autoScrollY_ * (pages ? LinesInWindow() : 1));
-        const int line = autoScrollY_ < 0 ? FirstVisibleLine()
-                                          : FirstVisibleLine() + std::max(1, LinesInWindow()) - 1;
+        const int line = autoScrollY_ < 0 ? FirstVisibleLine() : FirstVisibleLine() + std::max(1, LinesInWindow()) - 1;
         metrics_.firstVisibleLine = FirstVisibleLine();
         metrics_.firstVisibleChar = FirstVisibleChar();
         SetCaretXY({Lines().CharPosAtColumns(line - 1, PixelToColumnCount(metrics_, pos.x())), line});
@@ -121,8 +120,7 @@ void TBedEdit::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) {
         const int line = PixelToRow(metrics_, pos.y(), viewport()->height());
         // Below the last line there is nothing to click on.
-        if (gutterClick_ && !gutterDrag_ && pos.x() < metrics_.gutterWidth && line <= Lines().Count() &&
-            OnGutterClick)
+        if (gutterClick_ && !gutterDrag_ && pos.x() < metrics_.gutterWidth && line <= Lines().Count() && OnGutterClick)
             OnGutterClick(pos.x(), pos.y(), line, GutterMarkAt(GutterMarks(), GutterMarkLayout(), line, pos.x()));
         if (waitForDragging_ && !doubleClicked_) {
             TBedPaintLock lock(*this);
@@ -147,11 +145,12 @@ void TBedEdit::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TBedEdit::contextMenuEvent(QContextMenuEvent* e) {
-    contextMenuPosition_ = e->reason() == QContextMenuEvent::Mouse
-                               ? PixelsToPosition(e->pos().x(), e->pos().y())
-                               : CaretXY();
-    if (popupMenu_) popupMenu_->popup(e->globalPos());
-    else e->ignore();
+    contextMenuPosition_ =
+        e->reason() == QContextMenuEvent::Mouse ? PixelsToPosition(e->pos().x(), e->pos().y()) : CaretXY();
+    if (popupMenu_)
+        popupMenu_->popup(e->globalPos());
+    else
+        e->ignore();
 }
 
 void TBedEdit::StartBlockDrag() {

@@ -55,8 +55,8 @@ void TBedEdit::CollectUnderlines(int line, int top, std::string_view text, std::
 
 int TBedEdit::FontStyle() const { return FontStylesOf(grid_.BaseFont()); }
 
-TBedTokenColors TBedEdit::AttributeColors(TColor foreground, TColor background,
-                                          const QColor& editorForeground, const QColor& editorBackground) {
+TBedTokenColors TBedEdit::AttributeColors(TColor foreground, TColor background, const QColor& editorForeground,
+                                          const QColor& editorBackground) {
     // Resolved here, so that system colours follow the palette like the editor's own.
     const TColor fg = foreground == clNone ? clNone : QColorToBedColor(ToQColor(foreground));
     const TColor bg = background == clNone ? clNone : QColorToBedColor(ToQColor(background));
@@ -79,9 +79,10 @@ QColor TBedEdit::Background() const {
     if (TBedCustomHighlighter* hl = Highlighter())
         if (TBedHighlighterAttributes* space = hl->StandardAttribute(4))
             if (space->Background() != clNone)
-                return BedColorToQColor(
-                    const_cast<TBedEdit*>(this)->AttributeColors(clNone, space->Background(), ToQColor(fontColor_), own).background,
-                    palette());
+                return BedColorToQColor(const_cast<TBedEdit*>(this)
+                                            ->AttributeColors(clNone, space->Background(), ToQColor(fontColor_), own)
+                                            .background,
+                                        palette());
     return own;
 }
 
@@ -116,9 +117,9 @@ void TBedEdit::PaintGutterArea(QPainter& p, const QRect& clip) {
     PaintGutter(p, grid_, paint, clip.intersected(QRect(0, 0, metrics_.gutterWidth, viewport()->height())));
 }
 
-void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text,
-                             int firstColumn, int lastColumn, const TBedLineColors& colors,
-                             bool special, std::vector<TBedPaintToken>& tokens) {
+void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_view text, int firstColumn,
+                             int lastColumn, const TBedLineColors& colors, bool special,
+                             std::vector<TBedPaintToken>& tokens) {
     const int fontStyle = FontStyle();
     // A long line is scanned from its last checkpoint before the window, not from its start.
     int scanned = 1 + Checkpoints().Start(hl, text, line - 1, Lines().GetRange(line - 1),
@@ -146,8 +147,7 @@ void TBedEdit::CollectTokens(TBedCustomHighlighter& hl, int line, std::string_vi
     }
     // A scanner that stops early (at a NUL byte, say) must not hide the rest of the line.
     if (scanned <= int(text.size()))
-        tokens.push_back({scanned, int(text.size()) - scanned + 1, colors.foreground,
-                          colors.background, fontStyle});
+        tokens.push_back({scanned, int(text.size()) - scanned + 1, colors.foreground, colors.background, fontStyle});
 }
 
 void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
@@ -176,8 +176,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
     for (int line = firstLine; line <= lastLine; ++line) {
         // Only the columns up to the window's right edge, unless the highlighter needs the
         // whole line to tell its tokens apart.
-        const std::string_view text =
-            Lines().ExpandedView(line - 1, hl ? INT_MAX : lastColumn, expanded);
+        const std::string_view text = Lines().ExpandedView(line - 1, hl ? INT_MAX : lastColumn, expanded);
         TBedLineColors colors = normal;
         int32_t specialFg = 0, specialBg = 0;
         const bool special = OnSpecialLineColors && OnSpecialLineColors(line, specialFg, specialBg);
@@ -190,8 +189,7 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
         tokens.clear();
         lineTokens_.clear();
         if (hl) CollectTokens(*hl, line, text, firstColumn, lastColumn, colors, special, tokens);
-        painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors,
-                          fontStyle);
+        painter.PaintLine(g.LineTop(line), text, tokens, LineSelection(selection, line), colors, fontStyle);
         if (OnUnderlines) CollectUnderlines(line, g.LineTop(line), text, waves);
     }
     painter.Flush();
@@ -199,12 +197,12 @@ void TBedEdit::PaintText(QPainter& p, const QRect& clipRect) {
         // A column block of no width: a thin bar on each of its lines shows where typing goes.
         const int top = g.LineTop(std::max(selection.fromLine, firstLine));
         const int bottom = g.LineTop(std::min(selection.toLine, lastLine) + 1);
-        if (top < bottom) p.fillRect(g.ColumnX(selection.fromColumn) - 1, top, 2, bottom - top, normal.selectedBackground);
+        if (top < bottom)
+            p.fillRect(g.ColumnX(selection.fromColumn) - 1, top, 2, bottom - top, normal.selectedBackground);
     }
     PaintWaves(p, waves);
     const int belowTop = g.LineTop(std::max(lastLine, firstLine - 1) + 1);
-    if (belowTop <= clip.bottom())
-        p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);
+    if (belowTop <= clip.bottom()) p.fillRect(QRect(QPoint(clip.left(), belowTop), clip.bottomRight()), background);
 
     if (RightEdge() > 0 && rightEdgeColor_ != clNone) {
         const int x = g.ColumnX(RightEdge() + 1);

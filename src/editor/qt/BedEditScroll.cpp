@@ -16,9 +16,7 @@ void SetBar(QScrollBar* bar, const TBedScrollRange& r, int value) {
 
 }  // namespace
 
-int TBedEdit::PageLines() const {
-    return std::max(1, LinesInWindow() - (HasOption(eoScrollByOneLess) ? 1 : 0));
-}
+int TBedEdit::PageLines() const { return std::max(1, LinesInWindow() - (HasOption(eoScrollByOneLess) ? 1 : 0)); }
 
 void TBedEdit::UpdateScrollBars() {
     // Bars nobody sees wait for the showing: a run without a window never measures the lines.
@@ -43,25 +41,19 @@ void TBedEdit::scrollContentsBy(int, int) {
 
 void TBedEdit::ScrollBarAction(Qt::Orientation o, int action) {
     QScrollBar* bar = o == Qt::Horizontal ? horizontalScrollBar() : verticalScrollBar();
-    const int page = o == Qt::Horizontal
-                         ? std::max(1, CharsInWindow() - (HasOption(eoScrollByOneLess) ? 1 : 0))
-                         : PageLines();
+    const int page =
+        o == Qt::Horizontal ? std::max(1, CharsInWindow() - (HasOption(eoScrollByOneLess) ? 1 : 0)) : PageLines();
     const int current = o == Qt::Horizontal ? FirstVisibleChar() : FirstVisibleLine();
     switch (action) {
-        case QAbstractSlider::SliderPageStepAdd:
-            bar->setSliderPosition(current + page);
-            break;
-        case QAbstractSlider::SliderPageStepSub:
-            bar->setSliderPosition(current - page);
-            break;
+        case QAbstractSlider::SliderPageStepAdd: bar->setSliderPosition(current + page); break;
+        case QAbstractSlider::SliderPageStepSub: bar->setSliderPosition(current - page); break;
         case QAbstractSlider::SliderToMaximum:
             bar->setSliderPosition(o == Qt::Horizontal ? WidestColumn() : Lines().Count());
             break;
         case QAbstractSlider::SliderMove:
             if (o == Qt::Vertical) ShowScrollHint(true);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -123,8 +115,7 @@ void TBedEdit::wheelEvent(QWheelEvent* e) {
     if (delta.y() != 0) {
         const int page = std::max(1, LinesInWindow());
         int step = 3;
-        if (e->modifiers() & Qt::ControlModifier)
-            step = HasOption(eoHalfPageScroll) ? std::max(1, page / 2) : page;
+        if (e->modifiers() & Qt::ControlModifier) step = HasOption(eoHalfPageScroll) ? std::max(1, page / 2) : page;
         step = std::min(step, page);
         const int notches = wheel_.Add(delta.y());
         if (notches) SetFirstVisibleLine(FirstVisibleLine() - notches * step);

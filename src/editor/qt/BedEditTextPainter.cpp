@@ -16,8 +16,8 @@ bool OnlySpaces(std::string_view text, int start, int end) {
 
 }  // namespace
 
-TBedTextPainter::TBedTextPainter(QPainter& painter, TBedFontGrid& grid, const TBedGridMetrics& g,
-                                 int firstColumn, int lastColumn)
+TBedTextPainter::TBedTextPainter(QPainter& painter, TBedFontGrid& grid, const TBedGridMetrics& g, int firstColumn,
+                                 int lastColumn)
     : p_(painter), grid_(grid), g_(g), firstColumn_(firstColumn), lastColumn_(lastColumn) {}
 
 TBedTextPainter::~TBedTextPainter() { Flush(); }
@@ -43,22 +43,19 @@ void TBedTextPainter::Flush() {
     }
 }
 
-void TBedTextPainter::PaintLine(int top, std::string_view text,
-                                const std::vector<TBedPaintToken>& tokens,
-                                const TBedLineSelection& selection, const TBedLineColors& colors,
-                                int fontStyle) {
+void TBedTextPainter::PaintLine(int top, std::string_view text, const std::vector<TBedPaintToken>& tokens,
+                                const TBedLineSelection& selection, const TBedLineColors& colors, int fontStyle) {
     top_ = top;
     // One fill for the row; parts in other colours paint over it. A transparent row (paper
     // that is already white) needs none.
     rowBackground_ = colors.background;
     if (rowBackground_.alpha() > 0)
-        p_.fillRect(g_.ColumnX(firstColumn_), top_, (lastColumn_ - firstColumn_ + 1) * g_.charWidth,
-                    g_.lineHeight, rowBackground_);
+        p_.fillRect(g_.ColumnX(firstColumn_), top_, (lastColumn_ - firstColumn_ + 1) * g_.charWidth, g_.lineHeight,
+                    rowBackground_);
     const int textEnd = int(text.size()) + 1;  // first column after the text
     if (tokens.empty()) {
         if (textEnd > 1)
-            PaintRun({1, textEnd, colors.foreground, colors.background, fontStyle}, text,
-                     selection, colors);
+            PaintRun({1, textEnd, colors.foreground, colors.background, fontStyle}, text, selection, colors);
     } else {
         Run run{0, 0, {}, {}, 0};
         bool open = false;
@@ -68,11 +65,9 @@ void TBedTextPainter::PaintLine(int top, std::string_view text,
             if (t.start > lastColumn_) break;
             if (open) {
                 const bool blank = OnlySpaces(text, t.start, end);
-                const bool sameStyle = run.style == t.style ||
-                                       (blank && !((run.style | t.style) & fsUnderline));
+                const bool sameStyle = run.style == t.style || (blank && !((run.style | t.style) & fsUnderline));
                 const bool sameColors =
-                    selection.full || (run.background == t.background &&
-                                       (run.foreground == t.foreground || blank));
+                    selection.full || (run.background == t.background && (run.foreground == t.foreground || blank));
                 if (sameStyle && sameColors && t.start == run.end) {
                     run.end = end;
                     continue;
@@ -91,30 +86,28 @@ void TBedTextPainter::PaintLine(int top, std::string_view text,
         const int n = SplitRunAtSelection(restStart, lastColumn_ + 1, selection, parts);
         for (int i = 0; i < n; ++i)
             if (parts[i].selected)
-                p_.fillRect(g_.ColumnX(parts[i].start), top_,
-                            (parts[i].end - parts[i].start) * g_.charWidth, g_.lineHeight,
-                            colors.selectedBackground);
+                p_.fillRect(g_.ColumnX(parts[i].start), top_, (parts[i].end - parts[i].start) * g_.charWidth,
+                            g_.lineHeight, colors.selectedBackground);
     }
 }
 
-void TBedTextPainter::PaintRun(const Run& run, std::string_view text,
-                               const TBedLineSelection& selection, const TBedLineColors& colors) {
+void TBedTextPainter::PaintRun(const Run& run, std::string_view text, const TBedLineSelection& selection,
+                               const TBedLineColors& colors) {
     const int start = std::max(run.start, firstColumn_);
     const int end = std::min(run.end, lastColumn_ + 1);
     std::array<TBedRunPart, 3> parts;
     const int n = SplitRunAtSelection(start, end, selection, parts);
     for (int i = 0; i < n; ++i) {
         if (parts[i].selected)
-            PaintPart(parts[i].start, parts[i].end, text, colors.selectedForeground,
-                      colors.selectedBackground, run.style);
-        else
-            PaintPart(parts[i].start, parts[i].end, text, run.foreground, run.background,
+            PaintPart(parts[i].start, parts[i].end, text, colors.selectedForeground, colors.selectedBackground,
                       run.style);
+        else
+            PaintPart(parts[i].start, parts[i].end, text, run.foreground, run.background, run.style);
     }
 }
 
-void TBedTextPainter::PaintPart(int start, int end, std::string_view text, const QColor& fg,
-                                const QColor& bg, int style) {
+void TBedTextPainter::PaintPart(int start, int end, std::string_view text, const QColor& fg, const QColor& bg,
+                                int style) {
     const int cw = g_.charWidth;
     const int x0 = g_.ColumnX(start);
     if (bg != rowBackground_) p_.fillRect(x0, top_, (end - start) * cw, g_.lineHeight, bg);
@@ -141,10 +134,8 @@ void TBedTextPainter::PaintPart(int start, int end, std::string_view text, const
         const QFontMetrics fm(font.font);
         const int w = (end - start) * cw;
         const int thickness = std::max(1, fm.lineWidth());
-        if (style & fsUnderline)
-            p_.fillRect(x0, int(baseline) + fm.underlinePos(), w, thickness, fg);
-        if (style & fsStrikeOut)
-            p_.fillRect(x0, int(baseline) - fm.strikeOutPos(), w, thickness, fg);
+        if (style & fsUnderline) p_.fillRect(x0, int(baseline) + fm.underlinePos(), w, thickness, fg);
+        if (style & fsStrikeOut) p_.fillRect(x0, int(baseline) - fm.strikeOutPos(), w, thickness, fg);
     }
     if (fallback) {
         // A character the face lacks: let Qt's font fallback find it, still one per cell.
@@ -153,8 +144,8 @@ void TBedTextPainter::PaintPart(int start, int end, std::string_view text, const
         for (int c = start; c < end && c - 1 < int(text.size()); ++c) {
             const unsigned char byte = uchar(text[c - 1]);
             if (byte == ' ' || font.glyphs[byte] || IsControlByte(byte)) continue;
-            p_.drawText(QRect(x0 + (c - start) * cw, top_, cw, g_.lineHeight),
-                        Qt::AlignCenter | Qt::TextDontClip, QString(QChar(Cp1250ToUnicode(byte))));
+            p_.drawText(QRect(x0 + (c - start) * cw, top_, cw, g_.lineHeight), Qt::AlignCenter | Qt::TextDontClip,
+                        QString(QChar(Cp1250ToUnicode(byte))));
         }
     }
 }

@@ -32,8 +32,7 @@ struct TBedLineColors {
 class TBedTextPainter {
 public:
     // Paints columns firstColumn..lastColumn of the grid g.
-    TBedTextPainter(QPainter& painter, TBedFontGrid& grid, const TBedGridMetrics& g,
-                    int firstColumn, int lastColumn);
+    TBedTextPainter(QPainter& painter, TBedFontGrid& grid, const TBedGridMetrics& g, int firstColumn, int lastColumn);
     ~TBedTextPainter();
     TBedTextPainter(const TBedTextPainter&) = delete;
     TBedTextPainter& operator=(const TBedTextPainter&) = delete;
@@ -41,8 +40,7 @@ public:
     // One line at pixel row top. Without tokens the whole text is one run in the normal
     // colours and fontStyle.
     void PaintLine(int top, std::string_view text, const std::vector<TBedPaintToken>& tokens,
-                   const TBedLineSelection& selection, const TBedLineColors& colors,
-                   int fontStyle);
+                   const TBedLineSelection& selection, const TBedLineColors& colors, int fontStyle);
     // Draws the collected glyphs.
     void Flush();
 
@@ -61,8 +59,7 @@ private:
     };
     void PaintRun(const Run& run, std::string_view text, const TBedLineSelection& selection,
                   const TBedLineColors& colors);
-    void PaintPart(int start, int end, std::string_view text, const QColor& fg, const QColor& bg,
-                   int style);
+    void PaintPart(int start, int end, std::string_view text, const QColor& fg, const QColor& bg, int style);
     void PaintControlByte(int x, const QColor& fg);
 
     QPainter& p_;

@@ -14,8 +14,7 @@ namespace {
 constexpr TBedCharFlags kAlphanumerics = BedCharFlags("0-9A-Za-z");
 constexpr TBedCharFlags kBeforeFile = [] {
     TBedCharFlags t{};
-    for (int c = 0; c < '!'; ++c)
-        t[c] = true;
+    for (int c = 0; c < '!'; ++c) t[c] = true;
     t[';'] = true;
     return t;
 }();
@@ -23,8 +22,16 @@ constexpr TBedCharFlags kBeforeFile = [] {
 class TAWKHighlighter : public TBedScannerHighlighter<TAWKHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkIdentifier, tkInterFunc, tkKey, tkNull, tkNumber, tkSpace, tkString,
-        tkSymbol, tkSysVar,
+        tkComment,
+        tkIdentifier,
+        tkInterFunc,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkSpace,
+        tkString,
+        tkSymbol,
+        tkSysVar,
         tkNext  // only in the word list: "next", which may take a following "file"
     };
 
@@ -32,9 +39,7 @@ public:
 
     // Comment, reserved word and space only: no identifier or string attribute is standard.
     TBedHighlighterAttributes* StandardAttribute(int kind) const override {
-        return kind == 0 || kind == 2 || kind == 4
-                   ? TBedScannerHighlighter::StandardAttribute(kind)
-                   : nullptr;
+        return kind == 0 || kind == 2 || kind == 4 ? TBedScannerHighlighter::StandardAttribute(kind) : nullptr;
     }
 
 private:
@@ -63,38 +68,43 @@ private:
 
 constexpr const char* kNext[] = {"next"};
 constexpr const char* kSystemValues[] = {
-    "ARGC", "ARGIND", "ARGV", "CONVFMT", "ENVIRON", "ERRNO", "FIELDWIDTH", "FILENAME", "FNR",
-    "FS", "IGNORECASE", "NF", "NR", "OFMT", "OFS", "ORS", "RLENGTH", "RS", "RSTART", "SUBSEP"};
+    "ARGC",       "ARGIND", "ARGV", "CONVFMT", "ENVIRON", "ERRNO", "FIELDWIDTH", "FILENAME", "FNR",    "FS",
+    "IGNORECASE", "NF",     "NR",   "OFMT",    "OFS",     "ORS",   "RLENGTH",    "RS",       "RSTART", "SUBSEP"};
 // "atan2" never matches: the digit ends the word before it.
 constexpr const char* kInternalFunctions[] = {
-    "atan2", "close", "cos", "delete", "exp", "gsub", "index", "int", "jindex", "jlength",
-    "jsubstr", "length", "log", "match", "printf", "rand", "sin", "split", "sprintf", "sqrt",
-    "srand", "strftime", "sub", "substr", "system", "systime", "tolower", "toupper"};
-constexpr const char* kReservedWords[] = {
-    "BEGIN", "break", "continue", "do", "else", "END", "exit", "for", "function", "getline",
-    "if", "print", "return", "while"};
+    "atan2",   "close",    "cos", "delete", "exp",    "gsub",    "index",   "int",    "jindex",  "jlength",
+    "jsubstr", "length",   "log", "match",  "printf", "rand",    "sin",     "split",  "sprintf", "sqrt",
+    "srand",   "strftime", "sub", "substr", "system", "systime", "tolower", "toupper"};
+constexpr const char* kReservedWords[] = {"BEGIN", "break",    "continue", "do", "else",  "END",    "exit",
+                                          "for",   "function", "getline",  "if", "print", "return", "while"};
 constexpr TBedKeywordList kKeywords[] = {{TAWKHighlighter::tkNext, kNext},
                                          {TAWKHighlighter::tkSysVar, kSystemValues},
                                          {TAWKHighlighter::tkInterFunc, kInternalFunctions},
                                          {TAWKHighlighter::tkKey, kReservedWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", 0, 0xFF0000}, {"IdentifierAttri", "Identifier"},
-    {"InterFuncAttri", "Internal function", fsBold, 0x408080},
-    {"KeyAttri", "Reserved word", fsBold, 0xFF0080}, {"NumberAttri", "Number"},
-    {"SpaceAttri", "Space"}, {"StringAttri", "String", 0, 0x808000},
-    {"SymbolAttri", "Symbol", fsBold}, {"SysVarAttri", "System value", fsBold, 0x0080FF}};
-constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "InterFuncAttri",
-                                  "KeyAttri", nullptr, "NumberAttri", "SpaceAttri",
-                                  "StringAttri", "SymbolAttri", "SysVarAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", 0, 0xFF0000},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"InterFuncAttri", "Internal function", fsBold, 0x408080},
+                                             {"KeyAttri", "Reserved word", fsBold, 0xFF0080},
+                                             {"NumberAttri", "Number"},
+                                             {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String", 0, 0x808000},
+                                             {"SymbolAttri", "Symbol", fsBold},
+                                             {"SysVarAttri", "System value", fsBold, 0x0080FF}};
+constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "InterFuncAttri", "KeyAttri",    nullptr,
+                                  "NumberAttri",  "SpaceAttri",      "StringAttri",    "SymbolAttri", "SysVarAttri"};
 static_assert(std::size(kKinds) == TAWKHighlighter::tkSysVar + 1);
 
 }  // namespace
 
 constinit const TBedLanguage kBedAWKLanguage = {
-    .className = "TAWKHighlighter", .create = &BedCreate<TAWKHighlighter>,
-    .languageName = "AWK Script", .attributes = kAttributes, .kinds = kKinds,
-    .keywords = kKeywords, .defaultFilter = "AWK Script (*.awk)|*.awk",
+    .className = "TAWKHighlighter",
+    .create = &BedCreate<TAWKHighlighter>,
+    .languageName = "AWK Script",
+    .attributes = kAttributes,
+    .kinds = kKinds,
+    .keywords = kKeywords,
+    .defaultFilter = "AWK Script (*.awk)|*.awk",
     .wordCharacters = "0-9A-Za-z",
     .mainWindow = {"hl_awk", "AWK1", "AWK", ".AWK", kBedNumberBlueStringRedItalic}};
 
@@ -115,8 +125,8 @@ TAWKHighlighter::TAWKHighlighter() : TBedScannerHighlighter(kBedAWKLanguage, tkN
     SetProcs<&TAWKHighlighter::NumberProc>("0-9");
     SetProcs<&TAWKHighlighter::WordProc>("A-Za-z");
     SetProcs<&TAWKHighlighter::IdentProc>("()[]");
-    SetOperators(tkSymbol, {"++", "+=", "+", "--", "-=", "-", "%=", "%", "*=", "*", "/=", "/",
-                            "<=", "<", "==", "=", ">=", ">", "^=", "^", "!=", "!~", "!"});
+    SetOperators(tkSymbol, {"++", "+=", "+",  "--", "-=", "-", "%=", "%", "*=", "*",  "/=", "/",
+                            "<=", "<",  "==", "=",  ">=", ">", "^=", "^", "!=", "!~", "!"});
     SetProc<&TAWKHighlighter::QuestionProc>('?');
     SetProcs<&TAWKHighlighter::DoubledProc>("|&");
 }
@@ -149,10 +159,10 @@ void TAWKHighlighter::WordProc() {
     const int start = run_;
     SkipWhile(kBedLetters);
     const int length = run_ - start;
-    const int kind = length < 32 && (lengthsByFirst_[p_[start]] >> length & 1)
-                         ? words_.Find(std::string_view(line_).substr(
-                               static_cast<size_t>(start), static_cast<size_t>(length)))
-                         : -1;
+    const int kind =
+        length < 32 && (lengthsByFirst_[p_[start]] >> length & 1)
+            ? words_.Find(std::string_view(line_).substr(static_cast<size_t>(start), static_cast<size_t>(length)))
+            : -1;
     if (kind != tkNext) {
         kind_ = kind < 0 ? tkIdentifier : kind;
         return;
@@ -161,8 +171,7 @@ void TAWKHighlighter::WordProc() {
     // make one reserved word.
     kind_ = tkKey;
     const int end = run_;
-    while (Ch() == ' ')
-        ++run_;
+    while (Ch() == ' ') ++run_;
     if (run_ > end && LookingAt("file") && kBeforeFile[Ch(4)])
         run_ += 4;
     else

@@ -13,9 +13,7 @@ constexpr TBedCharFlags kNumberChars = BedCharFlags(".0-9");
 
 class TBatHighlighter : public TBedScannerHighlighter<TBatHighlighter> {
 public:
-    enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkUnknown, tkVariable
-    };
+    enum TokenKinds { tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkUnknown, tkVariable };
 
     TBatHighlighter();
 
@@ -30,31 +28,33 @@ private:
     TBedSumHashKeywords keywords_;
 };
 
-constexpr const char* kWords[] = {
-    "if", "do", "in", "call", "echo", "rem", "for", "set", "not",
-    "goto", "shift", "pause", "exist", "errorlevel"};
+constexpr const char* kWords[] = {"if",  "do",  "in",   "call",  "echo",  "rem",   "for",
+                                  "set", "not", "goto", "shift", "pause", "exist", "errorlevel"};
 constexpr TBedKeywordList kKeywords[] = {{TBatHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic, 0x800000}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Key", fsBold}, {"NumberAttri", "Number", 0, 0xFF0000},
-    {"SpaceAttri", "Space"}, {"VariableAttri", "Variable", 0, 0x008000}};
-constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", nullptr,
-                                  "NumberAttri", "SpaceAttri", "IdentifierAttri",
-                                  "VariableAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic, 0x800000},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"KeyAttri", "Key", fsBold},
+                                             {"NumberAttri", "Number", 0, 0xFF0000},
+                                             {"SpaceAttri", "Space"},
+                                             {"VariableAttri", "Variable", 0, 0x008000}};
+constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",        nullptr,
+                                  "NumberAttri",  "SpaceAttri",      "IdentifierAttri", "VariableAttri"};
 static_assert(std::size(kKinds) == TBatHighlighter::tkVariable + 1);
 
 }  // namespace
 
-constinit const TBedLanguage kBedBatLanguage = {
-    .className = "TBatHighlighter", .create = &BedCreate<TBatHighlighter>,
-    .languageName = "MS-DOS Batch Language", .attributes = kAttributes, .kinds = kKinds,
-    .keywords = kKeywords, .defaultFilter = "MS-DOS Batch Files (*.bat)|*.bat",
-    .mainWindow = {"hl_bat", "BAT1", "BAT", ".BAT"}};
+constinit const TBedLanguage kBedBatLanguage = {.className = "TBatHighlighter",
+                                                .create = &BedCreate<TBatHighlighter>,
+                                                .languageName = "MS-DOS Batch Language",
+                                                .attributes = kAttributes,
+                                                .kinds = kKinds,
+                                                .keywords = kKeywords,
+                                                .defaultFilter = "MS-DOS Batch Files (*.bat)|*.bat",
+                                                .mainWindow = {"hl_bat", "BAT1", "BAT", ".BAT"}};
 
 TBatHighlighter::TBatHighlighter()
-    : TBedScannerHighlighter(kBedBatLanguage, tkNull),
-      keywords_(kBedLetterValues, kKeywordSlots, false) {
+    : TBedScannerHighlighter(kBedBatLanguage, tkNull), keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
     FillProcs<&TBatHighlighter::UnknownProc>();

@@ -6,8 +6,19 @@ namespace {
 
 void Configure(TBedCustomHighlighter& hl) {
     // CP 1250: \xC8 = Č, \x8E = Ž, \x8D = Ť.
-    BedConfigureWordList(hl, {"A", "ALE", "ANI", "\xC8" "I", "\xC8" "ILI", "I", "JEN\x8E" "E",
-                              "NEBO", "NEBO\x8D", "PROTO\x8E" "E", "TAK\x8E" "E"});
+    BedConfigureWordList(hl, {"A", "ALE", "ANI",
+                              "\xC8"
+                              "I",
+                              "\xC8"
+                              "ILI",
+                              "I",
+                              "JEN\x8E"
+                              "E",
+                              "NEBO", "NEBO\x8D",
+                              "PROTO\x8E"
+                              "E",
+                              "TAK\x8E"
+                              "E"});
 }
 
 constexpr TBedAttributeSetting kColours[] = {{.property = "CommentAttri", .style = 0},
@@ -15,5 +26,5 @@ constexpr TBedAttributeSetting kColours[] = {{.property = "CommentAttri", .style
 
 }  // namespace
 
-constinit const TBedMainWindowInstance kBedCzechInstance = {
-    "hl_cz", "etina1", "čeština", "", kColours, &Configure, true, true};
+constinit const TBedMainWindowInstance kBedCzechInstance = {"hl_cz",  "etina1",   "čeština", "",
+                                                            kColours, &Configure, true,      true};

@@ -10,9 +10,7 @@ constexpr TBedCharFlags kNumberChars = BedCharFlags("0-9Ee");
 
 class TDfmHighlighter : public TBedScannerHighlighter<TDfmHighlighter> {
 public:
-    enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
-    };
+    enum TokenKinds { tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown };
     enum RangeStates { rsBraceBlock = 1, rsNormal };
 
     TDfmHighlighter();
@@ -46,21 +44,26 @@ private:
 };
 
 // The "Symbol" attribute is registered but not published.
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Key", fsBold}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
-    {"StringAttri", "String"}, {"", "Symbol"}};
-constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", nullptr,
-                                  "NumberAttri", "SpaceAttri", "StringAttri", "",
-                                  "IdentifierAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"KeyAttri", "Key", fsBold},
+                                             {"NumberAttri", "Number"},
+                                             {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String"},
+                                             {"", "Symbol"}};
+constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", nullptr,          "NumberAttri",
+                                  "SpaceAttri",   "StringAttri",     "",         "IdentifierAttri"};
 static_assert(std::size(kKinds) == TDfmHighlighter::tkUnknown + 1);
 
 }  // namespace
 
 constinit const TBedLanguage kBedDfmLanguage = {
-    .className = "TDfmHighlighter", .create = &BedCreate<TDfmHighlighter>,
-    .languageName = "Delphi/C++ Builder Form Definitions", .attributes = kAttributes,
-    .kinds = kKinds, .initialRange = TDfmHighlighter::rsNormal,
+    .className = "TDfmHighlighter",
+    .create = &BedCreate<TDfmHighlighter>,
+    .languageName = "Delphi/C++ Builder Form Definitions",
+    .attributes = kAttributes,
+    .kinds = kKinds,
+    .initialRange = TDfmHighlighter::rsNormal,
     .defaultFilter = "Delphi/C++ Builder Form Files (*.dfm)|*.dfm",
     .mainWindow = {"hl_dfm", "DFM1", "DFM", ".DFM", kBedNumberBlueStringRedItalic, nullptr, false}};
 
@@ -90,14 +93,13 @@ void TDfmHighlighter::NextToken() {
 // "1.5" is the two numbers "1." and "5"; before ".." the number ends ahead of the dots.
 void TDfmHighlighter::NumberProc() {
     ScanRun(tkNumber, kNumberChars);
-    if (Ch() == '.' && Ch(1) != '.')
-        ++run_;
+    if (Ch() == '.' && Ch(1) != '.') ++run_;
 }
 
 // The run of word characters: the keyword when it is exactly that word in any case.
 void TDfmHighlighter::Word(std::string_view keyword) {
-    const bool isKeyword = !keyword.empty() && LookingAtIgnoringCase(keyword) &&
-                           !kBedWordChars[Ch(static_cast<int>(keyword.size()))];
+    const bool isKeyword =
+        !keyword.empty() && LookingAtIgnoringCase(keyword) && !kBedWordChars[Ch(static_cast<int>(keyword.size()))];
     SkipWhile(kBedWordChars);
     kind_ = isKeyword ? tkKey : tkIdentifier;
 }
@@ -106,7 +108,6 @@ void TDfmHighlighter::Word(std::string_view keyword) {
 // continuation line, a "}" included.
 void TDfmHighlighter::BraceBlockProc() {
     ++run_;
-    if (SkipPast("}"))
-        range_ = rsNormal;
+    if (SkipPast("}")) range_ = rsNormal;
     kind_ = tkComment;
 }

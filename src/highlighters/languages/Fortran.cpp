@@ -11,12 +11,13 @@ constexpr int kKeywordSlots = 146;
 
 // The misspelt "stucture" is kept beside "structure": a reserved word either way.
 constexpr const char* kWords[] = {
-    "if", "do", "end", "data", "call", "case", "read", "map", "real", "endif", "else", "enddo",
-    "then", "save", "cycle", "open", "elseif", "while", "exit", "logical", "value", "record",
-    "select", "type", "include", "allocate", "default", "stop", "union", "common", "format",
-    "write", "character", "print", "integer", "deallocate", "interface", "entry",
-    "allocatable", "program", "return", "parameter", "external", "continue", "function",
-    "dimension", "equivalence", "stucture", "subroutine", "structure"};
+    "if",         "do",        "end",      "data",       "call",      "case",      "read",        "map",
+    "real",       "endif",     "else",     "enddo",      "then",      "save",      "cycle",       "open",
+    "elseif",     "while",     "exit",     "logical",    "value",     "record",    "select",      "type",
+    "include",    "allocate",  "default",  "stop",       "union",     "common",    "format",      "write",
+    "character",  "print",     "integer",  "deallocate", "interface", "entry",     "allocatable", "program",
+    "return",     "parameter", "external", "continue",   "function",  "dimension", "equivalence", "stucture",
+    "subroutine", "structure"};
 constexpr TBedKeywordList kKeywords[] = {{TVBScriptHighlighter::tkKey, kWords}};
 
 class TFortranHighlighter : public TVBScriptHighlighter {
@@ -26,8 +27,8 @@ public:
 private:
     void ColumnOneProc();
     void DotProc() {
-        Token(tkSymbol, std::max(MatchedLength({".GE.", ".GT.", ".LT.", ".LE.", ".NE.", ".EQ.",
-                                                ".OR.", ".AND.", ".NOT.", ".TRUE.", ".FALSE."}),
+        Token(tkSymbol, std::max(MatchedLength({".GE.", ".GT.", ".LT.", ".LE.", ".NE.", ".EQ.", ".OR.", ".AND.",
+                                                ".NOT.", ".TRUE.", ".FALSE."}),
                                  1));
     }
 };
@@ -35,14 +36,16 @@ private:
 }  // namespace
 
 constinit const TBedLanguage kBedFortranLanguage = {
-    .className = "TFortranHighlighter", .create = &BedCreate<TFortranHighlighter>,
-    .languageName = "Fortran", .attributes = kBedStandardAttributes,
-    .kinds = kBedVBScriptKinds, .keywords = kKeywords,
+    .className = "TFortranHighlighter",
+    .create = &BedCreate<TFortranHighlighter>,
+    .languageName = "Fortran",
+    .attributes = kBedStandardAttributes,
+    .kinds = kBedVBScriptKinds,
+    .keywords = kKeywords,
     .defaultFilter = "Fortran Files (*.for)|*.for",
     .mainWindow = {"hl_for", "Fortran1", "Fortran", ".F .FOR", kBedNumberBlueStringRedItalic}};
 
-TFortranHighlighter::TFortranHighlighter()
-    : TVBScriptHighlighter(kBedFortranLanguage, kKeywordSlots, tkUnknown) {
+TFortranHighlighter::TFortranHighlighter() : TVBScriptHighlighter(kBedFortranLanguage, kKeywordSlots, tkUnknown) {
     SetProc<&TFortranHighlighter::CommentProc>('!');
     SetProc<&TFortranHighlighter::ColumnOneProc>('C');
     SetProc<&TFortranHighlighter::ApostropheStringProc>('\'');

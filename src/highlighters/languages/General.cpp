@@ -12,18 +12,20 @@ namespace {
 // puts at š ť ž á č é í ř ý.
 constexpr TBedCharFlags kIdentChars = [] {
     TBedCharFlags t = BedCharFlags("-0-9:A-Z_a-z");
-    for (int c : {0x9A, 0x9D, 0x9E, 0xE1, 0xE8, 0xE9, 0xED, 0xF8, 0xFD})
-        t[c] = true;
+    for (int c : {0x9A, 0x9D, 0x9E, 0xE1, 0xE8, 0xE9, 0xED, 0xF8, 0xFD}) t[c] = true;
     return t;
 }();
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number"}, {"SpaceAttri", "Space"},
-    {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}, {"PreprocessorAttri", "Preprocessor"}};
-constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", nullptr,
-                                  "NumberAttri", "PreprocessorAttri", "SpaceAttri",
-                                  "StringAttri", "SymbolAttri", "SymbolAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"KeyAttri", "Reserved word", fsBold},
+                                             {"NumberAttri", "Number"},
+                                             {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String"},
+                                             {"SymbolAttri", "Symbol"},
+                                             {"PreprocessorAttri", "Preprocessor"}};
+constexpr const char* kKinds[] = {"CommentAttri",      "IdentifierAttri", "KeyAttri",    nullptr,       "NumberAttri",
+                                  "PreprocessorAttri", "SpaceAttri",      "StringAttri", "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == TGeneralHighlighter::tkUnknown + 1);
 
 // Spreads the bytes of a keyword over the table's slots.
@@ -32,17 +34,24 @@ constexpr uint32_t KeyWordHash(uint32_t hash, unsigned char c) { return (hash ^ 
 }  // namespace
 
 // The main window has three instances of its own (Mailbox.cpp, Shell.cpp and Czech.cpp).
-constinit const TBedLanguage kBedGeneralLanguage = {
-    .className = "TGeneralHighlighter", .create = &BedCreate<TGeneralHighlighter>,
-    .languageName = "General", .attributes = kAttributes, .kinds = kKinds,
-    .initialRange = TGeneralHighlighter::rsUnknown, .defaultFilter = "", .wordCharacters = ""};
+constinit const TBedLanguage kBedGeneralLanguage = {.className = "TGeneralHighlighter",
+                                                    .create = &BedCreate<TGeneralHighlighter>,
+                                                    .languageName = "General",
+                                                    .attributes = kAttributes,
+                                                    .kinds = kKinds,
+                                                    .initialRange = TGeneralHighlighter::rsUnknown,
+                                                    .defaultFilter = "",
+                                                    .wordCharacters = ""};
 
-TGeneralHighlighter::TGeneralHighlighter()
-    : TBedScannerHighlighter(kBedGeneralLanguage, tkNull) {
-    BindAttributes({{&CommentAttri, "CommentAttri"}, {&IdentifierAttri, "IdentifierAttri"},
-                    {&KeyAttri, "KeyAttri"}, {&NumberAttri, "NumberAttri"},
-                    {&PreprocessorAttri, "PreprocessorAttri"}, {&SpaceAttri, "SpaceAttri"},
-                    {&StringAttri, "StringAttri"}, {&SymbolAttri, "SymbolAttri"}});
+TGeneralHighlighter::TGeneralHighlighter() : TBedScannerHighlighter(kBedGeneralLanguage, tkNull) {
+    BindAttributes({{&CommentAttri, "CommentAttri"},
+                    {&IdentifierAttri, "IdentifierAttri"},
+                    {&KeyAttri, "KeyAttri"},
+                    {&NumberAttri, "NumberAttri"},
+                    {&PreprocessorAttri, "PreprocessorAttri"},
+                    {&SpaceAttri, "SpaceAttri"},
+                    {&StringAttri, "StringAttri"},
+                    {&SymbolAttri, "SymbolAttri"}});
     MakeDispatchTable();
 }
 
@@ -87,15 +96,13 @@ std::string TGeneralHighlighter::IdentifierChars() const {
     const TBedCharSet set = WordCharacters();
     std::string chars;
     for (int c = 0; c < 256; ++c)
-        if (set[static_cast<size_t>(c)])
-            chars += static_cast<char>(c);
+        if (set[static_cast<size_t>(c)]) chars += static_cast<char>(c);
     return chars;
 }
 
 void TGeneralHighlighter::SetIdentifierChars(const std::string& value) {
     TBedCharSet set;
-    for (char c : value)
-        set.set(static_cast<unsigned char>(c));
+    for (char c : value) set.set(static_cast<unsigned char>(c));
     SetWordCharacters(set);
 }
 
@@ -106,65 +113,53 @@ void TGeneralHighlighter::SetKeyWordList(std::vector<std::string> words) {
     words.erase(std::unique(words.begin(), words.end()), words.end());
     keyWords_ = std::move(words);
     size_t size = 8;
-    while (size < 2 * keyWords_.size())
-        size *= 2;
+    while (size < 2 * keyWords_.size()) size *= 2;
     keyWordSlots_.assign(size, -1);
     longestKeyWord_ = 0;
     keyWordFirsts_.reset();
     for (size_t i = 0; i < keyWords_.size(); ++i) {
         const std::string& w = keyWords_[i];
         uint32_t hash = 0;
-        for (char c : w)
-            hash = KeyWordHash(hash, static_cast<unsigned char>(c));
+        for (char c : w) hash = KeyWordHash(hash, static_cast<unsigned char>(c));
         size_t slot = hash & (size - 1);
-        while (keyWordSlots_[slot] >= 0)
-            slot = (slot + 1) & (size - 1);
+        while (keyWordSlots_[slot] >= 0) slot = (slot + 1) & (size - 1);
         keyWordSlots_[slot] = static_cast<int>(i);
         longestKeyWord_ = std::max(longestKeyWord_, w.size());
-        if (!w.empty())
-            keyWordFirsts_.set(static_cast<unsigned char>(w[0]));
+        if (!w.empty()) keyWordFirsts_.set(static_cast<unsigned char>(w[0]));
     }
 }
 
 void TGeneralHighlighter::SetKeyWords(const std::vector<std::string>& words) {
     std::vector<std::string> upper;
     upper.reserve(words.size());
-    for (const std::string& w : words)
-        upper.push_back(BedCp1250UpperCase(w));
+    for (const std::string& w : words) upper.push_back(BedCp1250UpperCase(w));
     SetKeyWordList(std::move(upper));
     NotifyChanged();
 }
 
 bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length) const {
-    if (length > 0 && !keyWordFirsts_[BedCp1250Upper(text[0])])
-        return false;
+    if (length > 0 && !keyWordFirsts_[BedCp1250Upper(text[0])]) return false;
     uint32_t hash = 0;
-    for (int i = 0; i < length; ++i)
-        hash = KeyWordHash(hash, BedCp1250Upper(text[i]));
+    for (int i = 0; i < length; ++i) hash = KeyWordHash(hash, BedCp1250Upper(text[i]));
     return IsKeyword(text, length, hash);
 }
 
 bool TGeneralHighlighter::IsKeyword(const unsigned char* text, int length, uint32_t hash) const {
     const auto len = static_cast<size_t>(length);
-    if (len > longestKeyWord_)
-        return false;
+    if (len > longestKeyWord_) return false;
     const size_t mask = keyWordSlots_.size() - 1;
     for (size_t slot = hash & mask; keyWordSlots_[slot] >= 0; slot = (slot + 1) & mask) {
         const std::string& word = keyWords_[static_cast<size_t>(keyWordSlots_[slot])];
-        if (word.size() != len)
-            continue;
+        if (word.size() != len) continue;
         size_t i = 0;
-        while (i < len && static_cast<unsigned char>(word[i]) == BedCp1250Upper(text[i]))
-            ++i;
-        if (i == len)
-            return true;
+        while (i < len && static_cast<unsigned char>(word[i]) == BedCp1250Upper(text[i])) ++i;
+        if (i == len) return true;
     }
     return false;
 }
 
 bool TGeneralHighlighter::IsKeywordText(const std::string& text) {
-    return IsKeyword(reinterpret_cast<const unsigned char*>(text.data()),
-                     static_cast<int>(text.size()));
+    return IsKeyword(reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
 }
 
 void TGeneralHighlighter::NextToken() {
@@ -177,9 +172,9 @@ void TGeneralHighlighter::NextToken() {
 
 void TGeneralHighlighter::ContinueComment() {
     switch (Ch()) {
-    case 0: NullProc(); return;
-    case '\n': LFProc(); return;
-    case '\r': CRProc(); return;
+        case 0: NullProc(); return;
+        case '\n': LFProc(); return;
+        case '\r': CRProc(); return;
     }
     ScanCommentTo(range_ == rsAnsi ? "*)" : range_ == rsPasStyle ? "}" : "*/");
 }
@@ -187,8 +182,7 @@ void TGeneralHighlighter::ContinueComment() {
 // The comment runs to its closer (range back to none) or to the end of the line.
 void TGeneralHighlighter::ScanCommentTo(const char* closer) {
     kind_ = tkComment;
-    if (SkipPast(closer))
-        range_ = rsUnknown;
+    if (SkipPast(closer)) range_ = rsUnknown;
 }
 
 // A word whose first character starts no keyword is taken at once; another is hashed as it is
@@ -202,8 +196,7 @@ void TGeneralHighlighter::IdentProc() {
     const unsigned char* p = p_;
     int run = run_;
     uint32_t hash = 0;
-    for (; kIdentChars[p[run]]; ++run)
-        hash = KeyWordHash(hash, BedCp1250Upper(p[run]));
+    for (; kIdentChars[p[run]]; ++run) hash = KeyWordHash(hash, BedCp1250Upper(p[run]));
     run_ = run;
     kind_ = IsKeyword(p + tokenPos_, run - tokenPos_, hash) ? tkKey : tkIdentifier;
 }
@@ -245,11 +238,9 @@ void TGeneralHighlighter::StringProc() {
     kind_ = tkString;
     const unsigned char d = stringDelimCh_;
     // A string that opens with a doubled delimiter keeps it inside.
-    if (Ch(1) == d && Ch(2) == d)
-        run_ += 2;
+    if (Ch(1) == d && Ch(2) == d) run_ += 2;
     do {
-        if (AtLineBreak())
-            return;
+        if (AtLineBreak()) return;
         ++run_;
     } while (Ch() != d);
     ++run_;
@@ -301,24 +292,20 @@ void TGeneralHighlighter::SemicolonProc() {
 
 bool TGeneralHighlighter::LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
                                                      const std::string& key) {
-    return LoadKeyWordsAndAttributes(store, root, key, [this](std::vector<std::string> words) {
-        SetKeyWordList(std::move(words));
-    });
+    return LoadKeyWordsAndAttributes(store, root, key,
+                                     [this](std::vector<std::string> words) { SetKeyWordList(std::move(words)); });
 }
 
-bool TGeneralHighlighter::SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                                   const std::string& key) {
+bool TGeneralHighlighter::SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key) {
     return SaveKeyWordsAndAttributes(store, root, key, keyWords_);
 }
 
-TGeneralHighlighter& BedConfigureWordList(TBedCustomHighlighter& instance,
-                                          const std::vector<std::string>& words) {
+TGeneralHighlighter& BedConfigureWordList(TBedCustomHighlighter& instance, const std::vector<std::string>& words) {
     auto& hl = static_cast<TGeneralHighlighter&>(instance);
     hl.SetComments(0);
     hl.SetDetectPreprocessor(false);
     std::string chars;
-    for (int c = 33; c <= 255; ++c)
-        chars += static_cast<char>(c);
+    for (int c = 33; c <= 255; ++c) chars += static_cast<char>(c);
     hl.SetIdentifierChars(chars);
     hl.SetKeyWords(words);
     return hl;

@@ -20,8 +20,16 @@ enum TStringDelim : uint8_t { sdSingleQuote, sdDoubleQuote };
 class TGeneralHighlighter : public TBedScannerHighlighter<TGeneralHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber,
-        tkPreprocessor, tkSpace, tkString, tkSymbol, tkUnknown
+        tkComment,
+        tkIdentifier,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkPreprocessor,
+        tkSpace,
+        tkString,
+        tkSymbol,
+        tkUnknown
     };
     enum RangeStates { rsAnsi = 1, rsPasStyle = 2, rsCStyle = 3, rsUnknown = 4 };
 
@@ -51,10 +59,8 @@ public:
 
     bool IsKeywordText(const std::string& text) override;
     void NextToken() override;
-    bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                    const std::string& key) override;
-    bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                  const std::string& key) override;
+    bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key) override;
+    bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key) override;
 
 private:
     void MakeDispatchTable();
@@ -95,5 +101,4 @@ private:
 
 // What the main window's word-list instances share: no comment styles, no preprocessor
 // lines, every character from 33 to 255 in words, and the given keywords.
-TGeneralHighlighter& BedConfigureWordList(TBedCustomHighlighter& instance,
-                                          const std::vector<std::string>& words);
+TGeneralHighlighter& BedConfigureWordList(TBedCustomHighlighter& instance, const std::vector<std::string>& words);

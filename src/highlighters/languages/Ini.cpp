@@ -10,9 +10,7 @@ constexpr TBedCharFlags kKeyEnd = BedCharFlags(std::string_view("\0\n\r=", 4));
 
 class TIniHighlighter : public TBedScannerHighlighter<TIniHighlighter> {
 public:
-    enum TokenKinds {
-        tkComment, tkText, tkSection, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol
-    };
+    enum TokenKinds { tkComment, tkText, tkSection, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol };
 
     TIniHighlighter();
 
@@ -28,20 +26,26 @@ private:
 };
 
 // The text of the value has no identifier: the standard identifier is none.
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic, 0x008000}, {"TextAttri", "Text"},
-    {"SectionAttri", "Section", fsBold}, {"KeyAttri", "Key"}, {"NumberAttri", "Number"},
-    {"SpaceAttri", "Space"}, {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}};
-constexpr const char* kKinds[] = {"CommentAttri", "TextAttri", "SectionAttri", "KeyAttri",
-                                  nullptr, "NumberAttri", "SpaceAttri", "StringAttri",
-                                  "SymbolAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic, 0x008000},
+                                             {"TextAttri", "Text"},
+                                             {"SectionAttri", "Section", fsBold},
+                                             {"KeyAttri", "Key"},
+                                             {"NumberAttri", "Number"},
+                                             {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String"},
+                                             {"SymbolAttri", "Symbol"}};
+constexpr const char* kKinds[] = {"CommentAttri", "TextAttri",  "SectionAttri", "KeyAttri",   nullptr,
+                                  "NumberAttri",  "SpaceAttri", "StringAttri",  "SymbolAttri"};
 static_assert(std::size(kKinds) == TIniHighlighter::tkSymbol + 1);
 
 }  // namespace
 
 constinit const TBedLanguage kBedIniLanguage = {
-    .className = "TIniHighlighter", .create = &BedCreate<TIniHighlighter>,
-    .languageName = "INI files", .attributes = kAttributes, .kinds = kKinds,
+    .className = "TIniHighlighter",
+    .create = &BedCreate<TIniHighlighter>,
+    .languageName = "INI files",
+    .attributes = kAttributes,
+    .kinds = kKinds,
     .defaultFilter = "INI Files (*.ini)|*.ini",
     .mainWindow = {"hl_ini", "INI1", "INI", ".INI", kBedNumberBlueStringRedItalic}};
 
@@ -98,7 +102,6 @@ void TIniHighlighter::TextProc() {
 // A key runs from the start of the line to the first "=" or the end of the line.
 void TIniHighlighter::KeyProc() {
     ++run_;
-    while (!kKeyEnd[Ch()])
-        ++run_;
+    while (!kKeyEnd[Ch()]) ++run_;
     kind_ = tkKey;
 }

@@ -6,9 +6,7 @@
 
 class TJScriptHighlighter : public TBedScannerHighlighter<TJScriptHighlighter> {
 public:
-    enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
-    };
+    enum TokenKinds { tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown };
     enum RangeStates { rsUnknown = 0, rsAnsiC = 1 };
 
     TJScriptHighlighter();

@@ -15,8 +15,17 @@ constexpr TBedCharFlags kNumberChars = BedCharFlags("-.0-9A-FLXa-flx");
 class TJavaHighlighter : public TBedScannerHighlighter<TJavaHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkDocument, tkIdentifier, tkInvalidSymbol, tkKey, tkNull,
-        tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
+        tkComment,
+        tkDocument,
+        tkIdentifier,
+        tkInvalidSymbol,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkSpace,
+        tkString,
+        tkSymbol,
+        tkUnknown
     };
     enum RangeStates { rsComment = 1, rsDocument, rsUnknown };
 
@@ -38,42 +47,50 @@ private:
 };
 
 constexpr const char* kWords[] = {
-    "if", "do", "case", "char", "catch", "for", "break", "else", "new", "int", "final",
-    "false", "package", "long", "void", "byte", "class", "float", "this", "goto", "while",
-    "null", "double", "try", "true", "public", "boolean", "default", "const", "native",
-    "static", "super", "short", "finally", "switch", "throw", "interface", "abstract",
-    "import", "extends", "private", "return", "volatile", "continue", "throws", "protected",
-    "instanceof", "strictfp", "transient", "implements", "synchronized"};
+    "if",        "do",         "case",     "char",      "catch",      "for",         "break",    "else",     "new",
+    "int",       "final",      "false",    "package",   "long",       "void",        "byte",     "class",    "float",
+    "this",      "goto",       "while",    "null",      "double",     "try",         "true",     "public",   "boolean",
+    "default",   "const",      "native",   "static",    "super",      "short",       "finally",  "switch",   "throw",
+    "interface", "abstract",   "import",   "extends",   "private",    "return",      "volatile", "continue", "throws",
+    "protected", "instanceof", "strictfp", "transient", "implements", "synchronized"};
 constexpr TBedKeywordList kKeywords[] = {{TJavaHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic}, {"DocumentAttri", "Documentation", fsItalic},
-    {"IdentifierAttri", "Identifier"}, {"InvalidAttri", "Invalid symbol"},
-    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number"},
-    {"SpaceAttri", "Space", 0, clWindow}, {"StringAttri", "String"}, {"SymbolAttri", "Symbol"}};
-constexpr const char* kKinds[] = {
-    "CommentAttri", "DocumentAttri", "IdentifierAttri", "InvalidAttri", "KeyAttri", nullptr,
-    "NumberAttri", "SpaceAttri", "StringAttri", "SymbolAttri", "InvalidAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                             {"DocumentAttri", "Documentation", fsItalic},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"InvalidAttri", "Invalid symbol"},
+                                             {"KeyAttri", "Reserved word", fsBold},
+                                             {"NumberAttri", "Number"},
+                                             {"SpaceAttri", "Space", 0, clWindow},
+                                             {"StringAttri", "String"},
+                                             {"SymbolAttri", "Symbol"}};
+constexpr const char* kKinds[] = {"CommentAttri", "DocumentAttri", "IdentifierAttri", "InvalidAttri",
+                                  "KeyAttri",     nullptr,         "NumberAttri",     "SpaceAttri",
+                                  "StringAttri",  "SymbolAttri",   "InvalidAttri"};
 static_assert(std::size(kKinds) == TJavaHighlighter::tkUnknown + 1);
 
 }  // namespace
 
 constinit const TBedLanguage kBedJavaLanguage = {
-    .className = "TJavaHighlighter", .create = &BedCreate<TJavaHighlighter>,
-    .languageName = "Java", .attributes = kAttributes, .kinds = kKinds, .keywords = kKeywords,
-    .initialRange = 3, .defaultFilter = "Java files (*.java)|*.java",
+    .className = "TJavaHighlighter",
+    .create = &BedCreate<TJavaHighlighter>,
+    .languageName = "Java",
+    .attributes = kAttributes,
+    .kinds = kKinds,
+    .keywords = kKeywords,
+    .initialRange = 3,
+    .defaultFilter = "Java files (*.java)|*.java",
     .wordCharacters = "$0-9A-Z_a-z",
     .mainWindow = {"hl_java", "Java1", "Java", ".JAVA", kBedNumberBlueStringRedItalic}};
 
 TJavaHighlighter::TJavaHighlighter()
-    : TBedScannerHighlighter(kBedJavaLanguage, tkNull),
-      keywords_(kBedCaseLetterValues, kKeywordSlots, true) {
+    : TBedScannerHighlighter(kBedJavaLanguage, tkNull), keywords_(kBedCaseLetterValues, kKeywordSlots, true) {
     keywords_.Add(kKeywords);
 
     FillProcs<&TJavaHighlighter::UnknownProc>();
-    SetOperators(tkSymbol, {"!=", "%=", "&&", "&=", "(", ")", "*=", "++", "+=", ",", "--",
-                            "-=", ".", "/=", ":", ";", "<<=", "<<", "<=", "==", ">>>=", ">>>",
-                            ">>=", ">>", ">=", "?", "[", "]", "^=", "{", "|=", "||", "}", "~"});
+    SetOperators(tkSymbol, {"!=", "%=", "&&", "&=", "(",   ")",  "*=", "++", "+=",   ",",   "--",  "-=",
+                            ".",  "/=", ":",  ";",  "<<=", "<<", "<=", "==", ">>>=", ">>>", ">>=", ">>",
+                            ">=", "?",  "[",  "]",  "^=",  "{",  "|=", "||", "}",    "~"});
     SetBlankProcs(tkSpace);
     SetProcs<&TJavaHighlighter::StringProc>("\"'");
     SetProcs<&TJavaHighlighter::InvalidSymbolProc>("#@");

@@ -14,8 +14,17 @@ constexpr TBedCharFlags kNumberChars = BedCharFlags("-.0-9A-FLXa-flx");
 class TPHPHighlighter : public TBedScannerHighlighter<TPHPHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkIdentifier, tkInvalidSymbol, tkKey, tkNull, tkNumber,
-        tkSpace, tkString, tkSymbol, tkUnknown, tkVariable
+        tkComment,
+        tkIdentifier,
+        tkInvalidSymbol,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkSpace,
+        tkString,
+        tkSymbol,
+        tkUnknown,
+        tkVariable
     };
     enum RangeStates { rsUnknown = 0, rsString39 = 1, rsString34 = 2, rsComment = 3 };
 
@@ -38,45 +47,55 @@ private:
     TBedSumHashKeywords keywords_;
 };
 
-constexpr const char* kWords[] = {
-    "if", "die", "and", "do", "case", "echo", "or", "real", "break", "endif", "for", "eval",
-    "var", "else", "new", "false", "int", "global", "float", "class", "object", "elseif",
-    "while", "xor", "exit", "double", "list", "endfor", "array", "true", "include", "default",
-    "const", "isset", "static", "print", "integer", "empty", "unset", "endwhile", "switch",
-    "string", "extends", "require", "return", "continue", "function", "cfunction",
-    "endswitch", "highlight_file", "__FILE__", "old_function", "__LINE__", "show_source",
-    "highlight_string"};
+constexpr const char* kWords[] = {"if",       "die",          "and",       "do",          "case",
+                                  "echo",     "or",           "real",      "break",       "endif",
+                                  "for",      "eval",         "var",       "else",        "new",
+                                  "false",    "int",          "global",    "float",       "class",
+                                  "object",   "elseif",       "while",     "xor",         "exit",
+                                  "double",   "list",         "endfor",    "array",       "true",
+                                  "include",  "default",      "const",     "isset",       "static",
+                                  "print",    "integer",      "empty",     "unset",       "endwhile",
+                                  "switch",   "string",       "extends",   "require",     "return",
+                                  "continue", "function",     "cfunction", "endswitch",   "highlight_file",
+                                  "__FILE__", "old_function", "__LINE__",  "show_source", "highlight_string"};
 constexpr TBedKeywordList kKeywords[] = {{TPHPHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", fsItalic}, {"IdentifierAttri", "Identifier"},
-    {"InvalidSymbolAttri", "Invalid symbol"}, {"KeyAttri", "Reserved word", fsBold},
-    {"NumberAttri", "Number"}, {"SpaceAttri", "Space"}, {"StringAttri", "String"},
-    {"SymbolAttri", "Symbol"}, {"VariableAttri", "Variable"}};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"InvalidSymbolAttri", "Invalid symbol"},
+                                             {"KeyAttri", "Reserved word", fsBold},
+                                             {"NumberAttri", "Number"},
+                                             {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String"},
+                                             {"SymbolAttri", "Symbol"},
+                                             {"VariableAttri", "Variable"}};
 // Characters that are not PHP are drawn like identifiers.
-constexpr const char* kKinds[] = {
-    "CommentAttri", "IdentifierAttri", "InvalidSymbolAttri", "KeyAttri", nullptr, "NumberAttri",
-    "SpaceAttri", "StringAttri", "SymbolAttri", "IdentifierAttri", "VariableAttri"};
+constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "InvalidSymbolAttri", "KeyAttri",
+                                  nullptr,        "NumberAttri",     "SpaceAttri",         "StringAttri",
+                                  "SymbolAttri",  "IdentifierAttri", "VariableAttri"};
 static_assert(std::size(kKinds) == TPHPHighlighter::tkVariable + 1);
 
 }  // namespace
 
 constinit const TBedLanguage kBedPHPLanguage = {
-    .className = "TPHPHighlighter", .create = &BedCreate<TPHPHighlighter>,
-    .languageName = "PHP", .attributes = kAttributes, .kinds = kKinds, .keywords = kKeywords,
+    .className = "TPHPHighlighter",
+    .create = &BedCreate<TPHPHighlighter>,
+    .languageName = "PHP",
+    .attributes = kAttributes,
+    .kinds = kKinds,
+    .keywords = kKeywords,
     .initialRange = 0,
     .defaultFilter = "PHP files (*.php,*.php3,*.phtml,*.inc)|*.php;*.php3;*.phtml;*.inc",
     .mainWindow = {"hl_php", "PHP1", "PHP", ".PHP .PHP3 .PHTML", kBedNumberBlueStringRedItalic}};
 
 TPHPHighlighter::TPHPHighlighter()
-    : TBedScannerHighlighter(kBedPHPLanguage, tkNull),
-      keywords_(kBedLetterValues, kKeywordSlots, false) {
+    : TBedScannerHighlighter(kBedPHPLanguage, tkNull), keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
     FillProcs<&TPHPHighlighter::UnknownProc>();
-    SetOperators(tkSymbol, {"!=", "%=", "&&", "&=", "(", ")", "*=", "++", "+=", ",", "--",
-                            "-=", "->", ".", "/=", ":", ";", "<<=", "<<", "<=", "==", "=>",
-                            ">=", ">>", "?", "[", "]", "^=", "{", "|=", "||", "}", "~"});
+    SetOperators(tkSymbol,
+                 {"!=",  "%=", "&&", "&=", "(",  ")",  "*=", "++", "+=", ",", "--", "-=", "->", ".",  "/=", ":", ";",
+                  "<<=", "<<", "<=", "==", "=>", ">=", ">>", "?",  "[",  "]", "^=", "{",  "|=", "||", "}",  "~"});
     SetBlankProcs(tkSpace);
     SetProcs<&TPHPHighlighter::StringProc>("\"'");
     SetProc<&TPHPHighlighter::HashCommentProc>('#');
@@ -90,20 +109,18 @@ TPHPHighlighter::TPHPHighlighter()
 void TPHPHighlighter::NextToken() {
     Start();
     switch (range_) {
-    case rsString39:
-    case rsString34:
-    case rsComment:
-        // Continued from an earlier line: its line break tokens first.
-        if (range_ == rsComment)
-            ContinueBlock(tkComment, "*/", rsUnknown);
-        else if (AtLineBreak())
-            Dispatch();
-        else
-            StringRestProc();
-        break;
-    default:
-        range_ = rsUnknown;
-        Dispatch();
+        case rsString39:
+        case rsString34:
+        case rsComment:
+            // Continued from an earlier line: its line break tokens first.
+            if (range_ == rsComment)
+                ContinueBlock(tkComment, "*/", rsUnknown);
+            else if (AtLineBreak())
+                Dispatch();
+            else
+                StringRestProc();
+            break;
+        default: range_ = rsUnknown; Dispatch();
     }
 }
 
@@ -112,8 +129,7 @@ void TPHPHighlighter::NextToken() {
 // this line counts, so a quote that starts a continued line closes the string.
 void TPHPHighlighter::StringRestProc() {
     kind_ = tkString;
-    if (range_ == rsString34 ? SkipStringRest('"', kBedBackslashEscapes) : SkipPast("'"))
-        range_ = rsUnknown;
+    if (range_ == rsString34 ? SkipStringRest('"', kBedBackslashEscapes) : SkipPast("'")) range_ = rsUnknown;
 }
 
 void TPHPHighlighter::StringProc() {
@@ -121,4 +137,3 @@ void TPHPHighlighter::StringProc() {
     ++run_;
     StringRestProc();
 }
-

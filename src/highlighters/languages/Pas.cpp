@@ -10,21 +10,18 @@ namespace {
 // Keyword hashes run up to 191 ("Resourcestring").
 constexpr int kKeywordSlots = 192;
 
-const TBedIdeColourScheme kIdeScheme = {"\\SOFTWARE\\Borland\\Delphi", "23",
-                                        "\\Software\\Borland\\Delphi\\",
+const TBedIdeColourScheme kIdeScheme = {"\\SOFTWARE\\Borland\\Delphi", "23", "\\Software\\Borland\\Delphi\\",
                                         "\\Software\\Borland\\Delphi\\"};
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"AsmAttri", "Assembler"}, {"CommentAttri", "Comment", fsItalic},
-    {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word", fsBold},
-    {"NumberAttri", "Number"}, {"SpaceAttri", "Space"}, {"StringAttri", "String"},
-    {"SymbolAttri", "Symbol"}};
+constexpr TBedAttributeSpec kAttributes[] = {{"AsmAttri", "Assembler"},         {"CommentAttri", "Comment", fsItalic},
+                                             {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word", fsBold},
+                                             {"NumberAttri", "Number"},         {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String"},         {"SymbolAttri", "Symbol"}};
 
 using P = TPasHighlighter;
 // Unknown characters look like symbols.
-constexpr const char* kKinds[] = {"AsmAttri", "CommentAttri", "IdentifierAttri", "KeyAttri",
-                                  nullptr, "NumberAttri", "SpaceAttri", "StringAttri",
-                                  "SymbolAttri", "SymbolAttri"};
+constexpr const char* kKinds[] = {"AsmAttri",    "CommentAttri", "IdentifierAttri", "KeyAttri",    nullptr,
+                                  "NumberAttri", "SpaceAttri",   "StringAttri",     "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == P::tkUnknown + 1);
 
 constexpr TBedAttributeSetting kMainWindowColours[] = {
@@ -35,35 +32,115 @@ constexpr TBedAttributeSetting kMainWindowColours[] = {
 }  // namespace
 
 constinit const TBedLanguage kBedPasLanguage = {
-    .className = "TPasHighlighter", .create = &BedCreate<TPasHighlighter>,
-    .languageName = "ObjectPascal", .attributes = kAttributes, .kinds = kKinds,
+    .className = "TPasHighlighter",
+    .create = &BedCreate<TPasHighlighter>,
+    .languageName = "ObjectPascal",
+    .attributes = kAttributes,
+    .kinds = kKinds,
     .initialRange = TPasHighlighter::rsUnknown,
     .defaultFilter = "Pascal files (*.pas,*.dpr,*.dpk,*.inc)|*.pas;*.dpr;*.dpk;*.inc",
     .mainWindow = {"hl_pas", "Pascal1", "Pascal", ".PAS .DPR .DPK .INC", kMainWindowColours}};
 
 TPasHighlighter::TPasHighlighter()
-    : TBedScannerHighlighter(kBedPasLanguage, tkNull),
-      keywords_(kBedLetterValues, kKeywordSlots, false) {
-    BindAttributes({{&AsmAttri, "AsmAttri"}, {&CommentAttri, "CommentAttri"},
-                    {&IdentifierAttri, "IdentifierAttri"}, {&KeyAttri, "KeyAttri"},
-                    {&NumberAttri, "NumberAttri"}, {&SpaceAttri, "SpaceAttri"},
-                    {&StringAttri, "StringAttri"}, {&SymbolAttri, "SymbolAttri"}});
+    : TBedScannerHighlighter(kBedPasLanguage, tkNull), keywords_(kBedLetterValues, kKeywordSlots, false) {
+    BindAttributes({{&AsmAttri, "AsmAttri"},
+                    {&CommentAttri, "CommentAttri"},
+                    {&IdentifierAttri, "IdentifierAttri"},
+                    {&KeyAttri, "KeyAttri"},
+                    {&NumberAttri, "NumberAttri"},
+                    {&SpaceAttri, "SpaceAttri"},
+                    {&StringAttri, "StringAttri"},
+                    {&SymbolAttri, "SymbolAttri"}});
 
-    for (const char* word :
-         {"Absolute", "Abstract", "And", "Array", "As", "Assembler", "Automated", "Begin",
-          "Case", "Cdecl", "Class", "Const", "Constructor", "Default", "Destructor", "Dispid",
-          "Dispinterface", "Div", "Do", "Downto", "Dynamic", "Else", "Except", "Export",
-          "Exports", "External", "Far", "File", "Finalization", "Finally", "For", "Forward",
-          "Function", "Goto", "If", "Implementation", "In", "Inherited", "Initialization",
-          "Inline", "Interface", "Is", "Label", "Library", "Message", "Mod", "Near", "Nil",
-          "Not", "Object", "Of", "Or", "Out", "Override", "Packed", "Pascal", "Private",
-          "Procedure", "Program", "Protected", "Public", "Published", "Raise", "Record",
-          "Register", "Repeat", "Resourcestring", "Safecall", "Set", "Shl", "Shr", "Stdcall",
-          "String", "Stringresource", "Then", "Threadvar", "To", "Try", "Type", "Unit",
-          "Until", "Uses", "Var", "Virtual", "While", "With", "Xor"})
+    for (const char* word : {"Absolute",
+                             "Abstract",
+                             "And",
+                             "Array",
+                             "As",
+                             "Assembler",
+                             "Automated",
+                             "Begin",
+                             "Case",
+                             "Cdecl",
+                             "Class",
+                             "Const",
+                             "Constructor",
+                             "Default",
+                             "Destructor",
+                             "Dispid",
+                             "Dispinterface",
+                             "Div",
+                             "Do",
+                             "Downto",
+                             "Dynamic",
+                             "Else",
+                             "Except",
+                             "Export",
+                             "Exports",
+                             "External",
+                             "Far",
+                             "File",
+                             "Finalization",
+                             "Finally",
+                             "For",
+                             "Forward",
+                             "Function",
+                             "Goto",
+                             "If",
+                             "Implementation",
+                             "In",
+                             "Inherited",
+                             "Initialization",
+                             "Inline",
+                             "Interface",
+                             "Is",
+                             "Label",
+                             "Library",
+                             "Message",
+                             "Mod",
+                             "Near",
+                             "Nil",
+                             "Not",
+                             "Object",
+                             "Of",
+                             "Or",
+                             "Out",
+                             "Override",
+                             "Packed",
+                             "Pascal",
+                             "Private",
+                             "Procedure",
+                             "Program",
+                             "Protected",
+                             "Public",
+                             "Published",
+                             "Raise",
+                             "Record",
+                             "Register",
+                             "Repeat",
+                             "Resourcestring",
+                             "Safecall",
+                             "Set",
+                             "Shl",
+                             "Shr",
+                             "Stdcall",
+                             "String",
+                             "Stringresource",
+                             "Then",
+                             "Threadvar",
+                             "To",
+                             "Try",
+                             "Type",
+                             "Unit",
+                             "Until",
+                             "Uses",
+                             "Var",
+                             "Virtual",
+                             "While",
+                             "With",
+                             "Xor"})
         keywords_.Add(word, kwPlain);
-    for (const char* word :
-         {"Read", "Write", "Index", "Stored", "Readonly", "Writeonly", "Nodefault"})
+    for (const char* word : {"Read", "Write", "Index", "Stored", "Readonly", "Writeonly", "Nodefault"})
         keywords_.Add(word, kwPropertyOnly);
     keywords_.Add("overload", kwD4);
     keywords_.Add("Reintroduce", kwD4);
@@ -93,16 +170,12 @@ TPasHighlighter::TPasHighlighter()
     SetProcs<&TPasHighlighter::UnknownProc>("|\x7F-\xFF");
 }
 
-bool TPasHighlighter::IsDefaultFilterSaved() const {
-    return DefaultFilter() != kBedPasLanguage.defaultFilter;
-}
+bool TPasHighlighter::IsDefaultFilterSaved() const { return DefaultFilter() != kBedPasLanguage.defaultFilter; }
 
 int TPasHighlighter::TokenKind() const {
     // Inside an assembler block everything but comments and blanks is assembler, except
     // the keyword that opened the block.
-    if (range_ == rsAsm && !asmStart_ && kind_ != tkNull && kind_ != tkComment &&
-        kind_ != tkSpace)
-        return tkAsm;
+    if (range_ == rsAsm && !asmStart_ && kind_ != tkNull && kind_ != tkComment && kind_ != tkSpace) return tkAsm;
     return kind_;
 }
 
@@ -110,36 +183,34 @@ void TPasHighlighter::NextToken() {
     asmStart_ = false;
     Start();
     switch (range_) {
-    case rsAnsi:
-    case rsAnsiAsm: AnsiProc(); break;
-    case rsBor:
-    case rsBorAsm: BorProc(); break;
-    default: Dispatch();
+        case rsAnsi:
+        case rsAnsiAsm: AnsiProc(); break;
+        case rsBor:
+        case rsBorAsm: BorProc(); break;
+        default: Dispatch();
     }
 }
 
 // A "(*" comment from the position to "*)" or the end of the line.
 void TPasHighlighter::AnsiProc() {
     switch (Ch()) {
-    case 0: NullProc(); return;
-    case '\n': LFProc(); return;
-    case '\r': CRProc(); return;
+        case 0: NullProc(); return;
+        case '\n': LFProc(); return;
+        case '\r': CRProc(); return;
     }
     kind_ = tkComment;
-    if (SkipPast("*)"))
-        range_ = range_ == rsAnsiAsm ? rsAsm : rsUnknown;
+    if (SkipPast("*)")) range_ = range_ == rsAnsiAsm ? rsAsm : rsUnknown;
 }
 
 // A "{" comment from the position to "}" or the end of the line.
 void TPasHighlighter::BorProc() {
     switch (Ch()) {
-    case 0: NullProc(); return;
-    case '\n': LFProc(); return;
-    case '\r': CRProc(); return;
+        case 0: NullProc(); return;
+        case '\n': LFProc(); return;
+        case '\r': CRProc(); return;
     }
     kind_ = tkComment;
-    if (SkipPast("}"))
-        range_ = range_ == rsBorAsm ? rsAsm : rsUnknown;
+    if (SkipPast("}")) range_ = range_ == rsBorAsm ? rsAsm : rsUnknown;
 }
 
 void TPasHighlighter::BraceOpenProc() {
@@ -151,8 +222,7 @@ void TPasHighlighter::RoundOpenProc() {
     if (Ch(1) == '*') {
         range_ = range_ == rsAsm ? rsAnsiAsm : rsAnsi;
         Token(tkComment, 2);
-        if (!AtLineBreak())
-            AnsiProc();
+        if (!AtLineBreak()) AnsiProc();
     } else {
         Token(tkSymbol, Ch(1) == '.' ? 2 : 1);
     }
@@ -197,8 +267,7 @@ void TPasHighlighter::SlashProc() {
 }
 
 void TPasHighlighter::SemicolonProc() {
-    if (range_ == rsProperty)
-        range_ = rsUnknown;
+    if (range_ == rsProperty) range_ = rsUnknown;
     Token(tkSymbol, 1);
 }
 
@@ -213,25 +282,20 @@ int TPasHighlighter::IdentKind() {
     const unsigned char* text = p_ + run_;
     const int hash = SkipSumming(kBedLetters, kBedLetterValues, kKeywordSlots);
     int length = static_cast<int>(p_ + run_ - text);
-    if (kBedDigits[text[length]] || text[length] == '_')
-        ++length;
+    if (kBedDigits[text[length]] || text[length] == '_') ++length;
     const int tag = keywords_.Find(hash, text, length);
     switch (tag) {
-    case kwPlain: return tkKey;
-    case kwPropertyOnly: return range_ == rsProperty ? tkKey : tkIdentifier;
-    case kwD4: return d4syntax_ ? tkKey : tkIdentifier;
-    case kwImplements: return range_ == rsProperty && d4syntax_ ? tkKey : tkIdentifier;
-    case kwAsm:
-        range_ = rsAsm;
-        asmStart_ = true;
-        return tkKey;
-    case kwEnd:
-        range_ = rsUnknown;
-        return tkKey;
-    case kwProperty:
-        range_ = rsProperty;
-        return tkKey;
-    default: return tkIdentifier;
+        case kwPlain: return tkKey;
+        case kwPropertyOnly: return range_ == rsProperty ? tkKey : tkIdentifier;
+        case kwD4: return d4syntax_ ? tkKey : tkIdentifier;
+        case kwImplements: return range_ == rsProperty && d4syntax_ ? tkKey : tkIdentifier;
+        case kwAsm:
+            range_ = rsAsm;
+            asmStart_ = true;
+            return tkKey;
+        case kwEnd: range_ = rsUnknown; return tkKey;
+        case kwProperty: range_ = rsProperty; return tkKey;
+        default: return tkIdentifier;
     }
 }
 

@@ -7,13 +7,8 @@
 
 class TPasHighlighter : public TBedScannerHighlighter<TPasHighlighter> {
 public:
-    enum TokenKinds {
-        tkAsm, tkComment, tkIdentifier, tkKey, tkNull,
-        tkNumber, tkSpace, tkString, tkSymbol, tkUnknown
-    };
-    enum RangeStates {
-        rsAnsi = 1, rsAnsiAsm, rsAsm, rsBor, rsBorAsm, rsProperty, rsUnknown
-    };
+    enum TokenKinds { tkAsm, tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown };
+    enum RangeStates { rsAnsi = 1, rsAnsiAsm, rsAsm, rsBor, rsBorAsm, rsProperty, rsUnknown };
 
     TPasHighlighter();
 
@@ -31,9 +26,7 @@ public:
     void SetD4syntax(bool value) { d4syntax_ = value; }
 
     bool IsDefaultFilterSaved() const override;
-    TBedHighlighterFeatures FeatureFlags() const override {
-        return hfIdeColourImport | hfRegistryPersistence;
-    }
+    TBedHighlighterFeatures FeatureFlags() const override { return hfIdeColourImport | hfRegistryPersistence; }
     int TokenKind() const override;
     void NextToken() override;
     bool ApplyIdeColours(int index) override;

@@ -13,10 +13,7 @@ constexpr TBedCharFlags kNumberChars = BedCharFlags(".0-9Ee");
 
 class TPythonHighlighter : public TBedScannerHighlighter<TPythonHighlighter> {
 public:
-    enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol,
-        tkUnknown
-    };
+    enum TokenKinds { tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol, tkUnknown };
 
     TPythonHighlighter();
 
@@ -33,19 +30,20 @@ private:
 };
 
 // "and", "or" and "not" are not among them.
-constexpr const char* kWords[] = {
-    "Def", "If", "Del", "In", "Len", "Elif", "Lambda", "Break", "Exec", "For", "Else",
-    "Range", "Global", "Raise", "From", "Class", "Pass", "While", "Try", "Except", "Print",
-    "Finally", "Import", "Return", "Continue"};
+constexpr const char* kWords[] = {"Def", "If",     "Del",   "In",      "Len",    "Elif",   "Lambda",  "Break", "Exec",
+                                  "For", "Else",   "Range", "Global",  "Raise",  "From",   "Class",   "Pass",  "While",
+                                  "Try", "Except", "Print", "Finally", "Import", "Return", "Continue"};
 constexpr TBedKeywordList kKeywords[] = {{TPythonHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {
-    {"CommentAttri", "Comment", 0, 0x808000}, {"IdentifierAttri", "Identifier"},
-    {"KeyAttri", "Reserved word", fsBold}, {"NumberAttri", "Number", 0, 0xFF0000},
-    {"SpaceAttri", "Space"}, {"StringAttri", "String", 0, 0xFF0000}, {"SymbolAttri", "Symbol"}};
-constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", nullptr,
-                                  "NumberAttri", "SpaceAttri", "StringAttri", "SymbolAttri",
-                                  "SymbolAttri"};
+constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", 0, 0x808000},
+                                             {"IdentifierAttri", "Identifier"},
+                                             {"KeyAttri", "Reserved word", fsBold},
+                                             {"NumberAttri", "Number", 0, 0xFF0000},
+                                             {"SpaceAttri", "Space"},
+                                             {"StringAttri", "String", 0, 0xFF0000},
+                                             {"SymbolAttri", "Symbol"}};
+constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",    nullptr,      "NumberAttri",
+                                  "SpaceAttri",   "StringAttri",     "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == TPythonHighlighter::tkUnknown + 1);
 
 constexpr TBedAttributeSetting kMainWindowColours[] = {
@@ -54,14 +52,17 @@ constexpr TBedAttributeSetting kMainWindowColours[] = {
 }  // namespace
 
 constinit const TBedLanguage kBedPythonLanguage = {
-    .className = "TPythonHighlighter", .create = &BedCreate<TPythonHighlighter>,
-    .languageName = "Python", .attributes = kAttributes, .kinds = kKinds,
-    .keywords = kKeywords, .defaultFilter = "Python files (*.py)|*.py",
+    .className = "TPythonHighlighter",
+    .create = &BedCreate<TPythonHighlighter>,
+    .languageName = "Python",
+    .attributes = kAttributes,
+    .kinds = kKinds,
+    .keywords = kKeywords,
+    .defaultFilter = "Python files (*.py)|*.py",
     .mainWindow = {"hl_py", "Python1", "Python", ".PY", kMainWindowColours}};
 
 TPythonHighlighter::TPythonHighlighter()
-    : TBedScannerHighlighter(kBedPythonLanguage, tkNull),
-      keywords_(kBedLetterValues, kKeywordSlots, false) {
+    : TBedScannerHighlighter(kBedPythonLanguage, tkNull), keywords_(kBedLetterValues, kKeywordSlots, false) {
     keywords_.Add(kKeywords);
 
     FillProcs<&TPythonHighlighter::SymbolProc>();
@@ -93,6 +94,4 @@ void TPythonHighlighter::HexProc() {
     kind_ = tkNumber;
 }
 
-void TPythonHighlighter::NumberProc() {
-    ScanNumber(tkNumber, kNumberChars);
-}
+void TPythonHighlighter::NumberProc() { ScanNumber(tkNumber, kNumberChars); }

@@ -7,15 +7,26 @@
 
 #include <span>
 
-enum TSQLDialect : uint8_t {
-    sqlStandard, sqlInterbase6, sqlMSSQL7, sqlMySQL, sqlOracle, sqlSybase, sqlIngres
-};
+enum TSQLDialect : uint8_t { sqlStandard, sqlInterbase6, sqlMSSQL7, sqlMySQL, sqlOracle, sqlSybase, sqlIngres };
 
 class TSQLHighlighter : public TBedScannerHighlighter<TSQLHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkDatatype, tkDefaultPackage, tkException, tkFunction, tkIdentifier, tkKey,
-        tkNull, tkNumber, tkSpace, tkPLSQL, tkSQLPlus, tkString, tkSymbol, tkUnknown,
+        tkComment,
+        tkDatatype,
+        tkDefaultPackage,
+        tkException,
+        tkFunction,
+        tkIdentifier,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkSpace,
+        tkPLSQL,
+        tkSQLPlus,
+        tkString,
+        tkSymbol,
+        tkUnknown,
         tkVariable
     };
     enum RangeStates { rsUnknown, rsComment, rsString };

@@ -28,8 +28,7 @@ constexpr TBedSQLKeywordText kInterbase6[] = {
     {T::tkDatatype,
      "BLOB,CHAR,CHARACTER,DATE,DECIMAL,DOUBLE,FLOAT,INTEGER,NUMERIC,SMALLINT,TIME,TIMESTAMP,"
      "VARCHAR"},
-    {T::tkFunction,
-     "AVG,CAST,COUNT,GEN_ID,MAX,MIN,SUM,UPPER"},
+    {T::tkFunction, "AVG,CAST,COUNT,GEN_ID,MAX,MIN,SUM,UPPER"},
     {T::tkKey,
      "ACTIVE,ADD,AFTER,ALL,ALTER,AND,ANY,AS,ASC,ASCENDING,AT,AUTO,AUTODDL,BASED,BASENAME,"
      "BASE_NAME,BEFORE,BEGIN,BETWEEN,BLOBEDIT,BUFFER,BY,CACHE,CASCADE,CHARACTER_LENGTH,"
@@ -200,10 +199,8 @@ constexpr TBedSQLKeywordText kOracle[] = {
      "CURRENT_DATE,CURRENT_TIMESTAMP,DBTIMEZONE,EXTRACT,FROM_TZ,LOCALTIMESTAMP,SESSIONTIMEZONE,"
      "SYS_EXTRACT_UTC,SYSTIMESTAMP,TO_TIMESTAMP,TZ_OFFSET,NULLIF,NCHR,TO_CLOB,TO_NCHAR,TO_NCLOB,"
      "TO_DSINTERVAL,TO_YMINTERVAL,UNISTR,SYS_CONNECT_BY_PATH,COALESCE"},
-    {T::tkComment,
-     "REM,REMA,REMAR,REMARK"},
-    {T::tkDefaultPackage,
-     "RAISE_APPLICATION_ERROR,INSERTING,DELETING,UPDATING,SET_TRANSACTION_USE"},
+    {T::tkComment, "REM,REMA,REMAR,REMARK"},
+    {T::tkDefaultPackage, "RAISE_APPLICATION_ERROR,INSERTING,DELETING,UPDATING,SET_TRANSACTION_USE"},
     {T::tkPLSQL,
      "ABORT,ACCEPT,AFTER,ARRAY,ARRAYLEN,ASSERT,ASSIGN,AT,AUTONOMOUS_TRANSACTION,BASE_TABLE,BEGIN,"
      "BODY,BULK,CASE,CHAR_BASE,CLOSE,CLUSTERS,COLAUTH,COLLECT,CONSTANT,CRASH,CURRVAL,CURSOR,"
@@ -217,8 +214,7 @@ constexpr TBedSQLKeywordText kOracle[] = {
      "USE,VIEWS,WHEN,WHILE,WORK,XOR,CONTINUE,AUTHID,CALL,CONSTRUCTOR,DETERMINISTIC,EXTERNAL,FINAL,"
      "INSTANTIABLE,OVERRIDING,PARAMETERS,RESULT,SAVE,SELF,STATIC,UNDER,VARRAY,WRAPPED,NAME,"
      "CHARSETFORM,CHARSETID,INDICES"},
-    {T::tkSQLPlus,
-     "DISCONNECT,DISCONNEC,DISCONNE,DISCONN,DISCON,DISCO,DISC,DESCRIBE,DESCRIB,DESCRI,DESCR"},
+    {T::tkSQLPlus, "DISCONNECT,DISCONNEC,DISCONNE,DISCONN,DISCON,DISCO,DISC,DESCRIBE,DESCRIB,DESCRI,DESCR"},
 };
 
 // Sybase.
@@ -308,13 +304,13 @@ constexpr TBedSQLKeywordText kIngres[] = {
 
 std::span<const TBedSQLKeywordText> BedSQLKeywordTexts(TSQLDialect dialect) {
     switch (dialect) {
-    case sqlStandard: return kStandard;
-    case sqlInterbase6: return kInterbase6;
-    case sqlMSSQL7: return kMSSQL7;
-    case sqlMySQL: return kMySQL;
-    case sqlOracle: return kOracle;
-    case sqlSybase: return kSybase;
-    case sqlIngres: return kIngres;
+        case sqlStandard: return kStandard;
+        case sqlInterbase6: return kInterbase6;
+        case sqlMSSQL7: return kMSSQL7;
+        case sqlMySQL: return kMySQL;
+        case sqlOracle: return kOracle;
+        case sqlSybase: return kSybase;
+        case sqlIngres: return kIngres;
     }
     return {};
 }

@@ -6,22 +6,22 @@
 namespace {
 
 void Configure(TBedCustomHighlighter& hl) {
-    BedConfigureWordList(hl,
-        {"ALIAS", "AR", "AS", "AWK", "BG", "BIND", "BREAK", "BUILTIN", "CASE", "CAT", "CD",
-         "CONSOLE", "CONTINUE", "CP", "CSLATEX", "CSTEX", "CUT", "DATE", "DD", "DEV", "DF",
-         "DO", "DONE", "EGREP", "ECHO", "ELIF", "ELSE", "ENV", "ESAC", "EVAL", "EX", "EXEC",
-         "EXIT", "EXPORT", "EXPR", "FALSE", "FC", "FG", "FGREP", "FI", "FIND", "FOR",
-         "FUNCTION", "GAWK", "GCC", "GDB", "GETOPTS", "GREP", "GROFF", "GUNZIP", "GZIP", "HASH",
-         "HEAD", "HELP", "HISTORY", "IF", "IN", "JOBS", "JOIN", "KILL", "LATEX", "LD", "LDD",
-         "LESS", "LET", "LN", "LOCAL", "LOGOUT", "LPR", "LS", "MAIL", "MAKE", "MAN", "MAWK",
-         "MORE", "MV", "NICE", "NL", "NM", "NOHUP", "NULL", "OBJDUMP", "OD", "PASTE", "PATCH",
-         "PDFLATEX", "PDFTEX", "PERL", "PR", "PRINTF", "PWD", "READ", "READONLY", "RETURN",
-         "RM", "RSH", "SCP", "SED", "SELECT", "SET", "SHIFT", "SHOPT", "SLEEP", "SORT",
-         "SOURCE", "SPLIT", "SSH", "STDIN", "STDOUT", "STRACE", "STTY", "SU", "SUSPEND",
-         "SYSLOG", "TAIL", "TALK", "TEE", "TEST", "TEX", "THEN", "TIME", "TIMES", "TOUCH", "TR",
-         "TRAP", "TROFF", "TRUE", "TTY", "TYPE", "ULIMIT", "UMASK", "UNALIAS", "UNAME", "UNIQ",
-         "UNSET", "UNTIL", "USLEEP", "VI", "VIEW", "VIM", "WAIT", "WHILE", "WHO", "WHOAMI",
-         "XARGS", "ZERO"})
+    BedConfigureWordList(
+        hl, {"ALIAS", "AR",      "AS",       "AWK",    "BG",      "BIND",     "BREAK",   "BUILTIN", "CASE",   "CAT",
+             "CD",    "CONSOLE", "CONTINUE", "CP",     "CSLATEX", "CSTEX",    "CUT",     "DATE",    "DD",     "DEV",
+             "DF",    "DO",      "DONE",     "EGREP",  "ECHO",    "ELIF",     "ELSE",    "ENV",     "ESAC",   "EVAL",
+             "EX",    "EXEC",    "EXIT",     "EXPORT", "EXPR",    "FALSE",    "FC",      "FG",      "FGREP",  "FI",
+             "FIND",  "FOR",     "FUNCTION", "GAWK",   "GCC",     "GDB",      "GETOPTS", "GREP",    "GROFF",  "GUNZIP",
+             "GZIP",  "HASH",    "HEAD",     "HELP",   "HISTORY", "IF",       "IN",      "JOBS",    "JOIN",   "KILL",
+             "LATEX", "LD",      "LDD",      "LESS",   "LET",     "LN",       "LOCAL",   "LOGOUT",  "LPR",    "LS",
+             "MAIL",  "MAKE",    "MAN",      "MAWK",   "MORE",    "MV",       "NICE",    "NL",      "NM",     "NOHUP",
+             "NULL",  "OBJDUMP", "OD",       "PASTE",  "PATCH",   "PDFLATEX", "PDFTEX",  "PERL",    "PR",     "PRINTF",
+             "PWD",   "READ",    "READONLY", "RETURN", "RM",      "RSH",      "SCP",     "SED",     "SELECT", "SET",
+             "SHIFT", "SHOPT",   "SLEEP",    "SORT",   "SOURCE",  "SPLIT",    "SSH",     "STDIN",   "STDOUT", "STRACE",
+             "STTY",  "SU",      "SUSPEND",  "SYSLOG", "TAIL",    "TALK",     "TEE",     "TEST",    "TEX",    "THEN",
+             "TIME",  "TIMES",   "TOUCH",    "TR",     "TRAP",    "TROFF",    "TRUE",    "TTY",     "TYPE",   "ULIMIT",
+             "UMASK", "UNALIAS", "UNAME",    "UNIQ",   "UNSET",   "UNTIL",    "USLEEP",  "VI",      "VIEW",   "VIM",
+             "WAIT",  "WHILE",   "WHO",      "WHOAMI", "XARGS",   "ZERO"})
         .SetStringDelim(sdDoubleQuote);
 }
 
@@ -30,5 +30,4 @@ constexpr TBedAttributeSetting kColours[] = {{.property = "KeyAttri", .foregroun
 
 }  // namespace
 
-constinit const TBedMainWindowInstance kBedShellInstance = {
-    "hl_shell", "shell1", "shell", ".SH", kColours, &Configure};
+constinit const TBedMainWindowInstance kBedShellInstance = {"hl_shell", "shell1", "shell", ".SH", kColours, &Configure};

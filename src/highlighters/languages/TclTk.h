@@ -13,8 +13,16 @@ std::vector<std::string> BedTclTkKeyWords();
 class TTclTkHighlighter : public TBedScannerHighlighter<TTclTkHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSecondKey, tkSpace, tkString,
-        tkSymbol, tkUnknown
+        tkComment,
+        tkIdentifier,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkSecondKey,
+        tkSpace,
+        tkString,
+        tkSymbol,
+        tkUnknown
     };
     // Comments closed by "*)", "}" and "*/": no scan enters them, a restored range may.
     enum RangeStates { rsUnknown, rsAnsi, rsPasStyle, rsCStyle };
@@ -31,10 +39,8 @@ public:
 
     bool IsKeywordText(const std::string& text) override;
     void NextToken() override;
-    bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                    const std::string& key) override;
-    bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root,
-                                  const std::string& key) override;
+    bool LoadAttributesFromRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key) override;
+    bool SaveAttributesToRegistry(TBedSettingsStore& store, TBedRootKey root, const std::string& key) override;
 
 private:
     // A list as kept, and an index of the same words for looking them up without copying

@@ -8,30 +8,29 @@ namespace {
 constexpr int kKeywordSlots = 134;
 
 constexpr const char* kWords[] = {
-    "If", "Each", "Do", "And", "End", "Dim", "Case", "Call", "Is", "On", "Mod", "Get", "Or",
-    "Rem", "Let", "Imp", "For", "Else", "Sub", "Eqv", "Set", "Wend", "Then", "Erase", "ReDim",
-    "Not", "Class", "Byref", "Xor", "While", "Loop", "Exit", "Byval", "Next", "Public",
-    "Select", "Const", "Error", "Option", "Private", "Explicit", "Function", "Randomize",
-    "property"};
+    "If",   "Each",   "Do",     "And",   "End",   "Dim",    "Case",    "Call",     "Is",       "On",        "Mod",
+    "Get",  "Or",     "Rem",    "Let",   "Imp",   "For",    "Else",    "Sub",      "Eqv",      "Set",       "Wend",
+    "Then", "Erase",  "ReDim",  "Not",   "Class", "Byref",  "Xor",     "While",    "Loop",     "Exit",      "Byval",
+    "Next", "Public", "Select", "Const", "Error", "Option", "Private", "Explicit", "Function", "Randomize", "property"};
 constexpr TBedKeywordList kKeywords[] = {{TVBScriptHighlighter::tkKey, kWords}};
 
 }  // namespace
 
 constinit const TBedLanguage kBedVBScriptLanguage = {
-    .className = "TVBScriptHighlighter", .create = &BedCreate<TVBScriptHighlighter>,
-    .languageName = "MS VBScript", .attributes = kBedStandardAttributes,
-    .kinds = kBedVBScriptKinds, .keywords = kKeywords,
+    .className = "TVBScriptHighlighter",
+    .create = &BedCreate<TVBScriptHighlighter>,
+    .languageName = "MS VBScript",
+    .attributes = kBedStandardAttributes,
+    .kinds = kBedVBScriptKinds,
+    .keywords = kKeywords,
     .defaultFilter = "VBScript files (*.vbs)|*.vbs",
     .mainWindow = {"hl_VBS", "VBS1", "VBScript", ".VBS", kBedNumberBlueStringRedItalic}};
 
 TVBScriptHighlighter::TVBScriptHighlighter()
     : TVBScriptHighlighter(kBedVBScriptLanguage, kKeywordSlots, tkIdentifier) {}
 
-TVBScriptHighlighter::TVBScriptHighlighter(const TBedLanguage& language, int slots,
-                                           int unknownKind)
-    : TBedScannerHighlighter(language, tkNull),
-      keywords_(kBedLetterValues, slots, false),
-      unknownKind_(unknownKind) {
+TVBScriptHighlighter::TVBScriptHighlighter(const TBedLanguage& language, int slots, int unknownKind)
+    : TBedScannerHighlighter(language, tkNull), keywords_(kBedLetterValues, slots, false), unknownKind_(unknownKind) {
     keywords_.Add(language.keywords);
 
     FillProcs<&TVBScriptHighlighter::UnknownProc>();

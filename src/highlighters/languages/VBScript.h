@@ -10,7 +10,14 @@
 class TVBScriptHighlighter : public TBedScannerHighlighter<TVBScriptHighlighter> {
 public:
     enum TokenKinds {
-        tkComment, tkIdentifier, tkKey, tkNull, tkNumber, tkSpace, tkString, tkSymbol,
+        tkComment,
+        tkIdentifier,
+        tkKey,
+        tkNull,
+        tkNumber,
+        tkSpace,
+        tkString,
+        tkSymbol,
         tkUnknown  // the dialects' characters without a scanner of their own
     };
 
@@ -38,9 +45,7 @@ protected:
     // ends the first number, and comparisons with shifts "<<=" and "==".
     void ApostropheStringProc() { String('\''); }
     void RangeNumberProc() { ScanNumber(tkNumber, kRangeNumberChars); }
-    void SetDialectOperators() {
-        SetOperators(tkSymbol, {"<<=", "<<", "<=", "<", ">>=", ">>", ">=", ">", "==", "="});
-    }
+    void SetDialectOperators() { SetOperators(tkSymbol, {"<<=", "<<", "<=", "<", ">>=", ">>", ">=", ">", "==", "="}); }
 
 private:
     void DateProc() { String('#'); }
@@ -55,7 +60,7 @@ private:
 
 // The attribute of each kind, for VBScript and its dialects: the characters without a scanner
 // look like identifiers.
-inline constexpr const char* kBedVBScriptKinds[] = {
-    "CommentAttri", "IdentifierAttri", "KeyAttri", nullptr, "NumberAttri", "SpaceAttri",
-    "StringAttri", "SymbolAttri", "IdentifierAttri"};
+inline constexpr const char* kBedVBScriptKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",
+                                                    nullptr,        "NumberAttri",     "SpaceAttri",
+                                                    "StringAttri",  "SymbolAttri",     "IdentifierAttri"};
 static_assert(std::size(kBedVBScriptKinds) == TVBScriptHighlighter::tkUnknown + 1);

@@ -38,9 +38,8 @@ TBedEditPrinterInfo TBedEditPrintQtCanvas::PrinterInfo() {
     const QPageLayout layout = printer_.pageLayout();
     const QRect sheet = layout.fullRectPixels(dpi);
     const QRect printable = layout.paintRectPixels(dpi);
-    return TBedEditPrinterInfo::FromDevice(sheet.width(), sheet.height(), printable.left(),
-                                           printable.top(), printable.width(), printable.height(),
-                                           dpi, dpi);
+    return TBedEditPrinterInfo::FromDevice(sheet.width(), sheet.height(), printable.left(), printable.top(),
+                                           printable.width(), printable.height(), dpi, dpi);
 }
 
 QFont TBedEditPrintQtCanvas::PrinterFont(const TBedPrintFont& font) const {
@@ -74,19 +73,18 @@ void TBedEditPrintQtCanvas::BeginDocument(const std::string& title) {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer_)) {
         painter_.reset();
-        throw EBedPrintError(("Tisk nelze zahájit: " + PrinterDescription(printer_) +
-                              (printer_.outputFormat() == QPrinter::PdfFormat
-                                   ? " nelze zapsat."
-                                   : " není k dispozici."))
-                                 .toStdString());
+        throw EBedPrintError(
+            ("Tisk nelze zahájit: " + PrinterDescription(printer_) +
+             (printer_.outputFormat() == QPrinter::PdfFormat ? " nelze zapsat." : " není k dispozici."))
+                .toStdString());
     }
 }
 
 void TBedEditPrintQtCanvas::NewPage() {
     FlushCells();
     if (!printer_.newPage())
-        throw EBedPrintError(("Tisk se přerušil: " + PrinterDescription(printer_) +
-                              " nepřijímá další stránku.").toStdString());
+        throw EBedPrintError(
+            ("Tisk se přerušil: " + PrinterDescription(printer_) + " nepřijímá další stránku.").toStdString());
 }
 
 void TBedEditPrintQtCanvas::EndDocument() {
@@ -95,8 +93,8 @@ void TBedEditPrintQtCanvas::EndDocument() {
     const bool ended = painter_->end();
     painter_.reset();
     if (!ended || printer_.printerState() == QPrinter::Error)
-        throw EBedPrintError(("Tisk se nepodařilo dokončit: " + PrinterDescription(printer_) +
-                              " hlásí chybu.").toStdString());
+        throw EBedPrintError(
+            ("Tisk se nepodařilo dokončit: " + PrinterDescription(printer_) + " hlásí chybu.").toStdString());
 }
 
 void TBedEditPrintQtCanvas::Abort() {
@@ -106,8 +104,7 @@ void TBedEditPrintQtCanvas::Abort() {
     painter_.reset();
 }
 
-void TBedEditPrintQtCanvas::DrawText(const TBedPrintFont& font, int x, int baseline,
-                                     std::string_view text) {
+void TBedEditPrintQtCanvas::DrawText(const TBedPrintFont& font, int x, int baseline, std::string_view text) {
     FlushCells();
     painter_->setFont(PrinterFont(font));
     painter_->setPen(PrintColor(font.Color));
@@ -139,15 +136,14 @@ void TBedEditPrintQtCanvas::FlushCells() {
     if (cells_) cells_->Flush();
 }
 
-void TBedEditPrintQtCanvas::DrawCells(const TBedPrintFont& body, const TBedPrintCells& cells,
-                                      std::string_view text, const std::vector<TBedPrintRun>& runs) {
+void TBedEditPrintQtCanvas::DrawCells(const TBedPrintFont& body, const TBedPrintCells& cells, std::string_view text,
+                                      const std::vector<TBedPrintRun>& runs) {
     TBedPrintFont plain = body;
     plain.Style = 0;
     plain.Color = clBlack;
     const QFont font = PrinterFont(plain);
     const bool sameGrid = font == gridFont_ && cells.CellWidth == cellMetrics_.charWidth &&
-                          cells.CellHeight == cellMetrics_.lineHeight &&
-                          cells.X == cellMetrics_.TextLeft();
+                          cells.CellHeight == cellMetrics_.lineHeight && cells.X == cellMetrics_.TextLeft();
     if (!cells_ || !sameGrid) {
         cells_.reset();  // draws what it holds
         if (font != gridFont_) {
@@ -162,9 +158,8 @@ void TBedEditPrintQtCanvas::DrawCells(const TBedPrintFont& body, const TBedPrint
     std::vector<TBedPaintToken> tokens;
     tokens.reserve(runs.size());
     for (const TBedPrintRun& run : runs)
-        tokens.push_back({run.Start + 1, run.Length, PrintColor(run.Foreground),
-                          PrintColor(run.Background), run.Style});
+        tokens.push_back(
+            {run.Start + 1, run.Length, PrintColor(run.Foreground), PrintColor(run.Background), run.Style});
     const QColor ink = PrintColor(body.Color);
-    cells_->PaintLine(cells.Top, text, tokens, {},
-                      {ink, Qt::transparent, ink, Qt::transparent}, body.Style);
+    cells_->PaintLine(cells.Top, text, tokens, {}, {ink, Qt::transparent, ink, Qt::transparent}, body.Style);
 }
