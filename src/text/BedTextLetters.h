@@ -37,7 +37,7 @@ constexpr TByteTable Identity() {
 // upper: lower -> capital, else lower: capital -> lower.
 constexpr TByteTable CaseTable(bool upper) {
     TByteTable t = Identity();
-    const int from = upper ? 'a' : 'A', to = upper ? 'A' : 'a';
+    const int from = upper ? int('a') : int('A'), to = upper ? int('A') : int('a');
     for (int i = 0; i < 26; ++i) t[from + i] = uint8_t(to + i);
     // ŕ..ţ and Ŕ..Ţ, less the signs ÷ (0xF7) and × (0xD7).
     for (int capital = 0xC0; capital <= 0xDE; ++capital) {

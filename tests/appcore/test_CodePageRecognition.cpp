@@ -52,7 +52,11 @@ TEST(CodePageRecognition, LeavesTheChoiceWhereTheBytesDontTell) {
     // One accented letter that several code pages hold at different places.
     EXPECT_FALSE(RecogniseCodePage("a\xA0 b", cpCP1250));
     // The no-break spaces of a CP 1250 file are "á" in two DOS code pages.
-    EXPECT_FALSE(RecogniseCodePage("1\xA0000 a 2\xA0000", cpCP1250));
+    EXPECT_FALSE(
+        RecogniseCodePage("1\xA0"
+                          "000 a 2\xA0"
+                          "000",
+                          cpCP1250));
     std::mt19937 random(20);
     std::string noise(1 << 16, '\0');
     for (char& c : noise) c = char(random());

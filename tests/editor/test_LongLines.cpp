@@ -140,7 +140,9 @@ TEST(LongLines, LongestLineFollowsEveryKindOfChange) {
                 if (n > 3) lines.DeleteLines(i, 3);
                 break;
         }
-        if (step % 7 == 0) ASSERT_EQ(lines.LongestLineLength(), walk()) << step;
+        if (step % 7 == 0) {
+            ASSERT_EQ(lines.LongestLineLength(), walk()) << step;
+        }
     }
 }
 

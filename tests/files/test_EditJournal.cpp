@@ -59,7 +59,11 @@ TEST_F(EditJournal, WhatIsAppendedReadsBackAndTheBaseIsKeptWithItsChecksum) {
     insert.first = 1;
     insert.count = 2;
     insert.lines = {"", std::string("a\0b", 3)};
-    const std::vector<TBedJournalEdit> edits = {Replace(0, 3, 4, "x"), insert, {TBedJournalEdit::Delete, 2, 1}};
+    TBedJournalEdit remove;
+    remove.kind = TBedJournalEdit::Delete;
+    remove.first = 2;
+    remove.count = 1;
+    const std::vector<TBedJournalEdit> edits = {Replace(0, 3, 4, "x"), insert, remove};
     auto writer = Writer(journalBase);
     for (const TBedJournalEdit& e : edits) writer->Append(journal::kEdit, journal::EditPayload(e));
     writer->Append(journal::kCaret, journal::CaretPayload(3, 2));

@@ -44,12 +44,22 @@ protected:
     // The target is the old text or the new one, its other name the same, nothing else beside it.
     void ExpectWhole(const std::string& when) {
         const bool saved = fs::exists(Target()) && Contents(Target()) == kNew;
-        if (fs::exists(Target()) && !saved) ASSERT_EQ(Contents(Target()).size(), kOld.size()) << when;
-        if (fs::exists(Target()) && !saved) ASSERT_EQ(Contents(Target()), kOld) << when;
-        if (!GetParam().exists) ASSERT_TRUE(!fs::exists(Target()) || saved) << when;
-        if (GetParam().linked) ASSERT_EQ(Contents(Path("link.txt")), Contents(Target())) << when;
+        if (fs::exists(Target()) && !saved) {
+            ASSERT_EQ(Contents(Target()).size(), kOld.size()) << when;
+        }
+        if (fs::exists(Target()) && !saved) {
+            ASSERT_EQ(Contents(Target()), kOld) << when;
+        }
+        if (!GetParam().exists) {
+            ASSERT_TRUE(!fs::exists(Target()) || saved) << when;
+        }
+        if (GetParam().linked) {
+            ASSERT_EQ(Contents(Path("link.txt")), Contents(Target())) << when;
+        }
         struct stat st {};
-        if (GetParam().theirs) ASSERT_TRUE(::stat(Target().c_str(), &st) == 0 && st.st_uid == kOtherUser) << when;
+        if (GetParam().theirs) {
+            ASSERT_TRUE(::stat(Target().c_str(), &st) == 0 && st.st_uid == kOtherUser) << when;
+        }
         ASSERT_EQ(Documents(), Expected(saved)) << when;
         ASSERT_TRUE(Notes().empty()) << when;
     }
@@ -101,7 +111,9 @@ TEST_P(SaveFailures, NoFailingCallLosesTheOldOrTheNewTextOrGoesUntold) {
         }
         SetFailureHook(nullptr);
         // A new file that can't be given the old owner makes the save write in place instead.
-        if (calls[failing] != TBedSysCall::Chown) EXPECT_FALSE(told.empty()) << when;
+        if (calls[failing] != TBedSysCall::Chown) {
+            EXPECT_FALSE(told.empty()) << when;
+        }
         RecoverInterruptedSaves();
         ExpectWhole(when);
     }

@@ -14,9 +14,9 @@ enum { rsUnknown = 0, rsString39 = 1, rsString34 = 2, rsComment = 3 };
 TEST(PHP, EveryKeywordInAnyCase) {
     const auto hl = NewHighlighter("TPHPHighlighter");
     std::set<std::string> folded;
-    for (const std::string w : KeywordsOf(*hl)) folded.insert(BedCp1250LowerCase(w));
+    for (const std::string& w : KeywordsOf(*hl)) folded.insert(BedCp1250LowerCase(w));
     EXPECT_EQ(folded.size(), 55u);
-    for (const std::string w : KeywordsOf(*hl)) {
+    for (const std::string& w : KeywordsOf(*hl)) {
         EXPECT_EQ(WordKind(*hl, BedAsciiUpperCase(w)), tkKey) << w;
         EXPECT_EQ(WordKind(*hl, BedCp1250LowerCase(w)), tkKey) << w;
         if (!folded.count(BedCp1250LowerCase(w) + "q")) {

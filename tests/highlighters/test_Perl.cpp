@@ -14,8 +14,9 @@ TEST(Perl, EveryListedWordIsFoundInItsExactCaseOnly) {
             ++words;
             EXPECT_EQ(WordKind(*hl, w), list.kind) << w;
             EXPECT_EQ(WordKind(*hl, OneLetterOff(w)), tkIdentifier) << w;
-            if (SwapCase(w) != "$nr" && SwapCase(w) != "$rs")  // not words of the list either
+            if (SwapCase(w) != "$nr" && SwapCase(w) != "$rs") {  // not words of the list either
                 EXPECT_NE(WordKind(*hl, SwapCase(w)), list.kind) << w;
+            }
         }
     }
     EXPECT_EQ(words, 282);

@@ -31,7 +31,9 @@ void ExpectReadable(const TBedCustomHighlighter& hl, const std::string& what) {
             const TBedTokenColors c = BedReadableTokenColors(fg, bg, p.text, p.base);
             EXPECT_GE(BedContrastRatio(c.foreground, c.background), kBedReadableContrast)
                 << what << " " << a.Name() << " on " << p.name;
-            if (BedIsDarkColor(p.base)) EXPECT_TRUE(BedIsDarkColor(c.background)) << what << " " << a.Name();
+            if (BedIsDarkColor(p.base)) {
+                EXPECT_TRUE(BedIsDarkColor(c.background)) << what << " " << a.Name();
+            }
         }
     }
 }

@@ -30,7 +30,9 @@ TEST(Diacritics, EveryMarkedLetterOfTheCodePageLosesItsMarksAndNothingElseChange
               "AOOULLRLOUaooullrlou"
               "SZASZAACCEEIDNTszaszaacceeidnt");
     for (int c = 0; c < 256; ++c) {
-        if (marked.find(char(c)) == std::string::npos) EXPECT_EQ(kBedCp1250WithoutDiacritics[c], c) << "byte " << c;
+        if (marked.find(char(c)) == std::string::npos) {
+            EXPECT_EQ(kBedCp1250WithoutDiacritics[c], c) << "byte " << c;
+        }
     }
 }
 

@@ -21,7 +21,7 @@ bool TBedDocument::ConfirmConversion() {
 }
 
 TBedWrittenFile TBedDocument::Write(const std::string& fileName) {
-    const TBedWrittenFile written =
+    TBedWrittenFile written =
         WriteDocument(fileName, editor_.Lines(), codePage_, unixLineEnds_, byteOrderMark_, textCodePage_);
     TellSaveRemarks(fileName, written.remarks);
     return written;

@@ -27,12 +27,14 @@ LineBuffer::~LineBuffer() = default;
 int LineBuffer::Count() const { return static_cast<int>(lines_.size()); }
 
 const std::string& LineBuffer::Line(int index) const {
-    if (index < 0 || index >= Count()) throw std::out_of_range("Neplatnı index øádku " + std::to_string(index));
+    if (index < 0 || index >= Count())
+        throw std::out_of_range("Neplatnı index øádku " + std::to_string(index));
     return lines_[static_cast<std::size_t>(index)].text;
 }
 
 void LineBuffer::Insert(int index, const std::string& text) {
-    if (index < 0 || index > Count()) throw std::out_of_range("Neplatnı index øádku");
+    if (index < 0 || index > Count())
+        throw std::out_of_range("Neplatnı index øádku");
     Record record;
     record.text = text;
     record.range = 0;
@@ -43,7 +45,8 @@ void LineBuffer::Insert(int index, const std::string& text) {
 }
 
 void LineBuffer::Delete(int index, int count) {
-    if (count <= 0) return;
+    if (count <= 0)
+        return;
     const int last = std::min(Count(), index + count);
     lines_.erase(lines_.begin() + index, lines_.begin() + last);
     changeCount_ += last - index;
@@ -52,7 +55,8 @@ void LineBuffer::Delete(int index, int count) {
 
 std::size_t LineBuffer::TextLength(bool withBreaks) const {
     std::size_t total = 0;
-    for (const Record& r : lines_) total += r.text.size() + (withBreaks ? 2 : 0);
+    for (const Record& r : lines_)
+        total += r.text.size() + (withBreaks ? 2 : 0);
     return total;
 }
 
@@ -68,16 +72,19 @@ std::vector<std::string> SplitLines(const std::string& text) {
         }
         result.push_back(current);
         current.clear();
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
     }
-    if (!current.empty()) result.push_back(std::move(current));
+    if (!current.empty())
+        result.push_back(std::move(current));
     return result;
 }
 
 template <typename Predicate>
 int LineBuffer::FindLine(int from, Predicate matches) const {
     for (int i = std::max(0, from); i < Count(); ++i)
-        if (matches(lines_[static_cast<std::size_t>(i)].text)) return i;
+        if (matches(lines_[static_cast<std::size_t>(i)].text))
+            return i;
     return -1;
 }
 
@@ -94,22 +101,26 @@ uint32_t LineBuffer::Checksum() const {
 }
 
 #if defined(BED_DEBUG) && BED_DEBUG > 1
-#define BED_TRACE(msg) std::fprintf(stderr, "%s:%d %s\n", __FILE__, __LINE__, (msg))
+#  define BED_TRACE(msg) \
+	std::fprintf(stderr, "%s:%d %s\n", __FILE__, __LINE__, (msg))
 #else
-#define BED_TRACE(msg) ((void)0)
+#  define BED_TRACE(msg) ((void)0)
 #endif
 
 void LineBuffer::Notify(ChangeKind kind, int index, int count) {
     BED_TRACE("notify");
     for (auto* listener : listeners_) {
-        if (listener != nullptr && listener->IsEnabled()) listener->LinesChanged(this, kind, index, count);
+        if (listener != nullptr && listener->IsEnabled())
+            listener->LinesChanged(this, kind, index, count);
     }
 }
 
 bool LineBuffer::Replace(int index, const std::string& text) {
     std::string& line = lines_.at(static_cast<std::size_t>(index)).text;
-    if (line == text) return false;
-    if (static_cast<int>(text.size()) > kMaxLineLength) throw std::length_error("Øádek je pøíliš dlouhı");
+    if (line == text)
+        return false;
+    if (static_cast<int>(text.size()) > kMaxLineLength)
+        throw std::length_error("Øádek je pøíliš dlouhı");
     line = text;
     lines_[static_cast<std::size_t>(index)].flags |= kModified;
     Notify(ChangeKind::Replaced, index, 1);
