@@ -119,12 +119,12 @@ int main(int argc, char** argv) {
         if (arg.rfind("--only=", 0) == 0) only = arg.substr(7);
         if (arg.rfind("--megabytes=", 0) == 0) megabytes = std::stoul(arg.substr(12));
         if (arg.rfind("--write-sample=", 0) == 0) {
-            const std::string spec = arg.substr(15);
-            const size_t colon = spec.find(':');
+            const std::string wanted = arg.substr(15);
+            const size_t colon = wanted.find(':');
             if (colon == std::string::npos) return 2;
-            const auto lines = Generate(SampleLines(spec.substr(0, colon)), megabytes << 20);
+            const auto lines = Generate(SampleLines(wanted.substr(0, colon)), megabytes << 20);
             if (lines.empty()) return 1;
-            std::ofstream out(spec.substr(colon + 1), std::ios::binary);
+            std::ofstream out(wanted.substr(colon + 1), std::ios::binary);
             for (const std::string& line : lines) out << line << '\n';
             return out ? 0 : 1;
         }

@@ -5,10 +5,10 @@
 
 TBedHighlighterAttributes* BedAttributeOf(const TBedCustomHighlighter& hl, const TBedLanguage& language,
                                           std::string_view property) {
-    for (const TBedAttributeSpec& spec : language.attributes) {
-        if (property != spec.property) continue;
+    for (const TBedAttributeRow& row : language.attributes) {
+        if (property != row.property) continue;
         for (int i = 0; i < hl.AttributeCount(); ++i)
-            if (hl.AttributeAt(i)->Name() == spec.name) return hl.AttributeAt(i);
+            if (hl.AttributeAt(i)->Name() == row.name) return hl.AttributeAt(i);
     }
     throw std::out_of_range(std::string(language.className) + " has no attribute property " + std::string(property));
 }

@@ -12,7 +12,7 @@
 #include <span>
 #include <string_view>
 
-struct TBedAttributeSpec {
+struct TBedAttributeRow {
     const char* property;  // the published property, e.g. "StringAttri"; empty: not published
     const char* name;      // the attribute's name, e.g. "String"
     TFontStyles style = 0;
@@ -35,7 +35,7 @@ std::unique_ptr<TBedCustomHighlighter> BedCreate() {
 
 // A value the main window gives one attribute of its instance instead of the class default.
 struct TBedAttributeSetting {
-    const char* property;  // as in TBedAttributeSpec
+    const char* property;  // as in TBedAttributeRow
     std::optional<TColor> foreground = std::nullopt;
     std::optional<TFontStyles> style = std::nullopt;
 };
@@ -69,7 +69,7 @@ struct TBedLanguage {
     // Null while the class's scanner is not built yet.
     TBedCreateHighlighter create;
     const char* languageName;
-    std::span<const TBedAttributeSpec> attributes;  // in creation order
+    std::span<const TBedAttributeRow> attributes;  // in creation order
     // The property of the attribute of each token kind, in the order of the scanner's kinds;
     // null for a kind drawn with the editor's own colours (the end of the line).
     std::span<const char* const> kinds;
@@ -85,14 +85,14 @@ struct TBedLanguage {
 
 // The standard seven attributes with an italic comment and a bold keyword, and the same
 // seven all plain.
-inline constexpr TBedAttributeSpec kBedStandardAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                                               {"IdentifierAttri", "Identifier"},
-                                                               {"KeyAttri", "Reserved word", fsBold},
-                                                               {"NumberAttri", "Number"},
-                                                               {"SpaceAttri", "Space"},
-                                                               {"StringAttri", "String"},
-                                                               {"SymbolAttri", "Symbol"}};
-inline constexpr TBedAttributeSpec kBedPlainStandardAttributes[] = {
+inline constexpr TBedAttributeRow kBedStandardAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                                              {"IdentifierAttri", "Identifier"},
+                                                              {"KeyAttri", "Reserved word", fsBold},
+                                                              {"NumberAttri", "Number"},
+                                                              {"SpaceAttri", "Space"},
+                                                              {"StringAttri", "String"},
+                                                              {"SymbolAttri", "Symbol"}};
+inline constexpr TBedAttributeRow kBedPlainStandardAttributes[] = {
     {"CommentAttri", "Comment"}, {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word"},
     {"NumberAttri", "Number"},   {"SpaceAttri", "Space"},           {"StringAttri", "String"},
     {"SymbolAttri", "Symbol"}};

@@ -152,11 +152,11 @@ protected:
     // from the language's facts; every attribute change from then on tells the editors.
     TBedScannerHighlighter(const TBedLanguage& language, int eolKind) : language_(language), eolKind_(eolKind) {
         procs_.fill(nullptr);
-        for (const TBedAttributeSpec& spec : language.attributes) {
-            auto* attr = new TBedHighlighterAttributes(spec.name);
-            attr->SetStyle(spec.style);
-            attr->SetForeground(spec.foreground);
-            attr->SetBackground(spec.background);
+        for (const TBedAttributeRow& row : language.attributes) {
+            auto* attr = new TBedHighlighterAttributes(row.name);
+            attr->SetStyle(row.style);
+            attr->SetForeground(row.foreground);
+            attr->SetBackground(row.background);
             RegisterAttribute(attr);
         }
         for (const char* property : language.kinds) kindAttributes_.push_back(property ? Attr(property) : nullptr);
@@ -165,8 +165,8 @@ protected:
         defaultFilter_ = language.defaultFilter;
         const char* standard[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", "StringAttri", "SpaceAttri"};
         for (size_t kind = 0; kind < standard_.size(); ++kind)
-            for (const TBedAttributeSpec& spec : language.attributes)
-                if (std::string_view(spec.property) == standard[kind]) standard_[kind] = Attr(spec.property);
+            for (const TBedAttributeRow& row : language.attributes)
+                if (std::string_view(row.property) == standard[kind]) standard_[kind] = Attr(row.property);
         HookAttributeChanges();
     }
 

@@ -22,8 +22,8 @@ std::vector<std::string> Words(const std::string& list) {
 }
 
 bool HasProperty(const TBedLanguage& language, const std::string& property) {
-    for (const TBedAttributeSpec& spec : language.attributes)
-        if (property == spec.property) return true;
+    for (const TBedAttributeRow& row : language.attributes)
+        if (property == row.property) return true;
     return false;
 }
 
@@ -47,7 +47,7 @@ TEST(List, FactsHoldTogether) {
     for (const TBedLanguage* cls : BedHighlighterClasses()) {
         EXPECT_TRUE(classes.insert(cls).second) << cls->className;
         std::set<std::string> names;
-        for (const TBedAttributeSpec& a : cls->attributes)
+        for (const TBedAttributeRow& a : cls->attributes)
             EXPECT_TRUE(names.insert(a.name).second) << cls->className << " " << a.name;
         if (cls != &kBedGeneralLanguage) {
             EXPECT_NE(std::string(cls->defaultFilter).find('|'), std::string::npos) << cls->className;
@@ -92,13 +92,13 @@ TEST(List, BuiltClassesAgreeWithTheirFacts) {
         hl->ClearRange();
         EXPECT_EQ(hl->CurrentRange(), cls->initialRange.value_or(0));
         ASSERT_EQ(hl->AttributeCount(), static_cast<int>(cls->attributes.size()));
-        for (const TBedAttributeSpec& spec : cls->attributes) {
-            if (!*spec.property) continue;
-            const TBedHighlighterAttributes* a = BedAttributeOf(*hl, *cls, spec.property);
-            EXPECT_EQ(a->Name(), spec.name);
-            EXPECT_EQ(a->Style(), spec.style) << spec.name;
-            EXPECT_EQ(a->Foreground(), spec.foreground) << spec.name;
-            EXPECT_EQ(a->Background(), spec.background) << spec.name;
+        for (const TBedAttributeRow& row : cls->attributes) {
+            if (!*row.property) continue;
+            const TBedHighlighterAttributes* a = BedAttributeOf(*hl, *cls, row.property);
+            EXPECT_EQ(a->Name(), row.name);
+            EXPECT_EQ(a->Style(), row.style) << row.name;
+            EXPECT_EQ(a->Foreground(), row.foreground) << row.name;
+            EXPECT_EQ(a->Background(), row.background) << row.name;
         }
         EXPECT_THROW(BedAttributeOf(*hl, *cls, "NoAttri"), std::out_of_range);
     }

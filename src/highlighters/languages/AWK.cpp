@@ -82,15 +82,15 @@ constexpr TBedKeywordList kKeywords[] = {{TAWKHighlighter::tkNext, kNext},
                                          {TAWKHighlighter::tkInterFunc, kInternalFunctions},
                                          {TAWKHighlighter::tkKey, kReservedWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", 0, 0xFF0000},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"InterFuncAttri", "Internal function", fsBold, 0x408080},
-                                             {"KeyAttri", "Reserved word", fsBold, 0xFF0080},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String", 0, 0x808000},
-                                             {"SymbolAttri", "Symbol", fsBold},
-                                             {"SysVarAttri", "System value", fsBold, 0x0080FF}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", 0, 0xFF0000},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"InterFuncAttri", "Internal function", fsBold, 0x408080},
+                                            {"KeyAttri", "Reserved word", fsBold, 0xFF0080},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String", 0, 0x808000},
+                                            {"SymbolAttri", "Symbol", fsBold},
+                                            {"SysVarAttri", "System value", fsBold, 0x0080FF}};
 constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "InterFuncAttri", "KeyAttri",    nullptr,
                                   "NumberAttri",  "SpaceAttri",      "StringAttri",    "SymbolAttri", "SysVarAttri"};
 static_assert(std::size(kKinds) == TAWKHighlighter::tkSysVar + 1);

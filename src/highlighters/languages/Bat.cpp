@@ -32,12 +32,12 @@ constexpr const char* kWords[] = {"if",  "do",  "in",   "call",  "echo",  "rem",
                                   "set", "not", "goto", "shift", "pause", "exist", "errorlevel"};
 constexpr TBedKeywordList kKeywords[] = {{TBatHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic, 0x800000},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"KeyAttri", "Key", fsBold},
-                                             {"NumberAttri", "Number", 0, 0xFF0000},
-                                             {"SpaceAttri", "Space"},
-                                             {"VariableAttri", "Variable", 0, 0x008000}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic, 0x800000},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"KeyAttri", "Key", fsBold},
+                                            {"NumberAttri", "Number", 0, 0xFF0000},
+                                            {"SpaceAttri", "Space"},
+                                            {"VariableAttri", "Variable", 0, 0x008000}};
 constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",        nullptr,
                                   "NumberAttri",  "SpaceAttri",      "IdentifierAttri", "VariableAttri"};
 static_assert(std::size(kKinds) == TBatHighlighter::tkVariable + 1);

@@ -106,16 +106,16 @@ constexpr const char* kWords[] = {"if",         "do",
                                   "__property", "reinterpret_cast"};
 constexpr TBedKeywordList kKeywords[] = {{TCppHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"AsmAttri", "Assembler"},
-                                             {"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"InvalidAttri", "Illegal char"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space", 0, clWindow},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"},
-                                             {"DirecAttri", "Preprocessor"}};
+constexpr TBedAttributeRow kAttributes[] = {{"AsmAttri", "Assembler"},
+                                            {"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"InvalidAttri", "Illegal char"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space", 0, clWindow},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"},
+                                            {"DirecAttri", "Preprocessor"}};
 constexpr const char* kKinds[] = {"AsmAttri",    "CommentAttri", "DirecAttri",  "IdentifierAttri",
                                   "KeyAttri",    nullptr,        "NumberAttri", "SpaceAttri",
                                   "StringAttri", "SymbolAttri",  "InvalidAttri"};

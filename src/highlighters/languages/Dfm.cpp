@@ -44,13 +44,13 @@ private:
 };
 
 // The "Symbol" attribute is registered but not published.
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"KeyAttri", "Key", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String"},
-                                             {"", "Symbol"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"KeyAttri", "Key", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String"},
+                                            {"", "Symbol"}};
 constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri", nullptr,          "NumberAttri",
                                   "SpaceAttri",   "StringAttri",     "",         "IdentifierAttri"};
 static_assert(std::size(kKinds) == TDfmHighlighter::tkUnknown + 1);

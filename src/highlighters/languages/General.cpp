@@ -16,14 +16,14 @@ constexpr TBedCharFlags kIdentChars = [] {
     return t;
 }();
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"},
-                                             {"PreprocessorAttri", "Preprocessor"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"},
+                                            {"PreprocessorAttri", "Preprocessor"}};
 constexpr const char* kKinds[] = {"CommentAttri",      "IdentifierAttri", "KeyAttri",    nullptr,       "NumberAttri",
                                   "PreprocessorAttri", "SpaceAttri",      "StringAttri", "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == TGeneralHighlighter::tkUnknown + 1);

@@ -159,16 +159,16 @@ constexpr const char* kEntities[] = {
     "&#185;",   "&#186;",   "&#188;",   "&#189;",   "&#190;",   "&#191;",   "&#215;"};
 constexpr TBedKeywordList kKeywords[] = {{THTMLHighlighter::tkKey, kTags}, {THTMLHighlighter::tkAmpersand, kEntities}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"ASPAttri", "Asp", 0, 0x000000, 0x00FFFF},
-                                             {"CommentAttri", "Comment"},
-                                             {"IdentifierAttri", "Identifier", fsBold},
-                                             {"KeyAttri", "Reserved word"},
-                                             {"SpaceAttri", "Space"},
-                                             {"SymbolAttri", "Symbol", fsBold},
-                                             {"TextAttri", "Text"},
-                                             {"UndefKeyAttri", "Unknown word"},
-                                             {"ValueAttri", "Value", 0, 0xFF8000},
-                                             {"AndAttri", "Escape ampersand"}};
+constexpr TBedAttributeRow kAttributes[] = {{"ASPAttri", "Asp", 0, 0x000000, 0x00FFFF},
+                                            {"CommentAttri", "Comment"},
+                                            {"IdentifierAttri", "Identifier", fsBold},
+                                            {"KeyAttri", "Reserved word"},
+                                            {"SpaceAttri", "Space"},
+                                            {"SymbolAttri", "Symbol", fsBold},
+                                            {"TextAttri", "Text"},
+                                            {"UndefKeyAttri", "Unknown word"},
+                                            {"ValueAttri", "Value", 0, 0xFF8000},
+                                            {"AndAttri", "Escape ampersand"}};
 
 // Strings look like values.
 constexpr const char* kKinds[] = {"AndAttri",    "ASPAttri",  "CommentAttri",  "IdentifierAttri",

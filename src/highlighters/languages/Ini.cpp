@@ -26,14 +26,14 @@ private:
 };
 
 // The text of the value has no identifier: the standard identifier is none.
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic, 0x008000},
-                                             {"TextAttri", "Text"},
-                                             {"SectionAttri", "Section", fsBold},
-                                             {"KeyAttri", "Key"},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic, 0x008000},
+                                            {"TextAttri", "Text"},
+                                            {"SectionAttri", "Section", fsBold},
+                                            {"KeyAttri", "Key"},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"}};
 constexpr const char* kKinds[] = {"CommentAttri", "TextAttri",  "SectionAttri", "KeyAttri",   nullptr,
                                   "NumberAttri",  "SpaceAttri", "StringAttri",  "SymbolAttri"};
 static_assert(std::size(kKinds) == TIniHighlighter::tkSymbol + 1);

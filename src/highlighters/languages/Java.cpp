@@ -55,15 +55,15 @@ constexpr const char* kWords[] = {
     "protected", "instanceof", "strictfp", "transient", "implements", "synchronized"};
 constexpr TBedKeywordList kKeywords[] = {{TJavaHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"DocumentAttri", "Documentation", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"InvalidAttri", "Invalid symbol"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space", 0, clWindow},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"DocumentAttri", "Documentation", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"InvalidAttri", "Invalid symbol"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space", 0, clWindow},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"}};
 constexpr const char* kKinds[] = {"CommentAttri", "DocumentAttri", "IdentifierAttri", "InvalidAttri",
                                   "KeyAttri",     nullptr,         "NumberAttri",     "SpaceAttri",
                                   "StringAttri",  "SymbolAttri",   "InvalidAttri"};

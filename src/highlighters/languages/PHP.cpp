@@ -60,15 +60,15 @@ constexpr const char* kWords[] = {"if",       "die",          "and",       "do",
                                   "__FILE__", "old_function", "__LINE__",  "show_source", "highlight_string"};
 constexpr TBedKeywordList kKeywords[] = {{TPHPHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"InvalidSymbolAttri", "Invalid symbol"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"},
-                                             {"VariableAttri", "Variable"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"InvalidSymbolAttri", "Invalid symbol"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"},
+                                            {"VariableAttri", "Variable"}};
 // Characters that are not PHP are drawn like identifiers.
 constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "InvalidSymbolAttri", "KeyAttri",
                                   nullptr,        "NumberAttri",     "SpaceAttri",         "StringAttri",

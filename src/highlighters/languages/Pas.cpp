@@ -13,10 +13,10 @@ constexpr int kKeywordSlots = 192;
 const TBedIdeColourScheme kIdeScheme = {"\\SOFTWARE\\Borland\\Delphi", "23", "\\Software\\Borland\\Delphi\\",
                                         "\\Software\\Borland\\Delphi\\"};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"AsmAttri", "Assembler"},         {"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},         {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String"},         {"SymbolAttri", "Symbol"}};
+constexpr TBedAttributeRow kAttributes[] = {{"AsmAttri", "Assembler"},         {"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"}, {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},         {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String"},         {"SymbolAttri", "Symbol"}};
 
 using P = TPasHighlighter;
 // Unknown characters look like symbols.

@@ -58,17 +58,17 @@ private:
     TBedSumHashKeywords keywords_;
 };
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"InvalidAttri", "Illegal char"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"OperatorAttri", "Operator"},
-                                             {"PragmaAttri", "Pragma", fsBold},
-                                             {"SpaceAttri", "Space", 0, clWindow},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"},
-                                             {"VariableAttri", "Variable", fsBold}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"InvalidAttri", "Illegal char"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"OperatorAttri", "Operator"},
+                                            {"PragmaAttri", "Pragma", fsBold},
+                                            {"SpaceAttri", "Space", 0, clWindow},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"},
+                                            {"VariableAttri", "Variable", fsBold}};
 constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",     nullptr,
                                   "NumberAttri",  "OperatorAttri",   "PragmaAttri",  "SpaceAttri",
                                   "StringAttri",  "SymbolAttri",     "InvalidAttri", "VariableAttri"};

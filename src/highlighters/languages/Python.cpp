@@ -35,13 +35,13 @@ constexpr const char* kWords[] = {"Def", "If",     "Del",   "In",      "Len",   
                                   "Try", "Except", "Print", "Finally", "Import", "Return", "Continue"};
 constexpr TBedKeywordList kKeywords[] = {{TPythonHighlighter::tkKey, kWords}};
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", 0, 0x808000},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number", 0, 0xFF0000},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String", 0, 0xFF0000},
-                                             {"SymbolAttri", "Symbol"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", 0, 0x808000},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number", 0, 0xFF0000},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String", 0, 0xFF0000},
+                                            {"SymbolAttri", "Symbol"}};
 constexpr const char* kKinds[] = {"CommentAttri", "IdentifierAttri", "KeyAttri",    nullptr,      "NumberAttri",
                                   "SpaceAttri",   "StringAttri",     "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == TPythonHighlighter::tkUnknown + 1);

@@ -24,20 +24,20 @@ constexpr TBedCharValues kHashValues = [] {
 
 constexpr int kHashMultiplier = 3;
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"DataTypeAttri", "Data type", fsBold},
-                                             {"DefaultPackageAttri", "Default packages", fsBold},
-                                             {"ExceptionAttri", "Exception", fsItalic},
-                                             {"FunctionAttri", "Function", fsBold},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"PLSQLAttri", "Reserved word (PL/SQL)", fsBold},
-                                             {"SpaceAttri", "Space"},
-                                             {"SQLPlusAttri", "SQL*Plus command", fsBold},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"},
-                                             {"VariableAttri", "Variable"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"DataTypeAttri", "Data type", fsBold},
+                                            {"DefaultPackageAttri", "Default packages", fsBold},
+                                            {"ExceptionAttri", "Exception", fsItalic},
+                                            {"FunctionAttri", "Function", fsBold},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"PLSQLAttri", "Reserved word (PL/SQL)", fsBold},
+                                            {"SpaceAttri", "Space"},
+                                            {"SQLPlusAttri", "SQL*Plus command", fsBold},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"},
+                                            {"VariableAttri", "Variable"}};
 constexpr const char* kKinds[] = {
     "CommentAttri", "DataTypeAttri", "DefaultPackageAttri", "ExceptionAttri", "FunctionAttri", "IdentifierAttri",
     "KeyAttri",     nullptr,         "NumberAttri",         "SpaceAttri",     "PLSQLAttri",    "SQLPlusAttri",

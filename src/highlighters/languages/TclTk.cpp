@@ -6,14 +6,14 @@ namespace {
 
 constexpr TBedCharFlags kNumberChars = BedCharFlags(".0-9Ee");
 
-constexpr TBedAttributeSpec kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
-                                             {"IdentifierAttri", "Identifier"},
-                                             {"KeyAttri", "Reserved word", fsBold},
-                                             {"SecondKeyAttri", "Second reserved word", fsBold},
-                                             {"NumberAttri", "Number"},
-                                             {"SpaceAttri", "Space"},
-                                             {"StringAttri", "String"},
-                                             {"SymbolAttri", "Symbol"}};
+constexpr TBedAttributeRow kAttributes[] = {{"CommentAttri", "Comment", fsItalic},
+                                            {"IdentifierAttri", "Identifier"},
+                                            {"KeyAttri", "Reserved word", fsBold},
+                                            {"SecondKeyAttri", "Second reserved word", fsBold},
+                                            {"NumberAttri", "Number"},
+                                            {"SpaceAttri", "Space"},
+                                            {"StringAttri", "String"},
+                                            {"SymbolAttri", "Symbol"}};
 constexpr const char* kKinds[] = {"CommentAttri",   "IdentifierAttri", "KeyAttri",    nullptr,       "NumberAttri",
                                   "SecondKeyAttri", "SpaceAttri",      "StringAttri", "SymbolAttri", "SymbolAttri"};
 static_assert(std::size(kKinds) == TTclTkHighlighter::tkUnknown + 1);
