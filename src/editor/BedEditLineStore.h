@@ -131,6 +131,11 @@ public:
         const Block* block = record.viewLength ? BlockOf(record.view) : nullptr;
         return block ? std::string_view(block->bytes.get(), block->size) : std::string_view();
     }
+    // The size of the held block that starts at `start`, 0 when none does.
+    size_t HeldBlockSize(const char* start) const {
+        const Block* block = BlockOf(start);
+        return block && block->bytes.get() == start ? block->size : 0;
+    }
     // How many blocks are still alive.
     int BlockCount() const { return int(blocks_.size()); }
 

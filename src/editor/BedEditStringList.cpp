@@ -22,6 +22,10 @@ struct TBedEditStringList::Impl {
     TBedLineLengths lengths;
     int updateCount = 0;
     TBedEditLineBreaks breaks;
+    // The block LoadFromBlock split at its breaks, and whether the lines are still all and only
+    // its lines, with their breaks.
+    std::string_view splitBlock;
+    bool unchangedSinceSplit = false;
 
     bool Valid(int index) const { return index >= 0 && index < lines.Count(); }
     void Check(int index) const;
@@ -43,6 +47,7 @@ struct TBedEditStringList::Impl {
     // notification. A line known to hold no tab is measured at once.
     // The breaks follow the change before the owner hears of it.
     void Notify(const TBedEditStringList& list, const TBedLinesChange& change) {
+        unchangedSinceSplit = false;
         breaks.Follow(change);
         ForgetBreaksOfEmptiedText(change.kind);
         if (list.OnLinesChange) list.OnLinesChange(change);
@@ -105,6 +110,8 @@ void TBedEditStringList::Impl::InsertLine(int index, std::string&& text) {
 template <typename Split>
 void TBedEditStringList::Impl::LoadLines(TBedEditStringList& list, TBedEditBlock&& block, size_t expected,
                                          Split split) {
+    splitBlock = {};
+    unchangedSinceSplit = false;
     // Built aside: when the memory runs out on the way, the old lines are all still there.
     TBedEditLineStore loaded;
     const char* text = loaded.AdoptBlock(std::move(block.bytes), block.size);
@@ -160,6 +167,20 @@ std::string_view TBedEditStringList::GetView(int index) const {
 
 std::string_view TBedEditStringList::LoadedBlock(int index) const {
     return d->Valid(index) ? d->lines.BlockAround(d->lines[index]) : std::string_view();
+}
+
+std::string_view TBedEditStringList::SplitLoadedBlock() const {
+    const std::string_view block = d->splitBlock;
+    // The block goes once every line has a string of its own.
+    return !block.empty() && d->lines.HeldBlockSize(block.data()) == block.size() ? block : std::string_view();
+}
+
+std::optional<std::string_view> TBedEditStringList::UnchangedLoadedText() const {
+    if (!d->unchangedSinceSplit) return std::nullopt;
+    if (d->splitBlock.empty()) return std::string_view();
+    // Lines that all took strings of their own, unchanged, are no longer that block.
+    if (const std::string_view block = SplitLoadedBlock(); !block.empty()) return block;
+    return std::nullopt;
 }
 
 void* TBedEditStringList::GetObject(int index) const { return d->Valid(index) ? d->lines.Object(index) : nullptr; }
@@ -400,7 +421,10 @@ void TBedEditStringList::SetTabWidth(int width) {
 
 const TBedEditLineBreaks& TBedEditStringList::LineBreaks() const { return d->breaks; }
 
-void TBedEditStringList::ForgetLineBreaks() { d->breaks.Clear(); }
+void TBedEditStringList::ForgetLineBreaks() {
+    d->breaks.Clear();
+    d->unchangedSinceSplit = false;
+}
 
 int TBedEditStringList::LineBreakStyle() const { return d->lineBreakStyle; }
 
@@ -439,6 +463,8 @@ void TBedEditStringList::LoadFromBlock(TBedEditBlock block) {
     });
     d->breaks = std::move(breaks);
     d->lineBreakStyle = sawCR ? kLineBreakCRLF : kLineBreakLF;
+    d->splitBlock = std::string_view(begin, size_t(end - begin));
+    d->unchangedSinceSplit = true;
 }
 
 void TBedEditStringList::LoadFromBlock(TBedEditBlock block, const std::vector<std::string_view>& lines,

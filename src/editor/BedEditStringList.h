@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,6 +57,12 @@ public:
     // The whole block of bytes the line was loaded into and still points into, empty when it
     // has a string of its own: the lines and breaks that follow it there can be read with it.
     std::string_view LoadedBlock(int index) const;
+    // The block LoadFromBlock split into lines at their breaks, while lines still point into it:
+    // a line that lies in it holds no break. Empty otherwise.
+    std::string_view SplitLoadedBlock() const;
+    // That block, while the lines are still all and only its lines with the breaks they had
+    // there: writing them is writing it.
+    std::optional<std::string_view> UnchangedLoadedText() const;
     void* GetObject(int index) const;
     TBedRange GetRange(int index) const;
     std::string ExpandedLine(int index);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <system_error>
+#include <thread>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -59,18 +61,62 @@ TBedEditFileReader::TBedEditFileReader(const std::string& fileName) : TBedEditFi
                      Megabytes(available) + ")");
 }
 
+namespace {
+
+// From a file this big on, the two halves are read at once.
+constexpr size_t kReadInHalves = size_t(32) << 20;
+
+// Reads up to `size` bytes at `offset`, fewer only at the end of the file; -1 with errno set.
+ssize_t ReadRange(int fd, char* into, size_t size, off_t offset) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t got = sys::PRead(fd, into + done, size - done, offset + off_t(done));
+        if (got < 0) return -1;
+        if (got == 0) break;
+        done += size_t(got);
+    }
+    return ssize_t(done);
+}
+
+}  // namespace
+
+size_t TBedEditFileReader::ReadInHalves(char* into, size_t size) {
+    // Most of a big read is the kernel giving the block its pages; two cores do that in half
+    // the time. Huge pages stay whole on both sides of the cut.
+    const size_t half = (size / 2) & ~((size_t(2) << 20) - 1);
+    ssize_t second = 0;
+    int secondError = 0;
+    std::thread helper;
+    try {
+        helper = std::thread([&] {
+            second = ReadRange(fd_.Get(), into + half, size - half, off_t(half));
+            secondError = errno;
+        });
+    } catch (const std::system_error&) {
+        return 0;  // no thread to be had: read in one piece
+    }
+    const ssize_t first = ReadRange(fd_.Get(), into, half, 0);
+    const int firstError = errno;
+    helper.join();
+    if (first < 0) Fail(EBedFileError::Read, firstError);
+    if (second < 0) Fail(EBedFileError::Read, secondError);
+    // A file that shrank meanwhile ends where the first short read does.
+    return size_t(first) < half ? size_t(first) : half + size_t(second);
+}
+
 TBedEditBlock TBedEditFileReader::ReadAll() {
     // Sized for the file as it was opened; a file that grows since is still read whole.
     size_t capacity = size_t(std::max<int64_t>(identity_.size, 0));
     TBedEditBlock block{std::make_unique_for_overwrite<char[]>(capacity), 0};
     AdviseHugePages(block.bytes.get(), capacity);
+    if (capacity >= kReadInHalves) block.size = ReadInHalves(block.bytes.get(), capacity);
     char probe[4096];
     for (;;) {
         // A full block reads on into the probe, so a file of the expected size needs no growing.
         const bool full = block.size == capacity;
         char* into = full ? probe : block.bytes.get() + block.size;
         const size_t room = full ? sizeof probe : capacity - block.size;
-        const ssize_t got = sys::Read(fd_.Get(), into, room);
+        const ssize_t got = sys::PRead(fd_.Get(), into, room, off_t(block.size));
         if (got < 0) Fail(EBedFileError::Read, errno);
         if (got == 0) break;
         if (full) {

@@ -41,5 +41,8 @@ public:
     TBedEditBlock ReadAll();
 
 private:
+    // Reads the first `size` bytes into `into`, both halves at once; returns how many there were.
+    size_t ReadInHalves(char* into, size_t size);
+
     TBedFileIdentity identity_;
 };

@@ -32,6 +32,25 @@ const char* FindLineBreak(const char* p, const char* end, bool& tab) {
     return p;
 }
 
+void LineBreakAndTabBits(const char* p, uint64_t& breaks, uint64_t& tabs) {
+    breaks = tabs = 0;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r'), ht = _mm_set1_epi8('\t');
+    for (int i = 0; i < 64; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const auto hits =
+            uint64_t(unsigned(_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, lf), _mm_cmpeq_epi8(v, cr)))));
+        breaks |= hits << i;
+        tabs |= uint64_t(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(v, ht)))) << i;
+    }
+#else
+    for (int i = 0; i < 64; ++i) {
+        breaks |= uint64_t(p[i] == '\n' || p[i] == '\r') << i;
+        tabs |= uint64_t(p[i] == '\t') << i;
+    }
+#endif
+}
+
 // Every LF ends a line, and every CR not followed by LF; a last line without a break counts
 // as well.
 size_t CountLines(const char* p, const char* end) {

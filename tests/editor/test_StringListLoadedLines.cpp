@@ -1,6 +1,7 @@
 // Loaded lines point into the block they were read in until something needs a string of its own.
 #include "FileReader.h"
 #include "FileWriter.h"
+#include "BedEditLineBreaks.h"
 #include "BedEditLineStore.h"
 #include "BedEditStringList.h"
 
@@ -68,6 +69,20 @@ TEST_F(LoadedLines, AFileThatGrewOrShrankSinceOpeningIsReadAsItIsNow) {
     Write("two");
     block = shrunk.ReadAll();
     EXPECT_EQ(std::string(block.bytes.get(), block.size), "two");
+
+    // A big file is read in two halves at once: each byte must land where it stood, also when
+    // the file shrank into its first half or grew since it was opened.
+    std::string big(size_t(40) << 20, '\0');
+    for (size_t i = 0; i < big.size(); ++i) big[i] = char(i * 7 % 251);
+    for (const size_t now : {big.size(), big.size() / 3, big.size() + 12345}) {
+        Write(big);
+        TBedEditFileReader reader(path_);
+        std::string changed = big;
+        changed.resize(now, 'g');
+        Write(changed);
+        block = reader.ReadAll();
+        EXPECT_TRUE(std::string_view(block.bytes.get(), block.size) == changed) << now;
+    }
 }
 
 // Mixed edits over loaded lines, checked line by line against a plain vector; the sanitizer
@@ -147,6 +162,34 @@ TEST_F(LoadedLines, LinesTakenOutOfTheBlockLeaveTheRestIntact) {
     };
     list.LoadFromFile(Write("a\nbb\nccc\n\ne"));
     ExpectLines(list, {"a!", "bb", "ccc!", "", "e!"});
+}
+
+// Writing lines that are still their block writes the block: any change, a forgotten break or
+// the block going must end that.
+TEST_F(LoadedLines, TheTextIsItsBlockOnlyUntilSomethingChanges) {
+    const std::string text = "a\r\nbb\ncc\rd";
+    TBedEditStringList list;
+    auto unchanged = [&] { return list.UnchangedLoadedText().value_or("(changed)"); };
+    list.LoadFromFile(Write(text));
+    EXPECT_EQ(unchanged(), text);
+    EXPECT_EQ(list.SplitLoadedBlock(), text);
+    list.Splice(1, 0, 0, "");
+    EXPECT_EQ(unchanged(), "(changed)");
+    EXPECT_EQ(list.SplitLoadedBlock(), text);  // its lines still hold no break
+
+    list.LoadFromFile(Write(text));
+    list.ForgetLineBreaks();
+    EXPECT_EQ(unchanged(), "(changed)");
+
+    list.LoadFromFile(Write(text));
+    for (int i = 0; i < list.Count(); ++i) list.Get(i);  // every line a string of its own
+    EXPECT_EQ(unchanged(), "(changed)");
+    EXPECT_EQ(list.SplitLoadedBlock(), "");
+
+    list.LoadFromFile(Write(""));
+    EXPECT_EQ(unchanged(), "");
+    list.LoadFromBlock(TBedEditBlock{std::make_unique<char[]>(1), 1}, {}, TBedEditLineBreaks());
+    EXPECT_EQ(unchanged(), "(changed)");  // lines cut out by the caller may hold anything
 }
 
 TEST(LineStoreBlocks, ABlockIsFreedOnceNoLinePointsIntoIt) {

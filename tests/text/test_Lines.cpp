@@ -57,17 +57,37 @@ TEST(Lines, CountAgreesWithTheSplitting) {
     }
 }
 
-// Loading learns from the splitting which lines hold a tab: a tab anywhere in a line counts, one
-// in the next line does not, wherever the sixteen-byte steps fall.
-TEST(Lines, TheSplittingTellsWhichLinesHoldATab) {
-    for (size_t at = 0; at < 40; ++at)
-        for (size_t length : {at + 1, size_t(40)}) {
-            std::string line(length, 'x');
-            line[at] = '\t';
-            const std::string text = line + "\r\n" + std::string(length, 'y') + "\n" + line;
-            std::vector<bool> tabs;
-            SplitLinesNotingTabs(text.data(), text.data() + text.size(),
-                                 [&](const char*, const char*, bool tab) { tabs.push_back(tab); });
-            EXPECT_EQ(tabs, (std::vector<bool>{true, false, true})) << at << " " << length;
+// Loading learns from the splitting which lines hold a tab; the splitting looks at 64 bytes at a
+// time, so breaks, CR LF pairs and tabs are put at random on both sides of every such step and
+// the lines checked against a byte-by-byte reading.
+TEST(Lines, TheSplittingFindsEveryLineAndEveryTabWhereverTheStepsFall) {
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', 'b', '\r', '\n', '\t', '\xE8'};
+    for (int round = 0; round < 4000; ++round) {
+        std::string text;
+        const size_t length = random() % 300;
+        const unsigned dense = round % 3 ? 4 : 40;  // breaks often, or long lines
+        for (size_t i = 0; i < length; ++i)
+            text += random() % dense < 3 ? alphabet[2 + random() % 3] : alphabet[random() % 2];
+        using Line = std::pair<std::string, bool>;
+        std::vector<Line> expected;
+        bool expectedCR = false;
+        for (size_t at = 0; at < text.size();) {
+            size_t stop = at;
+            while (stop < text.size() && text[stop] != '\r' && text[stop] != '\n') ++stop;
+            const std::string line = text.substr(at, stop - at);
+            expected.emplace_back(line, line.find('\t') != std::string::npos);
+            if (stop < text.size() && text[stop] == '\r') {
+                expectedCR = true;
+                if (stop + 1 < text.size() && text[stop + 1] == '\n') ++stop;
+            }
+            at = stop + 1;
         }
+        std::vector<Line> lines;
+        const bool cr = SplitLinesNotingTabs(
+            text.data(), text.data() + text.size(),
+            [&](const char* b, const char* e, bool tab) { lines.emplace_back(std::string(b, e), tab); });
+        ASSERT_EQ(lines, expected) << testing::PrintToString(text);
+        EXPECT_EQ(cr, expectedCR);
+    }
 }

@@ -222,6 +222,10 @@ std::optional<TBedCodePageMisfit> FindCodePageMisfit(const TBedEditStringList& l
     std::array<bool, 256> members{};
     for (int b = 0; b < 256; ++b) members[size_t(b)] = Lacks(textCodePage, fileCodePage, uint8_t(b));
     const TBedByteSet lacking(members);
+    // The breaks between the lines of a block are in every code page: one look at the block
+    // tells whether any line needs a look of its own.
+    if (const auto whole = lines.UnchangedLoadedText(); whole && lacking.Count(whole->data(), whole->size()) == 0)
+        return std::nullopt;
     std::optional<TBedCodePageMisfit> first;
     for (int i = 0, n = lines.Count(); i < n; ++i) {
         const std::string_view line = lines.GetView(i);

@@ -104,10 +104,6 @@ private:
     size_t used_ = 0;
 };
 
-}  // namespace
-
-namespace {
-
 std::string_view BreakBytes(TBedLineBreak lineBreak, std::string_view modeBreak) {
     switch (lineBreak) {
         case TBedLineBreak::LF: return "\n";
@@ -119,15 +115,19 @@ std::string_view BreakBytes(TBedLineBreak lineBreak, std::string_view modeBreak)
     return modeBreak;
 }
 
-}  // namespace
+struct TWrittenLines {
+    bool exact;          // the lines read back as themselves
+    bool emptyLastLine;  // an empty last line was left out
+};
 
-TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
-                              bool unixLineEnds, bool byteOrderMark, int textCodePage) {
-    TBedEditFileWriter writer(fileName);
-    if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
-    TChunkedEncoder out(writer, codePage, textCodePage);
-    const std::string_view modeBreak = unixLineEnds ? "\n" : "\r\n";
+// Every line with its break, as WriteDocument writes them.
+bool Within(std::string_view part, std::string_view whole) {
+    return uintptr_t(part.data()) - uintptr_t(whole.data()) < whole.size();
+}
+
+TWrittenLines WriteLines(const TBedEditStringList& lines, TChunkedEncoder& out, std::string_view modeBreak) {
     TBedEditLineBreaks::TReader breaks(lines.LineBreaks());
+    const std::string_view split = lines.SplitLoadedBlock();
     // Lines still in the block they were loaded from, one after another with the breaks they are
     // written with between them, go out as one piece of the block.
     std::string_view block;
@@ -168,8 +168,11 @@ TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringL
     for (int i = 0; i < count; ++i) {
         std::string_view line = lines.GetView(i);
         const TBedLineBreak lineBreak = breaks.At(i);
-        // A break inside a line would split it on the way back.
-        if (exact && FindLineBreak(line.data(), line.data() + line.size()) != line.data() + line.size()) exact = false;
+        // A break inside a line would split it on the way back; a line split from its block at
+        // the breaks has none.
+        if (exact && !Within(line, split) &&
+            FindLineBreak(line.data(), line.data() + line.size()) != line.data() + line.size())
+            exact = false;
         if (i == count - 1) {
             // The last line as read: with its own break, even when empty, or without one.
             if (lineBreak == TBedLineBreak::None) {
@@ -189,7 +192,24 @@ TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringL
         writeBreak(BreakBytes(lineBreak, modeBreak));
     }
     flushPiece();
+    return {exact, emptyLastLine};
+}
+
+}  // namespace
+
+TBedWrittenFile WriteDocument(const std::string& fileName, const TBedEditStringList& lines, int codePage,
+                              bool unixLineEnds, bool byteOrderMark, int textCodePage) {
+    TBedEditFileWriter writer(fileName);
+    if (byteOrderMark && codePage == cpUTF8) writer.Write(kUtf8ByteOrderMark);
+    TChunkedEncoder out(writer, codePage, textCodePage);
+    TWrittenLines written{true, false};
+    // Lines split from a block and left as they were are that block, breaks and all: no line
+    // holds a break, and there is nothing to look at line by line.
+    if (const auto whole = lines.UnchangedLoadedText())
+        out.Append(*whole);
+    else
+        written = WriteLines(lines, out, unixLineEnds ? "\n" : "\r\n");
     out.Flush();
     writer.Commit();
-    return {writer.Identity(), writer.Remarks(), exact && out.Lossless(), emptyLastLine};
+    return {writer.Identity(), writer.Remarks(), written.exact && out.Lossless(), written.emptyLastLine};
 }
