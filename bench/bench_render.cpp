@@ -19,10 +19,15 @@
 namespace {
 
 struct Fixture {
+    std::unique_ptr<TTestHighlighter> highlighter;  // outlives the editor that uses it
     std::unique_ptr<TBedEdit> edit;
-    std::unique_ptr<TTestHighlighter> highlighter;
     QImage image;
 };
+
+std::map<std::pair<int, bool>, Fixture>& Fixtures() {
+    static std::map<std::pair<int, bool>, Fixture> fixtures;
+    return fixtures;
+}
 
 std::string SampleLine(int i) {
     static const char* words[] = {"alpha", "beta", "gamma", "{note}", "delta", "epsilon", "zeta", "\xE8\x9A\x9E\xF8"};
@@ -35,8 +40,7 @@ std::string SampleLine(int i) {
 }
 
 Fixture& Get(int lines, bool highlighted) {
-    static std::map<std::pair<int, bool>, Fixture> cache;
-    Fixture& f = cache[{lines, highlighted}];
+    Fixture& f = Fixtures()[{lines, highlighted}];
     if (f.edit) return f.edit->SetFirstVisibleLine(lines / 2), f;
     f.edit = std::make_unique<TBedEdit>();
     f.edit->SetBorderStyle(bsNone);
@@ -135,6 +139,6 @@ private:
 }  // namespace
 
 int main(int argc, char** argv) {
-    bench::RunWidgetBenchmarks<TRatioReporter>(argc, argv);
+    bench::RunWidgetBenchmarks<TRatioReporter>(argc, argv, [] { Fixtures().clear(); });
     return 0;
 }

@@ -26,8 +26,9 @@ void TBedDocument::JournalAfterSave(const TBedWrittenFile& written) {
     if (written.reloadsExactly) return;
     // Else the journal holds the whole text, as long as that is cheap.
     const TBedEditStringList& lines = editor_.Lines();
-    size_t size = 0;
-    for (int i = 0; i < lines.Count() && size <= size_t(kJournalSnapshotLimit); ++i)
+    const auto whole = lines.UnchangedLoadedText();
+    size_t size = whole ? whole->size() : 0;
+    for (int i = 0; !whole && i < lines.Count() && size <= size_t(kJournalSnapshotLimit); ++i)
         size += lines.GetView(i).size() + 1;
     if (size <= size_t(kJournalSnapshotLimit))
         journal_.RecordWholeText();
